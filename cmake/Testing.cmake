@@ -1,0 +1,22 @@
+# sw_add_tests(folder SOURCES a.cpp ... [GL_SOURCES b.cpp ...] [LIBS lib ...])
+# Makes test_<folder> (label <folder>) and test_<folder>_gl (labels <folder> and gl, needs a display).
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+function(sw_add_tests folder)
+    cmake_parse_arguments(T "" "" "SOURCES;GL_SOURCES;LIBS" ${ARGN})
+    if(T_SOURCES)
+        add_executable(test_${folder} ${T_SOURCES})
+        target_link_libraries(test_${folder} PRIVATE ${T_LIBS} test_support GTest::gtest GTest::gtest_main)
+        sw_warnings(test_${folder})
+        gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
+            PROPERTIES LABELS "${folder}" ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
+    endif()
+    if(T_GL_SOURCES)
+        add_executable(test_${folder}_gl ${T_GL_SOURCES})
+        target_link_libraries(test_${folder}_gl PRIVATE ${T_LIBS} test_support GTest::gtest GTest::gtest_main)
+        sw_warnings(test_${folder}_gl)
+        gtest_discover_tests(test_${folder}_gl DISCOVERY_MODE PRE_TEST
+            PROPERTIES LABELS "${folder};gl" ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
+    endif()
+endfunction()

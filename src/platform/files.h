@@ -1,0 +1,60 @@
+// Files, folders and paths. Folder paths the game builds end in "/".
+// Below the data folder (SetDataRoot) a path that does not exist as spelled is looked up again
+// ignoring case, one component at a time, as the game names some files with two spellings.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2 };
+
+// The folder below which lookups fall back to a case-insensitive match ("" = none).
+void SetDataRoot(const std::string& folder);
+const std::string& DataRoot();
+// The path as it exists on disk: the exact spelling when it exists, else the case-insensitive
+// match below the data root, else the path unchanged.
+std::string ResolvePath(const std::string& path);
+
+int FileType(const std::string& path);
+long long FileSize(const std::string& path); // -1 when missing
+// Names in the folder, "." and ".." included, sorted byte-wise; empty when it cannot be read.
+std::vector<std::string> ListDir(const std::string& path);
+
+// Folder listing in the game's style: ReadDir gives null when the folder cannot be read;
+// NextFile returns "" after the last name.
+struct TDir {
+    std::vector<std::string> names;
+    size_t next = 0;
+};
+using DirRef = std::shared_ptr<TDir>;
+DirRef ReadDir(const std::string& path);
+std::string NextFile(const DirRef& dir);
+void CloseDir(const DirRef& dir);
+
+bool CreateDir(const std::string& path, bool recurse = false);
+bool DeleteFile(const std::string& path);
+bool DeleteDir(const std::string& path, bool recurse = false);
+bool RenameFile(const std::string& from, const std::string& to);
+bool CopyFile(const std::string& from, const std::string& to);
+// The one place of file-mode policy: the requested mode is narrowed by the user's umask, so
+// nothing the game writes becomes world-writable.
+bool SetFileMode(const std::string& path, int mode);
+std::string CurrentDir();
+
+// Path helpers. ExtractDir("a/b/c.txt") = "a/b"; ExtractExt = text after the last dot of the
+// last component ("" when none); StripExt drops it and its dot; StripDir keeps the last
+// component; StripAll does both (".dat" gives "").
+std::string ExtractDir(const std::string& path);
+std::string ExtractExt(const std::string& path);
+std::string StripExt(const std::string& path);
+std::string StripDir(const std::string& path);
+std::string StripAll(const std::string& path);
+
+// The user's data home: $XDG_DATA_HOME, else $HOME/.local/share, else the home folder of the
+// user's passwd entry + "/.local/share". Never "", never ends in "/".
+std::string UserDataHome();
+
+} // namespace platform

@@ -1,0 +1,71 @@
+// Images: one or more frames of equal size, each a pixmap, drawn through GL textures that are
+// made on first use and survive every change of graphics mode.
+#pragma once
+
+#include "platform/TPixmap.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum : int {
+    IMAGE_MASKED = 1,    // pixels of the mask colour become transparent (pictures without alpha only)
+    IMAGE_FILTERED = 2,  // linear filtering when scaled
+    IMAGE_MIPMAPPED = 4, // mip-mapped when drawn smaller
+    IMAGE_DYNAMIC = 8,   // pixels change often (kept for callers; no effect here)
+    IMAGE_DEFAULT = -1,  // the layer's default flags: masked and filtered
+};
+constexpr int IMAGE_DEFAULT_FLAGS = IMAGE_MASKED | IMAGE_FILTERED;
+
+class TTexture; // the GL side of one frame, owned by the renderer
+
+class TImage {
+public:
+    int width = 0, height = 0; // of one frame
+    int flags = 0;
+    float handleX = 0, handleY = 0;
+    int maskR = 0, maskG = 0, maskB = 0;
+    std::vector<PixmapRef> frames;
+    // Textures of the frames (null until first drawn or precached).
+    std::vector<std::shared_ptr<TTexture>> textures;
+    ~TImage();
+};
+
+using ImageRef = std::shared_ptr<TImage>;
+
+// Null when the file cannot be loaded.
+ImageRef LoadImage(const std::string& path, int flags = IMAGE_DEFAULT);
+// Frames of cellWidth x cellHeight cut from a strip (left to right, then rows), starting with
+// cell `first`; null when the file cannot be loaded or holds fewer cells than asked.
+ImageRef LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
+                       int flags = IMAGE_DEFAULT);
+// An image made from a pixmap already in memory.
+ImageRef LoadImageFromPixmap(const PixmapRef& pixmap, int flags = IMAGE_DEFAULT);
+// A blank (transparent) image.
+ImageRef CreateImage(int width, int height, int frames = 1, int flags = IMAGE_DEFAULT);
+
+int ImageWidth(const ImageRef& image);
+int ImageHeight(const ImageRef& image);
+int CountFrames(const ImageRef& image);
+
+void MidHandleImage(const ImageRef& image);
+void SetImageHandle(const ImageRef& image, float x, float y);
+// When on, images loaded afterwards get their handle at the centre.
+void AutoMidHandle(bool on);
+bool AutoMidHandleOn();
+// Flags that IMAGE_DEFAULT stands for.
+void AutoImageFlags(int flags);
+// The mask colour of images loaded afterwards (black at start).
+void SetMaskColor(int r, int g, int b);
+
+// Makes the frame's texture now instead of at its first draw (needs an open graphics mode).
+void PrecacheFrame(const ImageRef& image, int frame);
+// The frame's pixels for reading and writing; UnlockImage makes the texture follow the change.
+PixmapRef LockImage(const ImageRef& image, int frame = 0);
+void UnlockImage(const ImageRef& image, int frame = 0);
+// Copies the logical screen area at (x, y) of the frame's size into the frame.
+void GrabImage(const ImageRef& image, int x, int y, int frame = 0);
+
+} // namespace platform
