@@ -5,18 +5,20 @@ include(GoogleTest)
 
 function(sw_add_tests folder)
     cmake_parse_arguments(T "" "" "SOURCES;GL_SOURCES;LIBS" ${ARGN})
+    # Every test of the folder carries the folder's label; GL tests add "gl".
+    set_property(DIRECTORY PROPERTY LABELS ${folder})
     if(T_SOURCES)
         add_executable(test_${folder} ${T_SOURCES})
         target_link_libraries(test_${folder} PRIVATE ${T_LIBS} test_support GTest::gtest GTest::gtest_main)
         sw_warnings(test_${folder})
         gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
-            PROPERTIES LABELS "${folder}" ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
+            PROPERTIES ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
     endif()
     if(T_GL_SOURCES)
         add_executable(test_${folder}_gl ${T_GL_SOURCES})
         target_link_libraries(test_${folder}_gl PRIVATE ${T_LIBS} test_support GTest::gtest GTest::gtest_main)
         sw_warnings(test_${folder}_gl)
         gtest_discover_tests(test_${folder}_gl DISCOVERY_MODE PRE_TEST
-            PROPERTIES LABELS "${folder};gl" ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
+            PROPERTIES LABELS gl ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
     endif()
 endfunction()

@@ -38,6 +38,8 @@ void SetViewport(int x, int y, int width, int height);
 void GetViewport(int& x, int& y, int& width, int& height);
 // Puts back colour white, alpha 1, alpha blend, scale 1, rotation 0, origin and handle 0.
 void ResetDrawState();
+// Lets the viewport follow the whole logical frame again (done by every mode opening).
+void ResetViewport();
 
 void DrawRect(float x, float y, float width, float height);
 void DrawOval(float x, float y, float width, float height);

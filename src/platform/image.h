@@ -28,8 +28,9 @@ public:
     float handleX = 0, handleY = 0;
     int maskR = 0, maskG = 0, maskB = 0;
     std::vector<PixmapRef> frames;
-    // Textures of the frames (null until first drawn or precached).
-    std::vector<std::shared_ptr<TTexture>> textures;
+    // One texture holding every frame side by side (null until first drawn or precached), so
+    // draws of different frames batch together.
+    std::shared_ptr<TTexture> texture;
     ~TImage();
 };
 

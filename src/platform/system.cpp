@@ -49,8 +49,12 @@ const std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", 
 
 } // namespace
 
-void SetAppTitle(const std::string& title) { appTitle = title; }
-const std::string& AppTitle() { return appTitle; }
+void SetAppTitle(const std::string& title) {
+    appTitle = title;
+}
+const std::string& AppTitle() {
+    return appTitle;
+}
 
 std::string AppFile() {
     std::string buf(4096, '\0');
@@ -60,7 +64,9 @@ std::string AppFile() {
     return buf;
 }
 
-void RuntimeError(const std::string& message) { throw TRuntimeError(message); }
+void RuntimeError(const std::string& message) {
+    throw TRuntimeError(message);
+}
 
 void End(int status) {
     if (endHandler) {
@@ -80,10 +86,16 @@ bool Headless() {
     return headless == 1;
 }
 
-void SetHeadless(bool on) { headless = on ? 1 : 0; }
+void SetHeadless(bool on) {
+    headless = on ? 1 : 0;
+}
 
-void SetNotifyHandler(std::function<void(const std::string&, bool)> handler) { notifyHandler = std::move(handler); }
-void SetEndHandler(std::function<void(int)> handler) { endHandler = std::move(handler); }
+void SetNotifyHandler(std::function<void(const std::string&, bool)> handler) {
+    notifyHandler = std::move(handler);
+}
+void SetEndHandler(std::function<void(int)> handler) {
+    endHandler = std::move(handler);
+}
 
 static std::string Latin1ToUtf8Local(const std::string& s) {
     std::string out;
@@ -115,7 +127,9 @@ void Notify(const std::string& text, bool serious) {
     }
 }
 
-void Print(const std::string& text) { std::cout << text << std::endl; }
+void Print(const std::string& text) {
+    std::cout << text << std::endl;
+}
 
 void DebugStop() {}
 
@@ -150,8 +164,12 @@ void UseFakeClock(int msPerFlip) {
     c.msPerFlip = std::max(0, msPerFlip);
 }
 
-void UseRealClock() { TheClock().fake = false; }
-bool FakeClockActive() { return TheClock().fake; }
+void UseRealClock() {
+    TheClock().fake = false;
+}
+bool FakeClockActive() {
+    return TheClock().fake;
+}
 
 void AdvanceClock(int ms) {
     Clock& c = TheClock();
@@ -168,7 +186,8 @@ void CurrentDateTime(std::string& date, std::string& time) {
     std::tm local{};
     localtime_r(&now, &local);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d %s %04d", local.tm_mday, kMonths[local.tm_mon % 12], local.tm_year + 1900);
+    std::snprintf(buf, sizeof buf, "%02d %s %04d", local.tm_mday, kMonths[local.tm_mon % 12],
+                  local.tm_year + 1900);
     date = buf;
     std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
     time = buf;

@@ -1,0 +1,495 @@
+// The OpenGL 3.3 core renderer. One shader draws every quad: texel x colour, with an alpha test for
+// the mask blend. Draws with the same texture, blend and viewport are batched into one call.
+#include "platform/GLRenderer.h"
+
+#include "platform/TImageFont.h"
+#include "platform/draw.h"
+#include "platform/system.h"
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+TGLRenderer* activeRenderer = nullptr;
+bool contextAlive = false;
+
+const char* kVertexShader = R"(#version 330 core
+layout(location = 0) in vec2 position;
+layout(location = 1) in vec2 texcoord;
+layout(location = 2) in vec4 colour;
+uniform vec2 projection;
+out vec2 uv;
+out vec4 tint;
+void main() {
+    uv = texcoord;
+    tint = colour;
+    gl_Position = vec4(position.x * projection.x - 1.0, 1.0 - position.y * projection.y, 0.0, 1.0);
+}
+)";
+
+const char* kFragmentShader = R"(#version 330 core
+in vec2 uv;
+in vec4 tint;
+uniform sampler2D image;
+uniform float alphaTest;
+out vec4 fragment;
+void main() {
+    vec4 c = texture(image, uv) * tint;
+    if (c.a < alphaTest) discard;
+    fragment = c;
+}
+)";
+
+unsigned Compile(GLenum type, const char* source) {
+    unsigned shader = glCreateShader(type);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    int ok = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[1024] = {};
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        RuntimeError(std::string("Cannot compile the drawing shader: ") + log);
+    }
+    return shader;
+}
+
+// Filtered sprites sample their transparent neighbours: give those texels the colour of the
+// nearest opaque ones so edges show no dark fringe.
+void BleedTransparentTexels(TPixmap& p) {
+    std::vector<uint8_t> src = p.pixels;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) {
+                uint8_t* px = p.At(x, y);
+                if (px[3] != 0) continue;
+                int r = 0, g = 0, b = 0, n = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        int nx = x + dx, ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= p.width || ny >= p.height) continue;
+                        const uint8_t* q = &src[size_t(ny) * p.pitch + size_t(nx) * 4];
+                        if (q[3] == 0 && !(q[0] | q[1] | q[2])) continue;
+                        if (q[3] == 0 && pass == 0) continue;
+                        r += q[0];
+                        g += q[1];
+                        b += q[2];
+                        ++n;
+                    }
+                if (n) {
+                    px[0] = uint8_t(r / n);
+                    px[1] = uint8_t(g / n);
+                    px[2] = uint8_t(b / n);
+                }
+            }
+        src = p.pixels;
+    }
+}
+
+} // namespace
+
+TGLRenderer* ActiveGLRenderer() {
+    return activeRenderer;
+}
+void SetActiveGLRenderer(TGLRenderer* renderer) {
+    activeRenderer = renderer;
+}
+bool GLContextAlive() {
+    return contextAlive;
+}
+void SetGLContextAlive(bool alive) {
+    contextAlive = alive;
+}
+
+TTexture::~TTexture() {
+    if (id && contextAlive) glDeleteTextures(1, &id);
+}
+
+TGLRenderer::TGLRenderer() {
+    unsigned vs = Compile(GL_VERTEX_SHADER, kVertexShader);
+    unsigned fs = Compile(GL_FRAGMENT_SHADER, kFragmentShader);
+    program = glCreateProgram();
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    glLinkProgram(program);
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    uProjection = glGetUniformLocation(program, "projection");
+    uAlphaTest = glGetUniformLocation(program, "alphaTest");
+
+    glGenVertexArrays(1, &vao);
+    glGenBuffers(1, &vbo);
+    glBindVertexArray(vao);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, x));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, u));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex), (void*)offsetof(Vertex, r));
+
+    const uint8_t white[4] = {255, 255, 255, 255};
+    glGenTextures(1, &whiteTexture);
+    glBindTexture(GL_TEXTURE_2D, whiteTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    vertices.reserve(6 * 4096);
+}
+
+TGLRenderer::~TGLRenderer() {
+    if (!contextAlive) return;
+    glDeleteFramebuffers(1, &fbo);
+    glDeleteTextures(1, &fboColor);
+    glDeleteTextures(1, &whiteTexture);
+    glDeleteBuffers(1, &vbo);
+    glDeleteVertexArrays(1, &vao);
+    glDeleteProgram(program);
+}
+
+void TGLRenderer::SetTarget(int width, int height) {
+    if (width == targetW && height == targetH && fbo) return;
+    Flush();
+    if (fbo) {
+        glDeleteFramebuffers(1, &fbo);
+        glDeleteTextures(1, &fboColor);
+    }
+    targetW = width;
+    targetH = height;
+    glGenTextures(1, &fboColor);
+    glBindTexture(GL_TEXTURE_2D, fboColor);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glGenFramebuffers(1, &fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, fboColor, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+        RuntimeError("Cannot create the off-screen frame buffer");
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    haveBatch = false;
+}
+
+namespace {
+
+// Copies a frame into its cell of the texture image, with its edge pixels repeated one pixel out.
+void PlaceFrame(TPixmap& sheet, const TPixmap& frame, int x0, int y0) {
+    for (int y = -1; y <= frame.height; ++y) {
+        int sy = std::clamp(y, 0, frame.height - 1);
+        for (int x = -1; x <= frame.width; ++x) {
+            int sx = std::clamp(x, 0, frame.width - 1);
+            std::memcpy(sheet.At(x0 + x, y0 + y), frame.At(sx, sy), 4);
+        }
+    }
+}
+
+} // namespace
+
+TTexture* TGLRenderer::Texture(TImage& image) {
+    int count = (int)image.frames.size();
+    if (count == 0 || image.width <= 0 || image.height <= 0) return nullptr;
+    auto& texture = image.texture;
+    if (texture && (int)texture->versions.size() == count && texture->frameW == image.width &&
+        texture->frameH == image.height) {
+        bool current = true;
+        for (int f = 0; f < count && current; ++f)
+            current = texture->versions[f] == image.frames[f]->version;
+        if (current) return texture.get();
+    }
+    Flush();
+    if (!texture) {
+        texture = std::make_shared<TTexture>();
+        glGenTextures(1, &texture->id);
+    }
+    TTexture& t = *texture;
+    t.frameW = image.width;
+    t.frameH = image.height;
+    t.columns = std::clamp(4096 / (image.width + 2), 1, count);
+    int rows = (count + t.columns - 1) / t.columns;
+    t.width = t.columns * (image.width + 2);
+    t.height = rows * (image.height + 2);
+    TPixmap sheet(t.width, t.height, true);
+    t.versions.resize(count);
+    for (int f = 0; f < count; ++f) {
+        const TPixmap& frame = *image.frames[f];
+        if (frame.width != image.width || frame.height != image.height) continue;
+        PlaceFrame(sheet, frame, t.FrameX(f), t.FrameY(f));
+        t.versions[f] = frame.version;
+    }
+    bool filtered = image.flags & IMAGE_FILTERED;
+    bool mipmapped = image.flags & IMAGE_MIPMAPPED;
+    if (filtered) BleedTransparentTexels(sheet);
+    glBindTexture(GL_TEXTURE_2D, t.id);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, t.width, t.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 sheet.pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
+    if (mipmapped) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                        filtered ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_NEAREST);
+    } else {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
+    }
+    return texture.get();
+}
+
+void TGLRenderer::Begin(const Batch& key) {
+    if (haveBatch && key == current) return;
+    Flush();
+    current = key;
+    haveBatch = true;
+}
+
+void TGLRenderer::ApplyBatchState() {
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glViewport(0, 0, targetW, targetH);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(current.vpX, targetH - (current.vpY + current.vpH), std::max(0, current.vpW),
+              std::max(0, current.vpH));
+    glUseProgram(program);
+    glUniform2f(uProjection, 2.0f / targetW, 2.0f / targetH);
+    glUniform1f(uAlphaTest, current.blend == BLEND_MASK ? 0.5f : -1.0f);
+    switch (current.blend) {
+    case BLEND_MASK:
+    case BLEND_SOLID:
+        glDisable(GL_BLEND);
+        break;
+    case BLEND_LIGHT:
+        glEnable(GL_BLEND);
+        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_ZERO, GL_ONE);
+        break;
+    case BLEND_SHADE:
+        glEnable(GL_BLEND);
+        glBlendFuncSeparate(GL_DST_COLOR, GL_ZERO, GL_ZERO, GL_ONE);
+        break;
+    default:
+        glEnable(GL_BLEND);
+        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ZERO, GL_ONE);
+        break;
+    }
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, current.texture);
+    glBindVertexArray(vao);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo);
+}
+
+void TGLRenderer::Flush() {
+    if (vertices.empty() || !fbo) {
+        vertices.clear();
+        return;
+    }
+    ApplyBatchState();
+    // One buffer kept for the whole run, grown when a batch needs more: a fresh allocation for
+    // every batch costs more than the draw itself on a software renderer.
+    if (vertices.size() > vboCapacity) {
+        vboCapacity = std::max(vertices.size(), vboCapacity * 2);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vboCapacity * sizeof(Vertex)), nullptr, GL_DYNAMIC_DRAW);
+    }
+    glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data());
+    glDrawArrays(GL_TRIANGLES, 0, GLsizei(vertices.size()));
+    vertices.clear();
+}
+
+// local: four corners relative to the draw point before scale and rotation (x0 y0 x1 y1 x2 y2 x3 y3,
+// clockwise from top-left); uv: their texture coordinates.
+void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8],
+                       unsigned texture) {
+    Begin(Batch{texture, s.blend, s.viewportX, s.viewportY, s.viewportW, s.viewportH});
+    float rad = s.rotation * float(M_PI) / 180.0f;
+    float c = std::cos(rad), sn = std::sin(rad);
+    float px = x + s.originX, py = y + s.originY;
+    Vertex v[4];
+    uint8_t a = uint8_t(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f));
+    if (s.blend == BLEND_SOLID || s.blend == BLEND_MASK) a = 255;
+    for (int i = 0; i < 4; ++i) {
+        float lx = local[i * 2] * s.scaleX, ly = local[i * 2 + 1] * s.scaleY;
+        v[i] = Vertex{px + lx * c - ly * sn, py + lx * sn + ly * c, uv[i * 2],    uv[i * 2 + 1],
+                      uint8_t(s.r),          uint8_t(s.g),          uint8_t(s.b), a};
+    }
+    vertices.insert(vertices.end(), {v[0], v[1], v[2], v[0], v[2], v[3]});
+}
+
+void TGLRenderer::Draw(const DrawCall& call) {
+    if (!fbo) return;
+    const DrawState& s = call.state;
+    static const float kWhiteUV[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    switch (call.kind) {
+    case DrawKind::Clear:
+        Flush();
+        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+        glDisable(GL_SCISSOR_TEST);
+        glClearColor(call.clsR / 255.0f, call.clsG / 255.0f, call.clsB / 255.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        haveBatch = false;
+        break;
+    case DrawKind::Rect: {
+        float x0 = -s.handleX, y0 = -s.handleY, x1 = call.w - s.handleX, y1 = call.h - s.handleY;
+        float local[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
+        Quad(s, call.x, call.y, local, kWhiteUV, whiteTexture);
+        break;
+    }
+    case DrawKind::Plot: {
+        DrawState plain = s;
+        plain.scaleX = plain.scaleY = 1;
+        plain.rotation = 0;
+        float local[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+        Quad(plain, std::floor(call.x), std::floor(call.y), local, kWhiteUV, whiteTexture);
+        break;
+    }
+    case DrawKind::Line:
+        DrawLine(call);
+        break;
+    case DrawKind::Oval:
+        DrawOval(call);
+        break;
+    case DrawKind::Image:
+        DrawImage(call);
+        break;
+    case DrawKind::Text:
+        DrawText(call);
+        break;
+    }
+}
+
+void TGLRenderer::DrawImage(const DrawCall& call) {
+    TTexture* texture = Texture(*call.image);
+    if (!texture || call.frame < 0 || call.frame >= (int)texture->versions.size()) return;
+    float tw = float(texture->width), th = float(texture->height);
+    float fx = float(texture->FrameX(call.frame)), fy = float(texture->FrameY(call.frame));
+    float u0 = (fx + call.srcX) / tw, v0 = (fy + call.srcY) / th;
+    float u1 = (fx + call.srcX + call.srcW) / tw, v1 = (fy + call.srcY + call.srcH) / th;
+    float x0 = -call.handleX, y0 = -call.handleY, x1 = call.w - call.handleX, y1 = call.h - call.handleY;
+    float local[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
+    float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
+    Quad(call.state, call.x, call.y, local, uv, texture->id);
+}
+
+void TGLRenderer::DrawText(const DrawCall& call) {
+    const TImageFont& font = *call.font;
+    if (!font.atlas) return;
+    TTexture* texture = Texture(*font.atlas);
+    if (!texture) return;
+    const DrawState& s = call.state;
+    float tw = float(texture->width), th = float(texture->height);
+    float ax = float(texture->FrameX(0)), ay = float(texture->FrameY(0));
+    float pen = 0;
+    for (unsigned char ch : call.text) {
+        const TGlyph& g = font.Glyph(ch);
+        if (g.width > 0 && g.height > 0) {
+            float x0 = pen + g.offsetX - s.handleX, y0 = g.offsetY - s.handleY;
+            float x1 = x0 + g.width, y1 = y0 + g.height;
+            float local[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
+            float u0 = (ax + g.atlasX) / tw, v0 = (ay + g.atlasY) / th;
+            float u1 = (ax + g.atlasX + g.width) / tw, v1 = (ay + g.atlasY + g.height) / th;
+            float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
+            Quad(s, call.x, call.y, local, uv, texture->id);
+        }
+        pen += g.advance;
+    }
+}
+
+// A one-pixel-wide quad through the pixel centres of both end points.
+void TGLRenderer::DrawLine(const DrawCall& call) {
+    const DrawState& s = call.state;
+    float rad = s.rotation * float(M_PI) / 180.0f;
+    float c = std::cos(rad), sn = std::sin(rad);
+    auto place = [&](float lx, float ly, float& ox, float& oy) {
+        lx = (lx - s.handleX) * s.scaleX;
+        ly = (ly - s.handleY) * s.scaleY;
+        ox = s.originX + lx * c - ly * sn + 0.5f;
+        oy = s.originY + lx * sn + ly * c + 0.5f;
+    };
+    float ax, ay, bx, by;
+    place(call.x, call.y, ax, ay);
+    place(call.w, call.h, bx, by);
+    float dx = bx - ax, dy = by - ay;
+    float len = std::sqrt(dx * dx + dy * dy);
+    float ux = 1, uy = 0;
+    if (len > 0) {
+        ux = dx / len;
+        uy = dy / len;
+    }
+    float start = -0.5f, end = len + (call.lastPixel ? 0.5f : -0.5f);
+    if (end <= start) return;
+    float nx = -uy * 0.5f, ny = ux * 0.5f;
+    float sx0 = ax + ux * start, sy0 = ay + uy * start, ex = ax + ux * end, ey = ay + uy * end;
+    DrawState plain = s;
+    plain.originX = plain.originY = 0;
+    plain.scaleX = plain.scaleY = 1;
+    plain.rotation = 0;
+    float local[8] = {sx0 + nx, sy0 + ny, ex + nx, ey + ny, ex - nx, ey - ny, sx0 - nx, sy0 - ny};
+    static const float kUV[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    Quad(plain, 0, 0, local, kUV, whiteTexture);
+}
+
+// A filled ellipse in the rectangle (x, y, w, h), as thin quads around its centre.
+void TGLRenderer::DrawOval(const DrawCall& call) {
+    const DrawState& s = call.state;
+    float rx = call.w / 2, ry = call.h / 2;
+    float cx = rx - s.handleX, cy = ry - s.handleY;
+    int segments = std::clamp(int(std::max(std::fabs(rx), std::fabs(ry)) * 2), 12, 128);
+    static const float kUV[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    for (int i = 0; i < segments; ++i) {
+        float a0 = 2 * float(M_PI) * i / segments, a1 = 2 * float(M_PI) * (i + 1) / segments;
+        float local[8] = {cx,
+                          cy,
+                          cx + rx * std::cos(a0),
+                          cy + ry * std::sin(a0),
+                          cx + rx * std::cos(a1),
+                          cy + ry * std::sin(a1),
+                          cx,
+                          cy};
+        Quad(s, call.x, call.y, local, kUV, whiteTexture);
+    }
+}
+
+void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int h) {
+    Flush();
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glDisable(GL_SCISSOR_TEST);
+    glViewport(0, 0, drawableW, drawableH);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
+    // GL rows run bottom-up in both buffers; the window rectangle is given top-down.
+    int by = drawableH - (y + h);
+    glBlitFramebuffer(0, 0, targetW, targetH, x, by, x + w, by + h, GL_COLOR_BUFFER_BIT,
+                      (w == targetW && h == targetH) ? GL_NEAREST : GL_LINEAR);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    haveBatch = false;
+}
+
+PixmapRef TGLRenderer::Read(int x, int y, int w, int h) {
+    Flush();
+    int x0 = std::max(0, x), y0 = std::max(0, y);
+    int x1 = std::min(targetW, x + w), y1 = std::min(targetH, y + h);
+    if (x1 <= x0 || y1 <= y0 || !fbo) return nullptr;
+    int rw = x1 - x0, rh = y1 - y0;
+    auto pixmap = std::make_shared<TPixmap>(rw, rh, false);
+    std::vector<uint8_t> rows(size_t(rw) * rh * 4);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(x0, targetH - y1, rw, rh, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    for (int row = 0; row < rh; ++row) {
+        std::memcpy(pixmap->At(0, row), &rows[size_t(rh - 1 - row) * rw * 4], size_t(rw) * 4);
+        for (int col = 0; col < rw; ++col)
+            pixmap->At(col, row)[3] = 255;
+    }
+    return pixmap;
+}
+
+void PrecacheFrame(const ImageRef& image, int) {
+    if (image && activeRenderer) activeRenderer->Texture(*image);
+}
+
+} // namespace platform

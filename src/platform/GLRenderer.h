@@ -1,0 +1,84 @@
+// The OpenGL 3.3 renderer: batches textured quads into the logical framebuffer and presents it.
+// Internal to the platform layer.
+#pragma once
+
+#include "platform/Renderer.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+// The frames of one image in one GL texture: a grid of cells, each frame with a one-pixel border
+// copied from its own edge so filtering never reaches into a neighbour.
+class TTexture {
+public:
+    unsigned id = 0;
+    int width = 0, height = 0; // of the whole texture
+    int frameW = 0, frameH = 0, columns = 1;
+    std::vector<unsigned> versions; // of each frame's pixmap when uploaded
+    // Top-left texel of a frame's pixels.
+    int FrameX(int frame) const { return (frame % columns) * (frameW + 2) + 1; }
+    int FrameY(int frame) const { return (frame / columns) * (frameH + 2) + 1; }
+    ~TTexture();
+};
+
+class TGLRenderer : public TRenderer {
+public:
+    TGLRenderer();
+    ~TGLRenderer() override;
+
+    // Makes (or remakes) the logical framebuffer; its contents start cleared to black.
+    void SetTarget(int width, int height);
+    int TargetWidth() const { return targetW; }
+    int TargetHeight() const { return targetH; }
+
+    void Draw(const DrawCall& call) override;
+    void Flush() override;
+    // Draws the logical frame into the window's drawable, scaled into (x, y, w, h) and
+    // letterboxed in black.
+    void Present(int drawableW, int drawableH, int x, int y, int w, int h);
+    // The logical frame's pixels (alpha 255), clipped; null when nothing lies inside.
+    PixmapRef Read(int x, int y, int w, int h);
+    // The texture of an image, uploaded or refreshed as needed.
+    TTexture* Texture(TImage& image);
+
+private:
+    struct Vertex {
+        float x, y, u, v;
+        uint8_t r, g, b, a;
+    };
+    struct Batch {
+        unsigned texture = 0;
+        int blend = 0;
+        int vpX = 0, vpY = 0, vpW = 0, vpH = 0;
+        bool operator==(const Batch&) const = default;
+    };
+
+    void Begin(const Batch& key);
+    void Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8],
+              unsigned texture);
+    void DrawImage(const DrawCall& call);
+    void DrawText(const DrawCall& call);
+    void DrawLine(const DrawCall& call);
+    void DrawOval(const DrawCall& call);
+    void ApplyBatchState();
+
+    unsigned program = 0, vao = 0, vbo = 0, whiteTexture = 0;
+    int uProjection = -1, uAlphaTest = -1;
+    unsigned fbo = 0, fboColor = 0;
+    int targetW = 0, targetH = 0;
+    Batch current;
+    bool haveBatch = false;
+    std::vector<Vertex> vertices;
+    size_t vboCapacity = 0;
+};
+
+// The renderer of the open graphics mode, or null.
+TGLRenderer* ActiveGLRenderer();
+void SetActiveGLRenderer(TGLRenderer* renderer);
+// Whether a GL context exists (textures can be made and freed).
+bool GLContextAlive();
+void SetGLContextAlive(bool alive);
+
+} // namespace platform

@@ -1,0 +1,167 @@
+// Image fonts rasterised with FreeType, and the built-in font compiled into the game.
+#include "platform/TImageFont.h"
+
+#include "platform/files.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern const unsigned char sleetwhistle_builtin_font[];
+extern const std::size_t sleetwhistle_builtin_font_size;
+
+namespace platform {
+namespace {
+
+constexpr int BUILTIN_FONT_SIZE = 14;
+
+ImageFontRef currentFont;
+
+FT_Library Library() {
+    static FT_Library library = [] {
+        FT_Library lib = nullptr;
+        if (FT_Init_FreeType(&lib) != 0) lib = nullptr;
+        return lib;
+    }();
+    return library;
+}
+
+int RoundPixels(FT_Pos value) {
+    return int(std::lround(value / 64.0));
+}
+
+// Rasterises characters 32..255 (Latin-1 equals the first 256 code points) into one atlas.
+ImageFontRef Rasterise(FT_Face face, int pixelSize, int style) {
+    if (FT_Set_Pixel_Sizes(face, 0, pixelSize) != 0) return nullptr;
+    auto font = std::make_shared<TImageFont>();
+    font->pixelSize = pixelSize;
+    font->style = style;
+    font->ascender = RoundPixels(face->size->metrics.ascender);
+    font->descender = RoundPixels(face->size->metrics.descender);
+    font->lineHeight = font->ascender - font->descender;
+
+    struct Bitmap {
+        int w = 0, h = 0;
+        std::vector<uint8_t> coverage;
+    };
+    std::array<Bitmap, 256> bitmaps;
+    const int pad = 2;
+    int atlasW = 512, penX = pad, penY = pad, rowH = 0;
+    for (int c = 32; c < 256; ++c) {
+        if (FT_Load_Char(face, FT_ULong(c), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
+        FT_GlyphSlot slot = face->glyph;
+        if ((style & FONT_BOLD) && slot->format == FT_GLYPH_FORMAT_OUTLINE)
+            FT_Outline_Embolden(&slot->outline, std::max<FT_Pos>(64, pixelSize * 3));
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
+        TGlyph& g = font->glyphs[c];
+        g.present = true;
+        g.advance = RoundPixels(slot->advance.x);
+        if ((style & FONT_BOLD) && slot->bitmap.width > 0) g.advance += std::max(1, pixelSize / 24);
+        g.width = (int)slot->bitmap.width;
+        g.height = (int)slot->bitmap.rows;
+        g.offsetX = slot->bitmap_left;
+        g.offsetY = font->ascender - slot->bitmap_top;
+        Bitmap& bm = bitmaps[c];
+        bm.w = g.width;
+        bm.h = g.height;
+        bm.coverage.resize(size_t(bm.w) * bm.h);
+        for (int y = 0; y < bm.h; ++y)
+            std::memcpy(&bm.coverage[size_t(y) * bm.w], slot->bitmap.buffer + y * slot->bitmap.pitch, bm.w);
+        if (penX + g.width + pad > atlasW) {
+            penX = pad;
+            penY += rowH + pad;
+            rowH = 0;
+        }
+        g.atlasX = penX;
+        g.atlasY = penY;
+        penX += g.width + pad;
+        rowH = std::max(rowH, g.height);
+    }
+    int atlasH = penY + rowH + pad;
+    auto pixmap = std::make_shared<TPixmap>(atlasW, std::max(atlasH, 1), true);
+    for (int c = 32; c < 256; ++c) {
+        const TGlyph& g = font->glyphs[c];
+        const Bitmap& bm = bitmaps[c];
+        for (int y = 0; y < bm.h; ++y)
+            for (int x = 0; x < bm.w; ++x) {
+                uint8_t* p = pixmap->At(g.atlasX + x, g.atlasY + y);
+                p[0] = p[1] = p[2] = 255;
+                p[3] = bm.coverage[size_t(y) * bm.w + x];
+            }
+    }
+    for (int y = 0; y < pixmap->height; ++y)
+        for (int x = 0; x < pixmap->width; ++x) {
+            uint8_t* p = pixmap->At(x, y);
+            p[0] = p[1] = p[2] = 255;
+        }
+    int flags = (style & FONT_SMOOTH) ? (IMAGE_FILTERED | IMAGE_MIPMAPPED) : 0;
+    font->atlas = LoadImageFromPixmap(pixmap, flags);
+    if (font->atlas) font->atlas->handleX = font->atlas->handleY = 0;
+    return font;
+}
+
+ImageFontRef LoadFromMemory(const unsigned char* bytes, size_t size, int pixelSize, int style) {
+    FT_Library lib = Library();
+    if (!lib || pixelSize <= 0 || pixelSize > 512) return nullptr;
+    FT_Face face = nullptr;
+    if (FT_New_Memory_Face(lib, bytes, FT_Long(size), 0, &face) != 0) return nullptr;
+    ImageFontRef font = Rasterise(face, pixelSize, style);
+    FT_Done_Face(face);
+    return font;
+}
+
+} // namespace
+
+const TGlyph& TImageFont::Glyph(unsigned char c) const {
+    if (glyphs[c].present) return glyphs[c];
+    return glyphs['?'];
+}
+
+ImageFontRef LoadImageFont(const std::string& path, int pixelSize, int style) {
+    std::ifstream in(ResolvePath(path), std::ios::binary);
+    if (!in) return nullptr;
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.empty()) return nullptr;
+    // FreeType reads the face while we rasterise; the bytes stay alive until then.
+    return LoadFromMemory(bytes.data(), bytes.size(), pixelSize, style);
+}
+
+ImageFontRef BuiltInFont() {
+    static ImageFontRef font = LoadFromMemory(sleetwhistle_builtin_font, sleetwhistle_builtin_font_size,
+                                              BUILTIN_FONT_SIZE, FONT_SMOOTH);
+    return font;
+}
+
+void SetImageFont(const ImageFontRef& font) {
+    currentFont = font;
+}
+
+ImageFontRef GetImageFont() {
+    return currentFont ? currentFont : BuiltInFont();
+}
+
+int TextWidth(const std::string& text) {
+    ImageFontRef font = GetImageFont();
+    if (!font) return 0;
+    int width = 0;
+    for (unsigned char c : text)
+        width += font->Glyph(c).advance;
+    return width;
+}
+
+int TextHeight(const std::string&) {
+    ImageFontRef font = GetImageFont();
+    return font ? font->lineHeight : 0;
+}
+
+int FontAscent(const ImageFontRef& font) {
+    return font ? font->ascender : 0;
+}
+
+} // namespace platform

@@ -1,0 +1,161 @@
+// Images: frames cut from pictures, handles, masks. The GL side lives in the renderer.
+#include "platform/image.h"
+
+#include "platform/graphics.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+bool autoMidHandle = false;
+int autoImageFlags = IMAGE_DEFAULT_FLAGS;
+int maskR = 0, maskG = 0, maskB = 0;
+
+int ResolveFlags(int flags) {
+    return flags == IMAGE_DEFAULT ? autoImageFlags : flags;
+}
+
+// Pixels of the mask colour become transparent; pictures with their own alpha keep it.
+void ApplyMask(TPixmap& pixmap, int r, int g, int b) {
+    if (pixmap.hasAlpha) return;
+    for (int y = 0; y < pixmap.height; ++y) {
+        uint8_t* p = pixmap.At(0, y);
+        for (int x = 0; x < pixmap.width; ++x, p += 4)
+            if (p[0] == r && p[1] == g && p[2] == b) p[3] = 0;
+    }
+}
+
+ImageRef NewImage(int w, int h, int flags) {
+    auto image = std::make_shared<TImage>();
+    image->width = w;
+    image->height = h;
+    image->flags = flags;
+    image->maskR = maskR;
+    image->maskG = maskG;
+    image->maskB = maskB;
+    if (autoMidHandle) {
+        image->handleX = w / 2.0f;
+        image->handleY = h / 2.0f;
+    }
+    return image;
+}
+
+void AddFrame(TImage& image, PixmapRef pixmap) {
+    if (image.flags & IMAGE_MASKED) ApplyMask(*pixmap, image.maskR, image.maskG, image.maskB);
+    image.frames.push_back(std::move(pixmap));
+}
+
+} // namespace
+
+TImage::~TImage() = default;
+
+ImageRef LoadImageFromPixmap(const PixmapRef& pixmap, int flags) {
+    if (!pixmap) return nullptr;
+    auto image = NewImage(pixmap->width, pixmap->height, ResolveFlags(flags));
+    auto copy = std::make_shared<TPixmap>(*pixmap);
+    AddFrame(*image, copy);
+    return image;
+}
+
+ImageRef LoadImage(const std::string& path, int flags) {
+    PixmapRef pixmap = LoadPixmap(path);
+    if (!pixmap) return nullptr;
+    auto image = NewImage(pixmap->width, pixmap->height, ResolveFlags(flags));
+    AddFrame(*image, pixmap);
+    return image;
+}
+
+ImageRef LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
+                       int flags) {
+    if (cellWidth <= 0 || cellHeight <= 0 || first < 0 || count <= 0) return nullptr;
+    PixmapRef strip = LoadPixmap(path);
+    if (!strip) return nullptr;
+    int across = strip->width / cellWidth;
+    int down = strip->height / cellHeight;
+    if (across * down < first + count) return nullptr;
+    auto image = NewImage(cellWidth, cellHeight, ResolveFlags(flags));
+    for (int i = first; i < first + count; ++i) {
+        int cx = (i % across) * cellWidth, cy = (i / across) * cellHeight;
+        auto frame = std::make_shared<TPixmap>(cellWidth, cellHeight, strip->hasAlpha);
+        for (int row = 0; row < cellHeight; ++row)
+            std::memcpy(frame->At(0, row), strip->At(cx, cy + row), size_t(cellWidth) * 4);
+        AddFrame(*image, frame);
+    }
+    return image;
+}
+
+ImageRef CreateImage(int width, int height, int frames, int flags) {
+    if (width <= 0 || height <= 0 || frames <= 0) return nullptr;
+    auto image = NewImage(width, height, ResolveFlags(flags));
+    for (int i = 0; i < frames; ++i) {
+        image->frames.push_back(std::make_shared<TPixmap>(width, height, true));
+    }
+    return image;
+}
+
+int ImageWidth(const ImageRef& image) {
+    return image ? image->width : 0;
+}
+int ImageHeight(const ImageRef& image) {
+    return image ? image->height : 0;
+}
+int CountFrames(const ImageRef& image) {
+    return image ? (int)image->frames.size() : 0;
+}
+
+void MidHandleImage(const ImageRef& image) {
+    if (!image) return;
+    image->handleX = image->width / 2.0f;
+    image->handleY = image->height / 2.0f;
+}
+
+void SetImageHandle(const ImageRef& image, float x, float y) {
+    if (!image) return;
+    image->handleX = x;
+    image->handleY = y;
+}
+
+void AutoMidHandle(bool on) {
+    autoMidHandle = on;
+}
+bool AutoMidHandleOn() {
+    return autoMidHandle;
+}
+void AutoImageFlags(int flags) {
+    autoImageFlags = flags == IMAGE_DEFAULT ? IMAGE_DEFAULT_FLAGS : flags;
+}
+
+void SetMaskColor(int r, int g, int b) {
+    maskR = r & 255;
+    maskG = g & 255;
+    maskB = b & 255;
+}
+
+PixmapRef LockImage(const ImageRef& image, int frame) {
+    if (!image || frame < 0 || frame >= (int)image->frames.size()) return nullptr;
+    return image->frames[frame];
+}
+
+void UnlockImage(const ImageRef& image, int frame) {
+    if (!image || frame < 0 || frame >= (int)image->frames.size()) return;
+    image->frames[frame]->Changed();
+}
+
+void GrabImage(const ImageRef& image, int x, int y, int frame) {
+    if (!image || frame < 0 || frame >= (int)image->frames.size()) return;
+    PixmapRef grabbed = GrabPixmap(x, y, image->width, image->height);
+    TPixmap& dst = *image->frames[frame];
+    std::fill(dst.pixels.begin(), dst.pixels.end(), 0);
+    if (grabbed) {
+        // The grab is clipped to the screen: place it where it came from.
+        int ox = std::max(0, -x), oy = std::max(0, -y);
+        for (int row = 0; row < grabbed->height && oy + row < dst.height; ++row)
+            std::memcpy(dst.At(ox, oy + row), grabbed->At(0, row),
+                        size_t(std::min(grabbed->width, dst.width - ox)) * 4);
+    }
+    dst.Changed();
+}
+
+} // namespace platform

@@ -1,0 +1,20 @@
+// Test seams of the graphics side: a fake desktop and missing full-screen depths, so the mode
+// choice can be tested on any machine. The clock, message-box and input seams are in system.h and
+// input.h; the recording renderer is in Renderer.h.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Writes the logical frame after each listed flip: "DIR:N1,N2,..." ("": stop).
+// SLEETWHISTLE_FRAMES gives the same text for a whole run.
+void CaptureFrames(const std::string& spec);
+
+// Pretends the desktop is width x height (0, 0: the real desktop again).
+void SetFakeDesktop(int width, int height);
+// Pretends full-screen modes of this depth do not exist (0: forget every such pretence).
+void SetFakeMissingDepth(int depth);
+bool FakeModeDepthMissing(int depth);
+
+} // namespace platform

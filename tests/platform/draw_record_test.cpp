@@ -1,0 +1,120 @@
+// Drawing state and draw order, checked through the recording renderer (no window needed).
+#include "platform/Renderer.h"
+#include "platform/draw.h"
+#include "platform/font.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class DrawRecord : public ::testing::Test {
+protected:
+    void SetUp() override {
+        recorder = std::make_shared<TRecordingRenderer>();
+        SetRenderer(recorder);
+        ResetDrawState();
+        ResetViewport();
+        SetImageFont(nullptr);
+    }
+    void TearDown() override { SetRenderer(nullptr); }
+    std::shared_ptr<TRecordingRenderer> recorder;
+};
+
+TEST_F(DrawRecord, EveryDrawCarriesTheStateInForceWhenItWasMade) {
+    SetColor(300, -5, 128);
+    SetAlpha(1.5f);
+    SetBlend(BLEND_LIGHT);
+    SetScale(2, 3);
+    SetRotation(90);
+    DrawRect(1, 2, 3, 4);
+    SetAlpha(-1);
+    SetBlend(99); // not a blend: ignored
+    DrawText("Hi", 5, 6);
+
+    ASSERT_EQ(recorder->calls.size(), 2u);
+    const DrawCall& rect = recorder->calls[0];
+    EXPECT_EQ(rect.kind, DrawKind::Rect);
+    EXPECT_EQ(rect.state.r, 255);
+    EXPECT_EQ(rect.state.g, 0);
+    EXPECT_EQ(rect.state.b, 128);
+    EXPECT_FLOAT_EQ(rect.state.alpha, 1.0f);
+    EXPECT_EQ(rect.state.blend, BLEND_LIGHT);
+    EXPECT_FLOAT_EQ(rect.state.scaleY, 3.0f);
+    EXPECT_FLOAT_EQ(rect.state.rotation, 90.0f);
+    EXPECT_EQ(rect.state.viewportW, 800) << "the viewport follows the logical screen until set";
+
+    const DrawCall& text = recorder->calls[1];
+    EXPECT_EQ(text.kind, DrawKind::Text);
+    EXPECT_EQ(text.text, "Hi");
+    EXPECT_FLOAT_EQ(text.state.alpha, 0.0f);
+    EXPECT_EQ(text.state.blend, BLEND_LIGHT);
+    EXPECT_EQ(text.font, BuiltInFont()) << "no font set: the built-in one";
+}
+
+TEST_F(DrawRecord, ImagesDrawFromTheirHandleAndNothingIsRecordedForNull) {
+    auto image = CreateImage(40, 20, 2, 0);
+    SetImageHandle(image, 10, 5);
+    DrawImage(image, 100, 50, 1);
+    DrawImage(nullptr, 0, 0);
+    DrawImage(image, 0, 0, 2); // no such frame
+    DrawImageRect(image, 0, 0, 80, 40);
+    DrawText("", 0, 0);
+    ASSERT_EQ(recorder->calls.size(), 2u);
+    const DrawCall& d = recorder->calls[0];
+    EXPECT_EQ(d.frame, 1);
+    EXPECT_FLOAT_EQ(d.handleX, 10);
+    EXPECT_FLOAT_EQ(d.srcW, 40);
+    const DrawCall& r = recorder->calls[1];
+    EXPECT_FLOAT_EQ(r.w, 80);
+    EXPECT_FLOAT_EQ(r.handleX, 20) << "the handle scales with the image";
+}
+
+TEST_F(DrawRecord, ResetPutsBackTheNeutralStateButKeepsTheViewport) {
+    SetViewport(10, 20, 30, 40);
+    SetColor(1, 2, 3);
+    SetScale(5, 5);
+    ResetDrawState();
+    int x, y, w, h;
+    GetViewport(x, y, w, h);
+    EXPECT_EQ(w, 30);
+    int r, g, b;
+    GetColor(r, g, b);
+    EXPECT_EQ(r + g + b, 765);
+    float sx, sy;
+    GetScale(sx, sy);
+    EXPECT_FLOAT_EQ(sx, 1);
+    EXPECT_EQ(GetBlend(), BLEND_ALPHA);
+}
+
+TEST(FontMetrics, BuiltInFontMeasuresWithoutAWindow) {
+    SetImageFont(nullptr);
+    EXPECT_EQ(TextWidth(""), 0);
+    EXPECT_GT(TextHeight(""), 10);
+    EXPECT_EQ(TextHeight(""), TextHeight("Ag"));
+    EXPECT_EQ(TextWidth("ab"), TextWidth("a") + TextWidth("b")) << "no kerning";
+    EXPECT_GT(TextWidth("W"), TextWidth("i"));
+}
+
+TEST(FontMetrics, MissingOrBrokenFontFilesGiveNullAndTextFallsBack) {
+    EXPECT_EQ(LoadImageFont("/nonexistent/card.ttf", 30), nullptr);
+    EXPECT_EQ(LoadImageFont("/proc/self/status", 30), nullptr);
+    SetImageFont(nullptr);
+    EXPECT_EQ(GetImageFont(), BuiltInFont());
+}
+
+TEST(FontMetrics, LargerSizesMeasureLarger) {
+    auto small = LoadImageFont(SLEETWHISTLE_TEST_FONT, 20, FONT_SMOOTH);
+    auto large = LoadImageFont(SLEETWHISTLE_TEST_FONT, 40, FONT_SMOOTH | FONT_BOLD);
+    ASSERT_TRUE(small);
+    ASSERT_TRUE(large);
+    SetImageFont(small);
+    int w20 = TextWidth("Snow"), h20 = TextHeight("");
+    SetImageFont(large);
+    EXPECT_GT(TextWidth("Snow"), w20 * 3 / 2);
+    EXPECT_GT(TextHeight(""), h20 * 3 / 2);
+    SetImageFont(nullptr);
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+// Pixels drawn through the GL renderer into the logical frame, checked with a tolerance.
+#include "GLWindow.h"
+#include "TempDir.h"
+
+#include "platform/draw.h"
+#include "platform/font.h"
+#include "platform/graphics.h"
+#include "platform/image.h"
+#include "platform/testing.h"
+
+#include <filesystem>
+
+using namespace platform;
+using testsupport::PixelNear;
+
+namespace {
+
+class GraphicsGL : public testsupport::GLWindowTest {};
+
+// A solid picture of one colour (with alpha channel).
+ImageRef SolidImage(int w, int h, int r, int g, int b, int a = 255, int flags = 0) {
+    auto pixmap = CreatePixmap(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            WritePixel(pixmap, x, y, (uint32_t(a) << 24) | (r << 16) | (g << 8) | b);
+    return LoadImageFromPixmap(pixmap, flags);
+}
+
+TEST_F(GraphicsGL, BlendModesMixColourAndAlphaWithTheBackground) {
+    struct Case {
+        int blend;
+        int r, g, b;
+    };
+    // Source (200, 50, 10) at alpha 0.5 over (100, 100, 100).
+    const Case cases[] = {
+        {BLEND_MASK, 200, 50, 10},    {BLEND_SOLID, 200, 50, 10}, {BLEND_ALPHA, 150, 75, 55},
+        {BLEND_LIGHT, 200, 125, 105}, {BLEND_SHADE, 78, 20, 4},
+    };
+    SetClsColor(100, 100, 100);
+    Cls();
+    int x = 10;
+    for (const Case& c : cases) {
+        SetBlend(c.blend);
+        SetColor(200, 50, 10);
+        SetAlpha(0.5f);
+        DrawRect(float(x), 10, 20, 20);
+        x += 30;
+    }
+    auto frame = Grab();
+    x = 10;
+    for (const Case& c : cases) {
+        EXPECT_TRUE(PixelNear(frame, x + 10, 20, c.r, c.g, c.b, 3)) << "blend " << c.blend;
+        x += 30;
+    }
+    EXPECT_TRUE(PixelNear(frame, 5, 5, 100, 100, 100, 0));
+}
+
+TEST_F(GraphicsGL, MaskBlendDropsTransparentTexelsAndTintMultiplies) {
+    auto pixmap = CreatePixmap(20, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            WritePixel(pixmap, x, y, x < 10 ? 0xFFFFFFFFu : 0x00FFFFFFu);
+    auto image = LoadImageFromPixmap(pixmap, 0);
+    SetClsColor(0, 0, 80);
+    Cls();
+    SetBlend(BLEND_MASK);
+    SetColor(255, 128, 0);
+    DrawImage(image, 100, 100);
+    auto frame = Grab();
+    EXPECT_TRUE(PixelNear(frame, 105, 110, 255, 128, 0, 2));
+    EXPECT_TRUE(PixelNear(frame, 115, 110, 0, 0, 80, 0));
+}
+
+TEST_F(GraphicsGL, ImageHandleScaleAndRotationTurnAboutTheDrawPoint) {
+    auto image = SolidImage(20, 10, 255, 0, 0);
+    MidHandleImage(image);
+    SetScale(2, 2);
+    SetRotation(90);
+    DrawImage(image, 400, 300);
+    auto frame = Grab();
+    // 40 x 20 after scaling, turned a quarter clockwise: 20 wide and 40 high about (400, 300).
+    EXPECT_TRUE(PixelNear(frame, 400, 283, 255, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 400, 317, 255, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 392, 300, 255, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 415, 300, 0, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 400, 325, 0, 0, 0));
+}
+
+TEST_F(GraphicsGL, SubImageDrawsTakeTheirSourceRectangleAndHandle) {
+    auto pixmap = CreatePixmap(40, 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 40; ++x)
+            WritePixel(pixmap, x, y, x < 20 ? 0xFFFF0000u : 0xFF0000FFu);
+    auto image = LoadImageFromPixmap(pixmap, 0);
+    // The right half, scaled to 40 x 20, with its handle at its centre.
+    DrawSubImageRect(image, 200, 200, 40, 20, 20, 0, 20, 10, 20, 10);
+    auto frame = Grab();
+    EXPECT_TRUE(PixelNear(frame, 182, 192, 0, 0, 255));
+    EXPECT_TRUE(PixelNear(frame, 217, 208, 0, 0, 255));
+    EXPECT_TRUE(PixelNear(frame, 222, 200, 0, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 200, 212, 0, 0, 0));
+}
+
+TEST_F(GraphicsGL, TextLandsInsideItsBoxBelowAndRightOfThePoint) {
+    SetColor(255, 255, 255);
+    DrawText("Hello", 100, 100);
+    auto frame = Grab();
+    int w = TextWidth("Hello"), h = TextHeight("Hello");
+    ASSERT_GT(w, 0);
+    int minX = 800, minY = 600, maxX = -1, maxY = -1;
+    for (int y = 80; y < 140; ++y)
+        for (int x = 80; x < 180; ++x)
+            if ((ReadPixel(frame, x, y) & 0xFFFFFF) != 0) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    ASSERT_GE(maxX, 0) << "no text drawn";
+    EXPECT_GE(minX, 100);
+    EXPECT_GE(minY, 100);
+    EXPECT_LT(maxX, 100 + w);
+    EXPECT_LT(maxY, 100 + h);
+    EXPECT_LT(minY, 100 + h / 2) << "the capital H reaches near the top of the line";
+}
+
+TEST_F(GraphicsGL, ViewportClipsEveryDraw) {
+    SetViewport(100, 120, 50, 40);
+    SetColor(0, 255, 0);
+    DrawRect(0, 0, 800, 600);
+    ResetViewport();
+    auto frame = Grab();
+    EXPECT_TRUE(PixelNear(frame, 100, 120, 0, 255, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 149, 159, 0, 255, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 99, 130, 0, 0, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 150, 130, 0, 0, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 120, 160, 0, 0, 0, 0));
+}
+
+TEST_F(GraphicsGL, LinesCoverTheirPixelsAndMayLeaveOutTheLast) {
+    SetColor(255, 255, 255);
+    DrawLine(10, 50, 20, 50, true);
+    DrawLine(10, 60, 20, 60, false);
+    auto frame = Grab();
+    EXPECT_TRUE(PixelNear(frame, 10, 50, 255, 255, 255, 0));
+    EXPECT_TRUE(PixelNear(frame, 20, 50, 255, 255, 255, 0));
+    EXPECT_TRUE(PixelNear(frame, 19, 60, 255, 255, 255, 0));
+    EXPECT_TRUE(PixelNear(frame, 20, 60, 0, 0, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 15, 51, 0, 0, 0, 0));
+}
+
+TEST_F(GraphicsGL, VirtualResolutionMapsTheLogicalScreenOntoASmallerWindow) {
+    ASSERT_TRUE(Graphics(640, 480, 0, 60));
+    SetVirtualResolution(800, 600);
+    EXPECT_EQ(LogicalWidth(), 800);
+    EXPECT_EQ(LogicalHeight(), 600);
+    Cls();
+    SetColor(255, 0, 0);
+    DrawRect(700, 500, 100, 100);
+    auto frame = GrabPixmap(0, 0, 800, 600);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->width, 800);
+    EXPECT_EQ(frame->height, 600);
+    EXPECT_TRUE(PixelNear(frame, 750, 550, 255, 0, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 650, 450, 0, 0, 0, 0));
+    Flip(0);
+    ASSERT_TRUE(Graphics(800, 600, 0, 60));
+    EXPECT_EQ(LogicalWidth(), 800) << "a new mode starts without the old virtual resolution";
+}
+
+TEST_F(GraphicsGL, FrameCaptureWritesTheFrameAfterTheChosenFlip) {
+    testsupport::TempDir dir;
+    long target = FlipCount() + 2;
+    CaptureFrames(dir.Path() + ":" + std::to_string(target));
+    SetClsColor(10, 200, 30);
+    Cls();
+    Flip(0);
+    SetClsColor(200, 10, 30);
+    Cls();
+    SetColor(255, 255, 255);
+    DrawRect(0, 0, 10, 10);
+    Flip(0);
+    std::string path = dir.Path() + "frame-" + std::to_string(target) + ".png";
+    auto frame = LoadPixmap(path);
+    ASSERT_TRUE(frame) << path;
+    EXPECT_EQ(frame->width, 800);
+    EXPECT_EQ(frame->height, 600);
+    EXPECT_TRUE(PixelNear(frame, 400, 300, 200, 10, 30, 0));
+    EXPECT_TRUE(PixelNear(frame, 5, 5, 255, 255, 255, 0));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "frame-" + std::to_string(target - 1) + ".png"));
+    CaptureFrames("");
+}
+
+TEST_F(GraphicsGL, ImagesSurviveSwitchesBetweenWindowAndFullScreen) {
+    auto image = SolidImage(30, 30, 250, 200, 0);
+    auto check = [&](const char* when) {
+        Cls();
+        DrawImage(image, 100, 100);
+        EXPECT_TRUE(PixelNear(GrabPixmap(0, 0, 800, 600), 115, 115, 250, 200, 0, 0)) << when;
+        Flip(0);
+    };
+    check("in a window");
+    ASSERT_TRUE(GraphicsModeExists(800, 600, 32, 0));
+    ASSERT_TRUE(Graphics(800, 600, 32, 60));
+    EXPECT_EQ(ActiveWindow(), 0) << "full screen has no window handle";
+    check("in full screen");
+    ASSERT_TRUE(Graphics(800, 600, 0, 60));
+    EXPECT_NE(ActiveWindow(), 0);
+    check("back in a window");
+}
+
+TEST_F(GraphicsGL, BottomUpWindowAndCursorQueriesGiveBackThePointer) {
+    MoveMouse(100, 50);
+    int dw, dh, ox, oy, cx, cy;
+    DesktopSize(dw, dh);
+    WindowOrigin(ActiveWindow(), ox, oy);
+    CursorPos(cx, cy);
+    // How the game turns them into a position inside its 600-row drawing area.
+    int clientY = dh - oy - 600;
+    EXPECT_EQ(cx - ox, 100);
+    EXPECT_EQ((dh - cy) - clientY, 50);
+
+    ASSERT_TRUE(Graphics(800, 600, 32, 60));
+    MoveMouse(30, 40);
+    WindowOrigin(ActiveWindow(), ox, oy);
+    CursorPos(cx, cy);
+    EXPECT_EQ(ox, 0);
+    EXPECT_EQ(oy, 0);
+    EXPECT_EQ(cx, 30);
+    EXPECT_EQ(dh - cy, 40);
+    ASSERT_TRUE(Graphics(800, 600, 0, 60));
+}
+
+TEST_F(GraphicsGL, FakeDesktopDecidesWhichFullScreenModesExist) {
+    SetFakeDesktop(1024, 600);
+    SetFakeMissingDepth(32);
+    EXPECT_TRUE(GraphicsModeExists(800, 600, 24, 0));
+    EXPECT_FALSE(GraphicsModeExists(800, 600, 32, 0));
+    EXPECT_FALSE(GraphicsModeExists(1024, 768, 24, 0));
+    EXPECT_FALSE(GraphicsModeExists(800, 600, 24, 75));
+    int w = 0, h = 0;
+    DesktopSize(w, h);
+    EXPECT_EQ(w, 1024);
+    EXPECT_EQ(h, 600);
+    SetFakeMissingDepth(0);
+    SetFakeDesktop(0, 0);
+}
+
+} // namespace

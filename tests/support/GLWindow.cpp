@@ -1,0 +1,50 @@
+#include "GLWindow.h"
+
+#include "platform/Renderer.h"
+#include "platform/draw.h"
+#include "platform/font.h"
+#include "platform/graphics.h"
+
+namespace testsupport {
+
+void GLWindowTest::SetUpTestSuite() {
+    if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800 ||
+        platform::CurrentGraphics()->depth != 0)
+        platform::Graphics(800, 600, 0, 60);
+}
+
+void GLWindowTest::SetUp() {
+    ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
+    if (platform::LogicalWidth() != 800 || platform::LogicalHeight() != 600)
+        platform::Graphics(800, 600, 0, 60);
+    platform::SetRenderer(nullptr);
+    platform::ResetDrawState();
+    platform::ResetViewport();
+    platform::SetImageFont(nullptr);
+    platform::SetClsColor(0, 0, 0);
+    platform::Cls();
+}
+
+platform::PixmapRef GLWindowTest::Grab() {
+    return platform::GrabPixmap(0, 0, 800, 600);
+}
+
+std::string RGBAt(const platform::PixmapRef& pixmap, int x, int y) {
+    uint32_t argb = platform::ReadPixel(pixmap, x, y);
+    return std::to_string((argb >> 16) & 255) + " " + std::to_string((argb >> 8) & 255) + " " +
+           std::to_string(argb & 255);
+}
+
+::testing::AssertionResult PixelNear(const platform::PixmapRef& pixmap, int x, int y, int r, int g, int b,
+                                     int tolerance) {
+    if (!pixmap) return ::testing::AssertionFailure() << "no pixmap";
+    uint32_t argb = platform::ReadPixel(pixmap, x, y);
+    int pr = (argb >> 16) & 255, pg = (argb >> 8) & 255, pb = argb & 255;
+    if (std::abs(pr - r) <= tolerance && std::abs(pg - g) <= tolerance && std::abs(pb - b) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "pixel (" << x << "," << y << ") is " << pr << " " << pg << " " << pb << ", expected " << r
+           << " " << g << " " << b << " +-" << tolerance;
+}
+
+} // namespace testsupport
