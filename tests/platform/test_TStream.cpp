@@ -177,6 +177,20 @@ TEST(Stream, OpeningNeverCreatesAndRefusesFolders) {
     EXPECT_FALSE(WriteFile(dir.Path()));
     EXPECT_FALSE(WriteFile(dir / "no/such/folder/file"));
 
+    // A FIFO would block the open; only regular files are streams.
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadFile(dir / "pipe"));
+    EXPECT_FALSE(WriteFile(dir / "pipe"));
+
+    // A write that cannot land is reported, not swallowed.
+    dir.Write("readonly", "abc");
+    StreamRef r = ReadFile(dir / "readonly");
+    ASSERT_TRUE(r);
+    r->WriteInt(1);
+    EXPECT_TRUE(r->Failed());
+    EXPECT_FALSE(r->Close());
+    EXPECT_EQ(dir.Read("readonly"), "abc");
+
     // Writing without reading keeps the bytes not overwritten.
     dir.Write("marker", "abcdef");
     StreamRef w = OpenFile(dir / "marker", false, true);

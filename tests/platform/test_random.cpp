@@ -81,3 +81,19 @@ TEST(Random, RndStaysWithinBoundsGivenInEitherOrder) {
     }
     EXPECT_EQ(Rnd(2.5, 2.5), 2.5);
 }
+
+TEST(RandomDeathTest, SeedFromTheEnvironmentReplacesEverySeed) {
+    // The variable is read once per process, so check it in a fresh one.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("SLEETWHISTLE_SEED", "5", 1);
+            uint32_t unseeded = RandBits();
+            SeedRnd(1);
+            uint32_t first = RandBits();
+            SeedRnd(2);
+            uint32_t second = RandBits();
+            std::exit(unseeded == first && first == second && RndSeed() == 5 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
