@@ -2,7 +2,6 @@
 #include "platform/text.h"
 
 #include <climits>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
