@@ -17,6 +17,10 @@ const std::string& DataRoot();
 // The path as it exists on disk: the exact spelling when it exists, else the case-insensitive
 // match below the data root, else the path unchanged.
 std::string ResolvePath(const std::string& path);
+// The path to create or overwrite: the path as spelled when its folder exists, else an existing
+// case-variant of the file below the data root, else the name inside the case-insensitive match
+// of its folder.
+std::string WritePath(const std::string& path);
 
 int FileType(const std::string& path);
 long long FileSize(const std::string& path); // -1 when missing
@@ -53,8 +57,9 @@ std::string StripExt(const std::string& path);
 std::string StripDir(const std::string& path);
 std::string StripAll(const std::string& path);
 
-// The user's data home: $XDG_DATA_HOME, else $HOME/.local/share, else the home folder of the
-// user's passwd entry + "/.local/share". Never "", never ends in "/".
+// The user's data home: $XDG_DATA_HOME (when absolute), else $HOME/.local/share, else the home
+// folder of the user's passwd entry + "/.local/share" ("/tmp/.local/share" when even that is
+// missing). Never "", never ends in "/".
 std::string UserDataHome();
 
 } // namespace platform

@@ -18,6 +18,8 @@ int ToInt(const std::string& s);
 double ToFloat(const std::string& s);
 // A float as the game prints it in debug lines ("1.50000000").
 std::string FloatToText(double value);
+// A double with 17 significant digits and always a decimal point (printf "%#.17g").
+std::string DoubleToText(double value);
 // Splits at every occurrence of sep (empty fields kept).
 std::vector<std::string> Split(const std::string& s, char sep);
 // Latin-1 to UTF-8 (window titles, message boxes) and back (typed text; codes above 255 dropped).
