@@ -1,7 +1,7 @@
 #include "platform/TStream.h"
 #include "platform/files.h"
 
-#include "support/TempDir.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/files.h"
 
-#include "support/TempDir.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
