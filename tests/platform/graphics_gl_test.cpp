@@ -71,6 +71,24 @@ TEST_F(GraphicsGL, MaskBlendDropsTransparentTexelsAndTintMultiplies) {
     EXPECT_TRUE(PixelNear(frame, 115, 110, 0, 0, 80, 0));
 }
 
+TEST_F(GraphicsGL, FilteredSpritesShowNoDarkFringe) {
+    // Red disc on transparent black, drawn enlarged over white: every blended edge pixel keeps
+    // full red; a dark fringe would pull it down.
+    auto pixmap = CreatePixmap(16, 16);
+    for (int y = 4; y < 12; ++y)
+        for (int x = 4; x < 12; ++x) WritePixel(pixmap, x, y, 0xFFFF0000u);
+    auto image = LoadImageFromPixmap(pixmap, IMAGE_FILTERED);
+    SetClsColor(255, 255, 255);
+    Cls();
+    SetScale(6, 6);
+    DrawImage(image, 300, 300);
+    auto frame = Grab();
+    int darkest = 255;
+    for (int y = 300; y < 396; ++y)
+        for (int x = 300; x < 396; ++x) darkest = std::min<int>(darkest, (ReadPixel(frame, x, y) >> 16) & 255);
+    EXPECT_GE(darkest, 250);
+}
+
 TEST_F(GraphicsGL, ImageHandleScaleAndRotationTurnAboutTheDrawPoint) {
     auto image = SolidImage(20, 10, 255, 0, 0);
     MidHandleImage(image);
