@@ -1,6 +1,8 @@
 // Process-wide services: title, paths, clock (real or fake), dates, message boxes and ending.
 #include "platform/system.h"
 
+#include "platform/text.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -97,19 +99,6 @@ void SetEndHandler(std::function<void(int)> handler) {
     endHandler = std::move(handler);
 }
 
-static std::string Latin1ToUtf8Local(const std::string& s) {
-    std::string out;
-    for (unsigned char c : s) {
-        if (c < 0x80) {
-            out += char(c);
-        } else {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 void Notify(const std::string& text, bool serious) {
     if (notifyHandler) {
         notifyHandler(text, serious);
@@ -120,7 +109,7 @@ void Notify(const std::string& text, bool serious) {
         return;
     }
     Uint32 flags = serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-    if (SDL_ShowSimpleMessageBox(flags, Latin1ToUtf8Local(appTitle).c_str(), Latin1ToUtf8Local(text).c_str(),
+    if (SDL_ShowSimpleMessageBox(flags, Latin1ToUtf8(appTitle).c_str(), Latin1ToUtf8(text).c_str(),
                                  nullptr) != 0) {
         // No display to show it on: the text still reaches the user through the terminal.
         std::cerr << appTitle << ": " << text << std::endl;

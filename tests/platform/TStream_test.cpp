@@ -1,6 +1,7 @@
 #include "platform/TStream.h"
 #include "platform/files.h"
 
+#include "FileModes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -14,24 +15,11 @@
 #include <unistd.h>
 
 using namespace platform;
+using testsupport::ModeOf;
+using testsupport::ScopedUmask;
 using testsupport::TempDir;
 
-namespace {
-
-// Sets the umask for one test and puts the old one back.
-struct ScopedUmask {
-    explicit ScopedUmask(mode_t mask) : old(umask(mask)) {}
-    ~ScopedUmask() { umask(old); }
-    mode_t old;
-};
-
-mode_t ModeOf(const std::string& path) {
-    struct stat st {};
-    stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(Stream, NumbersRoundTripAtTheirLimits) {
     const int ints[] = {0, 1, -1, INT_MAX, INT_MIN, 0x01020304};

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "FileModes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +12,11 @@
 #include <unistd.h>
 
 using namespace platform;
+using testsupport::ModeOf;
+using testsupport::ScopedUmask;
 using testsupport::TempDir;
 
 namespace {
-
-struct ScopedUmask {
-    explicit ScopedUmask(mode_t mask) : old(umask(mask)) {}
-    ~ScopedUmask() { umask(old); }
-    mode_t old;
-};
-
-mode_t ModeOf(const std::string& path) {
-    struct stat st {};
-    stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
 
 // A data folder with the two spellings the game uses for some names.
 class DataRootTest : public ::testing::Test {
