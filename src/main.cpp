@@ -31,7 +31,7 @@ int main() {
         SetScale(3, 3);
         DrawText(title, 400 - TextWidth(title) * 1.5f, 220);
         SetScale(1, 1);
-        SetColor(200, 210, 240);
+        SetColor(60, 70, 120);
         DrawText("Press Escape to leave", 400 - TextWidth("Press Escape to leave") / 2.0f, 520);
         Flip(1);
     }
