@@ -75,9 +75,10 @@ public:
     float Volume() const { return volume; }
     float Pan() const { return pan; }
     float Rate() const { return rate; }
-    void SetVolume(float v); // clamped to 0..1
-    void SetPan(float p);    // clamped to -1..1; places mono sounds, stereo sounds ignore it
-    void SetRate(float r);   // playback speed and pitch together, 1 = as recorded
+    // Values are clamped into range; a NaN volume or pan counts as 0, a NaN rate is ignored.
+    void SetVolume(float v); // 0..1
+    void SetPan(float p);    // -1 (left)..1 (right); places mono sounds, stereo sounds ignore it
+    void SetRate(float r);   // 0.01..100: playback speed and pitch together, 1 = as recorded
 
 private:
     friend struct AudioState;
