@@ -12,6 +12,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unordered_set>
 
 namespace platform {
@@ -68,7 +69,8 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
 
 // The canonical name of a driver this system offers, or "" when it offers none by that name.
 std::string OfferedDriver(const std::string& name) {
-    if (name.size() == 9 && StartsWithIgnoringCase(name, "FreeAudio")) return "FreeAudio";
+    const std::string freeAudio = "FreeAudio";
+    if (name.size() == freeAudio.size() && StartsWithIgnoringCase(name, freeAudio)) return freeAudio;
     if (Audio().openALEnabled && StartsWithIgnoringCase(name, "OpenAL")) return name;
     return "";
 }
@@ -83,25 +85,25 @@ float Clamped(float value, float low, float high, float otherwise) {
 constexpr float kMinRate = 0.01f;
 constexpr float kMaxRate = 100.0f;
 
-// The file's bytes; false when it cannot be read or is too big to be a sound we could hold.
+// The file's bytes; false when it is not a regular file (a folder, or a pipe that would block
+// the game) or too big to be a sound we could hold.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = "cannot open " + path;
+        return false;
+    }
+    if (uint64_t(info.st_size) > 2 * kMaxPcmBytes) {
+        error = "sound file is too large: " + path;
+        return false;
+    }
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
         error = "cannot open " + path;
         return false;
     }
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok && size_t(size) > 2 * kMaxPcmBytes) {
-        error = "sound file is too large";
-        std::fclose(f);
-        return false;
-    }
-    if (ok) {
-        bytes.resize(size_t(size));
-        ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    }
+    bytes.resize(size_t(info.st_size));
+    bool ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
     std::fclose(f);
     if (!ok) error = "cannot read " + path;
     return ok;

@@ -254,6 +254,7 @@ TEST_F(RecordedAudio, UnloadableFilesGiveNullWithAReason) {
         const char* reason;
     } cases[] = {
         {"missing.wav", "", "cannot open"},
+        {"folder.wav/", "", "cannot open"},
         {"empty.wav", "", "empty"},
         {"notes.wav", "these are not samples", "not a WAV or Ogg"},
         {"cut.ogg", "OggS\0\2", "Ogg"},
@@ -262,7 +263,11 @@ TEST_F(RecordedAudio, UnloadableFilesGiveNullWithAReason) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         std::string path = files.dir / c.file;
-        if (std::string(c.file) != "missing.wav") files.dir.Write(c.file, c.bytes);
+        std::string file = c.file;
+        if (file == "folder.wav/")
+            files.dir.Write(file + "inside", "");
+        else if (file != "missing.wav")
+            files.dir.Write(file, c.bytes);
         EXPECT_EQ(LoadSound(path), nullptr);
         EXPECT_NE(SoundLoadError().find(c.reason), std::string::npos) << SoundLoadError();
     }
