@@ -2,11 +2,11 @@
 // "None", driver names, and real playback through OpenAL Soft's null output.
 #include "audio_fixtures.h"
 
+#include "TempDir.h"
 #include "platform/audio.h"
 #include "platform/audio_testing.h"
 #include "platform/ogg_encode.h"
 #include "platform/system.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
