@@ -1,0 +1,33 @@
+// The audio driver on OpenAL Soft's default device: one source per channel, one buffer per
+// sound; volume is the source gain, rate its pitch, and a mono sound is panned by placing its
+// source on a unit circle around the listener (stereo buffers play as recorded).
+#pragma once
+
+#include "platform/AudioBackend.h"
+
+#include <AL/alc.h>
+
+#include <memory>
+
+namespace platform {
+
+class OpenALAudioBackend : public AudioBackend {
+public:
+    // Opens the default device; null when there is none.
+    static std::unique_ptr<OpenALAudioBackend> Open();
+    ~OpenALAudioBackend() override;
+
+    std::unique_ptr<AudioVoice> NewVoice(int channelId) override;
+    void Prepare(TSound& sound) override;
+    int VoicesInUse() const override { return sources; }
+
+private:
+    friend class OpenALVoice;
+    OpenALAudioBackend(ALCdevice* device, ALCcontext* context) : device(device), context(context) {}
+
+    ALCdevice* device;
+    ALCcontext* context;
+    int sources = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,17 @@
+// Test seams of the audio layer.
+#pragma once
+
+#include "platform/TRecordingAudioBackend.h"
+
+namespace platform {
+
+// Makes the recording backend stand in for the sound device: it runs at once as "FreeAudio",
+// and every later SetAudioDriver of an offered name starts it instead of OpenAL. Its log
+// starts empty. The reference stays valid for the whole run.
+TRecordingAudioBackend& UseRecordingAudio();
+// Back to the real device; the driver is "None" until the next SetAudioDriver.
+void UseDeviceAudio();
+// Voices of the running driver held by channels (OpenAL sources on the device).
+int AudioVoicesInUse();
+
+} // namespace platform
