@@ -1,0 +1,39 @@
+// The few globals and hooks of the application core that the framework reads. The core owns
+// them; until it exists they live here with their start-up values, and the core takes them over
+// by writing the values and installing its hooks at start-up.
+#pragma once
+
+#include <functional>
+
+// Time step of the current logic tick: 1.0 for a whole 5 ms tick, the remainder for the last one.
+extern float Delta;
+// The logical screen, in pixels.
+extern int ScreenWidth;
+extern int ScreenHeight;
+// Length of a screen fade when a screen asks for none of its own, ms.
+extern int FADE_SPEED;
+
+// Logic ticks in a duration of ms milliseconds, not rounded (200.0 for 1000 ms at normal speed).
+// The core installs its own (which honours its current speed) through SetCalcAnimLength.
+float CalcAnimLength(int ms);
+float CalcAnimLengthFromFloat(float ms);
+// An empty function puts back the default of 5 ms ticks at speed 1.0.
+void SetCalcAnimLength(std::function<float(float ms)> hook);
+
+// The game's event-fed key and mouse tables, which the core keeps. KeyHit, KeyDown, FlushKeys and
+// FlushMouse read them while polled input is off, and the platform's polled input while it is on.
+struct TCoreInputHooks {
+    std::function<int(int key)> keyHit;
+    std::function<int(int key)> keyDown;
+    std::function<void()> flushKeys;
+    std::function<void()> flushMouse;
+    // The game object's CustomMousePointer setting; empty while there is no game object.
+    std::function<int()> customMousePointer;
+};
+void SetCoreInputHooks(TCoreInputHooks hooks);
+const TCoreInputHooks& CoreInputHooks();
+
+int KeyHit(int key);
+int KeyDown(int key);
+void FlushKeys();
+void FlushMouse();
