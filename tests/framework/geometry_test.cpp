@@ -1,0 +1,121 @@
+// Vectors, lines, records and the overlap tests.
+#include "framework/cc_geometry.h"
+#include "framework/cc_pixels.h"
+#include "framework/cc_system.h"
+#include "framework/records.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Vector, Arithmetic) {
+    TVector a, b;
+    a.x = 1, a.y = 1, b.x = 4, b.y = 5;
+    TVectorRef d = TVector::CreateFromVectorsSubtracted(a, b);
+    EXPECT_EQ(d->x, 3);
+    EXPECT_EQ(d->y, 4);
+    EXPECT_DOUBLE_EQ(d->CalcLength(), 5);
+    TVectorRef n = d->CalcNormal();
+    EXPECT_EQ(n->x, -4);
+    EXPECT_EQ(n->y, 3);
+    TVectorRef r = TVector::Create(1, 0);
+    r->Rotate(90);
+    EXPECT_NEAR(r->x, 0, 1e-12);
+    EXPECT_NEAR(r->y, 1, 1e-12);
+}
+
+TEST(Vector, ReboundMirrorsAndKeepsLength) {
+    TVectorRef v = TVector::Create(1, -1), wall = TVector::Create(1, 0);
+    v->Rebound(*wall);
+    EXPECT_NEAR(v->x, 1, 1e-12);
+    EXPECT_NEAR(v->y, 1, 1e-12);
+    TVectorRef w = TVector::Create(3, -7), slope = TVector::Create(2, 1);
+    double before = w->CalcLength();
+    w->Rebound(*slope);
+    EXPECT_NEAR(w->CalcLength(), before, 1e-9);
+}
+
+TEST(Line, LengthSlopeAndVector) {
+    TLineRef line = TLine::Create(1, 1, 4, 5);
+    EXPECT_EQ(line->length, 0);
+    line->CalcLength();
+    EXPECT_DOUBLE_EQ(line->length, 5);
+    EXPECT_DOUBLE_EQ(line->CalcSlope(), 4.0 / 3.0);
+    TVectorRef v = line->GetVector();
+    line->SetFromVector(*v, 10, 20);
+    EXPECT_EQ((std::vector<double>{line->sx, line->sy, line->ex, line->ey}),
+              (std::vector<double>{10, 20, 13, 24}));
+}
+
+TEST(Records, Defaults) {
+    TMemoryStatus m;
+    EXPECT_EQ(m.dwLength, 32);
+    EXPECT_EQ(m.dwAvailVirtual, 0);
+    EXPECT_EQ(ccGetMemoryStatus()->dwLength, 32);
+    EXPECT_EQ(ccGetWindowInfo()->cbSize, 0);
+    EXPECT_NE(ccGetCursorPos(), ccGetCursorPos()); // a new point every call
+    EXPECT_EQ(ccWindowPosition(), nullptr);
+}
+
+TEST(SystemQueries, FixedAnswers) {
+    EXPECT_EQ(ccFixMacWindowY(100, 900, 600), 200);
+    EXPECT_EQ(ccFixMacWindowY(ccFixMacWindowY(100, 900, 600), 900, 600), 100);
+    EXPECT_EQ(ccDirectXVersionIsValid(), 1);
+    EXPECT_EQ(ccGetDirectXVersion(), "");
+    EXPECT_EQ(ccCreateMutex("Sleetwhistle"), 0);
+}
+
+TEST(SystemQueries, DataFolderFollowsXdgAndIsNeverEmpty) {
+    const char* old = std::getenv("XDG_DATA_HOME");
+    std::string saved = old ? old : "";
+    setenv("XDG_DATA_HOME", "/tmp/xdg-test", 1);
+    EXPECT_EQ(ccGetMacProfileUserDataFolder(), "/tmp/xdg-test");
+    EXPECT_EQ(ccGetSharedUserDataFolder(), "/tmp/xdg-test");
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_FALSE(ccGetMacProfileUserDataFolder().empty());
+    EXPECT_NE(ccGetMacProfileUserDataFolder().back(), '/');
+    if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1);
+}
+
+TEST(Overlap, Rectangles) {
+    struct Case {
+        int x1, y1, w1, h1, x2, y2, w2, h2, hit;
+    } cases[] = {
+        {0, 0, 10, 10, 10, 0, 10, 10, 0}, // touching edges
+        {0, 0, 10, 10, 9, 9, 10, 10, 1},  {0, 0, 10, 10, 0, 10, 10, 10, 0},
+        {5, 0, 0, 10, 0, 0, 10, 10, 1}, // zero width strictly inside
+        {0, 0, 0, 10, 0, 0, 10, 10, 0}, // zero width on the left edge
+        {0, 0, 10, 10, 2, 2, 3, 3, 1},  // contained
+    };
+    for (auto c : cases)
+        EXPECT_EQ(ccRectsOverlap(c.x1, c.y1, c.w1, c.h1, c.x2, c.y2, c.w2, c.h2), c.hit)
+            << c.x1 << "," << c.x2;
+}
+
+TEST(Overlap, PointInQuad) {
+    EXPECT_EQ(ccGenericPointInQuad(5, 5, 0, 0, 10, 0, 10, 10, 0, 10), 1);
+    EXPECT_EQ(ccGenericPointInQuad(0, 5, 0, 0, 10, 0, 10, 10, 0, 10), 0);   // on an edge
+    EXPECT_EQ(ccGenericPointInQuad(10, 10, 0, 0, 10, 0, 10, 10, 0, 10), 0); // a corner
+    EXPECT_EQ(ccGenericPointInQuad(5, 5, 0, 10, 10, 10, 10, 0, 0, 0), 0);   // counter-clockwise
+}
+
+TEST(Overlap, CircleAndSegmentTouchingCounts) {
+    TCircleRef circle = TCircle::Create(0, 5, 5, nullptr);
+    TLineRef line = TLine::Create(-10, 0, 10, 0);
+    EXPECT_EQ(ccCircleLineIntersect(*circle, *line), 1);
+    circle->r = 4.9f;
+    EXPECT_EQ(ccCircleLineIntersect(*circle, *line), 0);
+    TLineRef point = TLine::Create(0, 1, 0, 1);
+    EXPECT_EQ(ccCircleLineIntersect(*circle, *point), 1);
+}
+
+TEST(Overlap, ImageAgainstRectangleUsesOpaquePixelsAndHandle) {
+    platform::ImageRef img = platform::CreateImage(4, 4, 1, 0);
+    platform::WritePixel(img->frames[0], 3, 3, ARGB_Color(255, 1, 1, 1)); // one opaque pixel
+    EXPECT_EQ(ccImageRectCollide(img, 10, 10, 0, 13, 13, 1, 1), 1);
+    EXPECT_EQ(ccImageRectCollide(img, 10, 10, 0, 10, 10, 3, 3), 0); // transparent part only
+    img->handleX = img->handleY = 2;
+    EXPECT_EQ(ccImageRectCollide(img, 10, 10, 0, 11, 11, 1, 1), 1);
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+// Any-key and button helpers, the polled/event-fed switch and the waits, on injected events.
+#include "framework/cc_input.h"
+#include "framework/core_services.h"
+
+#include "platform/input.h"
+#include "platform/system.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Post(int id, int data) {
+    platform::TEvent e;
+    e.id = id;
+    e.data = data;
+    platform::PostEvent(e);
+}
+
+class InputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ccEnablePolledInput();
+        ccFlushAll();
+        while (platform::PollEvent()) {
+        }
+    }
+    void TearDown() override {
+        ccDisablePolledInput();
+        while (platform::PollEvent()) {
+        }
+        SetCoreInputHooks({});
+    }
+};
+
+TEST_F(InputTest, AnyKeyConsumesOneKeyAtATime) {
+    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_KEY_DOWN, 66);
+    EXPECT_EQ(ccAnyKeyPressed(), 1);
+    EXPECT_EQ(ccAnyKeyPressed(), 1);
+    EXPECT_EQ(ccAnyKeyPressed(), 0);
+}
+
+TEST_F(InputTest, MouseHitLeavesLaterButtonsPending) {
+    Post(platform::EVENT_MOUSE_DOWN, 1);
+    Post(platform::EVENT_MOUSE_DOWN, 2);
+    EXPECT_EQ(ccMouseHit(), 1);
+    EXPECT_EQ(platform::MouseHit(2), 1);
+    Post(platform::EVENT_MOUSE_DOWN, 1);
+    Post(platform::EVENT_MOUSE_DOWN, 3);
+    EXPECT_EQ(ccMouseButtons(), 2);
+    EXPECT_EQ(ccMouseButtons(), 0);
+    Post(platform::EVENT_MOUSE_UP, 2);
+    EXPECT_EQ(ccMouseDownTotal(), 2); // buttons 1 and 3 still held
+    EXPECT_EQ(ccMouseDown(), 1);
+}
+
+TEST_F(InputTest, ModifiersReadBothSides) {
+    Post(platform::EVENT_KEY_DOWN, platform::vk::RCONTROL);
+    EXPECT_NE(ccControlDown(), 0);
+    EXPECT_EQ(ccShiftDown(), 0);
+}
+
+TEST_F(InputTest, DisablingThrowsInputAwayButKeepsQuitRequests) {
+    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_WINDOW_CLOSE, 0);
+    Post(platform::EVENT_MOUSE_DOWN, 1);
+    Post(platform::EVENT_APP_TERMINATE, 0);
+    ccDisablePolledInput();
+    EXPECT_EQ(ccPolledInputState, 0);
+    EXPECT_EQ(platform::PollEvent(), platform::EVENT_WINDOW_CLOSE);
+    EXPECT_EQ(platform::PollEvent(), platform::EVENT_APP_TERMINATE);
+    EXPECT_EQ(platform::PollEvent(), 0);
+}
+
+TEST_F(InputTest, EventFedTablesAreAskedWhilePolledInputIsOff) {
+    ccDisablePolledInput();
+    int flushed = 0;
+    TCoreInputHooks hooks;
+    hooks.keyHit = [](int key) { return key == 70 ? 1 : 0; };
+    hooks.keyDown = [](int key) { return key == 162 ? 5 : 0; };
+    hooks.flushKeys = [&] { ++flushed; };
+    hooks.flushMouse = [&] { ++flushed; };
+    SetCoreInputHooks(hooks);
+    EXPECT_EQ(ccAnyKeyPressed(), 1);
+    EXPECT_EQ(ccControlDown(), 5); // the down value as it stands, not forced to 1
+    ccFlushAll();
+    EXPECT_EQ(flushed, 2);
+    EXPECT_EQ(KeyHit(-1), 0);
+}
+
+TEST_F(InputTest, MouseShowHideWithoutAGameOnlySetsTheFlag) {
+    Post(platform::EVENT_MOUSE_LEAVE, 0);
+    ccMouseShowHide();
+    EXPECT_EQ(MouseVisible, 1);
+    Post(platform::EVENT_MOUSE_ENTER, 0);
+    ccMouseShowHide();
+    EXPECT_EQ(MouseVisible, 0);
+}
+
+TEST_F(InputTest, WaitForTime) {
+    platform::UseFakeClock(0); // Delay advances the clock instead of sleeping
+    Post(platform::EVENT_KEY_DOWN, 65);
+    EXPECT_EQ(ccWaitForTime(-1), 0);  // no input asked for
+    EXPECT_EQ(ccWaitForTime(50), -1); // the pending key cuts it short
+    int start = platform::MilliSecs();
+    EXPECT_EQ(ccWaitForTime(20), 0);
+    EXPECT_GE(platform::MilliSecs() - start, 20);
+    platform::UseRealClock();
+}
+
+} // namespace
