@@ -1,53 +1,28 @@
-// TEMPORARY stand-in (see gaps.h): drawing state, a log of draws, a fixed-width font and a frame
-// counter in place of the GL side.
+// TEMPORARY stand-in (see gaps.h): the drawing state handed to the renderer a test sets, a
+// fixed-width font and a pretend graphics mode in place of the GL side.
 #include "gaps.h"
+#include "platform/Renderer.h"
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
 
-namespace gaps {
-namespace {
-bool graphicsOpen = false;
-void (*flipHook)() = nullptr;
-} // namespace
-std::vector<TDrawCall>& DrawLog() {
-    static std::vector<TDrawCall> log;
-    return log;
-}
-void SetGraphicsOpen(bool open) {
-    graphicsOpen = open;
-}
-void SetFlipHook(void (*hook)()) {
-    flipHook = hook;
-}
-bool GraphicsOpen() {
-    return graphicsOpen;
-}
-void Flipped() {
-    if (flipHook) flipHook();
-}
-} // namespace gaps
-
 namespace platform {
 namespace {
 
-struct TState {
-    int r = 255, g = 255, b = 255;
-    float alpha = 1;
-    int blend = BLEND_ALPHA;
-    float sx = 1, sy = 1, rotation = 0;
-    int vx = 0, vy = 0, vw = 800, vh = 600;
-    ImageFontRef font;
-} state;
+DrawState state;
+ImageFontRef font;
+std::shared_ptr<TRenderer> renderer;
+GraphicsRef graphics;
 
-void Log(const char* what, float x, float y, float w = 0, float h = 0, const std::string& text = "",
-         int frame = 0) {
-    gaps::TDrawCall call;
-    call.what = what;
-    call.x = x, call.y = y, call.w = w, call.h = h, call.text = text, call.frame = frame;
-    call.r = state.r, call.g = state.g, call.b = state.b, call.alpha = state.alpha, call.blend = state.blend;
-    call.scaleX = state.sx, call.scaleY = state.sy;
-    gaps::DrawLog().push_back(call);
+void Send(DrawKind kind, float x, float y, float w = 0, float h = 0, const std::string& text = "",
+          int frame = 0, const ImageRef& image = nullptr) {
+    if (!renderer) return;
+    DrawCall call;
+    call.kind = kind;
+    call.state = state;
+    call.x = x, call.y = y, call.w = w, call.h = h;
+    call.text = text, call.frame = frame, call.image = image;
+    renderer->Draw(call);
 }
 
 int Clamp(int v) {
@@ -56,9 +31,16 @@ int Clamp(int v) {
 
 } // namespace
 
+SW_GAP void SetRenderer(std::shared_ptr<TRenderer> r) {
+    renderer = std::move(r);
+}
+SW_GAP TRenderer* CurrentRenderer() {
+    return renderer.get();
+}
+
 SW_GAP void SetClsColor(int, int, int) {}
 SW_GAP void Cls() {
-    Log("cls", 0, 0);
+    Send(DrawKind::Clear, 0, 0);
 }
 SW_GAP void SetColor(int r, int g, int b) {
     state.r = Clamp(r), state.g = Clamp(g), state.b = Clamp(b);
@@ -79,42 +61,42 @@ SW_GAP int GetBlend() {
     return state.blend;
 }
 SW_GAP void SetScale(float x, float y) {
-    state.sx = x, state.sy = y;
+    state.scaleX = x, state.scaleY = y;
 }
 SW_GAP void GetScale(float& x, float& y) {
-    x = state.sx, y = state.sy;
+    x = state.scaleX, y = state.scaleY;
 }
 SW_GAP void SetViewport(int x, int y, int w, int h) {
-    state.vx = x, state.vy = y, state.vw = w, state.vh = h;
+    state.viewportX = x, state.viewportY = y, state.viewportW = w, state.viewportH = h;
 }
 SW_GAP void ResetDrawState() {
-    state = TState{};
+    state = DrawState{};
 }
 SW_GAP void DrawRect(float x, float y, float w, float h) {
-    Log("rect", x, y, w, h);
+    Send(DrawKind::Rect, x, y, w, h);
 }
 SW_GAP void DrawOval(float x, float y, float w, float h) {
-    Log("oval", x, y, w, h);
+    Send(DrawKind::Oval, x, y, w, h);
 }
 SW_GAP void DrawLine(float x1, float y1, float x2, float y2, bool) {
-    Log("line", x1, y1, x2, y2);
+    Send(DrawKind::Line, x1, y1, x2, y2);
 }
-SW_GAP void DrawImage(const ImageRef&, float x, float y, int frame) {
-    Log("image", x, y, 0, 0, "", frame);
+SW_GAP void DrawImage(const ImageRef& image, float x, float y, int frame) {
+    Send(DrawKind::Image, x, y, float(image->width), float(image->height), "", frame, image);
 }
-SW_GAP void DrawSubImageRect(const ImageRef&, float x, float y, float w, float h, float, float, float, float,
-                             float, float, int frame) {
-    Log("subimage", x, y, w, h, "", frame);
+SW_GAP void DrawSubImageRect(const ImageRef& image, float x, float y, float w, float h, float, float, float,
+                             float, float, float, int frame) {
+    Send(DrawKind::Image, x, y, w, h, "", frame, image);
 }
 SW_GAP void DrawText(const std::string& text, float x, float y) {
-    Log("text", x, y, 0, 0, text);
+    Send(DrawKind::Text, x, y, 0, 0, text);
 }
 
-SW_GAP void SetImageFont(const ImageFontRef& font) {
-    state.font = font;
+SW_GAP void SetImageFont(const ImageFontRef& f) {
+    font = f;
 }
 SW_GAP ImageFontRef GetImageFont() {
-    return state.font;
+    return font;
 }
 SW_GAP int TextWidth(const std::string& text) {
     return int(text.size()) * gaps::GLYPH_WIDTH;
@@ -123,13 +105,19 @@ SW_GAP int TextHeight(const std::string&) {
     return gaps::LINE_HEIGHT;
 }
 
-SW_GAP void Flip(int) {
-    Log("flip", 0, 0);
-    gaps::Flipped();
+SW_GAP GraphicsRef Graphics(int width, int height, int depth, int hertz, int flags) {
+    graphics = std::make_shared<TGraphics>();
+    graphics->width = width, graphics->height = height, graphics->depth = depth;
+    graphics->hertz = hertz, graphics->flags = flags;
+    return graphics;
+}
+SW_GAP void EndGraphics() {
+    graphics = nullptr;
 }
 SW_GAP GraphicsRef CurrentGraphics() {
-    return gaps::GraphicsOpen() ? std::make_shared<TGraphics>() : nullptr;
+    return graphics;
 }
+SW_GAP void Flip(int) {}
 SW_GAP PixmapRef GrabPixmap(int, int, int, int) {
     return nullptr;
 }

@@ -1,0 +1,102 @@
+// The error box of an error report: drawn once a graphics mode is open, closed by a key that
+// arrives while it is up (a key pending before it opened does not count), and logged.
+#include "framework/cc_draw.h"
+#include "framework/cc_errors.h"
+#include "framework/cc_input.h"
+
+#include "support/TempDir.h"
+
+#include "platform/Renderer.h"
+#include "platform/draw.h"
+#include "platform/font.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records the box and presses a key as soon as the box's last line has been drawn.
+class KeyPressingRenderer : public platform::TRecordingRenderer {
+public:
+    void Draw(const platform::DrawCall& call) override {
+        TRecordingRenderer::Draw(call);
+        if (call.text == "<press any key>" && call.state.g == 220) {
+            ++frames;
+            platform::TEvent key;
+            key.id = platform::EVENT_KEY_DOWN;
+            key.data = platform::vk::SPACE;
+            platform::PostEvent(key);
+        }
+    }
+    int frames = 0;
+};
+
+class ErrorBoxTest : public ::testing::Test {
+protected:
+    testsupport::TempDir dir;
+    std::shared_ptr<KeyPressingRenderer> recorder = std::make_shared<KeyPressingRenderer>();
+
+    void SetUp() override {
+        ASSERT_TRUE(platform::Graphics(800, 600, 0, 60));
+        ccDisablePolledInput();
+        platform::SetRenderer(recorder);
+        ccErrorPath = dir.Path();
+        ccGraphicalErrors = 1;
+    }
+    void TearDown() override {
+        platform::SetRenderer(nullptr);
+        ccDisablePolledInput();
+        platform::EndGraphics();
+        ccErrorPath = "";
+    }
+};
+
+TEST_F(ErrorBoxTest, BoxIsDrawnClosedByAKeyAndLogged) {
+    platform::TEvent early;
+    early.id = platform::EVENT_KEY_DOWN;
+    early.data = 65;
+    platform::PostEvent(early);
+    ccShadowTextSet(5, 5, 0.5f);
+    EXPECT_EQ(ccRunTimeError("First\n\nThird", 0), 0);
+
+    EXPECT_EQ(recorder->frames, 1); // the early key did not close it
+    std::vector<platform::DrawCall> rects, texts;
+    for (const auto& c : recorder->calls) {
+        if (c.kind == platform::DrawKind::Rect) rects.push_back(c);
+        if (c.kind == platform::DrawKind::Text && c.state.g == 220) texts.push_back(c);
+    }
+    ASSERT_EQ(rects.size(), 2u);
+    EXPECT_EQ((std::vector<float>{rects[0].x, rects[0].y, rects[1].x, rects[1].y, rects[1].w, rects[1].h}),
+              (std::vector<float>{104, 254, 100, 250, 600, 100}));
+    EXPECT_EQ(rects[0].state.r, 0);
+    EXPECT_EQ(rects[1].state.r, 150);
+    float line = float(platform::TextHeight(""));
+    std::vector<std::string> lines;
+    std::vector<float> ys;
+    for (const auto& t : texts)
+        lines.push_back(t.text), ys.push_back(t.y);
+    EXPECT_EQ(lines, (std::vector<std::string>{"First", "", "Third", "<press any key>"}));
+    EXPECT_EQ(
+        ys, (std::vector<float>{260, 260 + line, 260 + 2 * line, 350 - line - 10})); // "\n\n" is a blank line
+    EXPECT_EQ((std::vector<float>{ccShadowTextDepthX, ccShadowTextDepthY}), (std::vector<float>{1, 1}));
+    EXPECT_EQ(ccPolledInputState, 0); // the input mode from before
+    std::string log = dir.Read("ErrorLog.txt");
+    EXPECT_EQ(log.substr(0, 59), std::string(57, '-') + "\r\n");
+    EXPECT_NE(log.find("\r\nFirst\n\nThird\r\n"), std::string::npos);
+}
+
+TEST_F(ErrorBoxTest, PolledInputStaysOnWhenItWasOn) {
+    ccEnablePolledInput();
+    ccRunTimeError("x", 0);
+    EXPECT_EQ(ccPolledInputState, 1);
+}
+
+using ErrorBoxDeathTest = ErrorBoxTest;
+
+TEST_F(ErrorBoxDeathTest, FatalReportEndsAfterTheBoxAndTheLog) {
+    EXPECT_EXIT(ccRunTimeError("Fatal", 1), ::testing::ExitedWithCode(1), "");
+    EXPECT_NE(dir.Read("ErrorLog.txt").find("\r\nFatal\r\n"), std::string::npos);
+}
+
+} // namespace
