@@ -176,6 +176,20 @@ TEST_F(DrawTest, ClipImageToViewportDrawsOnlyTheInsidePart) {
     EXPECT_EQ(Draws(DrawKind::Image).size(), 1u);
 }
 
+TEST_F(DrawTest, ImageAreaKeepsTheImageHandleAndImageRectDrawsACopy) {
+    platform::ImageRef img = platform::CreateImage(20, 10, 2, 0);
+    platform::SetImageHandle(img, 3, 4);
+    ccDrawImageArea(img, 50, 60, 5, 2, 8, 6, 1);
+    ccDrawImageRect(img, 7, 8, 0, 0, 4, 4);
+    auto images = Draws(DrawKind::Image);
+    ASSERT_EQ(images.size(), 2u);
+    EXPECT_EQ((std::vector<float>{images[0].x, images[0].y, images[0].w, images[0].h}),
+              (std::vector<float>{50, 60, 8, 6}));
+    EXPECT_EQ(images[0].frame, 1);
+    EXPECT_NE(images[1].image, img); // a new image of the window, for this call only
+    EXPECT_EQ(At(images[1]), (std::vector<float>{7, 8}));
+}
+
 TEST_F(DrawTest, FontStylesAndShadows) {
     TFontRef plain =
         TFont::Create(nullptr, TColor::Create(1, 2, 3, 0.4f), nullptr, 0, nullptr, nullptr, "plain");

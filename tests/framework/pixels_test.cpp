@@ -3,7 +3,11 @@
 #include "framework/cc_images.h"
 #include "framework/cc_pixels.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -137,6 +141,18 @@ TEST(Pixels, BmpRowsBottomUpInBlueGreenRed) {
     EXPECT_EQ(rows, std::string("\x09\x08\x07\x0c\x0b\x0a\x00\x00"
                                 "\x03\x02\x01\x06\x05\x04\x00\x00",
                                 16));
+}
+
+TEST(Pixels, SaveImageWritesFrameZeroAndFailuresTouchNothing) {
+    testsupport::TempDir dir;
+    platform::ImageRef img = Numbered(1, 1);
+    ccSaveImage(img, dir / "one.bmp");
+    EXPECT_EQ(dir.Read("one.bmp"), Bmp(*img->frames[0]));
+    ccSaveImage(img, dir / "missing/one.bmp"); // unwritable: nothing written, nothing reported
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+    std::string dest = dir.Write("keep.bmp", "old");
+    ccConvertJPGToBMP(dir / "no such picture.jpg", dest);
+    EXPECT_EQ(dir.Read("keep.bmp"), "old");
 }
 
 TEST(Pixels, ScreenshotName) {
