@@ -37,7 +37,6 @@ int ccDialogOK(const std::string& message, int width, int height) {
     ccRestoreSolidMode();
     platform::ImageFontRef previousFont = platform::GetImageFont();
     platform::SetImageFont(nullptr); // the built-in font: always there, whatever failed to load
-    platform::SetScale(1.0f, 1.0f);
     TStringArray lines = ccWordWrapArray(ccSplitStringIntoLines(message), width - 2 * MARGIN, nullptr, 1.0f);
     ccFlushAll(); // a key or click already pending must not close the box
     while (!ccAnyKeyPressed() && !ccMouseHit())
