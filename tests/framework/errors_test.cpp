@@ -1,4 +1,5 @@
 // The error log, the two report paths that need no window, paths and the checked loaders.
+#include "framework/TIniFile.h"
 #include "framework/TValueList.h"
 #include "framework/cc_errors.h"
 #include "framework/cc_files.h"
@@ -101,15 +102,18 @@ TEST_F(ErrorLogDeathTest, OtherLoadersUseTheirOwnMessages) {
 }
 
 TEST_F(ErrorLogDeathTest, FailedSettingsSaveIsFatalAndNamed) {
-    std::string path = dir / "missing/Sleetwhistle.ini";
-    SetErrorLogClock(nullptr);
+    TIniFile ini;
+    ini.FileName = dir / "missing/Sleetwhistle";
+    ini.Add("SOUND", "1");
+    std::string path = ini.Path();
     EXPECT_EXIT(
         {
             platform::SetHeadless(true);
             platform::SetNotifyHandler(nullptr);
-            ccRunTimeError("Failed to save file " + path, 1);
+            ini.Save();
         },
         ::testing::ExitedWithCode(1), "NOTIFY: Failed to save file .*missing/Sleetwhistle.ini");
+    EXPECT_EQ(dir.Read("ErrorLog.txt"), Entry("Failed to save file " + path));
 }
 
 TEST(Files, PathHelpers) {
