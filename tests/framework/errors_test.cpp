@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -148,7 +149,9 @@ TEST(Files, SharedFilesAreNeverWorldWritableOrExecutable) {
     testsupport::TempDir dir;
     std::string path = dir.Write("ErrorLog.txt", "x");
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    mode_t oldMask = umask(022); // a usual umask; the mode asked for never adds others' write or any exec
     ccShareFileOSX(path);
+    umask(oldMask);
     using std::filesystem::perms;
     perms mode = std::filesystem::status(path).permissions();
     EXPECT_NE(mode & perms::owner_write, perms::none);
