@@ -2,7 +2,9 @@
 // shadowed text in the three alignments, an image with a drop shadow, a dimmed area, and a
 // screenshot file.
 #include "framework/cc_draw.h"
+#include "framework/cc_errors.h"
 #include "framework/cc_images.h"
+#include "framework/cc_input.h"
 #include "framework/cc_pixels.h"
 
 #include "support/TempDir.h"
@@ -11,6 +13,8 @@
 #include "platform/files.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/system.h"
 
 #include <gtest/gtest.h>
 
@@ -140,6 +144,27 @@ TEST_F(GlTest, ScreenshotIsAnRgbPngNamedAfterTheTime) {
     EXPECT_EQ(shot->height, 600);
     EXPECT_TRUE(Near(Pixel(shot, 10, 300), {255, 0, 0}, 0));
     EXPECT_TRUE(Near(Pixel(shot, 790, 300), {0, 0, 255}, 0));
+}
+
+TEST_F(GlTest, ErrorBoxOnScreenClosedByAScriptedKey) {
+    testsupport::TempDir dir;
+    ccErrorPath = dir.Path();
+    ccGraphicalErrors = 1;
+    // The key arrives on the fake clock after the first frame of the box.
+    platform::UseFakeClock(16);
+    std::string error;
+    ASSERT_TRUE(platform::LoadInputScript(dir.Write("keys.txt", "16 key_down 32\n"), &error)) << error;
+    ccRunTimeError("Line one\n\nLine three", 0);
+    platform::IgnoreOsInput(false);
+    platform::UseRealClock();
+    ccErrorPath = "";
+
+    platform::PixmapRef frame = Frame(); // the box stays in the frame it was drawn into
+    EXPECT_TRUE(Near(Pixel(frame, 110, 340), {150, 150, 150})); // the box
+    EXPECT_TRUE(Near(Pixel(frame, 702, 352), {0, 0, 0}));       // its shadow, 4 pixels out
+    EXPECT_TRUE(Near(Pixel(frame, 50, 50), {255, 255, 255}));   // the screen around it
+    EXPECT_TRUE(Near(Pixel(frame, 100, 300), {220, 220, 200})); // the outline
+    EXPECT_NE(dir.Read("ErrorLog.txt").find("\r\nLine one\n\nLine three\r\n"), std::string::npos);
 }
 
 } // namespace
