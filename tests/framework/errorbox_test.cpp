@@ -4,7 +4,7 @@
 #include "framework/cc_errors.h"
 #include "framework/cc_input.h"
 
-#include "support/TempDir.h"
+#include "TempDir.h"
 
 #include "platform/Renderer.h"
 #include "platform/draw.h"
@@ -13,6 +13,8 @@
 #include "platform/input.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -76,9 +78,9 @@ TEST_F(ErrorBoxTest, BoxIsDrawnClosedByAKeyAndLogged) {
     std::vector<float> ys;
     for (const auto& t : texts)
         lines.push_back(t.text), ys.push_back(t.y);
-    EXPECT_EQ(lines, (std::vector<std::string>{"First", "", "Third", "<press any key>"}));
-    EXPECT_EQ(
-        ys, (std::vector<float>{260, 260 + line, 260 + 2 * line, 350 - line - 10})); // "\n\n" is a blank line
+    // The empty middle line draws nothing but takes its place: "\n\n" is a blank line.
+    EXPECT_EQ(lines, (std::vector<std::string>{"First", "Third", "<press any key>"}));
+    EXPECT_EQ(ys, (std::vector<float>{260, 260 + 2 * line, 350 - line - 10}));
     EXPECT_EQ((std::vector<float>{ccShadowTextDepthX, ccShadowTextDepthY}), (std::vector<float>{1, 1}));
     EXPECT_EQ(ccPolledInputState, 0); // the input mode from before
     std::string log = dir.Read("ErrorLog.txt");
@@ -95,7 +97,17 @@ TEST_F(ErrorBoxTest, PolledInputStaysOnWhenItWasOn) {
 using ErrorBoxDeathTest = ErrorBoxTest;
 
 TEST_F(ErrorBoxDeathTest, FatalReportEndsAfterTheBoxAndTheLog) {
-    EXPECT_EXIT(ccRunTimeError("Fatal", 1), ::testing::ExitedWithCode(1), "");
+    // A forked child cannot use the parent's GL context: the child runs the test afresh, with a
+    // window of its own, and finds the parent's folder in the environment.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    setenv("FRAMEWORK_TEST_LOG_DIR", dir.Path().c_str(), 0); // the child keeps the parent's
+    EXPECT_EXIT(
+        {
+            ccErrorPath = std::getenv("FRAMEWORK_TEST_LOG_DIR");
+            ccRunTimeError("Fatal", 1);
+        },
+        ::testing::ExitedWithCode(1), "");
+    unsetenv("FRAMEWORK_TEST_LOG_DIR");
     EXPECT_NE(dir.Read("ErrorLog.txt").find("\r\nFatal\r\n"), std::string::npos);
 }
 

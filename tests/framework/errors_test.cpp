@@ -5,7 +5,7 @@
 #include "framework/cc_files.h"
 #include "framework/cc_input.h"
 
-#include "support/TempDir.h"
+#include "TempDir.h"
 
 #include "platform/system.h"
 

@@ -7,7 +7,7 @@
 #include "framework/cc_input.h"
 #include "framework/cc_pixels.h"
 
-#include "support/TempDir.h"
+#include "TempDir.h"
 
 #include "platform/draw.h"
 #include "platform/files.h"

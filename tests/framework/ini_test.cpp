@@ -3,7 +3,7 @@
 #include "framework/cc_errors.h"
 #include "framework/cc_ini.h"
 
-#include "support/TempDir.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

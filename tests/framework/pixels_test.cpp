@@ -3,7 +3,7 @@
 #include "framework/cc_images.h"
 #include "framework/cc_pixels.h"
 
-#include "support/TempDir.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
