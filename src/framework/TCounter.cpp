@@ -38,17 +38,13 @@ int TCounter::Stop(int clear) {
 
 TCounterRef TCounterList::AddNew(int ms) {
     TCounterRef counter = TCounter::Create(ms, 1);
-    items.push_back(counter);
+    AddLast(counter);
     return counter;
 }
 
 int TCounterList::Manage(int remove) {
-    for (auto it = items.begin(); it != items.end();) {
-        if ((*it)->Manage() == 1 && remove) {
-            it = items.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    Walk walk(*this); // the link being visited stays valid when it is removed
+    for (Link* link = FirstLink(); link; link = link->NextLink())
+        if (link->Value()->Manage() == 1 && remove) RemoveLink(link);
     return 0;
 }

@@ -2,7 +2,8 @@
 // managed together (the bonus-power gauge fills through one).
 #pragma once
 
-#include <list>
+#include "platform/TList.h"
+
 #include <memory>
 
 class TCounter;
@@ -26,14 +27,11 @@ public:
     int Stop(int clear);
 };
 
-class TCounterList {
+// Counters in the order they were added.
+class TCounterList : public platform::TList<TCounter> {
 public:
-    std::list<TCounterRef> items;
-
     // A started counter of ms milliseconds, appended.
     TCounterRef AddNew(int ms);
     // Manages every counter in order; expired ones leave the list when remove is non-zero.
     int Manage(int remove);
-    int Count() const { return int(items.size()); }
-    void Clear() { items.clear(); }
 };

@@ -10,14 +10,14 @@ int TIniFile::Add(const std::string& name, const std::string& value) {
     auto line = std::make_shared<TIniLine>();
     line->Name = platform::Upper(name);
     line->Value = value;
-    items.push_back(line);
+    AddLast(line);
     return 0;
 }
 
 int TIniFile::Save() {
     std::string path = Path();
     std::string bytes;
-    for (const auto& line : items)
+    for (const auto& line : *this)
         if (line) bytes += line->Name + "=" + ccIniValueForLine(line->Value) + "\r\n";
     if (!platform::SaveTextAtomic(path, bytes)) {
         ccRunTimeError("Failed to save file " + path, 1);
@@ -34,7 +34,7 @@ int TIniFile::Load() {
     for (const std::string& text : lines) {
         std::string key = platform::Upper(ccIniFirstString(text));
         std::string value = ccIniLastString(text);
-        for (const auto& line : items)
+        for (const auto& line : *this)
             if (line && line->Name == key) line->Value = value;
     }
     return Save();

@@ -2,7 +2,8 @@
 // the registered keys in order; loading reads the file over them and saves it straight back.
 #pragma once
 
-#include <list>
+#include "platform/TList.h"
+
 #include <memory>
 #include <string>
 
@@ -15,10 +16,10 @@ public:
     std::string Value;
 };
 
-class TIniFile {
+// The registered entries in registration order.
+class TIniFile : public platform::TList<TIniLine> {
 public:
     std::string FileName; // without ".ini"
-    std::list<TIniLineRef> items;
 
     // Registers a key with its default; no check for an existing entry of that name.
     int Add(const std::string& name, const std::string& value);
@@ -27,7 +28,5 @@ public:
     int Save();
     // Reads the file over the registered entries (the last of repeated keys wins), then saves.
     int Load();
-    void Clear() { items.clear(); }
-    int Count() const { return int(items.size()); }
     std::string Path() const { return FileName + ".ini"; }
 };

@@ -24,7 +24,7 @@ TValueListRef TValueList::Create(const std::string& path) {
 }
 
 int TValueList::AddTValue(const TValueRef& v) {
-    items.push_back(v);
+    AddLast(v);
     return 0;
 }
 
@@ -35,19 +35,19 @@ TValueRef TValueList::AddValue(const std::string& name, int value) {
 }
 
 TValueRef TValueList::GetValueByIndex(int i) const {
-    for (const auto& v : items)
+    for (const auto& v : *this)
         if (v && i-- == 0) return v;
     return nullptr;
 }
 
 TValueRef TValueList::GetValueByName(const std::string& name) const {
-    for (const auto& v : items)
+    for (const auto& v : *this)
         if (v && v->name == name) return v;
     return nullptr;
 }
 
 int TValueList::PrintList() const {
-    for (const auto& v : items)
+    for (const auto& v : *this)
         if (v) v->PrintValue();
     return 0;
 }

@@ -1,7 +1,8 @@
 // Named integers, and a list of them read from a file of NAME=value lines.
 #pragma once
 
-#include <list>
+#include "platform/TList.h"
+
 #include <memory>
 #include <string>
 
@@ -20,10 +21,8 @@ public:
 class TValueList;
 using TValueListRef = std::shared_ptr<TValueList>;
 
-class TValueList {
+class TValueList : public platform::TList<TValue> {
 public:
-    std::list<TValueRef> items;
-
     static TValueListRef Create(const std::string& path);
     int AddTValue(const TValueRef& v);
     TValueRef AddValue(const std::string& name, int value);

@@ -2,6 +2,8 @@
 // appending one list to another.
 #pragma once
 
+#include "platform/TList.h"
+
 #include <memory>
 #include <string>
 
@@ -33,9 +35,9 @@ int ccCircleLineIntersect2(double x1, double y1, double x2, double y2, double ce
 
 // Appends every non-null element of source to dest (shared, not copied); 1 when anything was
 // appended. A list appended to itself would never end, so that gives 0.
-template <class List> int ccAddLists(List* dest, const List* source) {
-    if (!dest || !source || source->empty() || dest == source) return 0;
+template <class T> int ccAddLists(platform::TList<T>* dest, const platform::TList<T>* source) {
+    if (!dest || !source || source->IsEmpty() || dest == source) return 0;
     for (const auto& element : *source)
-        if (element) dest->push_back(element);
+        if (element) dest->AddLast(element);
     return 1;
 }

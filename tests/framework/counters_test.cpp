@@ -61,10 +61,10 @@ TEST_F(CounterTest, ListRemovesAdjacentAndLastExpiries) {
     float starts[] = {0.5f, 0.5f, 3.0f, 0.5f}; // two adjacent expiries, then the last element
     for (float s : starts)
         list.AddNew(1000)->Counter = s;
-    TCounterRef survivor = *std::next(list.items.begin(), 2);
+    TCounterRef survivor = list.ValueAtIndex(2);
     list.Manage(1);
     ASSERT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.items.front(), survivor);
+    EXPECT_EQ(list.First(), survivor);
     EXPECT_FLOAT_EQ(survivor->Counter, 2.0f);
 }
 

@@ -161,7 +161,7 @@ TEST(Files, SharedFilesAreNeverWorldWritableOrExecutable) {
 TEST(Files, ValueListReadsOneValuePerLine) {
     testsupport::TempDir dir;
     TValueListRef list = TValueList::Create(dir.Write("v.txt", "SPEED=3\r\nLIVES"));
-    ASSERT_EQ(list->items.size(), 2u);
+    ASSERT_EQ(list->Count(), 2);
     EXPECT_EQ(list->GetValueByName("SPEED")->value, 3);
     EXPECT_EQ(list->GetValueByIndex(1)->name, "LIVES");
     EXPECT_EQ(list->GetValueByIndex(1)->value, 0);

@@ -44,7 +44,7 @@ TEST_F(IniTest, LoadRewritesExactlyTheRegisteredKeys) {
     TIniFile ini = Settings();
     ini.Load();
     EXPECT_EQ(dir.Read("Sleetwhistle.ini"), "SOUND=0\r\nMUSIC VOLUME=80=90\r\nINTRO=\r\nFADE=1\r\n");
-    EXPECT_EQ(ini.items.front()->Value, "0");
+    EXPECT_EQ(ini.First()->Value, "0");
     EXPECT_FALSE(std::ifstream(dir / "Sleetwhistle.ini.tmp").good()); // no temporary left behind
 }
 
@@ -59,13 +59,13 @@ TEST_F(IniTest, KeyRegisteredTwiceGetsTheValueInBothEntries) {
     TIniFile ini = Settings();
     ini.Add("fade", "0");
     ini.Load();
-    EXPECT_EQ(ini.items.back()->Value, "7");
+    EXPECT_EQ(ini.Last()->Value, "7");
     EXPECT_EQ(dir.Read("Sleetwhistle.ini"), "SOUND=1\r\nMUSIC VOLUME=100\r\nINTRO=1\r\nFADE=7\r\nFADE=7\r\n");
 }
 
 TEST_F(IniTest, LineBreaksInAValueCannotBreakTheFile) {
     TIniFile ini = Settings();
-    ini.items.front()->Value = "Jo\r\nFADE=9";
+    ini.First()->Value = "Jo\r\nFADE=9";
     ini.Save();
     EXPECT_EQ(dir.Read("Sleetwhistle.ini"), "SOUND=Jo  FADE=9\r\nMUSIC VOLUME=100\r\nINTRO=1\r\nFADE=0\r\n");
 }

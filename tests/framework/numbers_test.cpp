@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <cmath>
-#include <list>
 #include <memory>
 
 namespace {
@@ -72,16 +71,18 @@ TEST(Numbers, CircleHelpers) {
 }
 
 TEST(Numbers, AddLists) {
-    using List = std::list<std::shared_ptr<int>>;
-    List dest{std::make_shared<int>(1)}, source{std::make_shared<int>(2), nullptr, std::make_shared<int>(3)};
-    List empty;
+    using List = platform::TList<int>;
+    List dest, source, empty;
+    dest.AddLast(std::make_shared<int>(1));
+    for (auto v : {std::make_shared<int>(2), std::shared_ptr<int>(), std::make_shared<int>(3)})
+        source.AddLast(v);
     EXPECT_EQ(ccAddLists(&dest, &empty), 0);
-    EXPECT_EQ(dest.size(), 1u);
+    EXPECT_EQ(dest.Count(), 1);
     EXPECT_EQ(ccAddLists(&dest, &source), 1);
-    ASSERT_EQ(dest.size(), 3u);
-    EXPECT_EQ(dest.back(), source.back());  // shared, not copied
+    ASSERT_EQ(dest.Count(), 3);             // the null element is skipped
+    EXPECT_EQ(dest.Last(), source.Last());  // shared, not copied
     EXPECT_EQ(ccAddLists(&dest, &dest), 0); // would never end
-    EXPECT_EQ(dest.size(), 3u);
+    EXPECT_EQ(dest.Count(), 3);
 }
 
 TEST(Timing, CalcAnimFrame) {
