@@ -34,6 +34,17 @@ platform::StreamRef ccLoadFile(const std::string& path) {
     return stream;
 }
 
+platform::SoundRef ccLoadSample(const std::string& path, int flags) {
+    platform::SoundRef sound = platform::LoadSound(path, flags);
+    if (!sound) LoaderFailed("Error loading sample ", path);
+    return sound;
+}
+
+int ccStopChannel(const platform::ChannelRef& channel) {
+    if (channel) platform::StopChannel(channel);
+    return 0;
+}
+
 int ccFileExists(const std::string& path) {
     int type = platform::FileType(path);
     return (type == platform::FILETYPE_FILE || type == platform::FILETYPE_DIR) ? 1 : 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/TStream.h"
+#include "platform/audio.h"
 #include "platform/image.h"
 
 #include <string>
@@ -11,6 +12,9 @@ platform::ImageRef ccLoadBitmap(const std::string& path, int flags);
 platform::ImageRef ccLoadAnimBitmap(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                                     int cellCount, int flags);
 platform::StreamRef ccLoadFile(const std::string& path);
+platform::SoundRef ccLoadSample(const std::string& path, int flags);
+// Stops the channel unless it is null.
+int ccStopChannel(const platform::ChannelRef& channel);
 
 // 1 for a file or a folder.
 int ccFileExists(const std::string& path);

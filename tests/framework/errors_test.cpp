@@ -98,8 +98,11 @@ TEST_F(ErrorLogDeathTest, FailedLoaderEndsTheProgramNamingThePath) {
 TEST_F(ErrorLogDeathTest, OtherLoadersUseTheirOwnMessages) {
     EXPECT_EXIT(ccLoadAnimBitmap("gone.png", 50, 50, 0, 4, -1), ::testing::ExitedWithCode(1), "");
     EXPECT_EXIT(ccLoadFile("gone.txt"), ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(dir.Read("ErrorLog.txt"),
-              Entry("Error loading anim bitmap gone.png") + Entry("Error loading file gone.txt"));
+    EXPECT_EXIT(ccLoadSample(dir.Path(), 0), ::testing::ExitedWithCode(1), ""); // a folder is no sound
+    EXPECT_EQ(dir.Read("ErrorLog.txt"), Entry("Error loading anim bitmap gone.png") +
+                                            Entry("Error loading file gone.txt") +
+                                            Entry("Error loading sample " + dir.Path()));
+    EXPECT_EQ(ccStopChannel(nullptr), 0);
 }
 
 TEST_F(ErrorLogDeathTest, FailedSettingsSaveIsFatalAndNamed) {
