@@ -138,6 +138,11 @@ TEST_F(GlTest, ScreenshotIsAnRgbPngNamedAfterTheTime) {
     ASSERT_EQ(names.size(), 1u);
     EXPECT_TRUE(std::regex_match(names[0], std::regex(R"(\d{4}-\d{2}-\d{2} \d{6} screenshot\.png)")))
         << names[0];
+    std::string png = dir.Read(names[0]);
+    ASSERT_GT(png.size(), 26u);
+    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(int(uint8_t(png[24])), 8); // bit depth
+    EXPECT_EQ(int(uint8_t(png[25])), 2); // colour type: RGB, no alpha
     platform::PixmapRef shot = platform::LoadPixmap(dir / names[0]);
     ASSERT_TRUE(shot);
     EXPECT_EQ(shot->width, 800);
