@@ -2,8 +2,8 @@
 
 #include "framework/TVector.h"
 #include "framework/cc_numbers.h"
+#include "platform/collide.h"
 
-#include <algorithm>
 #include <cstdint>
 
 int ccRectsOverlap(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2) {
@@ -52,14 +52,7 @@ int ccCircleLineIntersect(const TCircle& circle, const TLine& line) {
 
 int ccImageRectCollide(const platform::ImageRef& image, int x, int y, int frame, int rx, int ry, int rw,
                        int rh) {
-    if (!image || frame < 0 || frame >= int(image->frames.size())) return 0;
-    const platform::TPixmap& pixmap = *image->frames[size_t(frame)];
-    int left = x - TruncToInt(image->handleX), top = y - TruncToInt(image->handleY);
-    // The part of the rectangle that the frame covers, in the frame's own pixels.
-    int x0 = std::max(rx - left, 0), x1 = std::min(rx + rw - left, pixmap.width);
-    int y0 = std::max(ry - top, 0), y1 = std::min(ry + rh - top, pixmap.height);
-    for (int j = y0; j < y1; ++j)
-        for (int i = x0; i < x1; ++i)
-            if (pixmap.At(i, j)[3] != 0) return 1;
-    return 0;
+    platform::ResetCollisions();
+    platform::CollideImage(image, x, y, frame, 0, 1); // written into layer 1, testing nothing
+    return platform::CollideRect(rx, ry, rw, rh, 1, 0).empty() ? 0 : 1;
 }

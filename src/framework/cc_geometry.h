@@ -13,5 +13,6 @@ int ccGenericPointInQuad(int px, int py, int x1, int y1, int x2, int y2, int x3,
 // Touching counts.
 int ccCircleLineIntersect(const TCircle& circle, const TLine& line);
 // 1 when an opaque pixel of the frame, drawn at (x, y) with its handle, lies in the rectangle.
+// Empties every collision layer first; afterwards layer 1 holds only this image.
 int ccImageRectCollide(const platform::ImageRef& image, int x, int y, int frame, int rx, int ry, int rw,
                        int rh);

@@ -3,6 +3,7 @@
 #include "framework/cc_pixels.h"
 #include "framework/cc_system.h"
 #include "framework/records.h"
+#include "platform/collide.h"
 
 #include <gtest/gtest.h>
 
@@ -114,8 +115,11 @@ TEST(Overlap, ImageAgainstRectangleUsesOpaquePixelsAndHandle) {
     platform::WritePixel(img->frames[0], 3, 3, ARGB_Color(255, 1, 1, 1)); // one opaque pixel
     EXPECT_EQ(ccImageRectCollide(img, 10, 10, 0, 13, 13, 1, 1), 1);
     EXPECT_EQ(ccImageRectCollide(img, 10, 10, 0, 10, 10, 3, 3), 0); // transparent part only
-    img->handleX = img->handleY = 2;
+    platform::SetImageHandle(img, 2, 2);
     EXPECT_EQ(ccImageRectCollide(img, 10, 10, 0, 11, 11, 1, 1), 1);
+    // Every layer was emptied first; layer 1 now holds only this image.
+    EXPECT_TRUE(platform::CollideRect(0, 0, 800, 600, 0xFFFFFFFEu, 0).empty());
+    EXPECT_EQ(platform::CollideRect(11, 11, 1, 1, 1, 0).size(), 1u);
 }
 
 } // namespace
