@@ -7,6 +7,7 @@
 #include "framework/cc_input.h"
 #include "framework/cc_pixels.h"
 
+#include "GLWindow.h"
 #include "TempDir.h"
 
 #include "platform/draw.h"
@@ -106,6 +107,7 @@ TEST_F(GlTest, ShadowedTextInThreeAlignments) {
         ccDrawTextAligned(text, 400, float(100 + align * 100), 1, align, 1);
     }
     platform::PixmapRef frame = Frame();
+    testsupport::SaveTestOutput(frame, "framework-shadowed-text.png");
     for (int align : {0, 1, 2}) {
         bool grey = false, red = false;
         auto [minX, maxX] = InkColumns(frame, 100 + align * 100, 100 + align * 100 + h + 2, grey, red);
@@ -165,6 +167,7 @@ TEST_F(GlTest, ErrorBoxOnScreenClosedByAScriptedKey) {
     ccErrorPath = "";
 
     platform::PixmapRef frame = Frame(); // the box stays in the frame it was drawn into
+    testsupport::SaveTestOutput(frame, "framework-error-box.png");
     EXPECT_TRUE(Near(Pixel(frame, 110, 340), {150, 150, 150})); // the box
     EXPECT_TRUE(Near(Pixel(frame, 702, 352), {0, 0, 0}));       // its shadow, 4 pixels out
     EXPECT_TRUE(Near(Pixel(frame, 50, 50), {255, 255, 255}));   // the screen around it

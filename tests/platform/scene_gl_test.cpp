@@ -82,8 +82,7 @@ TEST_F(SceneGL, KnownSceneDrawsAsExpected) {
     Plot(400, 340);
 
     auto frame = Grab();
-    CreateDir(SLEETWHISTLE_TEST_BIN_DIR "/../test-output", true);
-    SavePixmapPNG(frame, SLEETWHISTLE_TEST_BIN_DIR "/../test-output/platform-scene.png");
+    testsupport::SaveTestOutput(frame, "platform-scene.png");
 
     EXPECT_TRUE(PixelNear(frame, 5, 5, 20, 30, 80, 0));        // top band
     EXPECT_TRUE(PixelNear(frame, 5, 590, 235, 240, 255, 0));   // snow

@@ -2,6 +2,7 @@
 
 #include "platform/Renderer.h"
 #include "platform/draw.h"
+#include "platform/files.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
 
@@ -45,6 +46,12 @@ std::string RGBAt(const platform::PixmapRef& pixmap, int x, int y) {
     return ::testing::AssertionFailure()
            << "pixel (" << x << "," << y << ") is " << pr << " " << pg << " " << pb << ", expected " << r
            << " " << g << " " << b << " +-" << tolerance;
+}
+
+void SaveTestOutput(const platform::PixmapRef& frame, const std::string& name) {
+    const std::string folder = SLEETWHISTLE_TEST_BIN_DIR "/../test-output";
+    platform::CreateDir(folder, true);
+    platform::SavePixmapPNG(frame, folder + "/" + name);
 }
 
 } // namespace testsupport
