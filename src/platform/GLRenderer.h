@@ -43,6 +43,11 @@ public:
     // The texture of an image, uploaded or refreshed as needed.
     TTexture* Texture(TImage& image);
 
+    struct Program {
+        unsigned id = 0;
+        int uProjection = -1;
+    };
+
 private:
     struct Vertex {
         float x, y, u, v;
@@ -64,8 +69,8 @@ private:
     void DrawOval(const DrawCall& call);
     void ApplyBatchState();
 
-    unsigned program = 0, vao = 0, vbo = 0, whiteTexture = 0;
-    int uProjection = -1, uAlphaTest = -1;
+    Program plain, masked;
+    unsigned vao = 0, vbo = 0, whiteTexture = 0;
     unsigned fbo = 0, fboColor = 0;
     int targetW = 0, targetH = 0;
     Batch current;
