@@ -25,6 +25,9 @@ PixmapRef CreatePixmap(int width, int height) {
 
 namespace {
 
+// Pictures larger than this on a side are refused before any pixels are allocated.
+constexpr unsigned kMaxSide = 8192;
+
 PixmapRef DecodePNG(const void* bytes, size_t size) {
     png_image image;
     std::memset(&image, 0, sizeof image);
@@ -33,7 +36,7 @@ PixmapRef DecodePNG(const void* bytes, size_t size) {
     bool alpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     image.format = PNG_FORMAT_RGBA;
     // Refuse absurd sizes before allocating.
-    if (image.width == 0 || image.height == 0 || image.width > 16384 || image.height > 16384) {
+    if (image.width == 0 || image.height == 0 || image.width > kMaxSide || image.height > kMaxSide) {
         png_image_free(&image);
         return nullptr;
     }
@@ -71,8 +74,8 @@ PixmapRef DecodeJPEG(const void* bytes, size_t size) {
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > 16384 ||
-        info.output_height > 16384) {
+    if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxSide ||
+        info.output_height > kMaxSide) {
         jpeg_destroy_decompress(&info);
         return nullptr;
     }

@@ -74,7 +74,7 @@ ImageRef LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, i
     if (!strip) return nullptr;
     int across = strip->width / cellWidth;
     int down = strip->height / cellHeight;
-    if (across * down < first + count) return nullptr;
+    if ((long long)across * down < (long long)first + count) return nullptr;
     auto image = NewImage(cellWidth, cellHeight, ResolveFlags(flags));
     for (int i = first; i < first + count; ++i) {
         int cx = (i % across) * cellWidth, cy = (i / across) * cellHeight;
