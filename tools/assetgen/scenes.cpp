@@ -1,0 +1,2 @@
+#include "jobs.h"
+namespace assetgen {}
