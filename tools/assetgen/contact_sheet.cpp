@@ -57,8 +57,8 @@ void DrawPicture(Canvas& page, const KeptPicture& pic, double x, double y, doubl
 // A close-up page: the board pieces at twice their size over a night-blue board, every tenth
 // frame of each animation strip.
 void WriteCloseUp(const std::vector<KeptPicture>& pics, const std::string& file) {
-    Canvas page(PageW, PageH);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, PageH);
+    Canvas page(PageW, 1900);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 1900);
     cairo_pattern_add_color_stop_rgb(g, 0, 0.10, 0.16, 0.36);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.03, 0.05, 0.16);
     cairo_set_source(page.cr, g);
