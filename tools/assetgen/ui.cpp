@@ -1,2 +1,2 @@
 #include "jobs.h"
-namespace assetgen { void AddUiJobs(Jobs&){} void AddBackgroundJobs(Jobs&){} void AddSoundJobs(Jobs&){} void AddMusicJobs(Jobs&){} }
+namespace assetgen { void AddUiJobs(Jobs&){} void AddSoundJobs(Jobs&){} void AddMusicJobs(Jobs&){} }
