@@ -41,6 +41,8 @@ struct Scene {
 void DrawScene(cairo_t* cr, double w, double h, const Scene& scene);
 void DrawPine(cairo_t* cr, double x, double baseY, double height, Rgb color, double snow = 1);
 void DrawHouse(cairo_t* cr, double x, double baseY, double w, double h, Rgb wall, Rgb roof, Rng& rng);
+// A sprig of three holly leaves and berries.
+void HollyCorner(cairo_t* cr, double x, double y, double s, double rot);
 void Presents(cairo_t* cr, double x, double baseY, double s);
 void DrawSnowfall(cairo_t* cr, double w, double h, int count, Rng& rng, double maxR = 2.6);
 

@@ -422,27 +422,6 @@ void Parchment(cairo_t* cr, double x, double y, double w, double h, uint64_t see
     }
 }
 
-void HollyCorner(cairo_t* cr, double x, double y, double s, double rot) {
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, rot);
-    for (int i = 0; i < 3; ++i) {
-        cairo_save(cr);
-        cairo_rotate(cr, -0.6 + i * 0.6);
-        cairo_scale(cr, s * 1.6, s * 0.7);
-        cairo_arc(cr, 1, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
-        GlossyFill(cr, pal::Green, -s, -s, 3 * s, 2 * s, 1.5);
-        cairo_new_path(cr);
-    }
-    for (int i = 0; i < 3; ++i) {
-        cairo_arc(cr, -s * 0.2 + i * s * 0.35, -s * 0.2 + (i % 2) * s * 0.3, s * 0.32, 0, 2 * M_PI);
-        GlossyFill(cr, pal::Red, -s, -s, s, s, 1.2);
-        cairo_new_path(cr);
-    }
-    cairo_restore(cr);
-}
-
 TextStyle Heading(double size) {
     TextStyle t;
     t.size = size;
