@@ -21,22 +21,22 @@ void DrawIceCube(cairo_t* cr, double x, double y, double size);
 // Winter scenes for backgrounds, slides and gallery pictures.
 struct Scene {
     uint64_t seed = 1;
-    int sky = 0;            // 0 night, 1 dusk, 2 aurora night, 3 dawn
+    int sky = 0; // 0 night, 1 dusk, 2 aurora night, 3 dawn
     bool moon = true;
     double moonX = 0.8, moonY = 0.18;
-    int mountains = 1;      // 0 none, 1 far range
-    int hills = 3;          // snowy hill layers
-    double horizon = 0.62;  // fraction of the height where the land begins
-    int trees = 10;         // pines scattered on the hills
-    int houses = 0;         // cottages with lit windows
+    int mountains = 1;     // 0 none, 1 far range
+    int hills = 3;         // snowy hill layers
+    double horizon = 0.62; // fraction of the height where the land begins
+    int trees = 10;        // pines scattered on the hills
+    int houses = 0;        // cottages with lit windows
     bool church = false;
-    bool bigTree = false;   // a decorated tree in the foreground
-    bool lake = false;      // a frozen lake in front
+    bool bigTree = false; // a decorated tree in the foreground
+    bool lake = false;    // a frozen lake in front
     bool snowman = false;
-    bool sleigh = false;    // a sleigh and reindeer across the sky
+    bool sleigh = false; // a sleigh and reindeer across the sky
     bool presents = false;
     int snowfall = 120;
-    double dim = 0;         // 0..1: darkens and softens, for backgrounds behind the board
+    double dim = 0; // 0..1: darkens and softens, for backgrounds behind the board
 };
 void DrawScene(cairo_t* cr, double w, double h, const Scene& scene);
 void DrawPine(cairo_t* cr, double x, double baseY, double height, Rgb color, double snow = 1);

@@ -11,7 +11,9 @@
 namespace assetgen {
 namespace {
 
-std::string G(const std::string& name) { return "graphics/" + name; }
+std::string G(const std::string& name) {
+    return "graphics/" + name;
+}
 
 void SaveScene(const std::string& path, int w, int h, const Scene& s) {
     Canvas c(w, h);
@@ -45,14 +47,53 @@ Scene IntroScene(int n) {
     Scene s;
     s.seed = 200 + n;
     switch (n) {
-    case 1: s.houses = 5; s.church = true; s.snowfall = 250; break;             // the village sleeps
-    case 2: s.sky = 2; s.mountains = 1; s.trees = 14; s.snowfall = 60; break;   // the northern lights
-    case 3: s.lake = true; s.hills = 2; s.trees = 6; s.snowfall = 160; break;   // the lake freezes over
-    case 4: s.snowman = true; s.houses = 2; s.sky = 3; s.moon = false; break;   // a snowman at dawn
-    case 5: s.sky = 1; s.trees = 18; s.mountains = 1; s.snowfall = 80; break;   // dusk in the forest
-    case 6: s.sleigh = true; s.moonX = 0.62; s.moonY = 0.2; s.houses = 3; break; // the sleigh flies
-    case 7: s.bigTree = true; s.presents = true; s.houses = 2; break;           // the tree is lit
-    default: s.sky = 2; s.bigTree = true; s.snowman = true; s.houses = 3; s.church = true; break;
+    case 1:
+        s.houses = 5;
+        s.church = true;
+        s.snowfall = 250;
+        break; // the village sleeps
+    case 2:
+        s.sky = 2;
+        s.mountains = 1;
+        s.trees = 14;
+        s.snowfall = 60;
+        break; // the northern lights
+    case 3:
+        s.lake = true;
+        s.hills = 2;
+        s.trees = 6;
+        s.snowfall = 160;
+        break; // the lake freezes over
+    case 4:
+        s.snowman = true;
+        s.houses = 2;
+        s.sky = 3;
+        s.moon = false;
+        break; // a snowman at dawn
+    case 5:
+        s.sky = 1;
+        s.trees = 18;
+        s.mountains = 1;
+        s.snowfall = 80;
+        break; // dusk in the forest
+    case 6:
+        s.sleigh = true;
+        s.moonX = 0.62;
+        s.moonY = 0.2;
+        s.houses = 3;
+        break; // the sleigh flies
+    case 7:
+        s.bigTree = true;
+        s.presents = true;
+        s.houses = 2;
+        break; // the tree is lit
+    default:
+        s.sky = 2;
+        s.bigTree = true;
+        s.snowman = true;
+        s.houses = 3;
+        s.church = true;
+        break;
     }
     return s;
 }
@@ -242,7 +283,8 @@ void Fireplace(cairo_t* cr) {
     // The opening: arched, with brick inside and the glow of embers.
     cairo_move_to(cr, HearthX - 6, 470);
     cairo_line_to(cr, HearthX - 6, HearthY + 10);
-    cairo_curve_to(cr, HearthX - 6, HearthY - 22, HearthX + HearthW + 6, HearthY - 22, HearthX + HearthW + 6, HearthY + 10);
+    cairo_curve_to(cr, HearthX - 6, HearthY - 22, HearthX + HearthW + 6, HearthY - 22, HearthX + HearthW + 6,
+                   HearthY + 10);
     cairo_line_to(cr, HearthX + HearthW + 6, 470);
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, HearthY - 20, 0, 470);
@@ -341,7 +383,6 @@ void MakeTitle() {
     SavePicture(c, G("title.jpg"));
 }
 
-
 // ---- The hearth fire: 17 frames that loop. ----
 void MakeFire() {
     Canvas c(2329, 128);
@@ -360,13 +401,15 @@ void MakeFire() {
             for (int i = 0; i < 5; ++i) {
                 double x = 30 + i * 19;
                 double hgt = (48 + 22 * std::sin(2 * M_PI * (t * (i % 2 ? 2 : 3)) + i * 1.7) +
-                              10 * std::sin(2 * M_PI * t * 5 + i)) * k * (i == 2 ? 1.25 : 1);
+                              10 * std::sin(2 * M_PI * t * 5 + i)) *
+                             k * (i == 2 ? 1.25 : 1);
                 double lean = 6 * std::sin(2 * M_PI * t * 2 + i * 0.9);
                 double base = 104, hw = 14 * k;
                 cairo_move_to(cr, x - hw, base);
                 cairo_curve_to(cr, x - hw, base - hgt * 0.5, x + lean - hw * 0.3, base - hgt * 0.7, x + lean,
                                base - hgt);
-                cairo_curve_to(cr, x + lean + hw * 0.4, base - hgt * 0.6, x + hw, base - hgt * 0.4, x + hw, base);
+                cairo_curve_to(cr, x + lean + hw * 0.4, base - hgt * 0.6, x + hw, base - hgt * 0.4, x + hw,
+                               base);
                 cairo_close_path(cr);
                 SetColor(cr, col, 0.9);
                 cairo_fill(cr);
@@ -405,7 +448,8 @@ void MakeFire() {
 // ---- Paper pages: help, options and credits, gallery. ----
 void Parchment(cairo_t* cr, double x, double y, double w, double h, uint64_t seed) {
     RoundRect(cr, x, y, w, h, 10);
-    cairo_pattern_t* g = cairo_pattern_create_radial(x + w / 2, y + h / 2, 10, x + w / 2, y + h / 2, std::max(w, h) * 0.7);
+    cairo_pattern_t* g =
+        cairo_pattern_create_radial(x + w / 2, y + h / 2, 10, x + w / 2, y + h / 2, std::max(w, h) * 0.7);
     cairo_pattern_add_color_stop_rgb(g, 0, 0.99, 0.96, 0.88);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.88, 0.80, 0.62);
     cairo_set_source(cr, g);
@@ -417,7 +461,8 @@ void Parchment(cairo_t* cr, double x, double y, double w, double h, uint64_t see
     Rng rng(seed);
     for (int i = 0; i < 60; ++i) {
         SetColor(cr, {0.6, 0.45, 0.25}, 0.05);
-        cairo_arc(cr, rng.Uniform(x + 10, x + w - 10), rng.Uniform(y + 10, y + h - 10), rng.Uniform(5, 25), 0, 2 * M_PI);
+        cairo_arc(cr, rng.Uniform(x + 10, x + w - 10), rng.Uniform(y + 10, y + h - 10), rng.Uniform(5, 25), 0,
+                  2 * M_PI);
         cairo_fill(cr);
     }
 }
@@ -525,13 +570,13 @@ void MakeGalleryPage() {
 
 // ---- The level map: a snowy land with a winding road through the 55 stops. ----
 const double MapDots[55][2] = {
-    {87, 693},  {121, 698}, {152, 712}, {181, 725}, {212, 740}, {241, 755}, {271, 769}, {300, 781}, {334, 788},
-    {370, 788}, {404, 781}, {438, 771}, {471, 761}, {503, 750}, {536, 746}, {519, 691}, {489, 681}, {460, 665},
-    {432, 648}, {401, 636}, {368, 627}, {333, 626}, {300, 629}, {270, 635}, {237, 642}, {205, 649}, {174, 652},
-    {141, 646}, {111, 627}, {87, 601},  {71, 567},  {98, 494},  {149, 474}, {197, 493}, {244, 520}, {291, 544},
-    {344, 555}, {397, 542}, {449, 527}, {441, 474}, {399, 435}, {348, 407}, {286, 408}, {232, 425}, {177, 413},
-    {150, 366}, {193, 286}, {261, 294}, {318, 339}, {386, 317}, {364, 256}, {300, 213}, {227, 191}, {277, 139},
-    {289, 48}};
+    {87, 693},  {121, 698}, {152, 712}, {181, 725}, {212, 740}, {241, 755}, {271, 769}, {300, 781},
+    {334, 788}, {370, 788}, {404, 781}, {438, 771}, {471, 761}, {503, 750}, {536, 746}, {519, 691},
+    {489, 681}, {460, 665}, {432, 648}, {401, 636}, {368, 627}, {333, 626}, {300, 629}, {270, 635},
+    {237, 642}, {205, 649}, {174, 652}, {141, 646}, {111, 627}, {87, 601},  {71, 567},  {98, 494},
+    {149, 474}, {197, 493}, {244, 520}, {291, 544}, {344, 555}, {397, 542}, {449, 527}, {441, 474},
+    {399, 435}, {348, 407}, {286, 408}, {232, 425}, {177, 413}, {150, 366}, {193, 286}, {261, 294},
+    {318, 339}, {386, 317}, {364, 256}, {300, 213}, {227, 191}, {277, 139}, {289, 48}};
 constexpr double MapYOffset = 70; // the game draws the map 70 px lower than its dot table
 
 void RoadPath(cairo_t* cr) {
@@ -547,7 +592,8 @@ void RoadPath(cairo_t* cr) {
         auto [x1, y1] = P(i);
         auto [x2, y2] = P(i + 1);
         auto [x3, y3] = P(i + 2);
-        cairo_curve_to(cr, x1 + (x2 - x0) / 6, y1 + (y2 - y0) / 6, x2 - (x3 - x1) / 6, y2 - (y3 - y1) / 6, x2, y2);
+        cairo_curve_to(cr, x1 + (x2 - x0) / 6, y1 + (y2 - y0) / 6, x2 - (x3 - x1) / 6, y2 - (y3 - y1) / 6, x2,
+                       y2);
     }
 }
 
@@ -629,13 +675,15 @@ void MakeLevelMap() {
         double x = rng.Uniform(-10, W + 10), y = rng.Uniform(110, H + 20);
         double size = rng.Uniform(26, 48);
         if (DistanceToStops(x, y - size * 0.2) < 30 + size * 0.3) continue;
-        if (x > 560 && x < 760 && y > 600 && y < 1000 && std::fabs(x - (650 + (y - 780) * -0.2)) < 40) continue;
+        if (x > 560 && x < 760 && y > 600 && y < 1000 && std::fabs(x - (650 + (y - 780) * -0.2)) < 40)
+            continue;
         things.push_back({x, y, rng.Uniform() < 0.06 ? 1 : 0, size});
     }
     std::sort(things.begin(), things.end(), [](const Thing& a, const Thing& b) { return a.y < b.y; });
     for (const Thing& t : things) {
         if (t.kind == 1) {
-            DrawHouse(cr, t.x - t.size * 0.6, t.y, t.size * 1.2, t.size * 0.8, {0.62, 0.30, 0.22}, {0.35, 0.18, 0.15}, rng);
+            DrawHouse(cr, t.x - t.size * 0.6, t.y, t.size * 1.2, t.size * 0.8, {0.62, 0.30, 0.22},
+                      {0.35, 0.18, 0.15}, rng);
         } else {
             SetColor(cr, {0.4, 0.5, 0.75}, 0.25);
             cairo_save(cr);
@@ -839,13 +887,16 @@ void MakeOutro() {
 void AddBackgroundJobs(Jobs& jobs) {
     for (int n = 1; n <= 10; ++n)
         jobs.push_back({{G("bg" + std::to_string(n) + ".jpg")},
-                        [n] { SaveScene(G("bg" + std::to_string(n) + ".jpg"), 800, 600, LevelScene(n)); }, 2});
+                        [n] { SaveScene(G("bg" + std::to_string(n) + ".jpg"), 800, 600, LevelScene(n)); },
+                        2});
     for (int n = 1; n <= 8; ++n)
         jobs.push_back({{G("intro" + std::to_string(n) + ".jpg")},
-                        [n] { SaveScene(G("intro" + std::to_string(n) + ".jpg"), 800, 600, IntroScene(n)); }, 2});
+                        [n] { SaveScene(G("intro" + std::to_string(n) + ".jpg"), 800, 600, IntroScene(n)); },
+                        2});
     for (int n = 1; n <= 11; ++n)
         jobs.push_back({{G("pic" + std::to_string(n) + ".jpg"), G("thumb" + std::to_string(n) + ".png")},
-                        [n] { MakeGalleryPicture(n); }, 2});
+                        [n] { MakeGalleryPicture(n); },
+                        2});
     jobs.push_back({{G("loadingscreen.jpg")}, MakeLoadingScreen, 2});
     jobs.push_back({{G("title.jpg")}, MakeTitle, 2});
     jobs.push_back({{G("fireanim.png")}, MakeFire, 2});

@@ -88,7 +88,8 @@ void DrawIceCube(cairo_t* cr, double x, double y, double s) {
     double k = s / 50;
     // Clear in the middle so the shape shows through; thick glassy rim.
     RoundRect(cr, x + 1.5 * k, y + 1.5 * k, s - 3 * k, s - 3 * k, 7 * k);
-    cairo_pattern_t* g = cairo_pattern_create_radial(x + s / 2, y + s / 2, s * 0.18, x + s / 2, y + s / 2, s * 0.72);
+    cairo_pattern_t* g =
+        cairo_pattern_create_radial(x + s / 2, y + s / 2, s * 0.18, x + s / 2, y + s / 2, s * 0.72);
     cairo_pattern_add_color_stop_rgba(g, 0, 0.7, 0.9, 1, 0.12);
     cairo_pattern_add_color_stop_rgba(g, 0.6, 0.6, 0.85, 1, 0.35);
     cairo_pattern_add_color_stop_rgba(g, 1, 0.85, 0.95, 1, 0.85);
@@ -103,7 +104,8 @@ void DrawIceCube(cairo_t* cr, double x, double y, double s) {
     SetColor(cr, pal::Snow, 0.7);
     cairo_set_line_width(cr, 1.3 * k);
     cairo_stroke(cr);
-    for (auto [ax, ay, bx, by] : {std::array<double, 4>{3, 3, 8, 8}, {47, 3, 42, 8}, {3, 47, 8, 42}, {47, 47, 42, 42}}) {
+    for (auto [ax, ay, bx, by] :
+         {std::array<double, 4>{3, 3, 8, 8}, {47, 3, 42, 8}, {3, 47, 8, 42}, {47, 47, 42, 42}}) {
         cairo_move_to(cr, x + ax * k, y + ay * k);
         cairo_line_to(cr, x + bx * k, y + by * k);
     }
@@ -134,7 +136,9 @@ void DrawIceCube(cairo_t* cr, double x, double y, double s) {
 
 namespace {
 
-void Save(Canvas& c, const char* name) { SavePicture(c, std::string("graphics/") + name); }
+void Save(Canvas& c, const char* name) {
+    SavePicture(c, std::string("graphics/") + name);
+}
 
 void MakeCells() {
     // The frame lines sit on the top and left two pixels of each 52-px square; the next square's
@@ -406,8 +410,9 @@ void MakeMapStars() {
         Rgb color;
         bool hover;
     };
-    for (const S& s : {S{"starinactive.png", {0.55, 0.62, 0.78}, false}, S{"staractive.png", pal::Gold, false},
-                       S{"starinactiveMO.png", {0.72, 0.8, 0.95}, true}, S{"staractiveMO.png", {1, 0.9, 0.45}, true}}) {
+    for (const S& s :
+         {S{"starinactive.png", {0.55, 0.62, 0.78}, false}, S{"staractive.png", pal::Gold, false},
+          S{"starinactiveMO.png", {0.72, 0.8, 0.95}, true}, S{"staractiveMO.png", {1, 0.9, 0.45}, true}}) {
         Canvas c(24, 24);
         if (s.hover) Glow(c.cr, 12, 12, 12, s.color, 0.6);
         cairo_set_line_join(c.cr, CAIRO_LINE_JOIN_ROUND);
@@ -588,7 +593,8 @@ void AddBoardJobs(Jobs& jobs) {
     jobs.push_back({{"graphics/pointer.png"}, [] { Pointer("pointer.png", 32, 4); }});
     jobs.push_back({{"graphics/pointersmall.png"}, [] { Pointer("pointersmall.png", 24, 3); }});
     jobs.push_back({{"graphics/panel.png"}, MakePanel});
-    jobs.push_back({{"graphics/gaugeempty.png", "graphics/gaugefull.png", "graphics/gaugemax.png"}, MakeGauges});
+    jobs.push_back(
+        {{"graphics/gaugeempty.png", "graphics/gaugefull.png", "graphics/gaugemax.png"}, MakeGauges});
 }
 
 } // namespace assetgen

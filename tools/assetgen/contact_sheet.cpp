@@ -19,7 +19,8 @@ void Checker(cairo_t* cr, double x, double y, double w, double h) {
         for (int i = 0; i * 10 < w; ++i) {
             double v = ((i + j) % 2) ? 0.42 : 0.52;
             cairo_set_source_rgb(cr, v, v, v + 0.04);
-            cairo_rectangle(cr, x + i * 10, y + j * 10, std::min(10.0, w - i * 10), std::min(10.0, h - j * 10));
+            cairo_rectangle(cr, x + i * 10, y + j * 10, std::min(10.0, w - i * 10),
+                            std::min(10.0, h - j * 10));
             cairo_fill(cr);
         }
 }
@@ -100,10 +101,12 @@ void WriteCloseUp(const std::vector<KeptPicture>& pics, const std::string& file)
 void WriteContactSheet(const std::string& dir) {
     std::filesystem::create_directories(dir);
     std::vector<KeptPicture> pics = TakeKeptPictures();
-    std::sort(pics.begin(), pics.end(), [](const KeptPicture& a, const KeptPicture& b) { return a.path < b.path; });
+    std::sort(pics.begin(), pics.end(),
+              [](const KeptPicture& a, const KeptPicture& b) { return a.path < b.path; });
     WriteCloseUp(pics, (std::filesystem::path(dir) / "contact-0-closeup.png").string());
     int cols = PageW / CellW, rows = PageH / CellH, perPage = cols * rows;
-    cairo_font_face_t* label = cairo_toy_font_face_create("sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_font_face_t* label =
+        cairo_toy_font_face_create("sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     for (size_t start = 0, page = 1; start < pics.size(); start += perPage, ++page) {
         Canvas sheet(PageW, PageH);
         cairo_set_source_rgb(sheet.cr, 0.2, 0.2, 0.24);
@@ -117,7 +120,8 @@ void WriteContactSheet(const std::string& dir) {
             cairo_move_to(sheet.cr, x + 8, y + CellH - 8);
             cairo_show_text(sheet.cr, pics[i].path.c_str());
         }
-        std::string file = (std::filesystem::path(dir) / ("contact-" + std::to_string(page) + ".png")).string();
+        std::string file =
+            (std::filesystem::path(dir) / ("contact-" + std::to_string(page) + ".png")).string();
         cairo_surface_write_to_png(sheet.surface, file.c_str());
     }
     cairo_font_face_destroy(label);

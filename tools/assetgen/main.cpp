@@ -109,7 +109,8 @@ int main(int argc, char** argv) {
         SetOutputDir(dataDir);
         SetGameFont(font);
         for (const Entry& e : Manifest())
-            if (e.kind == Kind::Folder) std::filesystem::create_directories(std::filesystem::path(dataDir) / e.path);
+            if (e.kind == Kind::Folder)
+                std::filesystem::create_directories(std::filesystem::path(dataDir) / e.path);
         KeepPicturesForSheet(!sheetDir.empty());
         Jobs jobs = AllJobs(font);
         // The contact sheet is a tool for looking at the art, so it runs even while the table is incomplete.

@@ -60,14 +60,14 @@ void AddBank(Builder& b) {
     b.Pic("graphics/panel.png", 120, 600); // chosen: at most 130 so a 13-column board stays clear
     for (const char* g : {"gaugeempty", "gaugefull", "gaugemax"}) // chosen: 16-px borders top and bottom
         b.Pic(std::string("graphics/") + g + ".png", 46, 92);
-    b.Pic("graphics/particlering.png", 64, 64);   // chosen
-    b.Pic("graphics/snowflake.png", 24, 24);      // chosen
-    b.Pic("graphics/snowflakesmall.png", 16, 16); // chosen
-    b.Pic("graphics/snowflakelarge.png", 32, 32); // chosen
-    b.Pic("graphics/sparkle.png", 32, 32);        // chosen
-    b.Pic("graphics/particle7.png", 24, 24);      // chosen: the fireball glow
-    b.Pic("graphics/particle8.png", 16, 16);      // chosen: the gold dust mote
-    b.Pic("graphics/sparklegold.png", 24, 24);    // chosen
+    b.Pic("graphics/particlering.png", 64, 64);         // chosen
+    b.Pic("graphics/snowflake.png", 24, 24);            // chosen
+    b.Pic("graphics/snowflakesmall.png", 16, 16);       // chosen
+    b.Pic("graphics/snowflakelarge.png", 32, 32);       // chosen
+    b.Pic("graphics/sparkle.png", 32, 32);              // chosen
+    b.Pic("graphics/particle7.png", 24, 24);            // chosen: the fireball glow
+    b.Pic("graphics/particle8.png", 16, 16);            // chosen: the gold dust mote
+    b.Pic("graphics/sparklegold.png", 24, 24);          // chosen
     for (int s : {10, 20, 30, 40, 50, 60, 70, 80, 100}) // chosen: rising score numerals
         b.Pic("graphics/score" + std::to_string(s) + ".png", 48, 24);
     b.Pic("graphics/iceshard.png", 1600, 32, 50);
@@ -90,18 +90,18 @@ void AddLoadingAndTitle(Builder& b) {
     b.Pic("graphics/title.jpg", 800, 600);
     b.Pic("graphics/copyright.png", 400, 20); // chosen: along the bottom edge, below the buttons
     b.Pic("graphics/fireanim.png", 2329, 128, 17);
-    b.Pic("graphics/chooseplayer.png", 640, 480); // chosen: list box 340 wide, four buttons in a row
+    b.Pic("graphics/chooseplayer.png", 640, 480);  // chosen: list box 340 wide, four buttons in a row
     b.Pic("graphics/enteryourname.png", 480, 240); // chosen
 }
 
 void AddGameScreen(Builder& b) {
     for (int n = 1; n <= 10; ++n)
         b.Pic("graphics/bg" + std::to_string(n) + ".jpg", 800, 600);
-    b.Pic("graphics/go.png", 220, 100);            // chosen
-    b.Pic("graphics/welldone.png", 320, 100);      // chosen
-    b.Pic("graphics/hintbody.png", 420, 460);      // chosen: icon at y 190, text from 240, OK at 390
-    b.Pic("graphics/scrollbody.png", 420, 360);    // chosen: level panel rows 289-353, OK at 399
-    b.Pic("graphics/levelcomplete.png", 400, 100); // chosen
+    b.Pic("graphics/go.png", 220, 100);                   // chosen
+    b.Pic("graphics/welldone.png", 320, 100);             // chosen
+    b.Pic("graphics/hintbody.png", 420, 460);             // chosen: icon at y 190, text from 240, OK at 390
+    b.Pic("graphics/scrollbody.png", 420, 360);           // chosen: level panel rows 289-353, OK at 399
+    b.Pic("graphics/levelcomplete.png", 400, 100);        // chosen
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 15, 16, 17}) // chosen: under 100 high, text starts 50 below
         b.Pic("graphics/Hint" + std::to_string(n) + ".png", 80, 80);
     for (int n = 1; n <= 11; ++n)
@@ -118,12 +118,12 @@ void AddFrontEnd(Builder& b) {
     b.Pic("graphics/selectlevel.png", 320, 80);      // chosen
     b.Pic("graphics/instructions.jpg", 800, 600);
     b.Pic("graphics/pressie.jpg", 800, 600);
-    b.Pic("graphics/tagoptions.png", 180, 130);   // chosen: hangs from y -26
-    b.Pic("graphics/tagcredits.png", 180, 130);   // chosen
-    b.Pic("graphics/TopString.png", 420, 60);     // chosen
-    b.Pic("graphics/BottomString.png", 420, 60);  // chosen
-    b.Pic("graphics/slider.png", 240, 20);        // bar from x 111, caption centred on x 231
-    b.Pic("graphics/Dot.png", 20, 20);            // chosen: level with the bar's top
+    b.Pic("graphics/tagoptions.png", 180, 130);  // chosen: hangs from y -26
+    b.Pic("graphics/tagcredits.png", 180, 130);  // chosen
+    b.Pic("graphics/TopString.png", 420, 60);    // chosen
+    b.Pic("graphics/BottomString.png", 420, 60); // chosen
+    b.Pic("graphics/slider.png", 240, 20);       // bar from x 111, caption centred on x 231
+    b.Pic("graphics/Dot.png", 20, 20);           // chosen: level with the bar's top
     b.Pic("graphics/gallery.jpg", 800, 600);
     b.Pic("graphics/lockedpicture.png", 100, 75);
     for (int n = 1; n <= 11; ++n)
@@ -139,14 +139,13 @@ void AddMenus(Builder& b) {
         int w, h;
     };
     const Button buttons[] = {
-        {"OK", 110, 40},           {"OK2", 110, 40},         {"Yes", 110, 40},       {"No", 110, 40},
-        {"Cancel", 110, 40},       {"Create", 110, 40},      {"Delete", 110, 40},
-        {"changeplayer", 120, 40}, {"play", 200, 56},        {"titleoptions", 120, 40},
-        {"mygallery", 120, 40},    {"exit", 120, 40},
-        {"Hint", 112, 46},         {"Menu", 112, 46}, // inside the 120-wide panel, at y 490 and 541
-        {"resume", 180, 44},       {"options", 180, 44},     {"help", 180, 44},      {"saveandexit", 180, 44},
-        {"arrowleft", 80, 44},     {"arrowright", 80, 44},   // bottom at y 540, over the strip
-        {"on", 60, 50},            {"off", 60, 50},          {"credits", 120, 40},   {"clear", 120, 40},
+        {"OK", 110, 40},       {"OK2", 110, 40},          {"Yes", 110, 40},       {"No", 110, 40},
+        {"Cancel", 110, 40},   {"Create", 110, 40},       {"Delete", 110, 40},    {"changeplayer", 120, 40},
+        {"play", 200, 56},     {"titleoptions", 120, 40}, {"mygallery", 120, 40}, {"exit", 120, 40},
+        {"Hint", 112, 46},     {"Menu", 112, 46}, // inside the 120-wide panel, at y 490 and 541
+        {"resume", 180, 44},   {"options", 180, 44},      {"help", 180, 44},      {"saveandexit", 180, 44},
+        {"arrowleft", 80, 44}, {"arrowright", 80, 44}, // bottom at y 540, over the strip
+        {"on", 60, 50},        {"off", 60, 50},           {"credits", 120, 40},   {"clear", 120, 40},
     };
     for (const Button& button : buttons) {
         b.Pic(std::string("menus/") + button.name + ".png", button.w, button.h);
@@ -162,18 +161,20 @@ void AddSounds(Builder& b) {
         int minMs, maxMs;
     };
     const S sounds[] = {
-        {"buttonclick", 30, 150},  {"buttonClick", 30, 150}, {"buttonMO", 20, 120},   {"click", 30, 150},
-        {"clickrev", 30, 150},     {"invalid", 120, 400},    {"swap", 120, 350},      {"failed", 200, 500},
-        {"matchbrick", 250, 600},  {"matchnobrick", 200, 500}, {"lockedclick", 80, 300}, {"unlock", 250, 600},
-        {"land", 40, 160},         {"hint", 250, 700},       {"levelstart", 700, 1500}, {"alarm", 700, 1400},
-        {"echopop", 500, 1200},    {"wind", 500, 1000},      {"scroll", 250, 600},    {"explode", 500, 1000},
-        {"star", 300, 800},        {"brush", 250, 600},      {"paintpot", 300, 800},  {"cracker", 300, 800},
-        {"gaugefull", 700, 1400},  {"magic", 500, 1000},     {"hohoho", 1500, 2600},
+        {"buttonclick", 30, 150},   {"buttonClick", 30, 150}, {"buttonMO", 20, 120},
+        {"click", 30, 150},         {"clickrev", 30, 150},    {"invalid", 120, 400},
+        {"swap", 120, 350},         {"failed", 200, 500},     {"matchbrick", 250, 600},
+        {"matchnobrick", 200, 500}, {"lockedclick", 80, 300}, {"unlock", 250, 600},
+        {"land", 40, 160},          {"hint", 250, 700},       {"levelstart", 700, 1500},
+        {"alarm", 700, 1400},       {"echopop", 500, 1200},   {"wind", 500, 1000},
+        {"scroll", 250, 600},       {"explode", 500, 1000},   {"star", 300, 800},
+        {"brush", 250, 600},        {"paintpot", 300, 800},   {"cracker", 300, 800},
+        {"gaugefull", 700, 1400},   {"magic", 500, 1000},     {"hohoho", 1500, 2600},
     };
     for (const S& s : sounds)
         b.Sound(std::string("sound/") + s.name + ".wav", s.minMs, s.maxMs);
     b.Sound("sound/tick.wav", 400, 600, true); // one tick and silence, looped through the intro
-    b.Sound("sound/levelend.ogg", 1800, 3500);  // a short fanfare, played once
+    b.Sound("sound/levelend.ogg", 1800, 3500); // a short fanfare, played once
 }
 
 void AddMusic(Builder& b) {

@@ -17,7 +17,7 @@ struct Tune {
     const char* notes; // "NOTE/BEATS" tokens, "R" for a rest, "|" between bars (ignored)
     int meter;         // beats per bar
     bool minor;
-    int tonic;         // pitch class of the key (0 = C)
+    int tonic; // pitch class of the key (0 = C)
 };
 
 struct MelodyNote {
@@ -53,16 +53,20 @@ std::vector<MelodyNote> Parse(const Tune& tune, double& totalBeats) {
 }
 
 // Picks a chord for each bar from the notes sung in it (longer notes and the downbeat count more).
-std::vector<std::vector<int>> Harmonise(const Tune& tune, const std::vector<MelodyNote>& melody, double totalBeats) {
+std::vector<std::vector<int>> Harmonise(const Tune& tune, const std::vector<MelodyNote>& melody,
+                                        double totalBeats) {
     struct Chord {
         std::vector<int> tones; // semitones above the tonic, root first
         double prior;
     };
-    std::vector<Chord> chords = tune.minor
-        ? std::vector<Chord>{{{0, 3, 7}, 0.35}, {{5, 8, 0}, 0.15}, {{7, 11, 2}, 0.25}, {{3, 7, 10}, 0.1},
-                             {{8, 0, 3}, 0.1}, {{10, 2, 5}, 0.1}}
-        : std::vector<Chord>{{{0, 4, 7}, 0.35}, {{5, 9, 0}, 0.15}, {{7, 11, 2}, 0.25}, {{9, 0, 4}, 0.08},
-                             {{2, 5, 9}, 0.05}};
+    std::vector<Chord> chords =
+        tune.minor ? std::vector<Chord>{{{0, 3, 7}, 0.35}, {{5, 8, 0}, 0.15}, {{7, 11, 2}, 0.25},
+                                        {{3, 7, 10}, 0.1}, {{8, 0, 3}, 0.1},  {{10, 2, 5}, 0.1}}
+                   : std::vector<Chord>{{{0, 4, 7}, 0.35},
+                                        {{5, 9, 0}, 0.15},
+                                        {{7, 11, 2}, 0.25},
+                                        {{9, 0, 4}, 0.08},
+                                        {{2, 5, 9}, 0.05}};
     int bars = (int)std::lround(totalBeats / tune.meter);
     std::vector<std::vector<int>> result;
     for (int bar = 0; bar < bars; ++bar) {
@@ -74,7 +78,8 @@ std::vector<std::vector<int>> Harmonise(const Tune& tune, const std::vector<Melo
             for (const MelodyNote& n : melody) {
                 if (n.midi < 0 || n.beat < from - 1e-9 || n.beat >= to - 1e-9) continue;
                 int pc = ((n.midi - tune.tonic) % 12 + 12) % 12;
-                bool in = std::find(chords[c].tones.begin(), chords[c].tones.end(), pc) != chords[c].tones.end();
+                bool in =
+                    std::find(chords[c].tones.begin(), chords[c].tones.end(), pc) != chords[c].tones.end();
                 double weight = n.beats + (std::fabs(n.beat - from) < 1e-9 ? 1.0 : 0);
                 score += in ? weight : -0.5 * weight;
             }
@@ -91,7 +96,7 @@ struct Piece {
     Tune tune;
     double bpm;
     int passes;
-    int transpose;   // semitones added to the melody
+    int transpose; // semitones added to the melody
     bool sleighBells;
     uint64_t seed;
 };
@@ -113,8 +118,8 @@ Buffer Render(const Piece& p) {
             if (n.midi < 0) continue;
             int midi = n.midi + p.transpose + (bright ? 12 : 0);
             double t = t0 + n.beat * spb;
-            AddNote(b, bright ? Voice::Bell : Voice::MusicBox, t, n.beats * spb, MidiFreq(midi), bright ? 0.30 : 0.42,
-                    -0.15, true);
+            AddNote(b, bright ? Voice::Bell : Voice::MusicBox, t, n.beats * spb, MidiFreq(midi),
+                    bright ? 0.30 : 0.42, -0.15, true);
             if (bright) AddNote(b, Voice::MusicBox, t, n.beats * spb, MidiFreq(midi - 12), 0.18, 0.1, true);
         }
         // Accompaniment, one chord per bar.
@@ -125,7 +130,9 @@ Buffer Render(const Piece& p) {
             if (root > 55) root -= 12;
             AddNote(b, Voice::Bass, bt, spb, MidiFreq(root - 12 + 12), 0.32, 0.05, true);
             int half = meter == 6 ? 3 : meter == 4 ? 2 : 0;
-            if (half) AddNote(b, Voice::Bass, bt + half * spb, spb, MidiFreq(root + 7 - (root + 7 > 57 ? 12 : 0)), 0.24, 0.05, true);
+            if (half)
+                AddNote(b, Voice::Bass, bt + half * spb, spb, MidiFreq(root + 7 - (root + 7 > 57 ? 12 : 0)),
+                        0.24, 0.05, true);
             // Soft held chord.
             for (int tone : ch) {
                 int m = 60 + p.tune.tonic + tone;
@@ -139,7 +146,8 @@ Buffer Render(const Piece& p) {
                 int tone = ch[(k % 2) + 1];
                 int m = 64 + p.tune.tonic + tone;
                 if (m > 72) m -= 12;
-                AddNote(b, Voice::Pluck, bt + x * spb, step * spb, MidiFreq(m), bright ? 0.12 : 0.09, 0.35, true);
+                AddNote(b, Voice::Pluck, bt + x * spb, step * spb, MidiFreq(m), bright ? 0.12 : 0.09, 0.35,
+                        true);
             }
             if (p.sleighBells)
                 for (int beat = 0; beat < meter; ++beat)
@@ -182,12 +190,14 @@ const Tune GodRestYe{
 const Tune OChristmasTree{
     "C5/0.75 C5/0.25 C5/1.5 D5/0.5 | E5/0.75 E5/0.25 E5/1.5 E5/0.5 | D5/0.5 E5/0.5 F5 B4 | D5 C5 G4 |"
     "C5/0.75 C5/0.25 C5/1.5 D5/0.5 | E5/0.75 E5/0.25 E5/1.5 E5/0.5 | D5/0.5 E5/0.5 F5 B4 | D5 C5 G5 |"
-    "G5/0.5 E5/0.5 A5/1.5 G5/0.5 | G5/0.5 F5/0.5 F5/1.5 F5/0.5 | F5/0.5 D5/0.5 G5/1.5 F5/0.5 | F5/0.5 E5/0.5 E5 G4 |"
+    "G5/0.5 E5/0.5 A5/1.5 G5/0.5 | G5/0.5 F5/0.5 F5/1.5 F5/0.5 | F5/0.5 D5/0.5 G5/1.5 F5/0.5 | F5/0.5 E5/0.5 "
+    "E5 G4 |"
     "C5/0.75 C5/0.25 C5/1.5 D5/0.5 | E5/0.75 E5/0.25 E5/1.5 E5/0.5 | D5/0.5 E5/0.5 F5 B4 | D5 C5 G4",
     3, false, 0};
 
 const Tune GoodKing{
-    "C5 C5 C5 D5 | C5 C5 G4/2 | A4 G4 A4 B4 | C5/2 C5/2 | C5 C5 C5 D5 | C5 C5 G4/2 | A4 G4 A4 B4 | C5/2 C5/2 |"
+    "C5 C5 C5 D5 | C5 C5 G4/2 | A4 G4 A4 B4 | C5/2 C5/2 | C5 C5 C5 D5 | C5 C5 G4/2 | A4 G4 A4 B4 | C5/2 C5/2 "
+    "|"
     "G5 F5 E5 D5 | E5 D5 C5/2 | A4 G4 A4 B4 | C5/2 C5/2 | G4 G4 A4 B4 | C5 C5 D5/2 | G5 F5 E5 D5 |"
     "C5/2 F5/2 | C5/4",
     4, false, 0};

@@ -13,7 +13,9 @@ std::mutex keptMutex;
 std::vector<KeptPicture> kept;
 } // namespace
 
-void SetOutputDir(const std::string& dir) { outputDir = dir; }
+void SetOutputDir(const std::string& dir) {
+    outputDir = dir;
+}
 
 std::string OutputPath(const std::string& relative) {
     std::filesystem::path full = std::filesystem::path(outputDir) / relative;
@@ -28,7 +30,9 @@ void WriteFileBytes(const std::string& relative, const std::vector<unsigned char
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-void KeepPicturesForSheet(bool on) { keepPictures = on; }
+void KeepPicturesForSheet(bool on) {
+    keepPictures = on;
+}
 
 void KeepPicture(const std::string& relative, cairo_surface_t* surface) {
     if (!keepPictures) return;

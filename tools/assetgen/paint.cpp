@@ -17,9 +17,15 @@
 
 namespace assetgen {
 
-Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
-Rgb Lighter(Rgb c, double t) { return Mix(c, {1, 1, 1}, t); }
-Rgb Darker(Rgb c, double t) { return Mix(c, pal::Ink, t); }
+Rgb Mix(Rgb a, Rgb b, double t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+Rgb Lighter(Rgb c, double t) {
+    return Mix(c, {1, 1, 1}, t);
+}
+Rgb Darker(Rgb c, double t) {
+    return Mix(c, pal::Ink, t);
+}
 
 uint32_t Rng::Next() {
     uint64_t old = state;
@@ -29,7 +35,9 @@ uint32_t Rng::Next() {
     return (xorshifted >> rot) | (xorshifted << ((-rot) & 31));
 }
 
-double Rng::Uniform(double lo, double hi) { return lo + (hi - lo) * (Next() / 4294967296.0); }
+double Rng::Uniform(double lo, double hi) {
+    return lo + (hi - lo) * (Next() / 4294967296.0);
+}
 
 Canvas::Canvas(int width, int height) : w(width), h(height) {
     surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
@@ -41,7 +49,9 @@ Canvas::~Canvas() {
     cairo_surface_destroy(surface);
 }
 
-void SetColor(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+void SetColor(cairo_t* cr, Rgb c, double alpha) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
 void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     r = std::min({r, w / 2, h / 2});

@@ -74,7 +74,8 @@ void StarPath(cairo_t* cr, double cx, double cy, int n, double outer, double inn
 void SnowflakeStroke(cairo_t* cr, double cx, double cy, double r, double width, double rot = 0);
 
 // Paints `paint` through the alpha of what `shape` draws (for gradient fills of stroked shapes).
-void PaintMasked(cairo_t* cr, const std::function<void(cairo_t*)>& shape, const std::function<void(cairo_t*)>& paint);
+void PaintMasked(cairo_t* cr, const std::function<void(cairo_t*)>& shape,
+                 const std::function<void(cairo_t*)>& paint);
 // Fills the current path (kept) with a lit gradient of `base`: light from the upper left, a dark
 // outline of `outline` px and a specular highlight inside the top of the box (x, y, w, h).
 void GlossyFill(cairo_t* cr, Rgb base, double x, double y, double w, double h, double outline = 2.0);
@@ -95,9 +96,9 @@ struct TextStyle {
     Rgb top = pal::Snow, bottom = pal::Snow; // vertical gradient of the fill
     Rgb outline = pal::Ink;
     double outlineWidth = 0;
-    double glow = 0;        // radius of a soft glow behind the text, 0 for none
+    double glow = 0; // radius of a soft glow behind the text, 0 for none
     Rgb glowColor = pal::Gold;
-    double shadow = 0;      // offset of a soft drop shadow, 0 for none
+    double shadow = 0; // offset of a soft drop shadow, 0 for none
 };
 void SetGameFont(const std::string& ttfPath); // once, before any text
 double TextWidth(cairo_t* cr, const std::string& text, double size);

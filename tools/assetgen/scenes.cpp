@@ -29,9 +29,10 @@ void DrawPine(cairo_t* cr, double x, double baseY, double height, Rgb color, dou
         double bottom = baseY - height * 0.1 - (tiers - 1 - t) * height * 0.14;
         double hw = w * (0.35 + 0.65 * (t + 1) / tiers) / 2;
         cairo_move_to(cr, x, top);
-        cairo_curve_to(cr, x + hw * 0.3, top + (bottom - top) * 0.4, x + hw * 0.8, bottom - 2, x + hw, bottom);
-        cairo_curve_to(cr, x + hw * 0.3, bottom - (bottom - top) * 0.1, x - hw * 0.3, bottom - (bottom - top) * 0.1,
-                       x - hw, bottom);
+        cairo_curve_to(cr, x + hw * 0.3, top + (bottom - top) * 0.4, x + hw * 0.8, bottom - 2, x + hw,
+                       bottom);
+        cairo_curve_to(cr, x + hw * 0.3, bottom - (bottom - top) * 0.1, x - hw * 0.3,
+                       bottom - (bottom - top) * 0.1, x - hw, bottom);
         cairo_curve_to(cr, x - hw * 0.8, bottom - 2, x - hw * 0.3, top + (bottom - top) * 0.4, x, top);
         cairo_close_path(cr);
         cairo_pattern_t* g = cairo_pattern_create_linear(x - hw, 0, x + hw, 0);
@@ -46,8 +47,8 @@ void DrawPine(cairo_t* cr, double x, double baseY, double height, Rgb color, dou
             double sy = bottom - (bottom - top) * 0.12;
             cairo_move_to(cr, x - hw * 0.95, bottom);
             cairo_curve_to(cr, x - hw * 0.4, sy - 1, x + hw * 0.4, sy - 1, x + hw * 0.95, bottom);
-            cairo_curve_to(cr, x + hw * 0.4, sy + (bottom - sy) * 0.2 - 2, x - hw * 0.4, sy + (bottom - sy) * 0.2 - 2,
-                           x - hw * 0.95, bottom);
+            cairo_curve_to(cr, x + hw * 0.4, sy + (bottom - sy) * 0.2 - 2, x - hw * 0.4,
+                           sy + (bottom - sy) * 0.2 - 2, x - hw * 0.95, bottom);
             SetColor(cr, Mix(pal::SnowShade, pal::Snow, 0.6), snow);
             cairo_fill(cr);
         }
@@ -63,8 +64,8 @@ void DrawHouse(cairo_t* cr, double x, double baseY, double w, double h, Rgb wall
     cairo_fill(cr);
     for (int i = 0; i < 4; ++i) {
         SetColor(cr, pal::SnowShade, 0.18 - i * 0.03);
-        cairo_arc(cr, chx + w * 0.05 + i * w * 0.06, baseY - h - roofH * 0.85 - i * h * 0.22, w * (0.05 + i * 0.025), 0,
-                  2 * M_PI);
+        cairo_arc(cr, chx + w * 0.05 + i * w * 0.06, baseY - h - roofH * 0.85 - i * h * 0.22,
+                  w * (0.05 + i * 0.025), 0, 2 * M_PI);
         cairo_fill(cr);
     }
     // Walls.
@@ -148,10 +149,26 @@ namespace {
 void Sky(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
     Rgb top, mid, low;
     switch (s.sky) {
-    case 1: top = {0.10, 0.10, 0.32}; mid = {0.42, 0.30, 0.55}; low = {0.98, 0.62, 0.45}; break;
-    case 2: top = {0.01, 0.04, 0.12}; mid = {0.04, 0.12, 0.25}; low = {0.12, 0.30, 0.42}; break;
-    case 3: top = {0.35, 0.52, 0.82}; mid = {0.70, 0.78, 0.95}; low = {1.0, 0.86, 0.75}; break;
-    default: top = pal::NightDeep; mid = pal::Night; low = {0.22, 0.32, 0.62}; break;
+    case 1:
+        top = {0.10, 0.10, 0.32};
+        mid = {0.42, 0.30, 0.55};
+        low = {0.98, 0.62, 0.45};
+        break;
+    case 2:
+        top = {0.01, 0.04, 0.12};
+        mid = {0.04, 0.12, 0.25};
+        low = {0.12, 0.30, 0.42};
+        break;
+    case 3:
+        top = {0.35, 0.52, 0.82};
+        mid = {0.70, 0.78, 0.95};
+        low = {1.0, 0.86, 0.75};
+        break;
+    default:
+        top = pal::NightDeep;
+        mid = pal::Night;
+        low = {0.22, 0.32, 0.62};
+        break;
     }
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, h * s.horizon);
     cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
@@ -170,8 +187,8 @@ void Sky(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
             cairo_fill(cr);
         }
         for (int i = 0; i < n / 40 + 2; ++i)
-            DrawGlint(cr, rng.Uniform(0, w), rng.Uniform(0, h * s.horizon * 0.5), rng.Uniform(3, 6), pal::Snow,
-                      0.8);
+            DrawGlint(cr, rng.Uniform(0, w), rng.Uniform(0, h * s.horizon * 0.5), rng.Uniform(3, 6),
+                      pal::Snow, 0.8);
     }
     if (s.sky == 2) {
         // Aurora curtains.
@@ -180,7 +197,8 @@ void Sky(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
             double y0 = h * (0.12 + band * 0.08);
             Rgb c = band == 1 ? Rgb{0.35, 1.0, 0.7} : Rgb{0.3, 0.8, 1.0};
             for (double x = 0; x < w; x += 3) {
-                double y = y0 + std::sin(x / w * 6 + band * 2) * h * 0.05 + std::sin(x / w * 17 + band) * h * 0.015;
+                double y =
+                    y0 + std::sin(x / w * 6 + band * 2) * h * 0.05 + std::sin(x / w * 17 + band) * h * 0.015;
                 double len = h * (0.12 + 0.06 * std::sin(x / w * 11 + band * 3));
                 cairo_pattern_t* lg = cairo_pattern_create_linear(0, y - len, 0, y);
                 cairo_pattern_add_color_stop_rgba(lg, 0, c.r, c.g, c.b, 0);
@@ -204,16 +222,17 @@ void Sky(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
         cairo_fill(cr);
         for (int i = 0; i < 4; ++i) {
             SetColor(cr, {0.85, 0.82, 0.72}, 0.35);
-            cairo_arc(cr, mx + rng.Uniform(-0.5, 0.5) * mr, my + rng.Uniform(-0.5, 0.5) * mr, mr * rng.Uniform(0.1, 0.25),
-                      0, 2 * M_PI);
+            cairo_arc(cr, mx + rng.Uniform(-0.5, 0.5) * mr, my + rng.Uniform(-0.5, 0.5) * mr,
+                      mr * rng.Uniform(0.1, 0.25), 0, 2 * M_PI);
             cairo_fill(cr);
         }
     }
 }
 
 double HillY(double x, double w, double base, double amp, double seedPhase) {
-    return base + amp * (std::sin(x / w * 3.1 + seedPhase) * 0.6 + std::sin(x / w * 7.3 + seedPhase * 2.1) * 0.3 +
-                         std::sin(x / w * 13.7 + seedPhase * 3.3) * 0.1);
+    return base +
+           amp * (std::sin(x / w * 3.1 + seedPhase) * 0.6 + std::sin(x / w * 7.3 + seedPhase * 2.1) * 0.3 +
+                  std::sin(x / w * 13.7 + seedPhase * 3.3) * 0.1);
 }
 
 void Mountains(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
@@ -273,7 +292,8 @@ void Hills(cairo_t* cr, double w, double h, const Scene& s, Rng& rng, std::vecto
             cairo_line_to(cr, x, HillY(x, w, base, amp, phase));
         cairo_line_to(cr, w, h);
         cairo_close_path(cr);
-        Rgb top = Mix(pal::SnowShade, pal::Snow, 0.4 + 0.6 * t), bottom = Mix(pal::SnowShade, {0.45, 0.55, 0.8}, 0.6 - 0.4 * t);
+        Rgb top = Mix(pal::SnowShade, pal::Snow, 0.4 + 0.6 * t),
+            bottom = Mix(pal::SnowShade, {0.45, 0.55, 0.8}, 0.6 - 0.4 * t);
         if (s.sky == 1) top = Mix(top, {1, 0.85, 0.8}, 0.3);
         cairo_pattern_t* g = cairo_pattern_create_linear(0, base - amp, 0, base + h * 0.25);
         cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
@@ -332,7 +352,10 @@ void BigTree(cairo_t* cr, double x, double baseY, double hgt, Rng& rng) {
         double y = baseY - hgt + t * hgt * 0.9;
         double hw = hgt * 0.25 * t * 0.95;
         double lx = x + rng.Uniform(-hw, hw);
-        Rgb c = i % 4 == 0 ? pal::Gold : i % 4 == 1 ? pal::Red : i % 4 == 2 ? Rgb{0.4, 0.8, 1} : Rgb{1, 0.5, 0.9};
+        Rgb c = i % 4 == 0   ? pal::Gold
+                : i % 4 == 1 ? pal::Red
+                : i % 4 == 2 ? Rgb{0.4, 0.8, 1}
+                             : Rgb{1, 0.5, 0.9};
         Glow(cr, lx, y, hgt * 0.025, c, 0.8);
         cairo_arc(cr, lx, y, hgt * 0.008 + 0.6, 0, 2 * M_PI);
         SetColor(cr, Lighter(c, 0.5));
@@ -482,9 +505,11 @@ void DrawScene(cairo_t* cr, double w, double h, const Scene& s) {
     if (s.snowman) SnowmanFigure(cr, w * 0.8, h * 0.95, h / 600 * 2.6);
     DrawSnowfall(cr, w, h, s.snowfall, rng, 2.8 * w / 800);
     if (s.dim > 0) {
-        cairo_pattern_t* g = cairo_pattern_create_radial(w * 0.58, h * 0.5, h * 0.2, w * 0.58, h * 0.5, w * 0.7);
+        cairo_pattern_t* g =
+            cairo_pattern_create_radial(w * 0.58, h * 0.5, h * 0.2, w * 0.58, h * 0.5, w * 0.7);
         cairo_pattern_add_color_stop_rgba(g, 0, pal::NightDeep.r, pal::NightDeep.g, pal::NightDeep.b, s.dim);
-        cairo_pattern_add_color_stop_rgba(g, 1, pal::NightDeep.r, pal::NightDeep.g, pal::NightDeep.b, s.dim * 0.6);
+        cairo_pattern_add_color_stop_rgba(g, 1, pal::NightDeep.r, pal::NightDeep.g, pal::NightDeep.b,
+                                          s.dim * 0.6);
         cairo_set_source(cr, g);
         cairo_paint(cr);
         cairo_pattern_destroy(g);

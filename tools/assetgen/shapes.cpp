@@ -70,8 +70,8 @@ void GoldStar(cairo_t* cr) {
 }
 
 void TreePath(cairo_t* cr) {
-    const double pts[][2] = {{25, 3},  {34, 15}, {30.5, 15}, {39, 27}, {35, 27}, {44, 40},
-                             {6, 40},  {15, 27}, {11, 27},   {19.5, 15}, {16, 15}};
+    const double pts[][2] = {{25, 3}, {34, 15}, {30.5, 15}, {39, 27},   {35, 27}, {44, 40},
+                             {6, 40}, {15, 27}, {11, 27},   {19.5, 15}, {16, 15}};
     cairo_new_path(cr);
     for (auto& p : pts)
         cairo_line_to(cr, p[0], p[1]);
@@ -295,13 +295,27 @@ void DrawGem(cairo_t* cr, int code, double cx, double cy, double scale, double r
     cairo_rotate(cr, rot);
     cairo_translate(cr, -px, -py);
     switch (code) {
-    case 1: Bauble(cr); break;
-    case 2: GoldStar(cr); break;
-    case 3: Tree(cr); break;
-    case 4: Snowflake(cr); break;
-    case 5: Gift(cr); break;
-    case 6: Bell(cr); break;
-    default: Cane(cr); break;
+    case 1:
+        Bauble(cr);
+        break;
+    case 2:
+        GoldStar(cr);
+        break;
+    case 3:
+        Tree(cr);
+        break;
+    case 4:
+        Snowflake(cr);
+        break;
+    case 5:
+        Gift(cr);
+        break;
+    case 6:
+        Bell(cr);
+        break;
+    default:
+        Cane(cr);
+        break;
     }
     cairo_restore(cr);
 }
@@ -312,14 +326,23 @@ namespace {
 // rest frame (28, or 27 for the snowflake), where a shape that lost the pointer stops.
 void DrawGemFrame(cairo_t* cr, int code, int frame, double ox) {
     int rest = code == 4 ? 27 : 28;
-    double e = frame <= rest ? std::sin(M_PI * frame / rest) : std::sin(M_PI * (frame - rest) / (50.0 - rest));
+    double e =
+        frame <= rest ? std::sin(M_PI * frame / rest) : std::sin(M_PI * (frame - rest) / (50.0 - rest));
     double t = frame <= rest ? (double)frame / rest : 0;
     double rot = 0, scale = 1 + (frame <= rest ? 0.08 : 0.03) * e, dy = 0;
     switch (code) {
-    case 2: rot = 2 * M_PI / 5 * (0.5 - 0.5 * std::cos(M_PI * t)); break; // a fifth of a turn
-    case 4: rot = M_PI / 3 * (0.5 - 0.5 * std::cos(M_PI * t)); break;     // a sixth of a turn
-    case 5: dy = -5 * e; break;                                          // the gift hops
-    default: rot = 0.22 * e * std::sin(2 * M_PI * frame / 14.0); break;  // swing or wobble
+    case 2:
+        rot = 2 * M_PI / 5 * (0.5 - 0.5 * std::cos(M_PI * t));
+        break; // a fifth of a turn
+    case 4:
+        rot = M_PI / 3 * (0.5 - 0.5 * std::cos(M_PI * t));
+        break; // a sixth of a turn
+    case 5:
+        dy = -5 * e;
+        break; // the gift hops
+    default:
+        rot = 0.22 * e * std::sin(2 * M_PI * frame / 14.0);
+        break; // swing or wobble
     }
     if (frame > rest && code != 5) dy = -2 * e;
     DrawGem(cr, code, ox + 25, 25 + dy, scale, rot);
@@ -679,14 +702,30 @@ void DrawBonus(cairo_t* cr, int code, double cx, double cy, double scale, double
     cairo_scale(cr, scale, scale);
     cairo_translate(cr, -25, -25);
     switch (code) {
-    case 8: Pudding(cr, phase); break;
-    case 9: Cracker(cr, phase, false); break;
-    case 10: Cracker(cr, phase, true); break;
-    case 11: MagicStar(cr, phase); break;
-    case 12: Snowman(cr, phase); break;
-    case 13: Snowball(cr, phase); break;
-    case 14: Matchstick(cr, phase); break;
-    default: Sack(cr, phase); break;
+    case 8:
+        Pudding(cr, phase);
+        break;
+    case 9:
+        Cracker(cr, phase, false);
+        break;
+    case 10:
+        Cracker(cr, phase, true);
+        break;
+    case 11:
+        MagicStar(cr, phase);
+        break;
+    case 12:
+        Snowman(cr, phase);
+        break;
+    case 13:
+        Snowball(cr, phase);
+        break;
+    case 14:
+        Matchstick(cr, phase);
+        break;
+    default:
+        Sack(cr, phase);
+        break;
     }
     cairo_restore(cr);
 }
@@ -777,9 +816,11 @@ void MakeCrackerHalf() {
 void AddShapeJobs(Jobs& jobs) {
     jobs.push_back({{"graphics/gems.png"}, MakeGems});
     for (int code = 1; code <= 7; ++code)
-        jobs.push_back({{"graphics/gem" + std::to_string(code) + "anim.png"}, [code] { MakeGemAnim(code); }, 3});
+        jobs.push_back(
+            {{"graphics/gem" + std::to_string(code) + "anim.png"}, [code] { MakeGemAnim(code); }, 3});
     for (int code = 8; code <= 15; ++code)
-        jobs.push_back({{"graphics/bonus" + std::to_string(code) + "idle.png"}, [code] { MakeBonusIdle(code); }, 3});
+        jobs.push_back(
+            {{"graphics/bonus" + std::to_string(code) + "idle.png"}, [code] { MakeBonusIdle(code); }, 3});
     jobs.push_back({{"graphics/bonus9activate.png"}, MakeCrackerHalf});
 }
 

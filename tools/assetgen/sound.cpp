@@ -11,7 +11,8 @@ namespace assetgen {
 namespace {
 
 // A tone gliding from f0 to f1 with an exponential decay (tau seconds) and a 2-ms attack.
-void Tone(Buffer& b, double t, double dur, double f0, double f1, double amp, double tau, double harmonics = 0) {
+void Tone(Buffer& b, double t, double dur, double f0, double f1, double amp, double tau,
+          double harmonics = 0) {
     size_t start = (size_t)(t * SampleRate), len = (size_t)(dur * SampleRate);
     double phase = 0;
     for (size_t k = 0; k < len && start + k < b.size(); ++k) {
@@ -214,7 +215,8 @@ Buffer ScrollRustle() {
     Buffer b(0.42);
     Rng rng(12);
     for (int i = 0; i < 14; ++i)
-        Noise(b, i * 0.027 + rng.Uniform(0, 0.01), 0.05, rng.Uniform(0.3, 0.7), 0.015, 0, 0, 12 + i, 2600, 0.8);
+        Noise(b, i * 0.027 + rng.Uniform(0, 0.01), 0.05, rng.Uniform(0.3, 0.7), 0.015, 0, 0, 12 + i, 2600,
+              0.8);
     return Finish(b, 0.12);
 }
 
@@ -357,7 +359,9 @@ Buffer Fanfare() {
     return b;
 }
 
-void SaveWav(const std::string& name, const Buffer& b) { WriteFileBytes(name, WavBytes(b)); }
+void SaveWav(const std::string& name, const Buffer& b) {
+    WriteFileBytes(name, WavBytes(b));
+}
 
 } // namespace
 
@@ -372,11 +376,17 @@ void AddSoundJobs(Jobs& jobs) {
         {"swap", Swap},
         {"failed", Failed},
         {"matchbrick", [] { return IceCrack(30, 0.45); }},
-        {"matchnobrick", [] { return Chime({"E6", "B6"}, 0.05, 0.35, Voice::Celesta); }},
+        {"matchnobrick",
+         [] {
+             return Chime({"E6", "B6"}, 0.05, 0.35, Voice::Celesta);
+         }},
         {"lockedclick", LockedClick},
         {"unlock", Unlock},
         {"land", Land},
-        {"hint", [] { return Chime({"E6", "B6", "E7"}, 0.09, 0.5); }},
+        {"hint",
+         [] {
+             return Chime({"E6", "B6", "E7"}, 0.09, 0.5);
+         }},
         {"levelstart", LevelStart},
         {"alarm", Alarm},
         {"echopop", EchoPop},
@@ -397,7 +407,8 @@ void AddSoundJobs(Jobs& jobs) {
         jobs.push_back({{path}, [path, make] { SaveWav(path, make()); }});
     }
     jobs.push_back({{"SplashSound.wav"}, [] { SaveWav("SplashSound.wav", SplashSound()); }});
-    jobs.push_back({{"sound/levelend.ogg"}, [] { WriteFileBytes("sound/levelend.ogg", OggBytes(Fanfare(), 1001, 0.5f)); }});
+    jobs.push_back({{"sound/levelend.ogg"},
+                    [] { WriteFileBytes("sound/levelend.ogg", OggBytes(Fanfare(), 1001, 0.5f)); }});
 }
 
 } // namespace assetgen

@@ -12,7 +12,9 @@ Buffer::Buffer(double seconds, bool isStereo) {
     if (isStereo) r.assign(n, 0.f);
 }
 
-double MidiFreq(double midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
+double MidiFreq(double midi) {
+    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+}
 
 namespace {
 
@@ -27,20 +29,26 @@ struct Recipe {
 
 // Additive voices are sums of decaying partials; the bell-like ones use a little FM instead.
 const Recipe* AdditiveRecipe(Voice v) {
-    static const Recipe musicBox{{{1, 1, 0.9}, {2, 0.35, 0.35}, {3, 0.12, 0.2}, {5.02, 0.08, 0.08}, {7.1, 0.04, 0.05}},
-                                 0.003, 2.6};
-    static const Recipe bell{{{1, 1, 1.2}, {2.0, 0.5, 0.8}, {2.76, 0.35, 0.5}, {5.4, 0.2, 0.25}, {8.93, 0.1, 0.12}},
-                             0.002, 3.5};
+    static const Recipe musicBox{
+        {{1, 1, 0.9}, {2, 0.35, 0.35}, {3, 0.12, 0.2}, {5.02, 0.08, 0.08}, {7.1, 0.04, 0.05}}, 0.003, 2.6};
+    static const Recipe bell{
+        {{1, 1, 1.2}, {2.0, 0.5, 0.8}, {2.76, 0.35, 0.5}, {5.4, 0.2, 0.25}, {8.93, 0.1, 0.12}}, 0.002, 3.5};
     static const Recipe bass{{{1, 1, 0.7}, {2, 0.3, 0.5}, {3, 0.1, 0.3}}, 0.008, 2.2};
     static const Recipe pluck{{{1, 1, 0.25}, {2, 0.45, 0.15}, {3, 0.2, 0.1}}, 0.003, 1.0};
     static const Recipe pad{{{1, 0.5, 0}, {1.003, 0.5, 0}, {2, 0.15, 0}}, 0.12, 0};
     switch (v) {
-    case Voice::MusicBox: return &musicBox;
-    case Voice::Bell: return &bell;
-    case Voice::Bass: return &bass;
-    case Voice::Pluck: return &pluck;
-    case Voice::Pad: return &pad;
-    default: return nullptr;
+    case Voice::MusicBox:
+        return &musicBox;
+    case Voice::Bell:
+        return &bell;
+    case Voice::Bass:
+        return &bass;
+    case Voice::Pluck:
+        return &pluck;
+    case Voice::Pad:
+        return &pad;
+    default:
+        return nullptr;
     }
 }
 
@@ -73,7 +81,8 @@ void AddNote(Buffer& b, Voice v, double t, double dur, double freq, double amp, 
         for (const Partial& p : r->partials) {
             double w = 2 * M_PI * freq * p.ratio / SampleRate;
             if (freq * p.ratio > SampleRate / 2.2) continue;
-            osc.push_back({0, 1, std::cos(w), std::sin(w), p.amp, p.decay > 0 ? std::exp(-1.0 / (p.decay * SampleRate)) : 1});
+            osc.push_back({0, 1, std::cos(w), std::sin(w), p.amp,
+                           p.decay > 0 ? std::exp(-1.0 / (p.decay * SampleRate)) : 1});
         }
         size_t attack = (size_t)(r->attack * SampleRate);
         for (size_t k = 0; k < len; ++k) {
@@ -98,10 +107,12 @@ void AddNote(Buffer& b, Voice v, double t, double dur, double freq, double amp, 
         double attack = std::min(1.0, x / 0.003);
         if (v == Voice::Celesta) {
             double index = 2.2 * std::exp(-x / 0.15);
-            s = std::exp(-x / 0.6) * std::sin(2 * M_PI * freq * x + index * std::sin(2 * M_PI * freq * 4 * x));
+            s = std::exp(-x / 0.6) *
+                std::sin(2 * M_PI * freq * x + index * std::sin(2 * M_PI * freq * 4 * x));
         } else {
             double index = 1.5 * std::exp(-x / 0.3);
-            s = std::exp(-x / 1.2) * std::sin(2 * M_PI * freq * x + index * std::sin(2 * M_PI * freq * 3.5 * x));
+            s = std::exp(-x / 1.2) *
+                std::sin(2 * M_PI * freq * x + index * std::sin(2 * M_PI * freq * 3.5 * x));
         }
         double env = amp * attack;
         if (k + fade > len) env *= (double)(len - k) / fade;
@@ -119,9 +130,11 @@ void AddJingle(Buffer& b, double t, double amp, Rng& rng, double pan, bool wrap)
         for (size_t k = 0; k < len; ++k) {
             double x = (double)k / SampleRate;
             double env = std::exp(-x / 0.035) * std::min(1.0, x / 0.001);
-            double s = env * (std::sin(2 * M_PI * f * x) + 0.5 * std::sin(2 * M_PI * f * 1.47 * x)) * amp * 0.3;
+            double s =
+                env * (std::sin(2 * M_PI * f * x) + 0.5 * std::sin(2 * M_PI * f * 1.47 * x)) * amp * 0.3;
             if (k + 200 > len) s *= (double)(len - k) / 200;
-            Put(b, start + k, s, b.stereo() ? std::sqrt(0.5 * (1 - pan)) : 1, std::sqrt(0.5 * (1 + pan)), wrap);
+            Put(b, start + k, s, b.stereo() ? std::sqrt(0.5 * (1 - pan)) : 1, std::sqrt(0.5 * (1 + pan)),
+                wrap);
         }
     }
 }
@@ -222,7 +235,9 @@ void Put32(std::vector<unsigned char>& out, uint32_t v) {
     for (int i = 0; i < 4; ++i)
         out.push_back((unsigned char)((v >> (8 * i)) & 255));
 }
-int ToPcm(float v) { return (int)std::lround(std::clamp(v, -1.f, 1.f) * 32767); }
+int ToPcm(float v) {
+    return (int)std::lround(std::clamp(v, -1.f, 1.f) * 32767);
+}
 } // namespace
 
 std::vector<unsigned char> WavBytes(const Buffer& b) {

@@ -23,7 +23,8 @@ double MidiFreq(double midi);
 // Adds a voice into the buffer at time t (seconds) for dur seconds, with pan -1..1. With wrap set,
 // anything past the end continues from the start, so a looping piece joins without a seam.
 enum class Voice { MusicBox, Bell, Celesta, Bass, Pad, Pluck, Chime };
-void AddNote(Buffer& b, Voice v, double t, double dur, double freq, double amp, double pan = 0, bool wrap = false);
+void AddNote(Buffer& b, Voice v, double t, double dur, double freq, double amp, double pan = 0,
+             bool wrap = false);
 // A jingle of sleigh bells.
 void AddJingle(Buffer& b, double t, double amp, Rng& rng, double pan = 0, bool wrap = false);
 

@@ -12,8 +12,12 @@
 namespace assetgen {
 namespace {
 
-std::string G(const std::string& name) { return "graphics/" + name; }
-std::string M(const std::string& name) { return "menus/" + name; }
+std::string G(const std::string& name) {
+    return "graphics/" + name;
+}
+std::string M(const std::string& name) {
+    return "menus/" + name;
+}
 
 TextStyle Caption(double size) {
     TextStyle t;
@@ -164,7 +168,8 @@ void MakeText(const std::string& path, int w, int h, const std::string& text, co
     Canvas c(w, h);
     TextStyle t = style;
     double width = TextWidth(c.cr, text, t.size);
-    if (width > w - 2 * t.outlineWidth - t.glow * 2 - 8) t.size *= (w - 2 * t.outlineWidth - t.glow * 2 - 8) / width;
+    if (width > w - 2 * t.outlineWidth - t.glow * 2 - 8)
+        t.size *= (w - 2 * t.outlineWidth - t.glow * 2 - 8) / width;
     DrawText(c, text, w / 2.0, h / 2.0, t);
     SavePicture(c, path);
 }
@@ -276,7 +281,8 @@ void Panel(Canvas& c, double x, double y, double w, double h) {
     Rng rng((uint64_t)(w * 7 + h));
     for (int i = 0; i < 18; ++i) {
         SetColor(cr, pal::Snow, 0.07);
-        SnowflakeStroke(cr, rng.Uniform(x + 20, x + w - 20), rng.Uniform(y + 30, y + h - 20), rng.Uniform(8, 16), 1.5);
+        SnowflakeStroke(cr, rng.Uniform(x + 20, x + w - 20), rng.Uniform(y + 30, y + h - 20),
+                        rng.Uniform(8, 16), 1.5);
     }
     cairo_move_to(cr, x + 14, y + 2);
     for (double px = x + 14; px <= x + w - 14; px += 10)
@@ -622,14 +628,18 @@ void AddUiJobs(Jobs& jobs) {
                             MakeText(M(std::string(file) + ".png"), 140, 30, text, t);
                         }});
     const std::tuple<const char*, int, int, const char*, double> titles[] = {
-        {"paused.png", 320, 100, "Paused", 64},          {"go.png", 220, 100, "Go!", 84},
-        {"welldone.png", 320, 100, "Well done!", 60},   {"levelcomplete.png", 400, 100, "Level Complete", 56},
-        {"selectlevel.png", 320, 80, "Select Level", 50}, {"loading.png", 200, 40, "Loading...", 30},
+        {"paused.png", 320, 100, "Paused", 64},
+        {"go.png", 220, 100, "Go!", 84},
+        {"welldone.png", 320, 100, "Well done!", 60},
+        {"levelcomplete.png", 400, 100, "Level Complete", 56},
+        {"selectlevel.png", 320, 80, "Select Level", 50},
+        {"loading.png", 200, 40, "Loading...", 30},
     };
     for (auto [file, w, h, text, size] : titles)
         jobs.push_back({{G(file)}, [=] { MakeText(G(file), w, h, text, Title(size)); }});
     jobs.push_back({{G("mainlogo.png")}, MakeMainLogo});
-    jobs.push_back({{G("LoadingBar.png"), G("LoadingBarempty.png"), G("LoadingBarfinal.png")}, MakeLoadingBars});
+    jobs.push_back(
+        {{G("LoadingBar.png"), G("LoadingBarempty.png"), G("LoadingBarfinal.png")}, MakeLoadingBars});
     jobs.push_back({{G("clickhere.png")}, [] { MakeClickHere(G("clickhere.png"), "Click here", false); }});
     jobs.push_back({{G("clickhereMO.png")}, [] { MakeClickHere(G("clickhereMO.png"), "Click here", true); }});
     jobs.push_back({{G("click.png")}, [] { MakeClickHere(G("click.png"), "Click", false); }});
