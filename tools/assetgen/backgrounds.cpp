@@ -214,7 +214,7 @@ void Wall(cairo_t* cr) {
 }
 
 void Window(cairo_t* cr) {
-    double x = 590, y = 40, w = 190, h = 230;
+    double x = 622, y = 40, w = 160, h = 230;
     Canvas view((int)w, (int)h);
     Scene s;
     s.seed = 410;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
 
 namespace assetgen {
 namespace {
@@ -96,6 +97,87 @@ void WriteCloseUp(const std::vector<KeptPicture>& pics, const std::string& file)
     cairo_surface_write_to_png(page.surface, file.c_str());
 }
 
+// A game screen put together from the pictures, as the game would draw it, to judge them together.
+void WriteMockGame(const std::vector<KeptPicture>& pics, const std::string& file) {
+    std::map<std::string, cairo_surface_t*> by;
+    for (const KeptPicture& p : pics)
+        by[p.path] = p.surface;
+    Canvas screen(800, 600);
+    cairo_t* cr = screen.cr;
+    auto put = [&](const std::string& path, double x, double y, int frame = 0, int fw = 0) {
+        auto it = by.find(path);
+        if (it == by.end()) return;
+        cairo_save(cr);
+        if (fw) {
+            cairo_rectangle(cr, x, y, fw, cairo_image_surface_get_height(it->second));
+            cairo_clip(cr);
+        }
+        cairo_set_source_surface(cr, it->second, x - frame * fw, y);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    };
+    put("graphics/bg3.jpg", 0, 0);
+    const int cols = 9, rows = 8, sx = (800 - 50 * cols) / 2 + 60, sy = (600 - 50 * rows) / 2;
+    Rng rng(5);
+    for (int j = 0; j < rows; ++j)
+        for (int i = 0; i < cols; ++i) {
+            double x = sx + 50 * i, y = sy + 50 * j;
+            put("graphics/cellpane.png", x - 1, y - 1);
+            int ice = (i + j) % 5 == 0 ? 2 : (i * j) % 3 == 0 ? 1 : 0;
+            if (ice >= 1) put("graphics/brick.png", x, y);
+            if (ice == 2) put("graphics/armour.png", x, y);
+        }
+    for (int j = 0; j < rows; ++j)
+        for (int i = 0; i < cols; ++i) {
+            double x = sx + 50 * i, y = sy + 50 * j;
+            put("graphics/cell.png", x - 1, y - 1);
+            if (i == cols - 1) put("graphics/cellrightside.png", x - 1 + 50, y - 1);
+            if (j == rows - 1) put("graphics/cellbottom.png", x - 1, y - 1 + 50);
+            int code = 1 + (int)(rng.Next() % 7);
+            if ((i == 2 && j == 3) || (i == 6 && j == 5)) {
+                int bonus = i == 2 ? 8 : 12;
+                put("graphics/bonushighlightmid.png", x, y);
+                put("graphics/bonus" + std::to_string(bonus) + "idle.png", x, y, 0, 50);
+            } else {
+                put("graphics/gems.png", x, y, code - 1, 50);
+            }
+            if (i == 4 && j == 2) put("graphics/lock.png", x, y);
+            if (i == 5 && j == 6) put("graphics/cursor.png", x, y);
+        }
+    put("graphics/cellcorner.png", sx - 1 + 50 * cols, sy - 1 + 50 * rows);
+    put("graphics/panel.png", 0, 0);
+    put("graphics/gaugefull.png", 59 - 23, 422 - 46);
+    put("menus/Hint.png", 4, 490);
+    put("menus/MenuMO.png", 4, 541);
+    put("graphics/pointer.png", 520, 330);
+    cairo_surface_write_to_png(screen.surface, file.c_str());
+}
+
+// Full-screen pictures four to a page at full size, to judge their detail.
+void WriteScreens(const std::vector<KeptPicture>& pics, const std::string& dir) {
+    std::vector<const KeptPicture*> screens;
+    for (const KeptPicture& p : pics)
+        if (cairo_image_surface_get_width(p.surface) >= 800 &&
+            cairo_image_surface_get_height(p.surface) >= 600)
+            screens.push_back(&p);
+    for (size_t start = 0, page = 1; start < screens.size(); start += 4, ++page) {
+        Canvas sheet(1600, 1200);
+        for (size_t i = start; i < std::min(screens.size(), start + 4); ++i) {
+            int n = (int)(i - start);
+            cairo_save(sheet.cr);
+            cairo_rectangle(sheet.cr, (n % 2) * 800, (n / 2) * 600, 800, 600);
+            cairo_clip(sheet.cr);
+            Checker(sheet.cr, (n % 2) * 800, (n / 2) * 600, 800, 600);
+            cairo_set_source_surface(sheet.cr, screens[i]->surface, (n % 2) * 800, (n / 2) * 600);
+            cairo_paint(sheet.cr);
+            cairo_restore(sheet.cr);
+        }
+        std::string file =
+            (std::filesystem::path(dir) / ("screens-" + std::to_string(page) + ".png")).string();
+        cairo_surface_write_to_png(sheet.surface, file.c_str());
+    }
+}
+
 } // namespace
 
 void WriteContactSheet(const std::string& dir) {
@@ -103,6 +185,8 @@ void WriteContactSheet(const std::string& dir) {
     std::vector<KeptPicture> pics = TakeKeptPictures();
     std::sort(pics.begin(), pics.end(),
               [](const KeptPicture& a, const KeptPicture& b) { return a.path < b.path; });
+    WriteScreens(pics, dir);
+    WriteMockGame(pics, (std::filesystem::path(dir) / "mock-game.png").string());
     WriteCloseUp(pics, (std::filesystem::path(dir) / "contact-0-closeup.png").string());
     int cols = PageW / CellW, rows = PageH / CellH, perPage = cols * rows;
     cairo_font_face_t* label =

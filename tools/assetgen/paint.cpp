@@ -276,6 +276,11 @@ void DrawTextLeft(Canvas& canvas, const std::string& text, double x, double cy, 
         cairo_pattern_add_color_stop_rgb(g, 0, s.top.r, s.top.g, s.top.b);
         cairo_pattern_add_color_stop_rgb(g, 1, s.bottom.r, s.bottom.g, s.bottom.b);
         cairo_set_source(c, g);
+        // The font's letters are hatched; a thin stroke in the fill colour closes the hatching so
+        // captions read as solid letters.
+        cairo_set_line_width(c, std::max(1.0, s.size / 14));
+        cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke_preserve(c);
         cairo_fill(c);
         cairo_pattern_destroy(g);
     };

@@ -25,7 +25,7 @@ TextStyle Caption(double size) {
     t.top = pal::Snow;
     t.bottom = {0.85, 0.9, 1};
     t.outline = {0.25, 0.03, 0.05};
-    t.outlineWidth = std::max(1.5, size / 12);
+    t.outlineWidth = std::max(1.1, size / 20);
     return t;
 }
 
@@ -45,7 +45,12 @@ TextStyle Title(double size) {
 void ButtonBody(Canvas& c, bool hover, Rgb body) {
     cairo_t* cr = c.cr;
     double w = c.w, h = c.h, r = std::min(h / 2 - 1, 16.0);
-    if (hover) body = Lighter(body, 0.22);
+    // Hovered: the same hue, brighter and warmer, with a glow inside the rim.
+    if (hover)
+        body = Mix(body,
+                   {std::min(1.0, body.r * 1.25 + 0.08), std::min(1.0, body.g * 1.25 + 0.08),
+                    std::min(1.0, body.b * 1.1 + 0.02)},
+                   1);
     RoundRect(cr, 1, 1, w - 2, h - 2, r);
     cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, 0, h);
     Rgb a = hover ? Rgb{1, 0.95, 0.65} : pal::Gold, b = pal::GoldDeep;
@@ -84,6 +89,10 @@ void ButtonBody(Canvas& c, bool hover, Rgb body) {
         cairo_fill(cr);
     }
     if (hover) {
+        RoundRect(cr, 5, 5, w - 10, h - 10, r - 4);
+        SetColor(cr, {1, 0.95, 0.6}, 0.8);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
         DrawGlint(cr, w - r * 0.9, 7, 6, pal::Snow, 0.9);
         DrawGlint(cr, r * 0.8, h - 7, 4, pal::Snow, 0.7, 0.4);
     }
@@ -128,8 +137,8 @@ void MakeButton(const ButtonSpec& b, int w, int h, bool hover) {
         double width = TextWidth(c.cr, b.caption, t.size);
         if (width > w - 22) t.size *= (w - 22) / width;
         if (hover) {
-            t.glow = 6;
-            t.glowColor = {1, 0.95, 0.6};
+            t.glow = 4;
+            t.glowColor = {1, 0.75, 0.25};
         }
         DrawText(c, b.caption, w / 2.0, h / 2.0 + 1, t);
     }
@@ -254,7 +263,7 @@ void MakeClickHere(const std::string& path, const std::string& text, bool hover)
     Canvas c(200, 50);
     ButtonBody(c, hover, pal::Green);
     TextStyle t = Caption(27);
-    if (hover) t.glow = 6, t.glowColor = {1, 0.95, 0.6};
+    if (hover) t.glow = 4, t.glowColor = {1, 0.75, 0.25};
     DrawText(c, text, 100, 26, t);
     SavePicture(c, path);
 }
