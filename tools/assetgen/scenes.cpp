@@ -241,7 +241,7 @@ void Mountains(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
     for (double x = -50; x < w + 100; x += rng.Uniform(70, 150) * w / 800)
         peaks.push_back({x, base - h * rng.Uniform(0.10, 0.24)});
     Rgb c = s.sky == 1 ? Rgb{0.38, 0.36, 0.60} : s.sky == 3 ? Rgb{0.62, 0.70, 0.88} : Rgb{0.20, 0.27, 0.50};
-    cairo_move_to(cr, -50, base + 10);
+    cairo_move_to(cr, -50, base + h * 0.2);
     double prevX = -50;
     for (size_t i = 0; i < peaks.size(); ++i) {
         double vx = (prevX + peaks[i].first) / 2;
@@ -249,7 +249,8 @@ void Mountains(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
         cairo_line_to(cr, peaks[i].first, peaks[i].second);
         prevX = peaks[i].first;
     }
-    cairo_line_to(cr, w + 100, base + 10);
+    cairo_line_to(cr, w + 100, base + h * 0.2);
+    cairo_line_to(cr, -50, base + h * 0.2);
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, base - h * 0.25, 0, base);
     cairo_pattern_add_color_stop_rgb(g, 0, Lighter(c, 0.25).r, Lighter(c, 0.25).g, Lighter(c, 0.25).b);
