@@ -7,6 +7,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <jpeglib.h>
+#include <png.h>
 
 #include <algorithm>
 #include <cmath>
@@ -338,6 +339,46 @@ void AvoidPureBlack(cairo_surface_t* surface) {
     cairo_surface_mark_dirty(surface);
 }
 
+// RGBA PNG always (cairo would drop the alpha channel of an opaque picture, and the game treats
+// pictures without alpha differently).
+void SavePng(cairo_surface_t* surface, const std::string& file) {
+    cairo_surface_flush(surface);
+    int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
+    int stride = cairo_image_surface_get_stride(surface);
+    const uint8_t* data = cairo_image_surface_get_data(surface);
+    FILE* out = std::fopen(file.c_str(), "wb");
+    if (!out) throw std::runtime_error("cannot write " + file);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(out);
+        throw std::runtime_error("cannot encode " + file);
+    }
+    png_init_io(png, out);
+    png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<uint8_t> row((size_t)w * 4);
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* src = reinterpret_cast<const uint32_t*>(data + (size_t)y * stride);
+        for (int x = 0; x < w; ++x) {
+            uint32_t p = src[x], a = p >> 24;
+            auto un = [a](uint32_t c) {
+                return (uint8_t)(a ? std::min<uint32_t>(255, (c * 255 + a / 2) / a) : 0);
+            };
+            row[x * 4] = un((p >> 16) & 255);
+            row[x * 4 + 1] = un((p >> 8) & 255);
+            row[x * 4 + 2] = un(p & 255);
+            row[x * 4 + 3] = (uint8_t)a;
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(out);
+}
+
 void SaveJpeg(cairo_surface_t* surface, const std::string& file) {
     cairo_surface_flush(surface);
     int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
@@ -398,8 +439,7 @@ void SavePicture(Canvas& canvas, const std::string& path) {
         SaveJpeg(copy, file);
     } else {
         AvoidPureBlack(copy);
-        if (cairo_surface_write_to_png(copy, file.c_str()) != CAIRO_STATUS_SUCCESS)
-            throw std::runtime_error("cannot write " + file);
+        SavePng(copy, file);
     }
     KeepPicture(path, copy);
     cairo_surface_destroy(copy);
