@@ -36,7 +36,10 @@ struct Scene {
     bool sleigh = false; // a sleigh and reindeer across the sky
     bool presents = false;
     int snowfall = 120;
-    double dim = 0; // 0..1: darkens and softens, for backgrounds behind the board
+    double dim = 0;         // 0..1: darkens and softens, for backgrounds behind the board
+    double moonSize = 1;    // scale of the moon (and of the sleigh crossing it)
+    double snowmanSize = 1; // scale of the snowman
+    bool bigHouse = false;  // a cottage close up in the foreground
 };
 void DrawScene(cairo_t* cr, double w, double h, const Scene& scene);
 void DrawPine(cairo_t* cr, double x, double baseY, double height, Rgb color, double snow = 1);

@@ -98,6 +98,9 @@ Scene IntroScene(int n) {
     return s;
 }
 
+void DrawTitleRoom(cairo_t* cr, bool withFire);
+void DrawFireFrame(cairo_t* cr, int f);
+
 Scene GalleryScene(int n) {
     Scene s;
     s.seed = 300 + n;
@@ -116,12 +119,20 @@ Scene GalleryScene(int n) {
     s.sleigh = n == 4 || n == 8 || n == 11;
     s.mountains = (n + 1) % 2 || n == 11;
     s.snowfall = 100 + 20 * (n % 5);
+    // A few pictures get a close-up subject of their own.
+    if (n == 2) s.snowmanSize = 2.6, s.houses = 0;
+    if (n == 3) s.bigHouse = true, s.church = false, s.houses = 0, s.moonX = 0.2;
+    if (n == 8) s.moonSize = 2.6, s.moonX = 0.6, s.moonY = 0.3, s.mountains = 0, s.houses = 3;
+    if (n == 10) s.bigTree = true, s.presents = true, s.snowman = true;
     return s;
 }
 
 void MakeGalleryPicture(int n) {
     Canvas c(800, 600);
-    DrawScene(c.cr, 800, 600, GalleryScene(n));
+    if (n == 9)
+        DrawTitleRoom(c.cr, true); // Christmas Eve by the fire
+    else
+        DrawScene(c.cr, 800, 600, GalleryScene(n));
     SavePicture(c, G("pic" + std::to_string(n) + ".jpg"));
     Canvas t(100, 75);
     DrawScaled(t, c.surface, 0, 0, 100, 75);
@@ -346,101 +357,114 @@ void Fireplace(cairo_t* cr) {
     }
 }
 
-void MakeTitle() {
-    Canvas c(800, 600);
-    Wall(c.cr);
-    Window(c.cr);
-    Fireplace(c.cr);
+void DrawTitleRoom(cairo_t* cr, bool withFire) {
+    Wall(cr);
+    Window(cr);
+    Fireplace(cr);
+    if (withFire) {
+        cairo_save(cr);
+        cairo_translate(cr, HearthX, HearthY);
+        DrawFireFrame(cr, 5);
+        cairo_restore(cr);
+    }
     Rng rng(430);
     // The lit tree on the left: its lights are where the fireflies glow.
-    cairo_save(c.cr);
-    DrawPine(c.cr, 128, 545, 520, {0.10, 0.42, 0.24}, 0.35);
-    cairo_restore(c.cr);
+    cairo_save(cr);
+    DrawPine(cr, 128, 545, 520, {0.10, 0.42, 0.24}, 0.35);
+    cairo_restore(cr);
     for (int i = 0; i < 40; ++i) {
         double t = rng.Uniform(0.1, 0.95);
         double y = 545 - 520 + t * 520 * 0.88;
         double hw = 520 * 0.25 * t * 0.9;
         double x = 128 + rng.Uniform(-hw, hw);
         Rgb col = i % 3 == 0 ? pal::Gold : i % 3 == 1 ? pal::Red : pal::Blue;
-        cairo_arc(c.cr, x, y, 4.5, 0, 2 * M_PI);
-        GlossyFill(c.cr, col, x - 4.5, y - 4.5, 9, 9, 1);
-        cairo_new_path(c.cr);
+        cairo_arc(cr, x, y, 4.5, 0, 2 * M_PI);
+        GlossyFill(cr, col, x - 4.5, y - 4.5, 9, 9, 1);
+        cairo_new_path(cr);
     }
-    StarPath(c.cr, 128, 28, 5, 24, 10);
-    GlossyFill(c.cr, pal::Gold, 104, 4, 48, 48, 2);
-    cairo_new_path(c.cr);
-    Presents(c.cr, 80, 560, 38);
+    StarPath(cr, 128, 28, 5, 24, 10);
+    GlossyFill(cr, pal::Gold, 104, 4, 48, 48, 2);
+    cairo_new_path(cr);
+    Presents(cr, 80, 560, 38);
     // Presents on the right by the window.
     for (int i = 0; i < 3; ++i) {
         double bx = 640 + i * 46, bw = 40 + (i % 2) * 8, bh = 34 + (i % 2) * 12;
-        RoundRect(c.cr, bx, 560 - bh, bw, bh, 3);
-        GlossyFill(c.cr, i == 1 ? pal::Purple : i ? pal::Green : pal::Blue, bx, 560 - bh, bw, bh, 1.8);
-        cairo_new_path(c.cr);
-        SetColor(c.cr, pal::Gold);
-        cairo_rectangle(c.cr, bx + bw * 0.42, 560 - bh, bw * 0.16, bh);
-        cairo_fill(c.cr);
+        RoundRect(cr, bx, 560 - bh, bw, bh, 3);
+        GlossyFill(cr, i == 1 ? pal::Purple : i ? pal::Green : pal::Blue, bx, 560 - bh, bw, bh, 1.8);
+        cairo_new_path(cr);
+        SetColor(cr, pal::Gold);
+        cairo_rectangle(cr, bx + bw * 0.42, 560 - bh, bw * 0.16, bh);
+        cairo_fill(cr);
     }
+}
+
+void MakeTitle() {
+    Canvas c(800, 600);
+    DrawTitleRoom(c.cr, false);
     SavePicture(c, G("title.jpg"));
 }
 
 // ---- The hearth fire: 17 frames that loop. ----
+// One frame of the hearth fire, in a 137x128 box at the origin.
+void DrawFireFrame(cairo_t* cr, int f) {
+    double t = f / 17.0;
+    Glow(cr, 68, 100, 70, pal::Orange, 0.35 + 0.08 * std::sin(2 * M_PI * t * 2));
+    // Flame tongues, outer orange to inner yellow.
+    for (int layer = 0; layer < 3; ++layer) {
+        Rgb col = layer == 0 ? Rgb{0.95, 0.3, 0.05} : layer == 1 ? Rgb{1, 0.6, 0.1} : Rgb{1, 0.92, 0.55};
+        double k = 1 - layer * 0.28;
+        for (int i = 0; i < 5; ++i) {
+            double x = 30 + i * 19;
+            double hgt = (48 + 22 * std::sin(2 * M_PI * (t * (i % 2 ? 2 : 3)) + i * 1.7) +
+                          10 * std::sin(2 * M_PI * t * 5 + i)) *
+                         k * (i == 2 ? 1.25 : 1);
+            double lean = 6 * std::sin(2 * M_PI * t * 2 + i * 0.9);
+            double base = 104, hw = 14 * k;
+            cairo_move_to(cr, x - hw, base);
+            cairo_curve_to(cr, x - hw, base - hgt * 0.5, x + lean - hw * 0.3, base - hgt * 0.7, x + lean,
+                           base - hgt);
+            cairo_curve_to(cr, x + lean + hw * 0.4, base - hgt * 0.6, x + hw, base - hgt * 0.4, x + hw, base);
+            cairo_close_path(cr);
+            SetColor(cr, col, 0.9);
+            cairo_fill(cr);
+        }
+    }
+    // Logs and embers.
+    for (int i = 0; i < 2; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, 68, 110);
+        cairo_rotate(cr, i ? 0.12 : -0.12);
+        RoundRect(cr, -55, -8, 110, 16, 8);
+        cairo_restore(cr);
+        GlossyFill(cr, {0.4, 0.22, 0.12}, 13, 100, 110, 18, 2);
+        cairo_new_path(cr);
+    }
+    Rng rng(500 + f % 17);
+    for (int i = 0; i < 10; ++i) {
+        double ex = rng.Uniform(20, 117), ey = rng.Uniform(112, 124);
+        SetColor(cr, {1, 0.5 + rng.Uniform(0, 0.4), 0.1}, rng.Uniform(0.5, 1));
+        cairo_arc(cr, ex, ey, rng.Uniform(1.5, 3), 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    // Sparks rising.
+    for (int i = 0; i < 4; ++i) {
+        double p = std::fmod(t + i / 4.0, 1.0);
+        double sx = 40 + i * 18 + 8 * std::sin(p * 6 + i), sy = 100 - p * 95;
+        SetColor(cr, {1, 0.8, 0.3}, 1 - p);
+        cairo_arc(cr, sx, sy, 1.6, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+}
+
 void MakeFire() {
     Canvas c(2329, 128);
     for (int f = 0; f < 17; ++f) {
-        cairo_t* cr = c.cr;
-        cairo_save(cr);
-        cairo_rectangle(cr, f * 137, 0, 137, 128);
-        cairo_clip(cr);
-        cairo_translate(cr, f * 137, 0);
-        double t = f / 17.0;
-        Glow(cr, 68, 100, 70, pal::Orange, 0.35 + 0.08 * std::sin(2 * M_PI * t * 2));
-        // Flame tongues, outer orange to inner yellow.
-        for (int layer = 0; layer < 3; ++layer) {
-            Rgb col = layer == 0 ? Rgb{0.95, 0.3, 0.05} : layer == 1 ? Rgb{1, 0.6, 0.1} : Rgb{1, 0.92, 0.55};
-            double k = 1 - layer * 0.28;
-            for (int i = 0; i < 5; ++i) {
-                double x = 30 + i * 19;
-                double hgt = (48 + 22 * std::sin(2 * M_PI * (t * (i % 2 ? 2 : 3)) + i * 1.7) +
-                              10 * std::sin(2 * M_PI * t * 5 + i)) *
-                             k * (i == 2 ? 1.25 : 1);
-                double lean = 6 * std::sin(2 * M_PI * t * 2 + i * 0.9);
-                double base = 104, hw = 14 * k;
-                cairo_move_to(cr, x - hw, base);
-                cairo_curve_to(cr, x - hw, base - hgt * 0.5, x + lean - hw * 0.3, base - hgt * 0.7, x + lean,
-                               base - hgt);
-                cairo_curve_to(cr, x + lean + hw * 0.4, base - hgt * 0.6, x + hw, base - hgt * 0.4, x + hw,
-                               base);
-                cairo_close_path(cr);
-                SetColor(cr, col, 0.9);
-                cairo_fill(cr);
-            }
-        }
-        // Logs and embers.
-        for (int i = 0; i < 2; ++i) {
-            cairo_save(cr);
-            cairo_translate(cr, 68, 110);
-            cairo_rotate(cr, i ? 0.12 : -0.12);
-            RoundRect(cr, -55, -8, 110, 16, 8);
-            cairo_restore(cr);
-            GlossyFill(cr, {0.4, 0.22, 0.12}, 13, 100, 110, 18, 2);
-            cairo_new_path(cr);
-        }
-        Rng rng(500 + f % 17);
-        for (int i = 0; i < 10; ++i) {
-            double ex = rng.Uniform(20, 117), ey = rng.Uniform(112, 124);
-            SetColor(cr, {1, 0.5 + rng.Uniform(0, 0.4), 0.1}, rng.Uniform(0.5, 1));
-            cairo_arc(cr, ex, ey, rng.Uniform(1.5, 3), 0, 2 * M_PI);
-            cairo_fill(cr);
-        }
-        // Sparks rising.
-        for (int i = 0; i < 4; ++i) {
-            double p = std::fmod(t + i / 4.0, 1.0);
-            double sx = 40 + i * 18 + 8 * std::sin(p * 6 + i), sy = 100 - p * 95;
-            SetColor(cr, {1, 0.8, 0.3}, 1 - p);
-            cairo_arc(cr, sx, sy, 1.6, 0, 2 * M_PI);
-            cairo_fill(cr);
-        }
-        cairo_restore(cr);
+        cairo_save(c.cr);
+        cairo_rectangle(c.cr, f * 137, 0, 137, 128);
+        cairo_clip(c.cr);
+        cairo_translate(c.cr, f * 137, 0);
+        DrawFireFrame(c.cr, f);
+        cairo_restore(c.cr);
     }
     SavePicture(c, G("fireanim.png"));
 }

@@ -214,7 +214,7 @@ void Sky(cairo_t* cr, double w, double h, const Scene& s, Rng& rng) {
         cairo_paint(cr);
     }
     if (s.moon) {
-        double mx = w * s.moonX, my = h * s.moonY, mr = h * 0.06;
+        double mx = w * s.moonX, my = h * s.moonY, mr = h * 0.06 * s.moonSize;
         Rgb moon = s.sky == 3 ? Rgb{1, 1, 1} : Rgb{1, 0.97, 0.85};
         Glow(cr, mx, my, mr * 5, moon, s.sky == 3 ? 0.25 : 0.35);
         cairo_arc(cr, mx, my, mr, 0, 2 * M_PI);
@@ -468,7 +468,8 @@ void DrawScene(cairo_t* cr, double w, double h, const Scene& s) {
     Sky(cr, w, h, s, rng);
     if (s.sleigh) {
         Rgb silhouette = s.sky == 3 ? Rgb{0.3, 0.35, 0.55} : Rgb{0.04, 0.05, 0.14};
-        Sleigh(cr, w * s.moonX - w * 0.18, h * s.moonY + h * 0.04, w / 800 * 1.0, silhouette);
+        Sleigh(cr, w * s.moonX - w * 0.18 * s.moonSize, h * s.moonY + h * 0.04 * s.moonSize,
+               w / 800 * s.moonSize, silhouette);
     }
     if (s.mountains) Mountains(cr, w, h, s, rng);
     std::vector<double> bases;
@@ -503,7 +504,13 @@ void DrawScene(cairo_t* cr, double w, double h, const Scene& s) {
     if (s.lake) Lake(cr, w, h, h * (s.horizon + (1 - s.horizon) * 0.5));
     if (s.bigTree) BigTree(cr, w * 0.24, h * 0.93, h * 0.5, rng);
     if (s.presents) Presents(cr, w * 0.18, h * 0.95, h * 0.07);
-    if (s.snowman) SnowmanFigure(cr, w * 0.8, h * 0.95, h / 600 * 2.6);
+    if (s.bigHouse) {
+        DrawHouse(cr, w * 0.5, h * 0.97, w * 0.38, h * 0.34, {0.62, 0.30, 0.22}, {0.35, 0.18, 0.15}, rng);
+        DrawPine(cr, w * 0.44, h * 0.99, h * 0.45, pal::Pine, 0.9);
+        DrawPine(cr, w * 0.93, h * 1.02, h * 0.5, pal::Pine, 0.9);
+    }
+    if (s.snowman)
+        SnowmanFigure(cr, w * (s.snowmanSize > 1.5 ? 0.62 : 0.8), h * 0.97, h / 600 * 2.6 * s.snowmanSize);
     DrawSnowfall(cr, w, h, s.snowfall, rng, 2.8 * w / 800);
     if (s.dim > 0) {
         cairo_pattern_t* g =
