@@ -584,9 +584,12 @@ void MakeGalleryPage() {
     cairo_stroke(c.cr);
     for (int i = 0; i < 11; ++i) {
         double x = i < 10 ? 112 + 104 * (i % 5) : 320, y = 154 + 84 * (i / 5);
-        cairo_rectangle(c.cr, x - 2, y - 2, 104, 79);
+        cairo_rectangle(c.cr, x - 1, y - 1, 102, 77);
         SetColor(c.cr, {0.18, 0.1, 0.05});
-        cairo_fill(c.cr);
+        cairo_fill_preserve(c.cr);
+        SetColor(c.cr, pal::Gold, 0.7);
+        cairo_set_line_width(c.cr, 1);
+        cairo_stroke(c.cr);
     }
     DrawText(c, "My Gallery", 400, 60, Heading(46));
     SavePicture(c, G("gallery.jpg"));
