@@ -98,7 +98,7 @@ void ButtonBody(Canvas& c, bool hover, Rgb body) {
     }
 }
 
-struct ButtonSpec {
+struct ButtonLook {
     const char* file;
     const char* caption; // empty for the arrow buttons
     Rgb body;
@@ -126,7 +126,7 @@ void Arrow(cairo_t* cr, double w, double h, bool left, bool hover) {
     cairo_fill(cr);
 }
 
-void MakeButton(const ButtonSpec& b, int w, int h, bool hover) {
+void MakeButton(const ButtonLook& b, int w, int h, bool hover) {
     Canvas c(w, h);
     ButtonBody(c, hover, b.body);
     std::string file = b.file;
@@ -145,7 +145,7 @@ void MakeButton(const ButtonSpec& b, int w, int h, bool hover) {
     SavePicture(c, M(std::string(b.file) + (hover ? "MO.png" : ".png")));
 }
 
-const ButtonSpec Buttons[] = {
+const ButtonLook Buttons[] = {
     {"OK", "OK", pal::Red},
     {"OK2", "OK", pal::Red},
     {"Yes", "Yes", pal::Green},
