@@ -27,20 +27,25 @@ struct MelodyNote {
 
 int ParseMidi(const std::string& name) {
     static const int semis[] = {9, 11, 0, 2, 4, 5, 7};
+    if (name.size() < 2 || name[0] < 'A' || name[0] > 'G') throw std::runtime_error("bad note " + name);
     size_t i = 1;
     int n = semis[name[0] - 'A'];
-    if (i < name.size() && name[i] == '#') ++n, ++i;
-    if (i < name.size() && name[i] == 'b') --n, ++i;
+    if (name[i] == '#')
+        ++n, ++i;
+    else if (name[i] == 'b')
+        --n, ++i;
+    if (i + 1 != name.size() || name[i] < '0' || name[i] > '8') throw std::runtime_error("bad note " + name);
     return 12 * (name[i] - '0' + 1) + n;
 }
 
 std::vector<MelodyNote> Parse(const Tune& tune, double& totalBeats) {
     std::vector<MelodyNote> out;
-    std::istringstream in(tune.notes);
+    std::string text = tune.notes;
+    std::replace(text.begin(), text.end(), '|', ' '); // bar lines are only for the reader
+    std::istringstream in(text);
     std::string tok;
     double beat = 0;
     while (in >> tok) {
-        if (tok == "|") continue;
         size_t slash = tok.find('/');
         double beats = slash == std::string::npos ? 1 : std::stod(tok.substr(slash + 1));
         std::string name = tok.substr(0, slash);
@@ -59,14 +64,13 @@ std::vector<std::vector<int>> Harmonise(const Tune& tune, const std::vector<Melo
         std::vector<int> tones; // semitones above the tonic, root first
         double prior;
     };
-    std::vector<Chord> chords =
-        tune.minor ? std::vector<Chord>{{{0, 3, 7}, 0.35}, {{5, 8, 0}, 0.15}, {{7, 11, 2}, 0.25},
-                                        {{3, 7, 10}, 0.1}, {{8, 0, 3}, 0.1},  {{10, 2, 5}, 0.1}}
-                   : std::vector<Chord>{{{0, 4, 7}, 0.35},
-                                        {{5, 9, 0}, 0.15},
-                                        {{7, 11, 2}, 0.25},
-                                        {{9, 0, 4}, 0.08},
-                                        {{2, 5, 9}, 0.05}};
+    // Major: I, IV, V, V7, vi, ii. Minor: i, iv, V, V7, III, VI, VII.
+    std::vector<Chord> major = {{{0, 4, 7}, 0.35},    {{5, 9, 0}, 0.15}, {{7, 11, 2}, 0.25},
+                                {{7, 11, 2, 5}, 0.2}, {{9, 0, 4}, 0.08}, {{2, 5, 9}, -0.1}};
+    std::vector<Chord> minor = {{{0, 3, 7}, 0.35},     {{5, 8, 0}, 0.15}, {{7, 11, 2}, 0.25},
+                                {{7, 11, 2, 5}, 0.15}, {{3, 7, 10}, 0.1}, {{8, 0, 3}, 0.1},
+                                {{10, 2, 5}, 0.1}};
+    const std::vector<Chord>& chords = tune.minor ? minor : major;
     int bars = (int)std::lround(totalBeats / tune.meter);
     std::vector<std::vector<int>> result;
     for (int bar = 0; bar < bars; ++bar) {
