@@ -66,6 +66,7 @@ Scene IntroScene(int n) {
         break; // the lake freezes over
     case 4:
         s.snowman = true;
+        s.presents = true;
         s.houses = 2;
         s.sky = 3;
         s.moon = false;
@@ -96,6 +97,55 @@ Scene IntroScene(int n) {
         break;
     }
     return s;
+}
+
+// The story the slides tell, one line under each picture.
+const char* const IntroLines[] = {
+    "Snow fell softly on the village of Sleetwhistle...",
+    "...and the northern lights danced over the hills.",
+    "Then a bitter frost crept in and froze it all solid.",
+    "At dawn the snowmen found the presents locked in ice!",
+    "Deep in the forest, an old winter magic began to stir.",
+    "Santa's sleigh could not land on the frozen rooftops.",
+    "Match the festive treasures to break the ice...",
+    "...and bring Christmas back to Sleetwhistle!",
+};
+
+void MakeIntroSlide(int n) {
+    Canvas c(800, 600);
+    DrawScene(c.cr, 800, 600, IntroScene(n));
+    if (n == 5) { // magic glimmers among the trees
+        Rng rng(250);
+        for (int i = 0; i < 26; ++i)
+            DrawGlint(c.cr, rng.Uniform(40, 760), rng.Uniform(300, 560), rng.Uniform(4, 11), pal::Gold, 0.9,
+                      rng.Uniform(0, 1));
+    }
+    if (n == 7) { // the seven treasures in an arc across the sky
+        for (int code = 1; code <= 7; ++code) {
+            double a = M_PI * (0.15 + 0.7 * (code - 1) / 6.0);
+            double x = 400 - 300 * std::cos(a), y = 330 - 190 * std::sin(a);
+            Glow(c.cr, x, y, 46, pal::Gold, 0.35);
+            DrawGem(c.cr, code, x, y, 1.5);
+        }
+    }
+    // The line sits in the sky, clear of the scene below.
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 110);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.02, 0.04, 0.13, 0.7);
+    cairo_pattern_add_color_stop_rgba(g, 0.6, 0.02, 0.04, 0.13, 0.45);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.02, 0.04, 0.13, 0);
+    cairo_set_source(c.cr, g);
+    cairo_rectangle(c.cr, 0, 0, 800, 110);
+    cairo_fill(c.cr);
+    cairo_pattern_destroy(g);
+    TextStyle t;
+    t.size = 32;
+    t.top = pal::Snow;
+    t.bottom = {0.85, 0.9, 1};
+    t.outline = pal::Night;
+    t.outlineWidth = 2;
+    t.shadow = 2;
+    DrawText(c, IntroLines[n - 1], 400, 44, t);
+    SavePicture(c, G("intro" + std::to_string(n) + ".jpg"));
 }
 
 void DrawTitleRoom(cairo_t* cr, bool withFire);
@@ -917,9 +967,7 @@ void AddBackgroundJobs(Jobs& jobs) {
                         [n] { SaveScene(G("bg" + std::to_string(n) + ".jpg"), 800, 600, LevelScene(n)); },
                         2});
     for (int n = 1; n <= 8; ++n)
-        jobs.push_back({{G("intro" + std::to_string(n) + ".jpg")},
-                        [n] { SaveScene(G("intro" + std::to_string(n) + ".jpg"), 800, 600, IntroScene(n)); },
-                        2});
+        jobs.push_back({{G("intro" + std::to_string(n) + ".jpg")}, [n] { MakeIntroSlide(n); }, 2});
     for (int n = 1; n <= 11; ++n)
         jobs.push_back({{G("pic" + std::to_string(n) + ".jpg"), G("thumb" + std::to_string(n) + ".png")},
                         [n] { MakeGalleryPicture(n); },
