@@ -498,7 +498,11 @@ void DrawScene(cairo_t* cr, double w, double h, const Scene& s) {
         double hx = w * (0.08 + 0.84 * (i + 0.5) / s.houses) + rng.Uniform(-w * 0.03, w * 0.03);
         double size = w * rng.Uniform(0.07, 0.1);
         Rgb walls[] = {{0.62, 0.30, 0.22}, {0.35, 0.42, 0.62}, {0.55, 0.45, 0.32}, {0.30, 0.45, 0.38}};
-        double by = (bases.size() > 1 ? bases[bases.size() - 2] : groundY) + h * 0.03;
+        // Beside a lake the cottages stand back on the far shore.
+        double by = (s.lake && !bases.empty() ? bases[0]
+                     : bases.size() > 1       ? bases[bases.size() - 2]
+                                              : groundY) +
+                    h * 0.03;
         DrawHouse(cr, hx - size / 2, by, size, size * 0.7, walls[i % 4], {0.35, 0.18, 0.15}, rng);
     }
     if (s.lake) Lake(cr, w, h, h * (s.horizon + (1 - s.horizon) * 0.5));
