@@ -502,8 +502,9 @@ void MakeTag(const std::string& file, const std::string& text) {
 void MakeString(const std::string& file, double sag) {
     Canvas c(420, 60);
     cairo_t* cr = c.cr;
-    cairo_move_to(cr, 0, 20);
-    cairo_curve_to(cr, 140, 20 + sag, 280, 20 + sag, 420, 18);
+    // Drawn 26 px above the screen's top edge: the garland hangs just below it.
+    cairo_move_to(cr, 0, 30);
+    cairo_curve_to(cr, 140, 30 + sag, 280, 30 + sag, 420, 28);
     SetColor(cr, pal::RedDeep);
     cairo_set_line_width(cr, 5);
     cairo_stroke_preserve(cr);
@@ -513,7 +514,7 @@ void MakeString(const std::string& file, double sag) {
     // Little bells along the string.
     for (int i = 1; i < 5; ++i) {
         double t = i / 5.0;
-        double x = 420 * t, y = 20 + sag * 3 * t * (1 - t) * 1.0;
+        double x = 420 * t, y = 30 + sag * 3 * t * (1 - t);
         cairo_save(cr);
         cairo_translate(cr, x - 9, y - 4);
         cairo_scale(cr, 0.38, 0.38);
