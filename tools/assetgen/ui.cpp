@@ -307,13 +307,7 @@ void MakeChoosePlayer() {
     Canvas c(640, 480);
     Panel(c, 6, 8, 628, 464);
     DrawText(c, "Choose Player", 320, 75, Title(46));
-    // The list sits 150 px in from each side with its frame at y 155.
-    RoundRect(c.cr, 140, 145, 360, 215, 10);
-    SetColor(c.cr, pal::NightDeep, 0.75);
-    cairo_fill_preserve(c.cr);
-    SetColor(c.cr, {0.5, 0.65, 1}, 0.6);
-    cairo_set_line_width(c.cr, 2);
-    cairo_stroke(c.cr);
+    // The list box and the buttons draw themselves over the plain panel.
     HollyCorner(c.cr, 40, 40, 14, 0.4);
     HollyCorner(c.cr, 600, 40, 14, 2.7);
     SavePicture(c, G("chooseplayer.png"));
@@ -323,12 +317,7 @@ void MakeEnterName() {
     Canvas c(480, 240);
     Panel(c, 6, 8, 468, 224);
     DrawText(c, "Enter your name", 240, 55, Title(38));
-    RoundRect(c.cr, 80, 100, 320, 50, 10);
-    SetColor(c.cr, pal::NightDeep, 0.8);
-    cairo_fill_preserve(c.cr);
-    SetColor(c.cr, {0.5, 0.65, 1}, 0.6);
-    cairo_set_line_width(c.cr, 2);
-    cairo_stroke(c.cr);
+    // The entry box is drawn by the dialog itself, where the typed name goes.
     SavePicture(c, G("enteryourname.png"));
 }
 
