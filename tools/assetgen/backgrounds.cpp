@@ -840,10 +840,10 @@ void MakeSanta() {
         cairo_new_path(cr);
     }
     cairo_arc(cr, 248, 142, 16, 0, 2 * M_PI);
-    GlossyFill(cr, {0.2, 0.15, 0.2}, 232, 126, 32, 32, 2);
+    GlossyFill(cr, pal::GreenDeep, 232, 126, 32, 32, 2);
     cairo_new_path(cr);
     cairo_arc(cr, 78, 262, 15, 0, 2 * M_PI);
-    GlossyFill(cr, {0.2, 0.15, 0.2}, 63, 247, 30, 30, 2);
+    GlossyFill(cr, pal::GreenDeep, 63, 247, 30, 30, 2);
     cairo_new_path(cr);
     // Face, beard and hat.
     cairo_arc(cr, 150, 125, 42, 0, 2 * M_PI);
