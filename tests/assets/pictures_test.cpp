@@ -1,0 +1,203 @@
+// Every picture loads, has the size and frame layout of the table, carries real alpha without
+// opaque pure black, and the sizes the screens' layout formulas read keep every screen in order.
+#include "data_folder.h"
+#include "manifest.h"
+
+#include "platform/TPixmap.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace assets_test;
+using assetgen::Kind;
+
+namespace {
+
+std::map<std::string, platform::PixmapRef>& Cache() {
+    static std::map<std::string, platform::PixmapRef> cache;
+    return cache;
+}
+
+platform::PixmapRef Picture(const std::string& path) {
+    auto it = Cache().find(path);
+    if (it != Cache().end()) return it->second;
+    return Cache()[path] = platform::LoadPixmap((DataDir() / path).string());
+}
+
+struct Size {
+    int w, h;
+};
+Size SizeOf(const std::string& path) {
+    const assetgen::Entry* e = assetgen::FindEntry(path);
+    return e ? Size{e->width, e->height} : Size{0, 0};
+}
+
+bool FrameHasInk(const platform::TPixmap& p, int x0, int w) {
+    for (int y = 0; y < p.height; ++y)
+        for (int x = x0; x < x0 + w; ++x)
+            if (p.At(x, y)[3] > 16) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Pictures, LoadWithTheSizeAndFramesOfTheTable) {
+    for (const assetgen::Entry& e : assetgen::Manifest()) {
+        if (e.kind != Kind::Png && e.kind != Kind::Jpg) continue;
+        platform::PixmapRef p = Picture(e.path);
+        ASSERT_TRUE(p) << "cannot load " << e.path;
+        EXPECT_EQ(p->width, e.width) << e.path;
+        EXPECT_EQ(p->height, e.height) << e.path;
+        ASSERT_EQ(e.width % e.frames, 0) << e.path;
+        // Every cell of a strip shows something.
+        int fw = e.width / e.frames;
+        for (int f = 0; f < e.frames; ++f)
+            EXPECT_TRUE(FrameHasInk(*p, f * fw, fw)) << e.path << " frame " << f << " is empty";
+    }
+}
+
+TEST(Pictures, SpritesCarryAlphaAndNoOpaquePureBlack) {
+    for (const assetgen::Entry& e : assetgen::Manifest()) {
+        if (e.kind != Kind::Png) continue;
+        platform::PixmapRef p = Picture(e.path);
+        ASSERT_TRUE(p) << e.path;
+        EXPECT_TRUE(p->hasAlpha) << e.path;
+        int black = 0;
+        for (int y = 0; y < p->height; ++y)
+            for (int x = 0; x < p->width; ++x) {
+                const uint8_t* px = p->At(x, y);
+                if (px[3] == 255 && px[0] == 0 && px[1] == 0 && px[2] == 0) ++black;
+            }
+        EXPECT_EQ(black, 0) << e.path;
+    }
+}
+
+TEST(Pictures, TheIceCubeLetsTheShapeShowThrough) {
+    platform::PixmapRef lock = Picture("graphics/lock.png");
+    ASSERT_TRUE(lock);
+    EXPECT_LT(lock->At(25, 25)[3], 128);
+    // The frame lines of a square leave its middle clear.
+    platform::PixmapRef cell = Picture("graphics/cell.png");
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(cell->At(26, 26)[3], 0);
+}
+
+// Sizes fixed by the drawing code of the game: strips cut into cells of a fixed size, and pictures
+// placed by a formula.
+TEST(Pictures, FixedSizesAndStrips) {
+    struct Fixed {
+        const char* path;
+        int w, h;
+    };
+    const Fixed fixed[] = {
+        {"graphics/gems.png", 350, 50},
+        {"graphics/gem1anim.png", 2500, 50},
+        {"graphics/bonus15idle.png", 2500, 50},
+        {"graphics/bonus9activate.png", 50, 50},
+        {"graphics/iceshard.png", 1600, 32},
+        {"graphics/iceshard2.png", 1500, 30},
+        {"graphics/fireanim.png", 2329, 128},
+        {"graphics/lock.png", 50, 50},
+        {"graphics/brick.png", 50, 50},
+        {"graphics/armour.png", 50, 50},
+        {"graphics/cell.png", 52, 52},
+        {"graphics/cellpane.png", 52, 52},
+        {"graphics/magichighlight.png", 64, 64},
+        {"graphics/cursor.png", 50, 50},
+        {"graphics/bonushighlightmid.png", 50, 50},
+        {"graphics/thumb7.png", 100, 75},
+        {"graphics/lockedpicture.png", 100, 75},
+        {"graphics/pictureframe.png", 110, 83},
+        {"graphics/slider.png", 240, 20},
+        {"graphics/title.jpg", 800, 600},
+        {"graphics/pic11.jpg", 800, 600},
+        {"graphics/bg10.jpg", 800, 600},
+        {"graphics/intro8.jpg", 800, 600},
+        {"graphics/loadingscreen.jpg", 800, 600},
+    };
+    for (const Fixed& f : fixed) {
+        platform::PixmapRef p = Picture(f.path);
+        ASSERT_TRUE(p) << f.path;
+        EXPECT_EQ(p->width, f.w) << f.path;
+        EXPECT_EQ(p->height, f.h) << f.path;
+    }
+    Size gauge = SizeOf("graphics/gaugeempty.png");
+    for (const char* g : {"graphics/gaugefull.png", "graphics/gaugemax.png"}) {
+        EXPECT_EQ(SizeOf(g).w, gauge.w);
+        EXPECT_EQ(SizeOf(g).h, gauge.h);
+    }
+    EXPECT_GT(gauge.h, 32); // 16-px borders at top and bottom
+    Size bar = SizeOf("graphics/LoadingBar.png");
+    for (const char* b : {"graphics/LoadingBarempty.png", "graphics/LoadingBarfinal.png"}) {
+        EXPECT_EQ(SizeOf(b).w, bar.w);
+        EXPECT_EQ(SizeOf(b).h, bar.h);
+    }
+}
+
+TEST(Layout, PointerIsLargeEnoughForItsTrail) {
+    EXPECT_GE(SizeOf("graphics/pointer.png").w, 21);
+    EXPECT_GE(SizeOf("graphics/pointer.png").h, 26);
+}
+
+TEST(Layout, HeadsUpPanelLeavesTheWidestBoardClear) {
+    EXPECT_LE(SizeOf("graphics/panel.png").w, 130);
+    EXPECT_LE(SizeOf("menus/Hint.png").h, 51); // at y 490, above the Menu button at 541
+    EXPECT_LE(SizeOf("menus/Menu.png").h, 59); // at y 541, inside the screen
+    EXPECT_LE(SizeOf("menus/Hint.png").w + 4, SizeOf("graphics/panel.png").w);
+    EXPECT_LE(SizeOf("menus/Menu.png").w + 4, SizeOf("graphics/panel.png").w);
+}
+
+TEST(Layout, TitleButtonsDoNotOverlap) {
+    int cp = SizeOf("menus/changeplayer.png").w, mg = SizeOf("menus/mygallery.png").w;
+    int to = SizeOf("menus/titleoptions.png").w, ex = SizeOf("menus/exit.png").w;
+    int play = SizeOf("menus/play.png").w;
+    int mgX = 16 + cp + 10, toX = 774 - 2 * mg - 6, exX = toX + to + 6;
+    int playX = 400 - play / 2;
+    EXPECT_LE(mgX + mg, playX);
+    EXPECT_LE(playX + play, toX);
+    EXPECT_LE(exX + ex, 800);
+    int copyrightTop = 600 - SizeOf("graphics/copyright.png").h;
+    for (const char* b :
+         {"menus/changeplayer.png", "menus/mygallery.png", "menus/titleoptions.png", "menus/exit.png"})
+        EXPECT_LE(530 + SizeOf(b).h, copyrightTop) << b;
+    EXPECT_LE(510 + SizeOf("menus/play.png").h / 2, copyrightTop);
+}
+
+TEST(Layout, LevelMapZoomsAndStaysCovered) {
+    Size map = SizeOf("graphics/levelselect.png"), bg = SizeOf("graphics/mapbackground.jpg");
+    EXPECT_GT(map.w, 800);
+    EXPECT_LT(map.w, 1600);
+    // The lowest dot (y 788, drawn 70 lower) can scroll above the caption strip at y 466.
+    EXPECT_LE(788 + 70 - (map.h - 600), 466);
+    // The far background, drawn at half scroll speed offset by (-50, -210), covers the screen at
+    // the end of the zoom after a choice, where the map is drawn at 2 fit - 1.
+    double fit = 800.0 / map.w, k = 2 * fit - 1;
+    double gx = 800 - map.w * k; // the map no longer fills the width: the glide ends here
+    double bgX = gx / 2 - 50 * k;
+    EXPECT_LE(bgX, 0);
+    EXPECT_GE(bgX + bg.w * k, 800);
+    double gyLow = 600 - map.h * k;
+    EXPECT_GE(gyLow / 2 - 210 * k + bg.h * k, 600);
+    // While browsing at full size.
+    EXPECT_GE(bg.w, 800 + 50 + (map.w - 800) / 2);
+    EXPECT_GE(bg.h, 600 + 210 + (map.h - 600) / 2);
+}
+
+TEST(Layout, DialogsHoldTheirContents) {
+    Size chooser = SizeOf("graphics/chooseplayer.png");
+    int row = 3 * 5;
+    for (const char* b : {"menus/OK2.png", "menus/Create.png", "menus/Delete.png", "menus/Cancel.png"})
+        row += SizeOf(b).w;
+    EXPECT_LE(row, chooser.w - 2 * 70);
+    EXPECT_GT(chooser.w - 300, 200); // the list box keeps a usable width
+    // The hint scroll: the icon sits 120 px below the top, and the OK button (fixed at y 390)
+    // stays on the parchment.
+    Size hint = SizeOf("graphics/hintbody.png");
+    EXPECT_LT(SizeOf("graphics/Hint1.png").h / 2, 50);
+    EXPECT_LE(390 + SizeOf("menus/OK.png").h, 300 + hint.h / 2);
+    // The level-complete scroll, centred at y 350, holds the OK button at y 399.
+    Size panel = SizeOf("graphics/scrollbody.png");
+    EXPECT_LE(399 + SizeOf("menus/OK.png").h, 350 + panel.h / 2);
+    EXPECT_LE(350 - panel.h / 2, 237 - 20);
+}
