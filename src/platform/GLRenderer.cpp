@@ -23,8 +23,8 @@ layout(location = 0) in vec2 position;
 layout(location = 1) in vec2 texcoord;
 layout(location = 2) in vec4 colour;
 uniform vec2 projection;
-out vec2 uv;
-out vec4 tint;
+noperspective out vec2 uv;
+flat out vec4 tint;
 void main() {
     uv = texcoord;
     tint = colour;
@@ -35,8 +35,8 @@ void main() {
 // The mask blend's alpha test lives in a shader of its own: a discard anywhere in a shader
 // slows every draw with it on a software renderer.
 const char* kFragmentShader = R"(#version 330 core
-in vec2 uv;
-in vec4 tint;
+noperspective in vec2 uv;
+flat in vec4 tint;
 uniform sampler2D image;
 out vec4 fragment;
 void main() {
@@ -45,8 +45,8 @@ void main() {
 )";
 
 const char* kMaskFragmentShader = R"(#version 330 core
-in vec2 uv;
-in vec4 tint;
+noperspective in vec2 uv;
+flat in vec4 tint;
 uniform sampler2D image;
 out vec4 fragment;
 void main() {
