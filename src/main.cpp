@@ -1,20 +1,55 @@
-// Sleetwhistle: opens the game window and runs until it is closed.
-// The application object that runs the whole game is built on top of this as the game grows.
+// Sleetwhistle: opens the game window on its title picture with the title music, and runs until
+// the window is closed or Escape is pressed. The application object that runs the whole game
+// takes over this file as the game grows.
+#include "platform/audio.h"
 #include "platform/draw.h"
+#include "platform/files.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
+#include "platform/image.h"
 #include "platform/input.h"
 #include "platform/system.h"
 
-#include <iostream>
+#include <string>
+
+namespace {
+
+// The data folder beside the executable: <exe dir>/../share/sleetwhistle/Data/.
+std::string DataFolder() {
+    return platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/Data/";
+}
+
+// A picture the game cannot run without: ends the program with a clear message when missing.
+platform::ImageRef LoadOrEnd(const std::string& path) {
+    platform::ImageRef image = platform::LoadImage(path);
+    if (!image) {
+        platform::Notify("Error loading bitmap " + path, true);
+        platform::End(1);
+    }
+    return image;
+}
+
+} // namespace
 
 int main() {
     using namespace platform;
     SetAppTitle("Sleetwhistle V1.06");
+    const std::string data = DataFolder();
+    SetDataRoot(data);
     if (!GLMax2DDriver() || !Graphics(800, 600, 0, 60)) {
         Notify("Cannot create Windowed Mode at 800x600 60Hz", true);
         return 1;
     }
+    AutoMidHandle(true);
+    ImageRef title = LoadOrEnd(data + "graphics/title.jpg");
+    ImageRef logo = LoadOrEnd(data + "graphics/mainlogo.png");
+    ImageFontRef font = LoadImageFont(data + "fonts/card.ttf", 25, FONT_SMOOTH);
+
+    SetAudioDriver("FreeAudio");
+    SoundRef music = LoadSound(data + "music/title.ogg", SOUND_LOOP);
+    ChannelRef channel = PlaySound(music);
+    SetChannelVolume(channel, 0.6f);
+
     bool running = true;
     while (running) {
         while (PollEvent()) {
@@ -22,19 +57,23 @@ int main() {
             if (id == EVENT_WINDOW_CLOSE || id == EVENT_APP_TERMINATE) running = false;
             if (id == EVENT_KEY_DOWN && EventData() == vk::ESCAPE) running = false;
         }
-        SetClsColor(14, 24, 62);
         Cls();
-        SetColor(235, 240, 255);
-        DrawRect(0, 470, 800, 130);
-        SetColor(255, 230, 140);
-        const std::string title = "Sleetwhistle";
-        SetScale(3, 3);
-        DrawText(title, 400 - TextWidth(title) * 1.5f, 220);
-        SetScale(1, 1);
-        SetColor(60, 70, 120);
-        DrawText("Press Escape to leave", 400 - TextWidth("Press Escape to leave") / 2.0f, 520);
+        SetColor(255, 255, 255);
+        DrawImage(title, 400, 300);
+        DrawImage(logo, 400, 130);
+        SetImageFont(font);
+        const std::string hint = "Press Escape to leave";
+        float x = 400 - TextWidth(hint) / 2.0f;
+        SetColor(20, 24, 60);
+        SetAlpha(0.6f);
+        DrawText(hint, x + 2, 562);
+        SetAlpha(1);
+        SetColor(255, 244, 214);
+        DrawText(hint, x, 560);
         Flip(1);
     }
+    StopChannel(channel);
+    ShutdownAudio();
     ShutdownGraphics();
     return 0;
 }
