@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using platform::DrawCall;
@@ -82,13 +84,32 @@ TEST_F(DrawTest, SnappingAndScreenCentredText) {
     ccDrawText("x", 10.4f, 10.6f, 0, 0);
     ccDrawTextCentre("abcd", 5, 0, 0);
     ccDrawTextCentreAll("abc", 0, 0);
+    ccDrawTextCentredRoundX("abc", 100.3f, 10.6f, 0); // x always snapped, y never
     auto texts = Draws(DrawKind::Text);
-    ASSERT_EQ(texts.size(), 4u);
+    ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(At(texts[0]), (std::vector<float>{10, 11}));
     EXPECT_EQ(At(texts[1]), (std::vector<float>{10.4f, 10.6f}));
     EXPECT_FLOAT_EQ(texts[2].x, (800 - platform::TextWidth("abcd")) / 2.0f);
     EXPECT_EQ(At(texts[3]), (std::vector<float>{float((800 - platform::TextWidth("abc")) / 2),
                                                 float((600 - platform::TextHeight("abc")) / 2)}));
+    EXPECT_EQ(At(texts[4]),
+              (std::vector<float>{std::floor(100.3f - platform::TextWidth("abc") / 2.0f + 0.5f), 10.6f}));
+}
+
+TEST_F(DrawTest, ShadowTextWrappedStepsByTheFontHeightWhenGivenNone) {
+    platform::SetBlend(platform::BLEND_SOLID);
+    ccShadowTextWrapped(100, 10, {"ab", "abcd"}, 1, 0);
+    auto texts = Draws(DrawKind::Text);
+    ASSERT_EQ(texts.size(), 4u); // shadow, text, shadow, text
+    float step = float(platform::TextHeight("ABCXYZ"));
+    EXPECT_EQ(At(texts[1]), (std::vector<float>{100 - platform::TextWidth("ab") / 2.0f, 10}));
+    EXPECT_EQ(At(texts[3]), (std::vector<float>{100 - platform::TextWidth("abcd") / 2.0f, 10 + step}));
+    EXPECT_EQ(At(texts[2]), (std::vector<float>{texts[3].x + 1, texts[3].y + 1}));
+    EXPECT_EQ(texts[2].state.blend, platform::BLEND_ALPHA);
+    EXPECT_EQ(platform::GetBlend(), platform::BLEND_SOLID);
+    ccShadowTextWrapped(0, 0, {"a", "b"}, 0, 7);
+    EXPECT_FLOAT_EQ(recorder->calls.back().y, 7);
+    EXPECT_FLOAT_EQ(recorder->calls.back().x, 0);
 }
 
 TEST_F(DrawTest, DimScreenLeavesAlphaBlendWhiteAndOpaque) {
@@ -152,13 +173,13 @@ TEST_F(DrawTest, RectOutlineOfOnePixelIsFourEmptyLines) {
 
 TEST_F(DrawTest, DigitStrips) {
     platform::ImageRef digits = platform::CreateImage(12, 16, 10, 0);
-    ccDrawNumbers("409", 100, 0, digits, 0, 0, 1);
+    ccDrawNumbers("409", 100.25f, 0, digits, 0, 0, 1); // not centred: snap has no effect
     auto images = Draws(DrawKind::Image);
     ASSERT_EQ(images.size(), 3u);
     EXPECT_EQ((std::vector<int>{images[0].frame, images[1].frame, images[2].frame}),
               (std::vector<int>{4, 0, 9}));
     EXPECT_EQ((std::vector<float>{images[0].x, images[1].x, images[2].x}),
-              (std::vector<float>{100, 112, 124}));
+              (std::vector<float>{100.25f, 112.25f, 124.25f}));
     std::vector<int> widths(10, 10), offsets(10, 1);
     EXPECT_FLOAT_EQ(ccDrawNumbersVariableWidthCalcWidth("12", widths, offsets, 2, 1), 22);
     EXPECT_FLOAT_EQ(ccDrawNumbersVariableWidthCalcWidth("", widths, offsets, 2, 1), -2);
@@ -218,6 +239,51 @@ public:
     float StringWidth(const std::string& text) const override { return float(text.size()); }
     float StringHeight(const std::string&) const override { return 7; }
 };
+
+TEST_F(DrawTest, StyleVariantsApplyOnlyWhatTheStyleHolds) {
+    TShadow fresh;
+    EXPECT_EQ((std::vector<float>{fresh.X, fresh.Y, fresh.Alpha}), (std::vector<float>{1, 1, 0.5f}));
+    TFontRef style = TFont::Create(nullptr, nullptr, TShadow::Create(4, 5, 0.2f), 0, nullptr,
+                                   TColor::Create(9, 8, 7, 0.3f), "s");
+    float height = style->H;
+    int r, g, b;
+    ccTextAlpha = 0.9f;
+    platform::SetColor(6, 6, 6);
+    style->Apply(); // a shadow but no colour: shadow settings set, colour and ccTextAlpha kept
+    platform::GetColor(r, g, b);
+    EXPECT_EQ((std::vector<float>{ccShadowTextDepthX, ccShadowTextDepthY, ccShadowTextAlpha, ccTextAlpha,
+                                  float(r)}),
+              (std::vector<float>{4, 5, 0.2f, 0.9f, 6}));
+    style->ApplyCustomColor(TColor::Create(1, 2, 3, 0.6f));
+    platform::GetColor(r, g, b);
+    EXPECT_EQ(r, 1);
+    EXPECT_FLOAT_EQ(ccTextAlpha, 0.6f);
+    ccShadowTextSet(1, 1, 0.5f);
+    style->ApplyInverse(); // the inverse colour, and no shadow settings
+    platform::GetColor(r, g, b);
+    EXPECT_EQ(r, 9);
+    EXPECT_FLOAT_EQ(platform::GetAlpha(), 0.3f);
+    EXPECT_FLOAT_EQ(ccShadowTextDepthX, 1);
+    style->Kill();
+    EXPECT_TRUE(!style->Shadow && !style->InverseColor && !style->Color && !style->ImageFont);
+    EXPECT_EQ(style->Name, "s");
+    EXPECT_FLOAT_EQ(style->H, height);
+}
+
+TEST_F(DrawTest, ImageFontStyleSelectsItsFontWhenMeasuredAndApplied) {
+    platform::ImageFontRef font = platform::LoadImageFont(SLEETWHISTLE_TEST_FONT, 30);
+    ASSERT_TRUE(font);
+    TFontRef style = TFont::Create(font, nullptr, nullptr, 0, nullptr, nullptr, "big");
+    EXPECT_EQ(platform::GetImageFont(), font); // CalcHeight leaves it selected
+    EXPECT_FLOAT_EQ(style->H, float(platform::TextHeight("")));
+    platform::SetImageFont(nullptr);
+    style->Apply();
+    EXPECT_EQ(platform::GetImageFont(), font);
+    platform::SetImageFont(nullptr);
+    auto bitmap = std::make_shared<FakeBitmapFont>();
+    TFont::Create(font, nullptr, nullptr, 0, bitmap, nullptr, "bitmap")->Apply();
+    EXPECT_EQ(platform::GetImageFont(), platform::BuiltInFont()); // a bitmap style selects nothing
+}
 
 TEST_F(DrawTest, BitmapFontStyleScalesTheFontNotTheDrawing) {
     auto bitmap = std::make_shared<FakeBitmapFont>();
