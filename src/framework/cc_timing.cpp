@@ -4,6 +4,7 @@
 #include "framework/core_services.h"
 
 #include <cmath>
+#include <cstdlib>
 
 int ccCalcAnimFrame(float t, int length, int frames, int forward) {
     float r = t / float(length);
@@ -38,6 +39,16 @@ int ccRangeCheck100(int& value) {
     return 0;
 }
 
+namespace {
+
+// Negation with the 32-bit wrap-around of the game's original arithmetic: INT_MIN (a NaN or an
+// out-of-range time, see TruncToInt) stays INT_MIN instead of overflowing.
+int Negated(int value) {
+    return int(0u - unsigned(value));
+}
+
+} // namespace
+
 int ccMillisecsToMinutes(float ms, int& minutes, int& seconds) {
     float s = ms / 1000.0f;
     bool negative = !(s >= 0);
@@ -45,8 +56,8 @@ int ccMillisecsToMinutes(float ms, int& minutes, int& seconds) {
     minutes = TruncToInt(std::floor(s / 60.0f));
     seconds = TruncToInt(std::floor(s - float(minutes) * 60.0f));
     if (negative) {
-        minutes = -minutes;
-        seconds = -seconds;
+        minutes = Negated(minutes);
+        seconds = Negated(seconds);
     }
     return 0;
 }
@@ -84,11 +95,12 @@ float ccGetMusicalNoteInScaleC(int degree) {
 std::string ccRoundFloatToString(float x, int places) {
     int p = TruncToInt(std::pow(10.0, places));
     int v = TruncToInt(std::floor(x * float(p) + 0.5f));
-    std::string s = std::to_string(v);
+    // The sign stands before the padded digits, so -0.05 reads "-0.05", not "0.-5".
+    std::string s = std::to_string(std::llabs(v));
     while (int(s.size()) <= places)
         s = "0" + s;
     if (places > 0) s = s.substr(0, s.size() - size_t(places)) + "." + s.substr(s.size() - size_t(places));
-    return s;
+    return v < 0 ? "-" + s : s;
 }
 
 int ccSecondsToGameUnits(int seconds) {

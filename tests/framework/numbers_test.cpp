@@ -103,7 +103,11 @@ TEST(Timing, MillisecsToMinutes) {
     struct Case {
         float ms;
         int minutes, seconds;
-    } cases[] = {{125000, 2, 5}, {-125000, -2, -5}, {59999, 0, 59}};
+    } cases[] = {{125000, 2, 5},
+                 {-125000, -2, -5},
+                 {59999, 0, 59},
+                 {std::nanf(""), INT_MIN, INT_MIN}, // defined, as every float-to-int conversion
+                 {-1e20f, INT_MIN, INT_MIN}};
     for (auto c : cases) {
         int m = 99, s = 99;
         ccMillisecsToMinutes(c.ms, m, s);
@@ -129,8 +133,12 @@ TEST(Timing, EasingPowersAndClamps) {
     EXPECT_EQ(ccAlmostZero(-0.0005, 0.001), 1);
     EXPECT_EQ(ccAlmostZero(0.001, 0.001), 0);
     EXPECT_FLOAT_EQ(ccGetMusicalNote(12), 2.0f);
-    EXPECT_FLOAT_EQ(ccGetMusicalNoteInScaleC(7), 2.0f);
-    EXPECT_FLOAT_EQ(ccGetMusicalNoteInScaleC(14), 4.0f);
+    // Degrees of C major over two octaves to semitones; plain semitones below 0, +10 above 14.
+    const int scale[][2] = {{-2, -2}, {0, 0},   {1, 2},   {2, 4},   {3, 5},  {4, 7},
+                            {5, 9},   {6, 11},  {7, 12},  {8, 14},  {9, 16}, {10, 17},
+                            {11, 19}, {12, 21}, {13, 23}, {14, 24}, {15, 25}};
+    for (auto [degree, semitones] : scale)
+        EXPECT_FLOAT_EQ(ccGetMusicalNoteInScaleC(degree), ccGetMusicalNote(semitones)) << degree;
     EXPECT_FLOAT_EQ(ccCalcPan(0), -0.5f);
     EXPECT_FLOAT_EQ(ccCalcPan(400), 0.0f);
     EXPECT_FLOAT_EQ(ccCalcMSPerFrame(200), 5.0f);
@@ -148,7 +156,8 @@ TEST(Timing, BezierEndsAndRoundFloatToString) {
         float x;
         int places;
         const char* out;
-    } cases[] = {{3.14159f, 2, "3.14"}, {0.05f, 2, "0.05"}, {2.5f, 0, "3"}, {0.25f, 1, "0.3"}};
+    } cases[] = {{3.14159f, 2, "3.14"},   {0.05f, 2, "0.05"},   {2.5f, 0, "3"},      {0.25f, 1, "0.3"},
+                 {-3.14159f, 2, "-3.14"}, {-0.05f, 2, "-0.05"}, {-0.25f, 1, "-0.2"}, {-0.001f, 2, "0.00"}};
     for (auto c : cases)
         EXPECT_EQ(ccRoundFloatToString(c.x, c.places), c.out) << c.x;
 }
