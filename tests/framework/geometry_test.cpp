@@ -84,9 +84,12 @@ TEST(Overlap, Rectangles) {
     } cases[] = {
         {0, 0, 10, 10, 10, 0, 10, 10, 0}, // touching edges
         {0, 0, 10, 10, 9, 9, 10, 10, 1},  {0, 0, 10, 10, 0, 10, 10, 10, 0},
-        {5, 0, 0, 10, 0, 0, 10, 10, 1}, // zero width strictly inside
-        {0, 0, 0, 10, 0, 0, 10, 10, 0}, // zero width on the left edge
-        {0, 0, 10, 10, 2, 2, 3, 3, 1},  // contained
+        {5, 0, 0, 10, 0, 0, 10, 10, 1},  // zero width strictly inside
+        {0, 0, 0, 10, 0, 0, 10, 10, 0},  // zero width on the left edge
+        {10, 0, 0, 10, 0, 0, 10, 10, 0}, // zero width on the right edge
+        {0, 5, 10, 0, 0, 0, 10, 10, 1},  // zero height strictly inside
+        {0, 0, 10, 0, 0, 0, 10, 10, 0},  // zero height on the top edge
+        {0, 0, 10, 10, 2, 2, 3, 3, 1},   // contained
     };
     for (auto c : cases)
         EXPECT_EQ(ccRectsOverlap(c.x1, c.y1, c.w1, c.h1, c.x2, c.y2, c.w2, c.h2), c.hit)
