@@ -104,7 +104,10 @@ int ccSetPriority(int, int) {
     return 0;
 }
 std::shared_ptr<TMemoryStatus> ccGetMemoryStatus() {
-    return std::make_shared<TMemoryStatus>();
+    // No memory figures are read here: every field is 0, the record's size included.
+    auto status = std::make_shared<TMemoryStatus>();
+    status->dwLength = 0;
+    return status;
 }
 int ccCentreWindow() {
     return 0;

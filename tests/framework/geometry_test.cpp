@@ -4,6 +4,7 @@
 #include "framework/cc_system.h"
 #include "framework/records.h"
 #include "platform/collide.h"
+#include "platform/testing.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ TEST(Records, Defaults) {
     TMemoryStatus m;
     EXPECT_EQ(m.dwLength, 32);
     EXPECT_EQ(m.dwAvailVirtual, 0);
-    EXPECT_EQ(ccGetMemoryStatus()->dwLength, 32);
+    EXPECT_EQ(ccGetMemoryStatus()->dwLength, 0); // the query fills nothing, not even the size
     EXPECT_EQ(ccGetWindowInfo()->cbSize, 0);
     EXPECT_NE(ccGetCursorPos(), ccGetCursorPos()); // a new point every call
     EXPECT_EQ(ccWindowPosition(), nullptr);
@@ -64,6 +65,21 @@ TEST(SystemQueries, FixedAnswers) {
     EXPECT_EQ(ccDirectXVersionIsValid(), 1);
     EXPECT_EQ(ccGetDirectXVersion(), "");
     EXPECT_EQ(ccCreateMutex("Sleetwhistle"), 0);
+}
+
+TEST(SystemQueries, DesktopAndScreenModes) {
+    platform::SetFakeDesktop(1280, 1024); // one mode: 1280 x 1024, depth 32, 60 Hz
+    int w = 0, h = 0;
+    EXPECT_EQ(ccGetDesktopSize(w, h), 1);
+    EXPECT_EQ((std::vector<int>{w, h}), (std::vector<int>{1280, 1024}));
+    EXPECT_EQ(ccFindScreenRes(1280, 1024, 32, 60), 1);
+    EXPECT_EQ(ccFindScreenRes(1280, 1024, 32, 75), 0); // the refresh rate counts too
+    EXPECT_EQ(ccFindScreenRes(1280, 1024, 16, 60), 0);
+    EXPECT_EQ(ccFindScreenRes(1024, 1024, 32, 60), 0);
+    platform::SetFakeDesktop(0, 0);
+    auto origin = ccGetWindowOriginOSX(0);
+    EXPECT_EQ((std::vector<int>{origin->X, origin->Y}), (std::vector<int>{0, 0})); // no window
+    EXPECT_NE(ccGetWindowOriginOSX(0), origin);                                    // a new point
 }
 
 TEST(SystemQueries, DataFolderFollowsXdgAndIsNeverEmpty) {
