@@ -2,6 +2,8 @@
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
 
+#include "TempDir.h"
+
 #include "platform/input.h"
 #include "platform/system.h"
 
@@ -105,7 +107,25 @@ TEST_F(InputTest, WaitForTime) {
     int start = platform::MilliSecs();
     EXPECT_EQ(ccWaitForTime(20), 0);
     EXPECT_GE(platform::MilliSecs() - start, 20);
+    start = platform::MilliSecs();
+    EXPECT_EQ(ccWaitForTime(0), 0); // polls until the clock has moved on
+    EXPECT_GE(platform::MilliSecs() - start, 1);
     platform::UseRealClock();
+}
+
+TEST_F(InputTest, WaitForKeyOrMouseEndsOnANewClickAndSwallowsIt) {
+    platform::UseFakeClock(0);
+    Post(platform::EVENT_KEY_DOWN, 65); // pending before the wait: does not end it
+    int start = platform::MilliSecs();
+    testsupport::TempDir dir;
+    std::string script = std::to_string(start + 30) + " mouse_down 1\n";
+    ASSERT_TRUE(platform::LoadInputScript(dir.Write("clicks.txt", script)));
+    ccWaitForKeyOrMouse();
+    EXPECT_GE(platform::MilliSecs() - start, 30);
+    platform::IgnoreOsInput(false);
+    platform::UseRealClock();
+    EXPECT_EQ(platform::MouseHit(1), 0); // the click that ended it reaches nobody else
+    EXPECT_EQ(platform::KeyHit(65), 0);
 }
 
 } // namespace
