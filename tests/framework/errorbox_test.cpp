@@ -60,7 +60,12 @@ TEST_F(ErrorBoxTest, BoxIsDrawnClosedByAKeyAndLogged) {
     early.data = 65;
     platform::PostEvent(early);
     ccShadowTextSet(5, 5, 0.5f);
+    platform::ImageFontRef gameFont = platform::LoadImageFont(SLEETWHISTLE_TEST_FONT, 30);
+    ASSERT_TRUE(gameFont);
+    platform::SetImageFont(gameFont);
     EXPECT_EQ(ccRunTimeError("First\n\nThird", 0), 0);
+    EXPECT_EQ(platform::GetImageFont(), gameFont); // the game's font is current again
+    platform::SetImageFont(nullptr);
 
     EXPECT_EQ(recorder->frames, 1); // the early key did not close it
     std::vector<platform::DrawCall> rects, texts;
@@ -73,11 +78,15 @@ TEST_F(ErrorBoxTest, BoxIsDrawnClosedByAKeyAndLogged) {
               (std::vector<float>{104, 254, 100, 250, 600, 100}));
     EXPECT_EQ(rects[0].state.r, 0);
     EXPECT_EQ(rects[1].state.r, 150);
+    EXPECT_EQ(rects[1].state.blend, platform::BLEND_SOLID);
     float line = float(platform::TextHeight(""));
     std::vector<std::string> lines;
     std::vector<float> ys;
-    for (const auto& t : texts)
+    for (const auto& t : texts) {
         lines.push_back(t.text), ys.push_back(t.y);
+        EXPECT_EQ(t.font, platform::BuiltInFont()); // the box always has a font to draw with
+        EXPECT_FLOAT_EQ(t.x, 400 - platform::TextWidth(t.text) / 2.0f);
+    }
     // The empty middle line draws nothing but takes its place: "\n\n" is a blank line.
     EXPECT_EQ(lines, (std::vector<std::string>{"First", "Third", "<press any key>"}));
     EXPECT_EQ(ys, (std::vector<float>{260, 260 + 2 * line, 350 - line - 10}));
@@ -88,10 +97,20 @@ TEST_F(ErrorBoxTest, BoxIsDrawnClosedByAKeyAndLogged) {
     EXPECT_NE(log.find("\r\nFirst\n\nThird\r\n"), std::string::npos);
 }
 
-TEST_F(ErrorBoxTest, PolledInputStaysOnWhenItWasOn) {
+TEST_F(ErrorBoxTest, PolledInputStaysOnWhenItWasOnAndLongLinesWrapInsideTheBox) {
     ccEnablePolledInput();
-    ccRunTimeError("x", 0);
+    std::string message;
+    for (int i = 0; i < 40; ++i)
+        message += "snowflake ";
+    ccRunTimeError(message, 0);
     EXPECT_EQ(ccPolledInputState, 1);
+    int bodyLines = 0;
+    for (const auto& c : recorder->calls)
+        if (c.kind == platform::DrawKind::Text && c.state.b == 220) { // the message's own lines
+            ++bodyLines;
+            EXPECT_LE(platform::TextWidth(c.text), 600 - 2 * 10) << c.text;
+        }
+    EXPECT_GT(bodyLines, 1);
 }
 
 using ErrorBoxDeathTest = ErrorBoxTest;
