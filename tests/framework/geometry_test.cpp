@@ -3,7 +3,9 @@
 #include "framework/cc_pixels.h"
 #include "framework/cc_system.h"
 #include "framework/records.h"
+#include "platform/Renderer.h"
 #include "platform/collide.h"
+#include "platform/draw.h"
 #include "platform/testing.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +49,34 @@ TEST(Line, LengthSlopeAndVector) {
     line->SetFromVector(*v, 10, 20);
     EXPECT_EQ((std::vector<double>{line->sx, line->sy, line->ex, line->ey}),
               (std::vector<double>{10, 20, 13, 24}));
+}
+
+TEST(Line, DrawsInItsOwnColourOrTheCurrentOne) {
+    auto recorder = std::make_shared<platform::TRecordingRenderer>();
+    platform::SetRenderer(recorder);
+    platform::ResetDrawState();
+    platform::SetColor(10, 20, 30);
+    platform::SetAlpha(0.5f);
+    TLineRef line = TLine::Create(1, 2, 3, 4);
+    line->Draw(0); // no colour of its own: the current one, left as it was
+    int r, g, b;
+    platform::GetColor(r, g, b);
+    EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{10, 20, 30}));
+    EXPECT_FLOAT_EQ(platform::GetAlpha(), 0.5f);
+    line->Color = TColor::Create(200, 100, 50, 0.25f);
+    line->Draw(1); // its own colour, then white at alpha 1
+    platform::GetColor(r, g, b);
+    EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{255, 255, 255}));
+    EXPECT_FLOAT_EQ(platform::GetAlpha(), 1.0f);
+    platform::SetRenderer(nullptr);
+    platform::ResetDrawState();
+    ASSERT_EQ(recorder->calls.size(), 2u);
+    const platform::DrawCall &plain = recorder->calls[0], &own = recorder->calls[1];
+    EXPECT_EQ((std::vector<float>{plain.x, plain.y, plain.w, plain.h}), (std::vector<float>{1, 2, 3, 4}));
+    EXPECT_EQ((std::vector<int>{plain.state.r, own.state.r, own.state.g, own.state.b}),
+              (std::vector<int>{10, 200, 100, 50}));
+    EXPECT_FLOAT_EQ(own.state.alpha, 0.25f);
+    EXPECT_EQ((std::vector<bool>{plain.lastPixel, own.lastPixel}), (std::vector<bool>{false, true}));
 }
 
 TEST(Records, Defaults) {
