@@ -169,16 +169,21 @@ int ccDrawOnPixmap(const platform::ImageRef& image, int frame, const platform::P
 namespace {
 
 // Letter by letter at the positions the whole text would take, each moved right by index x
-// spacing; the pen advances by each letter's own width along the current x scale.
+// spacing along the screen's x axis only; the pen advances by each letter's own width along the
+// text's baseline, which scale and rotation turn.
 int DrawSpaced(const std::string& text, float x, float y, int spacing, bool roundDown) {
     float sx, sy;
     platform::GetScale(sx, sy);
-    float pen = x;
+    float radians = platform::GetRotation() * float(M_PI) / 180.0f;
+    float ix = sx * std::cos(radians), jx = sx * std::sin(radians);
+    float penX = x, penY = y;
     for (size_t i = 0; i < text.size(); ++i) {
         std::string letter(1, text[i]);
-        float lx = pen + float(i) * float(spacing);
-        platform::DrawText(letter, roundDown ? std::floor(lx) : lx, y);
-        pen += float(platform::TextWidth(letter)) * sx;
+        float lx = penX + float(i) * float(spacing);
+        platform::DrawText(letter, roundDown ? std::floor(lx) : lx, penY);
+        float advance = float(platform::TextWidth(letter));
+        penX += advance * ix;
+        penY += advance * jx;
     }
     return 0;
 }

@@ -329,6 +329,15 @@ TEST_F(DrawTest, TextSpacedMovesEachLetterByItsIndex) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(At(texts[0]), (std::vector<float>{10, 5}));
     EXPECT_FLOAT_EQ(texts[1].x, 10 + float(platform::TextWidth("a")) + 3);
+    // Turned a quarter clockwise the letters run down the screen; the spacing stays along x.
+    recorder->calls.clear();
+    platform::SetRotation(90);
+    ccDrawTextSpacedRounded("ab", 10.5f, 5, 3);
+    texts = Draws(DrawKind::Text);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(At(texts[0]), (std::vector<float>{10, 5}));
+    EXPECT_EQ(texts[1].x, 13.0f);
+    EXPECT_NEAR(texts[1].y, 5 + float(platform::TextWidth("a")), 1e-4);
 }
 
 } // namespace
