@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 int TruncToInt(double value) {
     if (std::isnan(value) || value <= double(INT_MIN) - 1.0 || value >= double(INT_MAX) + 1.0) return INT_MIN;
@@ -45,11 +48,15 @@ std::string GroupDigits(std::string text, int point, int groupSize) {
 } // namespace
 
 std::string ccFormatNumber(double value, int decimals, int groupSize, int width) {
-    char buffer[64];
+    char buffer[400]; // room for the largest double written out in full
     std::snprintf(buffer, sizeof buffer, "%#.17g", value);
+    // NOTE: below 1e-4 and from 1e17 on, 17 significant digits come in exponent form, whose
+    // mantissa would be cut as if it were the number; such values are written out in full.
+    if (std::strpbrk(buffer, "eE")) std::snprintf(buffer, sizeof buffer, "%#.17f", value);
     std::string text = buffer;
-    int point = int(text.find('.'));
-    if (decimals == 0) decimals = -1; // the point goes too
+    size_t found = text.find('.');
+    int point = found == std::string::npos ? int(text.size()) : int(found); // "inf" and "nan" have none
+    if (decimals == 0) decimals = -1;                                       // the point goes too
     text = text.substr(0, size_t(std::max(0, point + decimals + 1)));
     if (groupSize > 0) text = GroupDigits(text, point, groupSize);
     if (width != 0) {
@@ -65,7 +72,10 @@ std::string ccFormatNumber(double value, int decimals, int groupSize, int width)
 }
 
 int ccFastRand(int low, int high) {
-    return low + std::rand() % (high - low + 1);
+    // Bounds in either order, as the platform's generator takes them: an upside-down range would
+    // divide by zero or give numbers outside it.
+    if (high < low) std::swap(low, high);
+    return int(low + std::rand() % (int64_t(high) - low + 1));
 }
 
 int ccFastRandSeed(int seed) {

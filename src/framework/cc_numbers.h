@@ -23,6 +23,7 @@ float ccRoundFloat(float value, int places);
 // right-aligned in width + decimals + 1 characters when width is not 0 ("Error" when too long).
 std::string ccFormatNumber(double value, int decimals, int groupSize, int width);
 
+// From the C library's generator, low..high (bounds in either order).
 int ccFastRand(int low, int high);
 int ccFastRandSeed(int seed);
 

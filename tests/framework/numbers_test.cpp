@@ -48,15 +48,23 @@ TEST(Numbers, FormatNumber) {
         {123456, 0, 0, 4, "rror"}, // "Error" cut to the field
         {-123456, 0, 3, 0, "-123,456"},
         {-1234.5, 1, 3, 0, "-1,234.5"},
+        {0.00001, 2, 3, 0, "0.00"}, // no exponent form at either end
+        {1e17, 0, 3, 0, "100,000,000,000,000,000"},
+        {INFINITY, 2, 3, 0, "inf"},
     };
     for (auto c : cases)
         EXPECT_EQ(ccFormatNumber(c.value, c.decimals, c.group, c.width), c.out) << c.value;
 }
 
-TEST(Numbers, FastRandWithEqualBounds) {
+TEST(Numbers, FastRandStaysInItsBounds) {
     ccFastRandSeed(7);
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(ccFastRand(3, 3), 3);
+    for (int i = 0; i < 50; ++i) {
+        int swapped = ccFastRand(5, 3), adjacent = ccFastRand(4, 3);
+        EXPECT_TRUE(swapped >= 3 && swapped <= 5) << swapped;
+        EXPECT_TRUE(adjacent == 3 || adjacent == 4) << adjacent;
+    }
 }
 
 TEST(Numbers, CircleHelpers) {
