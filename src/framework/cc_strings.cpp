@@ -26,7 +26,7 @@ std::string ccFirstStringToSubChop(std::string& text, const std::string& separat
         return whole;
     }
     std::string first = text.substr(0, p);
-    text = text.substr(p + 1);
+    text = text.substr(std::min(p + 1, text.size())); // an empty separator matches even in ""
     return first;
 }
 

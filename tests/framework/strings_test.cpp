@@ -21,6 +21,8 @@ TEST(Strings, Separators) {
     text = "whole";
     EXPECT_EQ(ccFirstStringToSubChop(text, ","), "whole");
     EXPECT_EQ(text, "");
+    EXPECT_EQ(ccFirstStringToSubChop(text, ""), ""); // nothing left to chop
+    EXPECT_EQ(text, "");
 }
 
 TEST(Strings, MidPadAndSign) {
