@@ -156,6 +156,7 @@ std::string TDateTime::Get_String_Parser(const std::string& tmpl, char letter, i
 }
 
 std::string TDateTime::Get_String_Parser_Formater(int value, int width) {
+    if (width <= 0) return "";
     std::string s = std::to_string(value);
     if (int(s.size()) < width) return std::string(size_t(width) - s.size(), '0') + s;
     return s.substr(s.size() - size_t(width));

@@ -82,6 +82,8 @@ TEST(Dates, Templates) {
     TDateTime bad = Make(2026, 13, 9);
     EXPECT_EQ(TDateTime::Get_String(bad, "MMM|MMMM"), "|"); // no name outside the table
     EXPECT_EQ(TDateTime::Get_String_Parser_Formater(7, 3), "007");
+    EXPECT_EQ(TDateTime::Get_String_Parser_Formater(2026, 2), "26");
+    EXPECT_EQ(TDateTime::Get_String_Parser_Formater(2026, -1), ""); // no characters, no throw
 }
 
 TEST(Dates, CurrentDateAndTimeFromTheClockTexts) {
