@@ -22,8 +22,24 @@ std::string ccScreenShotName(const TDateTime& when) {
     return TDateTime::Get_String(when, "YYYY-MM-DD HHNNSS screenshot.png");
 }
 
+namespace {
+
+// Bytes in one stored row: three per pixel rounded up to a multiple of 4, kept in 16 bits.
+int BmpRowLength(int width) {
+    return ((width * 3 + 3) & ~3) & 0xFFFF;
+}
+
+// A row longer than 16 bits can say (pixmaps wider than 21,844 pixels) would not fit the file's
+// rows, nor the buffer that fills them.
+bool FitsBmp(const platform::TPixmap& pixmap) {
+    return BmpRowLength(pixmap.width) >= pixmap.width * 3;
+}
+
+} // namespace
+
 int ccWriteBMP(platform::TStream& stream, const platform::TPixmap& pixmap) {
-    int rowLength = ((pixmap.width * 3 + 3) & ~3) & 0xFFFF;
+    if (!FitsBmp(pixmap)) return 0;
+    int rowLength = BmpRowLength(pixmap.width);
     int imageSize = rowLength * pixmap.height;
     stream.WriteByte('B');
     stream.WriteByte('M');
@@ -55,9 +71,14 @@ int ccWriteBMP(platform::TStream& stream, const platform::TPixmap& pixmap) {
 }
 
 int ccSaveImage(const platform::ImageRef& image, const std::string& path) {
-    platform::StreamRef file = platform::WriteFile(path);
-    if (!file) return 0;
+    // No picture to write, or one too wide for the format: the file is not even opened.
     platform::PixmapRef pixmap = platform::LockImage(image, 0);
+    if (!pixmap || !FitsBmp(*pixmap)) return 0;
+    platform::StreamRef file = platform::WriteFile(path);
+    if (!file) {
+        platform::UnlockImage(image, 0);
+        return 0;
+    }
     ccWriteBMP(*file, *pixmap);
     platform::UnlockImage(image, 0);
     file->Close();

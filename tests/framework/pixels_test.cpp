@@ -129,6 +129,9 @@ TEST(Pixels, BmpSizesAndPadding) {
                                      Le32(header, 38), Le32(header, 42)}),
               (std::vector<uint32_t>{54, 40, 1, 1, 2834, 2834}));
     EXPECT_EQ(header.substr(26, 4), std::string("\x01\x00\x18\x00", 4));
+    // The widest picture whose rows the 16-bit row length holds, and one pixel more.
+    EXPECT_EQ(Bmp(platform::TPixmap(21844, 1)).size(), 65532u + 54u);
+    EXPECT_EQ(Bmp(platform::TPixmap(21845, 1)), "");
 }
 
 TEST(Pixels, BmpRowsBottomUpInBlueGreenRed) {
@@ -150,6 +153,10 @@ TEST(Pixels, SaveImageWritesFrameZeroAndFailuresTouchNothing) {
     EXPECT_EQ(dir.Read("one.bmp"), Bmp(*img->frames[0]));
     ccSaveImage(img, dir / "missing/one.bmp"); // unwritable: nothing written, nothing reported
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+    std::string kept = dir.Write("kept.bmp", "old");
+    ccSaveImage(nullptr, kept);
+    ccSaveImage(platform::CreateImage(21845, 1, 1, 0), kept);
+    EXPECT_EQ(dir.Read("kept.bmp"), "old");
     std::string dest = dir.Write("keep.bmp", "old");
     ccConvertJPGToBMP(dir / "no such picture.jpg", dest);
     EXPECT_EQ(dir.Read("keep.bmp"), "old");
