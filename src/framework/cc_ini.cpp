@@ -81,7 +81,9 @@ int ccTestSectionHeader(const std::string& name, const std::string& line) {
 
 TStringArray ccLoadSectionArrayFromArray(const TStringArray& lines, int& index) {
     TStringArray section;
-    while (index < int(lines.size()) && (lines[size_t(index)].empty() || lines[size_t(index)][0] != '[')) {
+    // A negative index has no lines to collect (and must not read before the array).
+    while (index >= 0 && index < int(lines.size()) &&
+           (lines[size_t(index)].empty() || lines[size_t(index)][0] != '[')) {
         section.push_back(lines[size_t(index)]);
         ++index;
     }

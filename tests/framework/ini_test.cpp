@@ -120,6 +120,8 @@ TEST_F(IniTest, IniStringsAndSections) {
     int index = 0;
     EXPECT_EQ(ccLoadSectionArrayFromArray(lines, index), (TStringArray{"a", ""}));
     EXPECT_EQ(index, 2);
+    index = -1;
+    EXPECT_TRUE(ccLoadSectionArrayFromArray(lines, index).empty());
     index = 3;
     EXPECT_EQ(ccLoadSectionStringFromArray(lines, index), "b");
     EXPECT_EQ(ccLoadSectionStringFromArray(lines, index), "");
