@@ -7,11 +7,35 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
+
+// Files written while it lives cannot grow past bytes, as on a full disk (this works even for
+// root, whom folder permissions do not stop).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        oldSignal = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a killed process
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldSignal);
+    }
+
+private:
+    rlimit saved{};
+    void (*oldSignal)(int) = nullptr;
+};
 
 // Reports are recorded and thrown, so a test never waits for a key or ends.
 class IniTest : public ::testing::Test {
@@ -26,6 +50,15 @@ protected:
         });
     }
     void TearDown() override { SetRunTimeErrorHandler(nullptr); }
+
+    // Names of everything in the folder, sorted: shows that no temporary file was left behind.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     TIniFile Settings() {
         TIniFile ini;
@@ -45,7 +78,7 @@ TEST_F(IniTest, LoadRewritesExactlyTheRegisteredKeys) {
     ini.Load();
     EXPECT_EQ(dir.Read("Sleetwhistle.ini"), "SOUND=0\r\nMUSIC VOLUME=80=90\r\nINTRO=\r\nFADE=1\r\n");
     EXPECT_EQ(ini.First()->Value, "0");
-    EXPECT_FALSE(std::ifstream(dir / "Sleetwhistle.ini.tmp").good()); // no temporary left behind
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Sleetwhistle.ini"}));
 }
 
 TEST_F(IniTest, MissingFileIsCreatedWithTheDefaults) {
@@ -77,6 +110,16 @@ TEST_F(IniTest, FailedSaveIsReportedAndKeepsTheOldFile) {
     EXPECT_THROW(ini.Save(), std::runtime_error);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "Failed to save file " + dir / "missing/Sleetwhistle.ini");
+    // A disk that fills up halfway through the new file: reported, and the old file stays whole.
+    ini.FileName = dir / "Sleetwhistle";
+    {
+        FileSizeLimit full(8);
+        EXPECT_THROW(ini.Save(), std::runtime_error);
+    }
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[1], "Failed to save file " + dir / "Sleetwhistle.ini");
+    EXPECT_EQ(dir.Read("Sleetwhistle.ini"), "SOUND=0\r\n");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Sleetwhistle.ini"}));
 }
 
 TEST_F(IniTest, ReadIniLineFirstDuplicateWins) {
