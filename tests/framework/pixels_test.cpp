@@ -93,6 +93,14 @@ TEST(Pixels, DrawOnPixmap) {
     EXPECT_EQ(ARGB_Blue(platform::ReadPixel(dst, 0, 0)), 255); // clamped, no carry into green
     EXPECT_EQ(ARGB_Green(platform::ReadPixel(dst, 0, 0)), 100);
 
+    // Half a source over an opaque pixel: the channels are weighed by the unlimited alpha total
+    // (128 + 255), and only then is the written alpha limited to 255.
+    platform::WritePixel(img->frames[0], 0, 0, ARGB_Color(128, 200, 0, 0));
+    platform::WritePixel(dst, 0, 0, ARGB_Color(255, 0, 0, 100));
+    ccDrawOnPixmap(img, 0, dst, 0, 0, 1.0f, 1.0f);
+    EXPECT_EQ(platform::ReadPixel(dst, 0, 0),
+              ARGB_Color(255, 66, 0, 44)); // 200*128/383, (255/383)*(100*255/383)
+
     platform::PixmapRef clear = platform::CreatePixmap(2, 1);
     ccDrawOnPixmap(img, 0, clear, 0, 0, 0.001f, 1.0f); // faint over nothing: skipped, not NaN
     EXPECT_EQ(platform::ReadPixel(clear, 0, 0), 0u);
