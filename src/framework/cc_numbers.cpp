@@ -55,8 +55,9 @@ std::string ccFormatNumber(double value, int decimals, int groupSize, int width)
     if (std::strpbrk(buffer, "eE")) std::snprintf(buffer, sizeof buffer, "%#.17f", value);
     std::string text = buffer;
     size_t found = text.find('.');
-    int point = found == std::string::npos ? int(text.size()) : int(found); // "inf" and "nan" have none
-    if (decimals == 0) decimals = -1;                                       // the point goes too
+    // "inf" and "nan" have no point: all of them counts as the whole part.
+    int point = found == std::string::npos ? int(text.size()) : int(found);
+    if (decimals == 0) decimals = -1; // the point goes too
     text = text.substr(0, size_t(std::max(0, point + decimals + 1)));
     if (groupSize > 0) text = GroupDigits(text, point, groupSize);
     if (width != 0) {
