@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 
 using namespace assets_test;
@@ -70,6 +72,28 @@ TEST(Pictures, SpritesCarryAlphaAndNoOpaquePureBlack) {
                 if (px[3] == 255 && px[0] == 0 && px[1] == 0 && px[2] == 0) ++black;
             }
         EXPECT_EQ(black, 0) << e.path;
+    }
+}
+
+// A hovered shape starts its strip from the still picture, and one that loses the pointer plays on
+// to frame 28 (27 for shape 4) and is then drawn from "gems" again: both frames must be the still
+// picture, or the shape jumps.
+TEST(Pictures, HoverStripsStartAndRestOnTheStillShape) {
+    platform::PixmapRef gems = Picture("graphics/gems.png");
+    ASSERT_TRUE(gems);
+    for (int code = 1; code <= 7; ++code) {
+        std::string path = "graphics/gem" + std::to_string(code) + "anim.png";
+        platform::PixmapRef strip = Picture(path);
+        ASSERT_TRUE(strip) << path;
+        for (int frame : {0, code == 4 ? 27 : 28}) {
+            int worst = 0;
+            for (int y = 0; y < 50; ++y)
+                for (int x = 0; x < 50; ++x)
+                    for (int k = 0; k < 4; ++k)
+                        worst = std::max(worst, std::abs(strip->At(frame * 50 + x, y)[k] -
+                                                         gems->At((code - 1) * 50 + x, y)[k]));
+            EXPECT_LE(worst, 8) << path << " frame " << frame;
+        }
     }
 }
 

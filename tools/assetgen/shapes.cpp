@@ -332,11 +332,11 @@ void DrawGemFrame(cairo_t* cr, int code, int frame, double ox) {
     double rot = 0, scale = 1 + (frame <= rest ? 0.08 : 0.03) * e, dy = 0;
     switch (code) {
     case 2:
-        rot = 2 * M_PI / 5 * (0.5 - 0.5 * std::cos(M_PI * t));
-        break; // a fifth of a turn
     case 4:
-        rot = M_PI / 3 * (0.5 - 0.5 * std::cos(M_PI * t));
-        break; // a sixth of a turn
+        // One whole turn: only a whole turn brings the shading and the pivot offset back to the
+        // still picture; a fifth or a sixth matches the outline only.
+        rot = 2 * M_PI * (0.5 - 0.5 * std::cos(M_PI * t));
+        break;
     case 5:
         dy = -5 * e;
         break; // the gift hops
