@@ -176,7 +176,8 @@ TEST(Layout, TitleButtonsDoNotOverlap) {
     int cp = SizeOf("menus/changeplayer.png").w, mg = SizeOf("menus/mygallery.png").w;
     int to = SizeOf("menus/titleoptions.png").w, ex = SizeOf("menus/exit.png").w;
     int play = SizeOf("menus/play.png").w;
-    int mgX = 16 + cp + 10, toX = 774 - 2 * mg - 6, exX = toX + to + 6;
+    // The right-hand pair is placed as if both were as wide as the gallery button.
+    int mgX = 16 + cp + 10, toX = 800 - 2 * 10 - 2 * mg - 6, exX = toX + to + 10;
     int playX = 400 - play / 2;
     EXPECT_LE(mgX + mg, playX);
     EXPECT_LE(playX + play, toX);
