@@ -164,6 +164,15 @@ TEST(Layout, PointerIsLargeEnoughForItsTrail) {
     EXPECT_GE(SizeOf("graphics/pointer.png").h, 26);
 }
 
+TEST(Layout, LoadingScreenPartsDoNotOverlap) {
+    // The caption is centred at y 460 above the bar, whose top is at y 490; when loading ends the
+    // click-here button takes the caption's place with its top at y 507, under the bar.
+    EXPECT_LE(460 + SizeOf("graphics/loading.png").h / 2, 490);
+    EXPECT_LE(490 + SizeOf("graphics/LoadingBar.png").h, 507);
+    EXPECT_LE(507 + SizeOf("graphics/clickhere.png").h, 600);
+    EXPECT_LE(SizeOf("graphics/LoadingBar.png").w, 800);
+}
+
 TEST(Layout, HeadsUpPanelLeavesTheWidestBoardClear) {
     EXPECT_LE(SizeOf("graphics/panel.png").w, 130);
     EXPECT_LE(SizeOf("menus/Hint.png").h, 51); // at y 490, above the Menu button at 541

@@ -78,10 +78,11 @@ void AddBank(Builder& b) {
 
 void AddLoadingAndTitle(Builder& b) {
     b.Pic("graphics/loadingscreen.jpg", 800, 600);
-    b.Pic("graphics/mainlogo.png", 480, 180);       // chosen: centred at y 125 and y 90
-    b.Pic("graphics/LoadingBar.png", 300, 20);      // chosen: centred, top at y 490
-    b.Pic("graphics/LoadingBarempty.png", 300, 20); // same size as the bar
-    b.Pic("graphics/LoadingBarfinal.png", 300, 20);
+    b.Pic("graphics/mainlogo.png", 480, 180); // chosen: centred at y 125 and y 90
+    // chosen: centred, top at y 490, ending above the click-here button at y 507
+    b.Pic("graphics/LoadingBar.png", 300, 16);
+    b.Pic("graphics/LoadingBarempty.png", 300, 16); // same size as the bar
+    b.Pic("graphics/LoadingBarfinal.png", 300, 16);
     b.Pic("graphics/loading.png", 200, 40);     // chosen: centred at (400,460)
     b.Pic("graphics/clickhere.png", 200, 50);   // chosen: top at y 507
     b.Pic("graphics/clickhereMO.png", 200, 50); // chosen

@@ -214,20 +214,24 @@ void MakeMainLogo() {
     SavePicture(c, G("mainlogo.png"));
 }
 
+// 16 px high: the bar's top is at y 490 and the click-here button that replaces the caption when
+// loading ends has its top at y 507, so the bar ends above it.
 void MakeLoadingBars() {
     auto bar = [](const char* name, int state) {
-        Canvas c(300, 20);
+        const int w = 300, h = 16, in = 3; // in: inset of the fill inside the rim
+        Canvas c(w, h);
         cairo_t* cr = c.cr;
-        RoundRect(cr, 1, 1, 298, 18, 9);
+        RoundRect(cr, 1, 1, w - 2, h - 2, (h - 2) / 2.0);
         SetColor(cr, pal::NightDeep, 0.85);
         cairo_fill_preserve(cr);
         SetColor(cr, pal::Gold);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
         if (state > 0) {
-            RoundRect(cr, 4, 4, 292, 12, 6);
+            const double fw = w - 2 * in, fh = h - 2 * in;
+            RoundRect(cr, in, in, fw, fh, fh / 2);
             Rgb base = state == 2 ? Rgb{0.3, 0.85, 0.4} : Rgb{0.85, 0.15, 0.2};
-            cairo_pattern_t* g = cairo_pattern_create_linear(0, 4, 0, 16);
+            cairo_pattern_t* g = cairo_pattern_create_linear(0, in, 0, h - in);
             Rgb a = Lighter(base, 0.45), b = Darker(base, 0.3);
             cairo_pattern_add_color_stop_rgb(g, 0, a.r, a.g, a.b);
             cairo_pattern_add_color_stop_rgb(g, 1, b.r, b.g, b.b);
@@ -236,19 +240,19 @@ void MakeLoadingBars() {
             cairo_pattern_destroy(g);
             // Candy stripes.
             cairo_save(cr);
-            RoundRect(cr, 4, 4, 292, 12, 6);
+            RoundRect(cr, in, in, fw, fh, fh / 2);
             cairo_clip(cr);
             SetColor(cr, pal::Snow, 0.35);
-            for (int x = -10; x < 310; x += 16) {
-                cairo_move_to(cr, x, 16);
-                cairo_line_to(cr, x + 7, 16);
-                cairo_line_to(cr, x + 15, 4);
-                cairo_line_to(cr, x + 8, 4);
+            for (int x = -10; x < w + 10; x += 14) {
+                cairo_move_to(cr, x, h - in);
+                cairo_line_to(cr, x + 6, h - in);
+                cairo_line_to(cr, x + 13, in);
+                cairo_line_to(cr, x + 7, in);
                 cairo_close_path(cr);
             }
             cairo_fill(cr);
             SetColor(cr, pal::Snow, 0.35);
-            cairo_rectangle(cr, 4, 5, 292, 3);
+            cairo_rectangle(cr, in, in + 1, fw, 2);
             cairo_fill(cr);
             cairo_restore(cr);
         }
