@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -196,6 +197,36 @@ TEST(Layout, TitleButtonsDoNotOverlap) {
          {"menus/changeplayer.png", "menus/mygallery.png", "menus/titleoptions.png", "menus/exit.png"})
         EXPECT_LE(530 + SizeOf(b).h, copyrightTop) << b;
     EXPECT_LE(510 + SizeOf("menus/play.png").h / 2, copyrightTop);
+}
+
+// The level map moves the picture and its dots down together, so each dot sits on the picture at
+// its table position: there the road has its stop, a light disc with a brown rim 11 px out.
+TEST(Pictures, TheMapRoadStopsUnderEveryLevelDot) {
+    const int dots[55][2] = {
+        {87, 693},  {121, 698}, {152, 712}, {181, 725}, {212, 740}, {241, 755}, {271, 769}, {300, 781},
+        {334, 788}, {370, 788}, {404, 781}, {438, 771}, {471, 761}, {503, 750}, {536, 746}, {519, 691},
+        {489, 681}, {460, 665}, {432, 648}, {401, 636}, {368, 627}, {333, 626}, {300, 629}, {270, 635},
+        {237, 642}, {205, 649}, {174, 652}, {141, 646}, {111, 627}, {87, 601},  {71, 567},  {98, 494},
+        {149, 474}, {197, 493}, {244, 520}, {291, 544}, {344, 555}, {397, 542}, {449, 527}, {441, 474},
+        {399, 435}, {348, 407}, {286, 408}, {232, 425}, {177, 413}, {150, 366}, {193, 286}, {261, 294},
+        {318, 339}, {386, 317}, {364, 256}, {300, 213}, {227, 191}, {277, 139}, {289, 48}};
+    platform::PixmapRef map = Picture("graphics/levelselect.png");
+    ASSERT_TRUE(map);
+    for (int level = 1; level <= 55; ++level) {
+        int x = dots[level - 1][0], y = dots[level - 1][1];
+        const uint8_t* centre = map->At(x, y);
+        EXPECT_GT(centre[0] + centre[1] + centre[2], 3 * 200)
+            << "level " << level; // light: snow, or lit gold
+        EXPECT_EQ(centre[3], 255) << "level " << level;
+        int rim = 0;
+        for (int k = 0; k < 16; ++k) {
+            double a = 2 * M_PI * k / 16;
+            const uint8_t* p =
+                map->At((int)std::lround(x + 11 * std::cos(a)), (int)std::lround(y + 11 * std::sin(a)));
+            if (p[0] - p[2] > 30 && p[3] > 200) ++rim;
+        }
+        EXPECT_GE(rim, 10) << "level " << level << ": no road stop under the dot";
+    }
 }
 
 TEST(Layout, LevelMapZoomsAndStaysCovered) {

@@ -654,13 +654,14 @@ const double MapDots[55][2] = {
     {149, 474}, {197, 493}, {244, 520}, {291, 544}, {344, 555}, {397, 542}, {449, 527}, {441, 474},
     {399, 435}, {348, 407}, {286, 408}, {232, 425}, {177, 413}, {150, 366}, {193, 286}, {261, 294},
     {318, 339}, {386, 317}, {364, 256}, {300, 213}, {227, 191}, {277, 139}, {289, 48}};
-constexpr double MapYOffset = 70; // the game draws the map 70 px lower than its dot table
+// The stops are in map pixels: the game moves the map and its dots down together (70 px), so the
+// road is drawn through the table's positions as they are.
 
 void RoadPath(cairo_t* cr) {
     // Catmull-Rom through the stops.
     auto P = [](int i) {
         i = std::clamp(i, 0, 54);
-        return std::pair{MapDots[i][0], MapDots[i][1] + MapYOffset};
+        return std::pair{MapDots[i][0], MapDots[i][1]};
     };
     cairo_move_to(cr, P(0).first - 60, P(0).second + 10);
     cairo_line_to(cr, P(0).first, P(0).second);
@@ -681,7 +682,7 @@ double DistanceToStops(double x, double y) {
         int j = std::min(i + 1, 54);
         for (double t = 0; t <= 1; t += 0.25) {
             double px = MapDots[i][0] + (MapDots[j][0] - MapDots[i][0]) * t;
-            double py = MapDots[i][1] + (MapDots[j][1] - MapDots[i][1]) * t + MapYOffset;
+            double py = MapDots[i][1] + (MapDots[j][1] - MapDots[i][1]) * t;
             best = std::min(best, std::hypot(px - x, py - y));
         }
     }
@@ -774,7 +775,7 @@ void MakeLevelMap() {
     }
     // A gift marks the end of every chapter of five levels; the last stop is the workshop's star.
     for (int n = 5; n <= 55; n += 5) {
-        double x = MapDots[n - 1][0] + 22, y = MapDots[n - 1][1] + MapYOffset - 6;
+        double x = MapDots[n - 1][0] + 22, y = MapDots[n - 1][1] - 6;
         cairo_save(cr);
         cairo_translate(cr, x - 12, y - 12);
         cairo_scale(cr, 0.5, 0.5);
@@ -783,7 +784,7 @@ void MakeLevelMap() {
     }
     // Stop discs under the stars.
     for (int i = 0; i < 55; ++i) {
-        double x = MapDots[i][0], y = MapDots[i][1] + MapYOffset;
+        double x = MapDots[i][0], y = MapDots[i][1];
         cairo_arc(cr, x, y + 2, 12, 0, 2 * M_PI);
         SetColor(cr, {0.3, 0.4, 0.7}, 0.35);
         cairo_fill(cr);
@@ -794,7 +795,7 @@ void MakeLevelMap() {
         cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
     }
-    Glow(cr, MapDots[54][0], MapDots[54][1] + MapYOffset, 60, pal::Gold, 0.5);
+    Glow(cr, MapDots[54][0], MapDots[54][1], 60, pal::Gold, 0.5);
     DrawSnowfall(cr, W, H, 150, rng, 2.2);
     SavePicture(c, G("levelselect.png"));
 }
