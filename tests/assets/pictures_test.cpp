@@ -4,6 +4,7 @@
 #include "manifest.h"
 
 #include "platform/TPixmap.h"
+#include "platform/font.h"
 
 #include <gtest/gtest.h>
 
@@ -256,6 +257,24 @@ TEST(Layout, DialogsHoldTheirContents) {
         row += SizeOf(b).w;
     EXPECT_LE(row, chooser.w - 2 * 70);
     EXPECT_GT(chooser.w - 300, 200); // the list box keeps a usable width
+    // The name prompt takes its picture's size. Below its top: the empty caption line (small font)
+    // at 20, a gap of 38, the typed name 34 further down, framed 5 px above and below; its buttons
+    // stand 46 px above its bottom. The frame must end above the buttons.
+    auto lineHeight = [](int pixels) {
+        platform::ImageFontRef font =
+            platform::LoadImageFont((DataDir() / "fonts/card.ttf").string(), pixels, 6);
+        platform::SetImageFont(font);
+        int h = font ? platform::TextHeight("") : 0;
+        platform::SetImageFont(nullptr);
+        return h;
+    };
+    int small = lineHeight(25), ui = lineHeight(30);
+    ASSERT_GT(small, 0);
+    ASSERT_GT(ui, 0);
+    Size prompt = SizeOf("graphics/enteryourname.png");
+    int boxTop = 20 + small + 38 + 34 - 5, boxBottom = boxTop + ui + 2 * 5;
+    EXPECT_LE(boxBottom, prompt.h - SizeOf("menus/OK2.png").h - 46);
+    EXPECT_LE(2 * 110 + 100, prompt.w - 2 * 46); // OK and Cancel, 100 px apart
     // The hint scroll: the icon sits 120 px below the top, and the OK button (fixed at y 390)
     // stays on the parchment.
     Size hint = SizeOf("graphics/hintbody.png");

@@ -91,8 +91,10 @@ void AddLoadingAndTitle(Builder& b) {
     b.Pic("graphics/title.jpg", 800, 600);
     b.Pic("graphics/copyright.png", 400, 20); // chosen: along the bottom edge, below the buttons
     b.Pic("graphics/fireanim.png", 2329, 128, 17);
-    b.Pic("graphics/chooseplayer.png", 640, 480);  // chosen: list box 340 wide, four buttons in a row
-    b.Pic("graphics/enteryourname.png", 480, 240); // chosen
+    b.Pic("graphics/chooseplayer.png", 640, 480); // chosen: list box 340 wide, four buttons in a row
+    // chosen: the dialog puts the entry box 117..163 px below its top and the buttons 86 px above
+    // its bottom, so it must be at least 249 high
+    b.Pic("graphics/enteryourname.png", 480, 280);
 }
 
 void AddGameScreen(Builder& b) {

@@ -310,7 +310,8 @@ void Panel(Canvas& c, double x, double y, double w, double h) {
 void MakeChoosePlayer() {
     Canvas c(640, 480);
     Panel(c, 6, 8, 628, 464);
-    DrawText(c, "Choose Player", 320, 75, Title(46));
+    // The heading stays above the list box, whose frame the dialog puts 95 px below the top.
+    DrawText(c, "Choose Player", 320, 58, Title(46));
     // The list box and the buttons draw themselves over the plain panel.
     HollyCorner(c.cr, 40, 40, 14, 0.4);
     HollyCorner(c.cr, 600, 40, 14, 2.7);
@@ -318,8 +319,8 @@ void MakeChoosePlayer() {
 }
 
 void MakeEnterName() {
-    Canvas c(480, 240);
-    Panel(c, 6, 8, 468, 224);
+    Canvas c(480, 280);
+    Panel(c, 6, 8, 468, 264);
     DrawText(c, "Enter your name", 240, 55, Title(38));
     // The entry box is drawn by the dialog itself, where the typed name goes.
     SavePicture(c, G("enteryourname.png"));
