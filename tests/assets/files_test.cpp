@@ -2,8 +2,11 @@
 #include "data_folder.h"
 #include "manifest.h"
 
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
 using namespace assets_test;
@@ -36,6 +39,47 @@ TEST(DataFolder, BothSpellingsOfTheClickSoundAreShipped) {
     // The loading screen's button opens "buttonClick", the sound bank "buttonclick".
     EXPECT_TRUE(std::filesystem::exists(DataDir() / "sound/buttonClick.wav"));
     EXPECT_TRUE(std::filesystem::exists(DataDir() / "sound/buttonclick.wav"));
+}
+
+// The default settings, the maker's splash, the publisher splash folder and the level files are
+// opened as "data/..." from the folder that holds the data folder, and the recovery opens
+// "default.ini": with the platform's case-insensitive fallback each such name must reach exactly
+// one file or folder.
+TEST(DataFolder, SecondSpellingsReachExactlyOneEntry) {
+    std::filesystem::path data = DataDir().lexically_normal();
+    if (!data.has_filename()) data = data.parent_path();
+    const std::string prefix = data.parent_path().string() + "/";
+    auto lower = [](std::string s) {
+        for (char& c : s)
+            c = (char)std::tolower((unsigned char)c);
+        return s;
+    };
+    // Entries of a folder equal to name when case is ignored.
+    auto variants = [&](const std::filesystem::path& folder, const std::string& name) {
+        int n = 0;
+        for (const auto& item : std::filesystem::directory_iterator(folder))
+            n += lower(item.path().filename().string()) == lower(name);
+        return n;
+    };
+    platform::SetDataRoot(prefix);
+    struct Spelling {
+        const char* path;
+        int type;
+    };
+    const Spelling spellings[] = {
+        {"data/Default.ini", platform::FILETYPE_FILE},
+        {"data/default.ini", platform::FILETYPE_FILE},
+        {"data/Brindlecove.png", platform::FILETYPE_FILE},
+        {"data/SplashSound.wav", platform::FILETYPE_FILE},
+        {"data/branding", platform::FILETYPE_DIR},
+        {"data/levels", platform::FILETYPE_DIR},
+        {"Data/sound/buttonClick.wav", platform::FILETYPE_FILE},
+    };
+    for (const Spelling& s : spellings)
+        EXPECT_EQ(platform::FileType(prefix + s.path), s.type) << s.path;
+    platform::SetDataRoot("");
+    EXPECT_EQ(variants(data.parent_path(), "data"), 1);
+    EXPECT_EQ(variants(data, "default.ini"), 1);
 }
 
 TEST(DefaultSettings, HoldsTheTwentyFourKeysInOrder) {
