@@ -14,9 +14,11 @@
 
 namespace {
 
-// The data folder beside the executable: <exe dir>/../share/sleetwhistle/Data/.
-std::string DataFolder() {
-    return platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/Data/";
+// The data prefix beside the executable, <exe dir>/../share/sleetwhistle/, which holds the data
+// folder "Data/". Files are named below it as "Data/..." and "data/...", so the prefix is where
+// lookups start ignoring case.
+std::string DataPrefix() {
+    return platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/";
 }
 
 // A picture the game cannot run without: ends the program with a clear message when missing.
@@ -34,8 +36,8 @@ platform::ImageRef LoadOrEnd(const std::string& path) {
 int main() {
     using namespace platform;
     SetAppTitle("Sleetwhistle V1.06");
-    const std::string data = DataFolder();
-    SetDataRoot(data);
+    SetDataRoot(DataPrefix());
+    const std::string data = DataPrefix() + "Data/";
     if (!GLMax2DDriver() || !Graphics(800, 600, 0, 60)) {
         Notify("Cannot create Windowed Mode at 800x600 60Hz", true);
         return 1;
