@@ -304,6 +304,7 @@ void TGLRenderer::ApplyBatchState() {
 void TGLRenderer::Flush() {
     if (vertices.empty() || !fbo) {
         vertices.clear();
+        batchTexture.reset();
         return;
     }
     ApplyBatchState();
@@ -316,6 +317,7 @@ void TGLRenderer::Flush() {
     glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data());
     glDrawArrays(GL_TRIANGLES, 0, GLsizei(vertices.size()));
     vertices.clear();
+    batchTexture.reset();
 }
 
 // local: four corners relative to the draw point before scale and rotation (x0 y0 x1 y1 x2 y2 x3 y3,
@@ -390,6 +392,7 @@ void TGLRenderer::DrawImage(const DrawCall& call) {
     float local[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
     float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
     Quad(call.state, call.x, call.y, local, uv, texture->id);
+    batchTexture = call.image->texture;
 }
 
 void TGLRenderer::DrawText(const DrawCall& call) {
@@ -414,6 +417,7 @@ void TGLRenderer::DrawText(const DrawCall& call) {
         }
         pen += g.advance;
     }
+    if (haveBatch && current.texture == texture->id) batchTexture = font.atlas->texture;
 }
 
 // A one-pixel-wide quad through the pixel centres of both end points.

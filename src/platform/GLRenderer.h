@@ -5,6 +5,7 @@
 #include "platform/Renderer.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace platform {
@@ -75,6 +76,9 @@ private:
     int targetW = 0, targetH = 0;
     Batch current;
     bool haveBatch = false;
+    // The texture the pending batch draws with, kept alive until it is drawn: an image may be
+    // dropped right after its draw.
+    std::shared_ptr<TTexture> batchTexture;
     std::vector<Vertex> vertices;
     size_t vboCapacity = 0;
 };

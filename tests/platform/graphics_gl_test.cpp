@@ -6,7 +6,10 @@
 #include "platform/font.h"
 #include "platform/graphics.h"
 #include "platform/image.h"
+#include "platform/GLRenderer.h"
 #include "platform/testing.h"
+
+#include <epoxy/gl.h>
 
 #include <filesystem>
 
@@ -117,6 +120,21 @@ TEST_F(GraphicsGL, SubImageDrawsTakeTheirSourceRectangleAndHandle) {
     EXPECT_TRUE(PixelNear(frame, 217, 208, 0, 0, 255));
     EXPECT_TRUE(PixelNear(frame, 222, 200, 0, 0, 0));
     EXPECT_TRUE(PixelNear(frame, 200, 212, 0, 0, 0));
+}
+
+TEST_F(GraphicsGL, ImagesDroppedRightAfterTheirDrawStillShowAndTheirTexturesAreFreed) {
+    // A picture drawn and let go at once (a temporary) must still land in the frame: its texture
+    // may not be freed while the draw waits in the batch.
+    unsigned name = 0;
+    {
+        auto image = SolidImage(20, 20, 0, 200, 250);
+        DrawImage(image, 50, 50);
+        name = image->texture ? image->texture->id : 0;
+    }
+    ASSERT_NE(name, 0u);
+    EXPECT_TRUE(PixelNear(Grab(), 60, 60, 0, 200, 250, 0));
+    Flip(0);
+    EXPECT_FALSE(glIsTexture(name)) << "the texture is freed once nothing draws with it";
 }
 
 TEST_F(GraphicsGL, TextLandsInsideItsBoxBelowAndRightOfThePoint) {
