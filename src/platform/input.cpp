@@ -321,12 +321,15 @@ int MouseDown(int button) {
 }
 
 int MouseX() {
+    PollSystem();
     return polled.x;
 }
 int MouseY() {
+    PollSystem();
     return polled.y;
 }
 int MouseZ() {
+    PollSystem();
     return polled.z;
 }
 

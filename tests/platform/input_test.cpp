@@ -150,6 +150,26 @@ TEST(InputScript, LinesParseIntoTimedEvents) {
     }
 }
 
+TEST(InputScript, PointerQueriesLetPendingEventsInFirst) {
+    // Like every other polled query, the pointer's position and wheel first let the system (here
+    // the script) deliver what is due.
+    testsupport::TempDir dir;
+    std::string path = dir.Write("pointer.txt", "30000 mouse_move 120 80\n30000 wheel 2\n");
+    UseFakeClock(0);
+    Drain();
+    EnablePolledInput();
+    ASSERT_TRUE(LoadInputScript(path));
+    int start = MilliSecs(), z = MouseZ();
+    ASSERT_LT(start, 30000);
+    AdvanceClock(30000 - start);
+    EXPECT_EQ(MouseX(), 120);
+    EXPECT_EQ(MouseY(), 80);
+    EXPECT_EQ(MouseZ(), z + 2);
+    Drain();
+    IgnoreOsInput(false);
+    UseRealClock();
+}
+
 TEST(InputScript, EventsArriveWhenTheClockReachesThem) {
     testsupport::TempDir dir;
     std::string path = dir.Write("script.txt", "# a comment\n\n20100 key_down 66\r\n20000 key_down 65\n");
