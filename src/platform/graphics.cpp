@@ -37,6 +37,7 @@ struct Display {
     long flips = 0;
     int lastMouseX = 0, lastMouseY = 0;
     int lastSync = -2;
+    bool vsyncRefused = false;
     std::chrono::steady_clock::time_point lastFlip = std::chrono::steady_clock::now();
     // Test seams.
     int fakeDesktopW = 0, fakeDesktopH = 0;
@@ -285,14 +286,20 @@ void Flip(int sync) {
         d.renderer->Present(dw, dh, x, y, w, h);
         int interval = sync > 0 ? 1 : 0;
         if (interval != d.lastSync) {
-            SDL_GL_SetSwapInterval(interval); // refused under Xvfb: then simply unsynchronised
+            SDL_GL_SetSwapInterval(interval);
+            // Refused under Xvfb and by some drivers: such flips are paced below instead.
+            d.vsyncRefused = interval == 1 && SDL_GL_GetSwapInterval() != 1;
             d.lastSync = interval;
         }
         SDL_GL_SwapWindow(d.window);
     }
-    // A window opened with a refresh rate paces flips of sync -1 at that rate.
-    if (sync < 0 && d.mode && d.mode->hertz > 0 && !FakeClockActive()) {
-        auto period = std::chrono::microseconds(1000000 / d.mode->hertz);
+    // A window opened with a refresh rate paces flips of sync -1 at that rate; flips that should
+    // wait for a vertical blank the driver does not give are paced at the desktop's rate.
+    int hertz = 0;
+    if (d.mode && sync < 0) hertz = d.mode->hertz;
+    if (d.mode && sync > 0 && d.vsyncRefused) hertz = DesktopRate();
+    if (hertz > 0 && !FakeClockActive()) {
+        auto period = std::chrono::microseconds(1000000 / hertz);
         auto next = d.lastFlip + period;
         auto now = std::chrono::steady_clock::now();
         if (next > now) std::this_thread::sleep_until(next);

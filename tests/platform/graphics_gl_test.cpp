@@ -6,11 +6,13 @@
 #include "platform/font.h"
 #include "platform/graphics.h"
 #include "platform/image.h"
+#include "platform/system.h"
 #include "platform/GLRenderer.h"
 #include "platform/testing.h"
 
 #include <epoxy/gl.h>
 
+#include <chrono>
 #include <filesystem>
 
 using namespace platform;
@@ -202,6 +204,18 @@ TEST_F(GraphicsGL, VirtualResolutionMapsTheLogicalScreenOntoASmallerWindow) {
     Flip(0);
     ASSERT_TRUE(Graphics(800, 600, 0, 60));
     EXPECT_EQ(LogicalWidth(), 800) << "a new mode starts without the old virtual resolution";
+}
+
+TEST_F(GraphicsGL, FlipWithSyncWaitsForTheNextFrameEvenWhereVerticalSyncIsRefused) {
+    // Xvfb (and some drivers) refuse a swap interval; flips asked to wait for the vertical blank
+    // must still come no faster than the display's refresh rate.
+    ASSERT_FALSE(FakeClockActive());
+    Flip(1);
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 6; ++i)
+        Flip(1);
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(ms, 4 * 1000.0 / DesktopRate());
 }
 
 TEST_F(GraphicsGL, FrameCaptureWritesTheFrameAfterTheChosenFlip) {
