@@ -7,6 +7,7 @@
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -36,6 +37,33 @@ int RoundPixels(FT_Pos value) {
     return int(std::lround(value / 64.0));
 }
 
+// Places the glyphs in rows of an atlas at least 512 pixels wide, and wider for large glyphs so
+// that the atlas stays roughly square: a texture cannot be arbitrarily tall.
+void PackGlyphs(TImageFont& font, int& atlasW, int& atlasH) {
+    const int pad = 2;
+    double area = 0;
+    int widest = 0;
+    for (const TGlyph& g : font.glyphs) {
+        area += double(g.width + pad) * (g.height + pad);
+        widest = std::max(widest, g.width);
+    }
+    atlasW = std::max({512, widest + 2 * pad, int(std::ceil(std::sqrt(area) * 1.1))});
+    int penX = pad, penY = pad, rowH = 0;
+    for (TGlyph& g : font.glyphs) {
+        if (!g.present) continue;
+        if (penX + g.width + pad > atlasW) {
+            penX = pad;
+            penY += rowH + pad;
+            rowH = 0;
+        }
+        g.atlasX = penX;
+        g.atlasY = penY;
+        penX += g.width + pad;
+        rowH = std::max(rowH, g.height);
+    }
+    atlasH = penY + rowH + pad;
+}
+
 // Rasterises characters 32..255 (Latin-1 equals the first 256 code points) into one atlas.
 ImageFontRef Rasterise(FT_Face face, int pixelSize, int style) {
     if (FT_Set_Pixel_Sizes(face, 0, pixelSize) != 0) return nullptr;
@@ -51,8 +79,6 @@ ImageFontRef Rasterise(FT_Face face, int pixelSize, int style) {
         std::vector<uint8_t> coverage;
     };
     std::array<Bitmap, 256> bitmaps;
-    const int pad = 2;
-    int atlasW = 512, penX = pad, penY = pad, rowH = 0;
     for (int c = 32; c < 256; ++c) {
         if (FT_Load_Char(face, FT_ULong(c), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
         FT_GlyphSlot slot = face->glyph;
@@ -73,17 +99,9 @@ ImageFontRef Rasterise(FT_Face face, int pixelSize, int style) {
         bm.coverage.resize(size_t(bm.w) * bm.h);
         for (int y = 0; y < bm.h; ++y)
             std::memcpy(&bm.coverage[size_t(y) * bm.w], slot->bitmap.buffer + y * slot->bitmap.pitch, bm.w);
-        if (penX + g.width + pad > atlasW) {
-            penX = pad;
-            penY += rowH + pad;
-            rowH = 0;
-        }
-        g.atlasX = penX;
-        g.atlasY = penY;
-        penX += g.width + pad;
-        rowH = std::max(rowH, g.height);
     }
-    int atlasH = penY + rowH + pad;
+    int atlasW = 0, atlasH = 0;
+    PackGlyphs(*font, atlasW, atlasH);
     auto pixmap = std::make_shared<TPixmap>(atlasW, std::max(atlasH, 1), true);
     for (int c = 32; c < 256; ++c) {
         const TGlyph& g = font->glyphs[c];

@@ -1,9 +1,12 @@
 // Drawing state and draw order, checked through the recording renderer (no window needed).
 #include "platform/Renderer.h"
 #include "platform/draw.h"
+#include "platform/TImageFont.h"
 #include "platform/font.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace platform;
 
@@ -115,6 +118,23 @@ TEST(FontMetrics, LargerSizesMeasureLarger) {
     EXPECT_GT(TextWidth("Snow"), w20 * 3 / 2);
     EXPECT_GT(TextHeight(""), h20 * 3 / 2);
     SetImageFont(nullptr);
+}
+
+TEST(FontMetrics, HugeBoldGlyphsFitInsideAnAtlasATextureCanHold) {
+    // A bold capital of a heavy face at the largest size is wider than a narrow atlas row, and
+    // all glyphs stacked in such rows make an atlas taller than a texture may be.
+    std::string heavy = std::filesystem::path(SLEETWHISTLE_TEST_FONT).replace_filename("DejaVuSans-Bold.ttf");
+    auto font = LoadImageFont(heavy, 512, FONT_BOLD);
+    ASSERT_TRUE(font) << heavy;
+    ASSERT_TRUE(font->atlas);
+    EXPECT_LE(font->atlas->width, 8192);
+    EXPECT_LE(font->atlas->height, 8192);
+    for (int c = 32; c < 256; ++c) {
+        const TGlyph& g = font->glyphs[c];
+        if (!g.present) continue;
+        EXPECT_LE(g.atlasX + g.width, font->atlas->width) << "character " << c;
+        EXPECT_LE(g.atlasY + g.height, font->atlas->height) << "character " << c;
+    }
 }
 
 } // namespace
