@@ -388,7 +388,8 @@ void MoveMouse(int x, int y) {
     SDL_GL_GetDrawableSize(d.window, &dw, &dh);
     int lx, ly, lw, lh;
     Letterbox(dw, dh, lx, ly, lw, lh);
-    int px = lx + int(x * double(lw) / d.mode->width), py = ly + int(y * double(lh) / d.mode->height);
+    // The centre of the mode pixel, so that reading the pointer back gives the same pixel.
+    int px = lx + int((x + 0.5) * lw / d.mode->width), py = ly + int((y + 0.5) * lh / d.mode->height);
     SDL_WarpMouseInWindow(d.window, px, py);
 }
 
@@ -409,8 +410,9 @@ void WindowToMode(int px, int py, int& mx, int& my) {
     int lx, ly, lw, lh;
     Letterbox(ww, wh, lx, ly, lw, lh);
     if (lw <= 0 || lh <= 0) return;
-    mx = int(std::floor((px - lx) * double(d.mode->width) / lw));
-    my = int(std::floor((py - ly) * double(d.mode->height) / lh));
+    // The mode pixel under the window pixel's centre.
+    mx = int(std::floor((px + 0.5 - lx) * d.mode->width / lw));
+    my = int(std::floor((py + 0.5 - ly) * d.mode->height / lh));
 }
 
 void LogicalToMode(float lx, float ly, int& mx, int& my) {

@@ -3,6 +3,7 @@
 #include "TempDir.h"
 
 #include "platform/draw.h"
+#include "platform/graphics_internal.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
 #include "platform/image.h"
@@ -10,6 +11,7 @@
 #include "platform/GLRenderer.h"
 #include "platform/testing.h"
 
+#include <SDL2/SDL.h>
 #include <epoxy/gl.h>
 
 #include <chrono>
@@ -278,6 +280,22 @@ TEST_F(GraphicsGL, BottomUpWindowAndCursorQueriesGiveBackThePointer) {
     EXPECT_EQ(oy, 0);
     EXPECT_EQ(cx, 30);
     EXPECT_EQ(dh - cy, 40);
+    ASSERT_TRUE(Graphics(800, 600, 0, 60));
+}
+
+TEST_F(GraphicsGL, MovingThePointerInALetterboxedScreenLandsOnTheAskedModePixel) {
+    // Full screen scales the mode onto the whole desktop; the pointer put at a mode pixel must be
+    // read back from the system as that same pixel.
+    ASSERT_TRUE(Graphics(800, 600, 32, 60));
+    for (int x : {0, 3, 101, 402, 799}) {
+        int y = 599 - x * 3 / 4;
+        MoveMouse(x, y);
+        int gx = -1, gy = -1, mx = -1, my = -1;
+        SDL_GetGlobalMouseState(&gx, &gy);
+        WindowToMode(gx, gy, mx, my);
+        EXPECT_EQ(mx, x) << "desktop pixel " << gx;
+        EXPECT_EQ(my, y) << "desktop pixel " << gy;
+    }
     ASSERT_TRUE(Graphics(800, 600, 0, 60));
 }
 
