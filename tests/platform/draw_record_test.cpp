@@ -1,7 +1,7 @@
 // Drawing state and draw order, checked through the recording renderer (no window needed).
 #include "platform/Renderer.h"
-#include "platform/draw.h"
 #include "platform/TImageFont.h"
+#include "platform/draw.h"
 #include "platform/font.h"
 
 #include <gtest/gtest.h>

@@ -2,13 +2,13 @@
 #include "GLWindow.h"
 #include "TempDir.h"
 
+#include "platform/GLRenderer.h"
 #include "platform/draw.h"
-#include "platform/graphics_internal.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
+#include "platform/graphics_internal.h"
 #include "platform/image.h"
 #include "platform/system.h"
-#include "platform/GLRenderer.h"
 #include "platform/testing.h"
 
 #include <SDL2/SDL.h>
