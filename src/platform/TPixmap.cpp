@@ -48,53 +48,65 @@ PixmapRef DecodePNG(const void* bytes, size_t size) {
     return pixmap;
 }
 
-struct JpegError {
-    jpeg_error_mgr mgr;
+// libjpeg reports fatal errors by a long jump back to the caller. The two functions that can be
+// jumped back into hold no C++ objects, so nothing is skipped on the way out; the pixmap is made
+// between them.
+struct JpegJob {
+    jpeg_decompress_struct info;
+    jpeg_error_mgr errors;
     std::jmp_buf jump;
 };
 
 void JpegFail(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
+    std::longjmp(reinterpret_cast<JpegJob*>(info->client_data)->jump, 1);
 }
 void JpegSilence(j_common_ptr, int) {}
 
-PixmapRef DecodeJPEG(const void* bytes, size_t size) {
-    jpeg_decompress_struct info;
-    JpegError error;
-    info.err = jpeg_std_error(&error.mgr);
-    error.mgr.error_exit = JpegFail;
-    error.mgr.emit_message = JpegSilence;
-    PixmapRef pixmap;
-    if (setjmp(error.jump)) {
-        jpeg_destroy_decompress(&info);
-        return nullptr;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, static_cast<const unsigned char*>(bytes), (unsigned long)size);
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxSide ||
-        info.output_height > kMaxSide) {
-        jpeg_destroy_decompress(&info);
-        return nullptr;
-    }
-    pixmap = std::make_shared<TPixmap>((int)info.output_width, (int)info.output_height, false);
-    std::vector<unsigned char> row(info.output_width * 3);
-    while (info.output_scanline < info.output_height) {
-        int y = (int)info.output_scanline;
-        unsigned char* rows[1] = {row.data()};
-        jpeg_read_scanlines(&info, rows, 1);
-        uint8_t* out = pixmap->At(0, y);
-        for (unsigned x = 0; x < info.output_width; ++x) {
-            out[x * 4 + 0] = row[x * 3 + 0];
-            out[x * 4 + 1] = row[x * 3 + 1];
-            out[x * 4 + 2] = row[x * 3 + 2];
-            out[x * 4 + 3] = 255;
+// Reads the header and starts decompressing to RGB; false on a damaged or refused picture.
+bool JpegStart(JpegJob& job, const void* bytes, size_t size) {
+    job.info.err = jpeg_std_error(&job.errors);
+    job.errors.error_exit = JpegFail;
+    job.errors.emit_message = JpegSilence;
+    job.info.client_data = &job;
+    if (setjmp(job.jump)) return false;
+    jpeg_create_decompress(&job.info);
+    jpeg_mem_src(&job.info, static_cast<const unsigned char*>(bytes), (unsigned long)size);
+    jpeg_read_header(&job.info, TRUE);
+    job.info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&job.info);
+    return true;
+}
+
+// Decodes every row into `out` (RGBA rows of `pitch` bytes); false on damage part-way.
+bool JpegRows(JpegJob& job, uint8_t* out, int pitch) {
+    if (setjmp(job.jump)) return false;
+    JDIMENSION width = job.info.output_width;
+    // Freed by libjpeg with the decompressor, also after a long jump.
+    JSAMPARRAY row =
+        (*job.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&job.info), JPOOL_IMAGE, width * 3, 1);
+    while (job.info.output_scanline < job.info.output_height) {
+        uint8_t* line = out + size_t(job.info.output_scanline) * pitch;
+        jpeg_read_scanlines(&job.info, row, 1);
+        for (JDIMENSION x = 0; x < width; ++x) {
+            line[x * 4 + 0] = row[0][x * 3 + 0];
+            line[x * 4 + 1] = row[0][x * 3 + 1];
+            line[x * 4 + 2] = row[0][x * 3 + 2];
+            line[x * 4 + 3] = 255;
         }
     }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    jpeg_finish_decompress(&job.info);
+    return true;
+}
+
+PixmapRef DecodeJPEG(const void* bytes, size_t size) {
+    JpegJob job;
+    PixmapRef pixmap;
+    if (JpegStart(job, bytes, size) && job.info.output_width > 0 && job.info.output_height > 0 &&
+        job.info.output_width <= kMaxSide && job.info.output_height <= kMaxSide) {
+        pixmap = std::make_shared<TPixmap>((int)job.info.output_width, (int)job.info.output_height, false);
+        if (!JpegRows(job, pixmap->pixels.data(), pixmap->pitch)) pixmap = nullptr;
+    }
+    jpeg_destroy_decompress(&job.info);
     return pixmap;
 }
 
@@ -143,43 +155,41 @@ PixmapRef PixmapWindow(const PixmapRef& pixmap, int x, int y, int w, int h) {
 
 namespace {
 
+// Encodes the pixmap into an open file; libpng's error jump lands here, where no C++ object
+// lives. `row` is a caller's buffer of width * 4 bytes.
+bool PngEncode(png_structp png, png_infop info, FILE* file, const TPixmap& pixmap, uint8_t* row, int level,
+               bool withAlpha) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_init_io(png, file);
+    png_set_compression_level(png, level < 0 ? 0 : level > 9 ? 9 : level);
+    png_set_IHDR(png, info, pixmap.width, pixmap.height, 8,
+                 withAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < pixmap.height; ++y) {
+        const uint8_t* src = pixmap.At(0, y);
+        if (withAlpha) {
+            std::memcpy(row, src, size_t(pixmap.width) * 4);
+        } else {
+            for (int x = 0; x < pixmap.width; ++x)
+                std::memcpy(row + size_t(x) * 3, src + x * 4, 3);
+        }
+        png_write_row(png, row);
+    }
+    png_write_end(png, info);
+    return true;
+}
+
 bool WritePNG(const PixmapRef& pixmap, const std::string& path, int level, bool withAlpha) {
     if (!pixmap) return false;
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!png || !info) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        return false;
-    }
     std::vector<uint8_t> row(size_t(pixmap->width) * 4);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        std::remove(path.c_str());
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_compression_level(png, std::clamp(level, 0, 9));
-    png_set_IHDR(png, info, pixmap->width, pixmap->height, 8,
-                 withAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < pixmap->height; ++y) {
-        const uint8_t* src = pixmap->At(0, y);
-        if (withAlpha) {
-            std::memcpy(row.data(), src, row.size());
-        } else {
-            for (int x = 0; x < pixmap->width; ++x)
-                std::memcpy(&row[size_t(x) * 3], src + x * 4, 3);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, info);
+    bool ok = png && info && PngEncode(png, info, file, *pixmap, row.data(), level, withAlpha);
     png_destroy_write_struct(&png, &info);
-    bool ok = std::fflush(file) == 0;
+    ok = std::fflush(file) == 0 && ok;
     ok = (std::fclose(file) == 0) && ok;
     if (!ok) std::remove(path.c_str());
     return ok;
