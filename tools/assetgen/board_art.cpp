@@ -466,12 +466,7 @@ void MakePanel() {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    SetColor(cr, pal::GoldDeep);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke_preserve(cr);
-    SetColor(cr, pal::Gold);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    StrokeGoldRim(cr, 4, 1.5);
     // Snow along the top edge, and a holly sprig crest.
     Rng rng(39);
     DrawSnowfall(cr, 116, 600, 40, rng, 1.4);

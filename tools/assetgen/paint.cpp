@@ -54,6 +54,15 @@ void SetColor(cairo_t* cr, Rgb c, double alpha) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
 }
 
+void StrokeGoldRim(cairo_t* cr, double outerWidth, double innerWidth) {
+    SetColor(cr, pal::GoldDeep);
+    cairo_set_line_width(cr, outerWidth);
+    cairo_stroke_preserve(cr);
+    SetColor(cr, pal::Gold);
+    cairo_set_line_width(cr, innerWidth);
+    cairo_stroke(cr);
+}
+
 void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     r = std::min({r, w / 2, h / 2});
     cairo_new_sub_path(cr);

@@ -67,6 +67,8 @@ public:
 };
 
 void SetColor(cairo_t* cr, Rgb c, double alpha = 1);
+// Strokes the current path as the game's gold rim: a deep gold band with a bright gold line inside it.
+void StrokeGoldRim(cairo_t* cr, double outerWidth, double innerWidth);
 void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r);
 // n-pointed star around (cx, cy), first point straight up turned by rot radians.
 void StarPath(cairo_t* cr, double cx, double cy, int n, double outer, double inner, double rot = 0);

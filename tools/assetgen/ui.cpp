@@ -282,12 +282,7 @@ void Panel(Canvas& c, double x, double y, double w, double h) {
         cairo_set_source(cr, g);
         cairo_fill_preserve(cr);
         cairo_pattern_destroy(g);
-        SetColor(cr, pal::GoldDeep);
-        cairo_set_line_width(cr, 6);
-        cairo_stroke_preserve(cr);
-        SetColor(cr, pal::Gold);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        StrokeGoldRim(cr, 6, 2);
     });
     cairo_t* cr = c.cr;
     // Snow cap along the top, and a faint pattern of flakes.
