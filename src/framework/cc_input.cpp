@@ -77,6 +77,31 @@ int ccDisablePolledInput() {
     return 0;
 }
 
+namespace {
+
+bool IsNotPlayerInput(const platform::TEvent& event) {
+    switch (event.id) {
+    case platform::EVENT_KEY_DOWN:
+    case platform::EVENT_KEY_UP:
+    case platform::EVENT_KEY_CHAR:
+    case platform::EVENT_KEY_REPEAT:
+    case platform::EVENT_MOUSE_DOWN:
+    case platform::EVENT_MOUSE_UP:
+    case platform::EVENT_MOUSE_WHEEL:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+int ccDropQueuedInput() {
+    platform::PollSystem();
+    platform::FilterEvents(IsNotPlayerInput);
+    return 0;
+}
+
 int ccMouseShowHide() {
     int id = platform::PollEvent();
     const auto& customPointer = CoreInputHooks().customMousePointer;

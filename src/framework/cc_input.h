@@ -19,6 +19,10 @@ int ccFlushAll();
 int ccEnablePolledInput();
 // Back to the game's tables; pending events are thrown away, except a request to quit.
 int ccDisablePolledInput();
+// Asks the system for new events, then drops every queued key, character, mouse-button and wheel
+// event, so input made meanwhile reaches nobody. Pointer moves, quit and close requests, focus
+// changes and the pointer entering or leaving the window stay queued.
+int ccDropQueuedInput();
 int ccMouseShowHide();
 int ccWaitForKeyOrMouse();
 // 0 when ms milliseconds ran out, -1 when a key or button cut the wait short.

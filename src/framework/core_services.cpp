@@ -50,6 +50,10 @@ int KeyDown(int key) {
     return inputHooks.keyDown ? inputHooks.keyDown(key) : 0;
 }
 
+int KeyPressed() {
+    return inputHooks.keyPressed ? inputHooks.keyPressed() : -1;
+}
+
 void FlushKeys() {
     if (ccPolledInputState) {
         platform::FlushKeys();

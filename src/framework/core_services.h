@@ -25,6 +25,8 @@ void SetCalcAnimLength(std::function<float(float ms)> hook);
 struct TCoreInputHooks {
     std::function<int(int key)> keyHit;
     std::function<int(int key)> keyDown;
+    // The lowest key code with a pending hit, -1 for none; consumes nothing.
+    std::function<int()> keyPressed;
     std::function<void()> flushKeys;
     std::function<void()> flushMouse;
     // The game object's CustomMousePointer setting; empty while there is no game object.
@@ -35,5 +37,8 @@ const TCoreInputHooks& CoreInputHooks();
 
 int KeyHit(int key);
 int KeyDown(int key);
+// The lowest key code 0..255 with a pending hit in the game's table, -1 when none (and without
+// the core's hook); the hit stays. It reads the game's table in either input mode.
+int KeyPressed();
 void FlushKeys();
 void FlushMouse();

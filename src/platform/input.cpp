@@ -230,6 +230,13 @@ void FilterEvents(bool (*keep)(const TEvent&)) {
                 queue.end());
 }
 
+bool QuitRequested() {
+    PollSystem();
+    return std::any_of(queue.begin(), queue.end(), [](const TEvent& e) {
+        return e.id == EVENT_APP_TERMINATE || e.id == EVENT_WINDOW_CLOSE;
+    });
+}
+
 const TEvent* PeekEvent() {
     if (queue.empty()) PollSystem();
     return queue.empty() ? nullptr : &queue.front();

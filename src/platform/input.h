@@ -57,6 +57,9 @@ int MouseZ();
 void PostEvent(const TEvent& event);
 // Drops every queued event for which keep returns false.
 void FilterEvents(bool (*keep)(const TEvent&));
+// Asks the system for new events, then whether a request to quit (EVENT_APP_TERMINATE or
+// EVENT_WINDOW_CLOSE) waits in the queue. Consumes nothing: the game's event pump still sees it.
+bool QuitRequested();
 
 namespace vk {
 constexpr int BACK = 8, TAB = 9, RETURN = 13, ESCAPE = 27, SPACE = 32, PRIOR = 33, NEXT = 34, END = 35,

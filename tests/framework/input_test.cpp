@@ -90,6 +90,43 @@ TEST_F(InputTest, EventFedTablesAreAskedWhilePolledInputIsOff) {
     EXPECT_EQ(KeyHit(-1), 0);
 }
 
+TEST_F(InputTest, DropQueuedInputKeepsOnlyWhatIsNotPlayerInput) {
+    for (int polled : {1, 0}) {
+        if (!polled) ccDisablePolledInput();
+        const int dropped[] = {platform::EVENT_KEY_DOWN,   platform::EVENT_KEY_UP,
+                               platform::EVENT_KEY_CHAR,   platform::EVENT_KEY_REPEAT,
+                               platform::EVENT_MOUSE_DOWN, platform::EVENT_MOUSE_UP,
+                               platform::EVENT_MOUSE_WHEEL};
+        const int kept[] = {platform::EVENT_MOUSE_MOVE,   platform::EVENT_APP_TERMINATE,
+                            platform::EVENT_WINDOW_CLOSE, platform::EVENT_APP_SUSPEND,
+                            platform::EVENT_APP_RESUME,   platform::EVENT_MOUSE_ENTER,
+                            platform::EVENT_MOUSE_LEAVE};
+        for (size_t i = 0; i < std::size(kept); ++i) {
+            Post(dropped[i], 1);
+            Post(kept[i], 0);
+        }
+        EXPECT_EQ(ccDropQueuedInput(), 0);
+        for (int id : kept)
+            EXPECT_EQ(platform::PollEvent(), id) << "polled " << polled;
+        EXPECT_EQ(platform::PollEvent(), 0);
+    }
+}
+
+TEST_F(InputTest, KeyPressedAsksTheGameTableInEitherInputMode) {
+    SetCoreInputHooks({});
+    Post(platform::EVENT_KEY_DOWN, 65);
+    EXPECT_EQ(KeyPressed(), -1) << "no game table yet";
+    int pending = 70;
+    TCoreInputHooks hooks;
+    hooks.keyPressed = [&] { return pending; };
+    SetCoreInputHooks(hooks);
+    EXPECT_EQ(KeyPressed(), 70) << "polled mode still reads the game's table";
+    EXPECT_EQ(KeyPressed(), 70) << "nothing consumed";
+    ccDisablePolledInput();
+    pending = -1;
+    EXPECT_EQ(KeyPressed(), -1);
+}
+
 TEST_F(InputTest, MouseShowHideWithoutAGameOnlySetsTheFlag) {
     Post(platform::EVENT_MOUSE_LEAVE, 0);
     ccMouseShowHide();

@@ -76,6 +76,25 @@ TEST(EventQueue, FilterKeepsOnlyWhatIsAsked) {
     EXPECT_EQ(PollEvent(), 0);
 }
 
+TEST(EventQueue, QuitRequestedSeesAQueuedQuitOrCloseAndLeavesItThere) {
+    for (int quit : {int(EVENT_APP_TERMINATE), int(EVENT_WINDOW_CLOSE)}) {
+        Drain();
+        PostEvent({EVENT_KEY_DOWN, 65, 0, 0});
+        EXPECT_FALSE(QuitRequested());
+        PostEvent({EVENT_APP_SUSPEND, 0, 0, 0});
+        PostEvent({EVENT_MOUSE_LEAVE, 0, 0, 0});
+        EXPECT_FALSE(QuitRequested()) << "focus and the pointer leaving are no quit";
+        PostEvent({quit, 0, 0, 0});
+        EXPECT_TRUE(QuitRequested());
+        EXPECT_TRUE(QuitRequested()) << "asking twice still finds it";
+        EXPECT_EQ(PollEvent(), EVENT_KEY_DOWN) << "nothing was taken from the queue";
+        EXPECT_EQ(PollEvent(), EVENT_APP_SUSPEND);
+        EXPECT_EQ(PollEvent(), EVENT_MOUSE_LEAVE);
+        EXPECT_EQ(PollEvent(), quit);
+        EXPECT_FALSE(QuitRequested());
+    }
+}
+
 TEST(PolledInput, CountsHitsWhileOnAndForgetsThemWhenOff) {
     Drain();
     EnablePolledInput();
