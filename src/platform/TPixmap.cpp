@@ -7,8 +7,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 #include <jpeglib.h>
 #include <png.h>
@@ -120,10 +119,9 @@ PixmapRef LoadPixmapFromMemory(const void* bytes, size_t size) {
 }
 
 PixmapRef LoadPixmap(const std::string& path) {
-    std::ifstream in(ResolvePath(path), std::ios::binary);
-    if (!in) return nullptr;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return LoadPixmapFromMemory(bytes.data(), bytes.size());
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (!bytes) return nullptr;
+    return LoadPixmapFromMemory(bytes->data(), bytes->size());
 }
 
 uint32_t ReadPixel(const PixmapRef& pixmap, int x, int y) {

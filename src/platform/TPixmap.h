@@ -2,6 +2,7 @@
 // and pixel access work without a window.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,7 +32,10 @@ public:
 using PixmapRef = std::shared_ptr<TPixmap>;
 
 PixmapRef CreatePixmap(int width, int height);
-// PNG or JPEG (by content); null when the file is missing or not a readable picture.
+// The largest picture file LoadPixmap reads (far above any picture of the game).
+constexpr size_t kMaxPictureFileBytes = size_t(64) << 20;
+// PNG or JPEG (by content); null when the file is missing, not a regular file, larger than
+// kMaxPictureFileBytes or not a readable picture.
 PixmapRef LoadPixmap(const std::string& path);
 // Decodes PNG or JPEG bytes held in memory.
 PixmapRef LoadPixmapFromMemory(const void* bytes, size_t size);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -282,9 +283,9 @@ StreamRef OpenFile(const std::string& path, bool read, bool write) {
 }
 
 bool LoadText(const std::string& path, std::string& out) {
-    StreamRef stream = ReadFile(path);
-    if (!stream) return false;
-    out = stream->ReadAll();
+    std::optional<std::string> text = ReadRegularFile(path, kMaxTextFileBytes);
+    if (!text) return false;
+    out = std::move(*text);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/system.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -91,7 +92,10 @@ StreamRef WriteFile(const std::string& path);
 // Opens an existing file (never creates one); null when missing or not openable that way.
 StreamRef OpenFile(const std::string& path, bool read = true, bool write = true);
 
-// Whole-file helpers; LoadText returns false when the file cannot be read.
+// The largest text file LoadText reads.
+constexpr size_t kMaxTextFileBytes = size_t(16) << 20;
+// Whole-file helpers; LoadText returns false when the file is missing, not a regular file,
+// larger than kMaxTextFileBytes or unreadable.
 bool LoadText(const std::string& path, std::string& out);
 // Writes through a temporary file in the same folder renamed over the target, so the old copy
 // survives any failure. Returns false when anything failed.

@@ -11,8 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
-#include <sys/stat.h>
+#include <optional>
 #include <unordered_set>
 
 namespace platform {
@@ -85,30 +84,6 @@ float Clamped(float value, float low, float high, float otherwise) {
 constexpr float kMinRate = 0.01f;
 constexpr float kMaxRate = 100.0f;
 
-// The file's bytes; false when it is not a regular file (a folder, or a pipe that would block
-// the game) or too big to be a sound we could hold.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = "cannot open " + path;
-        return false;
-    }
-    if (uint64_t(info.st_size) > 2 * kMaxPcmBytes) {
-        error = "sound file is too large: " + path;
-        return false;
-    }
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        error = "cannot open " + path;
-        return false;
-    }
-    bytes.resize(size_t(info.st_size));
-    bool ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    std::fclose(f);
-    if (!ok) error = "cannot read " + path;
-    return ok;
-}
-
 } // namespace
 
 // ---- sounds ----------------------------------------------------------------------------------
@@ -126,10 +101,10 @@ TSound::~TSound() {
 SoundRef LoadSound(const std::string& path, int flags) {
     AudioState& audio = Audio();
     audio.loadError.clear();
-    std::string bytes;
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxSoundFileBytes, &audio.loadError);
+    if (!bytes) return nullptr;
     TPcm pcm;
-    if (!ReadWholeFile(ResolvePath(path), bytes, audio.loadError)) return nullptr;
-    if (!DecodeSound(bytes, pcm, audio.loadError)) return nullptr;
+    if (!DecodeSound(*bytes, pcm, audio.loadError)) return nullptr;
     std::string name = path.substr(path.find_last_of('/') + 1);
     auto sound = std::make_shared<TSound>(name, std::move(pcm), (flags & SOUND_LOOP) != 0);
     audio.backend->Prepare(*sound);

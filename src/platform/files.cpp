@@ -103,6 +103,21 @@ bool CopyBytes(int in, int out) {
     }
 }
 
+// Reads fd to its end, failing once more than maxBytes arrive (files may grow while read, and
+// some, like those of /proc, report no size at all).
+bool ReadToEnd(int fd, size_t sizeHint, size_t maxBytes, std::string& bytes) {
+    bytes.reserve(std::min(sizeHint, maxBytes));
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (size_t(n) > maxBytes - bytes.size()) return false;
+        bytes.append(buffer, size_t(n));
+    }
+}
+
 } // namespace
 
 void SetDataRoot(const std::string& folder) {
@@ -151,6 +166,32 @@ int FileType(const std::string& path) {
     if (stat(ResolvePath(path).c_str(), &st) != 0) return FILETYPE_NONE;
     if (S_ISDIR(st.st_mode)) return FILETYPE_DIR;
     return S_ISREG(st.st_mode) ? FILETYPE_FILE : FILETYPE_NONE;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, size_t maxBytes, std::string* why) {
+    std::string resolved = ResolvePath(path);
+    auto fail = [&](const std::string& reason) -> std::optional<std::string> {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
+    // O_NONBLOCK lets a FIFO open at once instead of waiting for a writer.
+    int fd = open(resolved.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return fail("cannot open " + resolved);
+    struct stat st;
+    bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    std::string bytes;
+    std::optional<std::string> result;
+    if (!regular)
+        result = fail("not a regular file: " + resolved);
+    else if (uint64_t(st.st_size) > maxBytes)
+        result = fail("file is too large: " + resolved);
+    else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+             !ReadToEnd(fd, size_t(st.st_size), maxBytes, bytes))
+        result = fail("cannot read " + resolved);
+    else
+        result = std::move(bytes);
+    close(fd);
+    return result;
 }
 
 long long FileSize(const std::string& path) {

@@ -3,7 +3,9 @@
 // ignoring case, one component at a time, as the game names some files with two spellings.
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,12 @@ std::string ResolvePath(const std::string& path);
 std::string WritePath(const std::string& path);
 
 int FileType(const std::string& path);
+// The whole content of a regular file of at most maxBytes. Null when the file is missing or
+// unreadable, is not a regular file (a folder, a FIFO that would block, a device that never ends)
+// or holds more than maxBytes; `why` (when given) then says which, with the path.
+// Every loader that takes a whole file reads it through here.
+std::optional<std::string> ReadRegularFile(const std::string& path, size_t maxBytes,
+                                           std::string* why = nullptr);
 long long FileSize(const std::string& path); // -1 when missing
 // Names in the folder, "." and ".." included, sorted byte-wise; empty when it cannot be read.
 std::vector<std::string> ListDir(const std::string& path);

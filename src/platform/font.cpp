@@ -10,8 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <vector>
 
 extern const unsigned char sleetwhistle_builtin_font[];
@@ -142,12 +141,11 @@ const TGlyph& TImageFont::Glyph(unsigned char c) const {
 }
 
 ImageFontRef LoadImageFont(const std::string& path, int pixelSize, int style) {
-    std::ifstream in(ResolvePath(path), std::ios::binary);
-    if (!in) return nullptr;
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.empty()) return nullptr;
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxFontFileBytes);
+    if (!bytes || bytes->empty()) return nullptr;
     // FreeType reads the face while we rasterise; the bytes stay alive until then.
-    return LoadFromMemory(bytes.data(), bytes.size(), pixelSize, style);
+    return LoadFromMemory(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size(), pixelSize,
+                          style);
 }
 
 ImageFontRef BuiltInFont() {

@@ -4,6 +4,7 @@
 // advances, no kerning; the glyph top is at y, the baseline at y + ascender.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -14,7 +15,10 @@ enum : int { FONT_BOLD = 1, FONT_ITALIC = 2, FONT_SMOOTH = 4 };
 class TImageFont;
 using ImageFontRef = std::shared_ptr<TImageFont>;
 
-// Null when the file cannot be loaded (text then falls back to the built-in font).
+// The largest font file LoadImageFont reads.
+constexpr size_t kMaxFontFileBytes = size_t(64) << 20;
+// Null when the file cannot be loaded: missing, not a regular file, larger than kMaxFontFileBytes
+// or not a font (text then falls back to the built-in font).
 ImageFontRef LoadImageFont(const std::string& path, int pixelSize, int style = FONT_SMOOTH);
 // Null selects the built-in font.
 void SetImageFont(const ImageFontRef& font);

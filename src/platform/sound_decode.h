@@ -22,6 +22,8 @@ struct TPcm {
 // The most decoded PCM one sound may hold (about 25 minutes of 44.1 kHz stereo); longer sounds
 // are refused rather than risking the memory of the whole game.
 constexpr size_t kMaxPcmBytes = size_t(256) << 20;
+// The largest sound file read: more would not fit the PCM cap even at good compression.
+constexpr size_t kMaxSoundFileBytes = 2 * kMaxPcmBytes;
 // Sample rates a sound may declare.
 constexpr int kMinSampleRate = 1000;
 constexpr int kMaxSampleRate = 384000;

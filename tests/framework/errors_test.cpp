@@ -92,7 +92,12 @@ TEST_F(ErrorLogDeathTest, FatalReportEndsWithFailureAfterLogging) {
 TEST_F(ErrorLogDeathTest, FailedLoaderEndsTheProgramNamingThePath) {
     std::string path = dir / "Data/missing image.png";
     EXPECT_EXIT(ccLoadBitmap(path, -1), ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(dir.Read("ErrorLog.txt"), Entry("Error loading bitmap " + path));
+    // A folder where a picture should be is the same failure, not an abort.
+    std::string folder = dir / "Data/folder.png";
+    std::filesystem::create_directories(folder);
+    EXPECT_EXIT(ccLoadBitmap(folder, -1), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(dir.Read("ErrorLog.txt"),
+              Entry("Error loading bitmap " + path) + Entry("Error loading bitmap " + folder));
 }
 
 TEST_F(ErrorLogDeathTest, OtherLoadersUseTheirOwnMessages) {

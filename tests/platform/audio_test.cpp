@@ -254,7 +254,7 @@ TEST_F(RecordedAudio, UnloadableFilesGiveNullWithAReason) {
         const char* reason;
     } cases[] = {
         {"missing.wav", "", "cannot open"},
-        {"folder.wav/", "", "cannot open"},
+        {"folder.wav/", "", "not a regular file"},
         {"empty.wav", "", "empty"},
         {"notes.wav", "these are not samples", "not a WAV or Ogg"},
         {"cut.ogg", "OggS\0\2", "Ogg"},
