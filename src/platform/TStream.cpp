@@ -17,13 +17,14 @@ namespace platform {
 namespace {
 
 // A stream over a regular file. The position and size are tracked here, so Eof needs no
-// system call and switching between reading and writing re-seeks as stdio requires.
+// system call and switching between reading and writing re-seeks as stdio requires. A read that
+// comes back short marks the end as well: the file may have shrunk since it was opened.
 class TFileStream : public TStream {
 public:
     TFileStream(FILE* f, long size) : file(f), size(size) {}
     ~TFileStream() override { Close(); }
 
-    bool Eof() const override { return pos >= size; }
+    bool Eof() const override { return endReached || pos >= size; }
     long Pos() const override { return pos; }
     long Size() const override { return size; }
 
@@ -31,6 +32,7 @@ public:
         p = std::clamp(p, 0L, size);
         if (file && std::fseek(file, p, SEEK_SET) == 0) pos = p;
         last = Op::None;
+        endReached = false;
         return pos;
     }
 
@@ -48,6 +50,7 @@ public:
         last = Op::Read;
         long got = long(std::fread(buffer, 1, size_t(n), file));
         pos += got;
+        if (got < n) endReached = true;
         return got;
     }
 
@@ -61,6 +64,7 @@ public:
         last = Op::Write;
         long put = long(std::fwrite(buffer, 1, size_t(n), file));
         pos += put;
+        endReached = false;
         size = std::max(size, pos);
         if (put < n) failed = true;
         return put;
@@ -72,6 +76,7 @@ private:
     long size;
     long pos = 0;
     bool failed = false;
+    bool endReached = false;
     Op last = Op::None;
 };
 

@@ -43,6 +43,7 @@ public:
     void WriteLine(const std::string& line);
     void WriteString(const std::string& s);
 
+    // True at the position of the size, or once a read came back short (a file may shrink).
     virtual bool Eof() const = 0;
     virtual long Pos() const = 0;
     virtual long Size() const = 0;

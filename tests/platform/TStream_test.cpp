@@ -188,6 +188,28 @@ TEST(Stream, OpeningNeverCreatesAndRefusesFolders) {
     EXPECT_EQ(dir.Read("marker"), "XYcdef");
 }
 
+TEST(Stream, LineReadingEndsWhenTheFileShrinksAfterOpening) {
+    TempDir dir;
+    std::string lines;
+    for (int i = 0; i < 100; i++)
+        lines += "line\r\n";
+    std::string path = dir.Write("values.txt", lines);
+    StreamRef in = ReadFile(path);
+    ASSERT_TRUE(in);
+    // Another program rewrites the file shorter while we hold it open.
+    ASSERT_EQ(truncate(path.c_str(), 12), 0);
+    int read = 0;
+    while (!in->Eof() && read < 1000) {
+        in->ReadLine();
+        read++;
+    }
+    EXPECT_EQ(read, 3); // two whole lines, then the read that finds the new end
+    // Seeking back starts over; the end is found again.
+    in->Seek(0);
+    EXPECT_FALSE(in->Eof());
+    EXPECT_EQ(in->ReadLine(), "line");
+}
+
 TEST(Stream, FilesAreFoundAndReusedIgnoringCaseBelowTheDataRoot) {
     TempDir dir;
     dir.Write("Data/Default.ini", "packaged");
