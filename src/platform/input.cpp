@@ -220,8 +220,32 @@ void PollSystem() {
     ReleaseScriptedEvents();
 }
 
+namespace {
+
+// Quitting, closing the window and focus changes are never dropped: losing one would leave the
+// game running when asked to stop, or paused or playing against the user's wish.
+bool MustKeep(const TEvent& e) {
+    return e.id == EVENT_APP_TERMINATE || e.id == EVENT_WINDOW_CLOSE || e.id == EVENT_APP_SUSPEND ||
+           e.id == EVENT_APP_RESUME;
+}
+
+// Makes room when the queue is over its cap (nobody is reading it, as while polled input is
+// on): the oldest event that may go is dropped.
+void TrimQueue() {
+    if (queue.size() <= kMaxQueuedEvents) return;
+    auto oldest = std::find_if(queue.begin(), queue.end(), [](const TEvent& e) { return !MustKeep(e); });
+    if (oldest != queue.end()) queue.erase(oldest);
+}
+
+} // namespace
+
 void PostEvent(const TEvent& event) {
-    queue.push_back(event);
+    // A move right after a move only updates where the pointer went.
+    if (event.id == EVENT_MOUSE_MOVE && !queue.empty() && queue.back().id == EVENT_MOUSE_MOVE)
+        queue.back() = event;
+    else
+        queue.push_back(event);
+    TrimQueue();
     UpdatePolled(event);
 }
 

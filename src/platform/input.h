@@ -4,6 +4,7 @@
 // SLEETWHISTLE_INPUT=FILE replays scripted events on the game clock; real input is then ignored.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -53,7 +54,11 @@ int MouseX();
 int MouseY();
 int MouseZ();
 
-// Puts an event at the end of the queue (and into the polled state), as the system would.
+// The most events the queue holds; beyond it the oldest go, except quit, window-close and
+// focus events.
+constexpr size_t kMaxQueuedEvents = 4096;
+// Puts an event at the end of the queue (and into the polled state), as the system would. A mouse
+// move right after another queued move replaces it.
 void PostEvent(const TEvent& event);
 // Drops every queued event for which keep returns false.
 void FilterEvents(bool (*keep)(const TEvent&));

@@ -95,6 +95,40 @@ TEST(EventQueue, QuitRequestedSeesAQueuedQuitOrCloseAndLeavesItThere) {
     }
 }
 
+TEST(EventQueue, MouseMovesInARowKeepOnlyTheLastPosition) {
+    Drain();
+    PostEvent({EVENT_MOUSE_MOVE, 0, 1, 1});
+    PostEvent({EVENT_MOUSE_MOVE, 0, 2, 2});
+    PostEvent({EVENT_KEY_DOWN, 65, 0, 0});
+    PostEvent({EVENT_MOUSE_MOVE, 0, 3, 3});
+    PostEvent({EVENT_MOUSE_MOVE, 0, 4, 5});
+    EXPECT_EQ(PollEvent(), EVENT_MOUSE_MOVE);
+    EXPECT_EQ(EventX(), 2);
+    EXPECT_EQ(PollEvent(), EVENT_KEY_DOWN) << "a move after another event is queued apart";
+    EXPECT_EQ(PollEvent(), EVENT_MOUSE_MOVE);
+    EXPECT_EQ(EventX(), 4);
+    EXPECT_EQ(EventY(), 5);
+    EXPECT_EQ(PollEvent(), 0);
+}
+
+TEST(EventQueue, AFullQueueDropsTheOldestButNeverQuitCloseOrFocus) {
+    Drain();
+    const int protectedIds[] = {EVENT_APP_SUSPEND, EVENT_APP_TERMINATE, EVENT_WINDOW_CLOSE, EVENT_APP_RESUME};
+    for (int id : protectedIds)
+        PostEvent({id, 0, 0, 0});
+    const int keys = int(kMaxQueuedEvents) + 10;
+    for (int i = 0; i < keys; i++)
+        PostEvent({EVENT_KEY_DOWN, 65, i, 0});
+    for (int id : protectedIds)
+        EXPECT_EQ(PollEvent(), id);
+    int first = -1, count = 0;
+    for (; PollEvent() == EVENT_KEY_DOWN; count++)
+        if (first < 0) first = EventX();
+    EXPECT_EQ(count + 4, int(kMaxQueuedEvents));
+    EXPECT_EQ(first, keys - count) << "the oldest keys went, the newest stayed";
+    EXPECT_EQ(EventID(), 0) << "nothing after the last key";
+}
+
 TEST(PolledInput, CountsHitsWhileOnAndForgetsThemWhenOff) {
     Drain();
     EnablePolledInput();
