@@ -98,8 +98,11 @@ constexpr size_t kMaxTextFileBytes = size_t(16) << 20;
 // Whole-file helpers; LoadText returns false when the file is missing, not a regular file,
 // larger than kMaxTextFileBytes or unreadable.
 bool LoadText(const std::string& path, std::string& out);
-// Writes through a temporary file in the same folder renamed over the target, so the old copy
-// survives any failure. Returns false when anything failed.
+// Writes through a temporary file in the same folder, synced to disk and renamed over the target,
+// so the old copy survives any failure. A symbolic link is written through (the file it points
+// at is replaced, the link stays); a target without write permission is not replaced (false).
+// Temporary files of the same target left by a killed run are removed first.
+// Returns false when anything failed.
 bool SaveTextAtomic(const std::string& path, const std::string& bytes);
 
 } // namespace platform

@@ -111,18 +111,27 @@ TEST_F(ErrorLogDeathTest, OtherLoadersUseTheirOwnMessages) {
 }
 
 TEST_F(ErrorLogDeathTest, FailedSettingsSaveIsFatalAndNamed) {
-    TIniFile ini;
-    ini.FileName = dir / "missing/Sleetwhistle";
-    ini.Add("SOUND", "1");
-    std::string path = ini.Path();
-    EXPECT_EXIT(
-        {
-            platform::SetHeadless(true);
-            platform::SetNotifyHandler(nullptr);
-            ini.Save();
-        },
-        ::testing::ExitedWithCode(1), "NOTIFY: Failed to save file .*missing/Sleetwhistle.ini");
-    EXPECT_EQ(dir.Read("ErrorLog.txt"), Entry("Failed to save file " + path));
+    // A missing folder, and a settings file the user made read-only.
+    std::string readOnly = dir.Write("locked/Sleetwhistle.ini", "SOUND=0\r\n");
+    ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+    std::string expectedLog;
+    for (std::string folder : {"missing", "locked"}) {
+        SCOPED_TRACE(folder);
+        TIniFile ini;
+        ini.FileName = dir / (folder + "/Sleetwhistle");
+        ini.Add("SOUND", "1");
+        std::string path = ini.Path();
+        EXPECT_EXIT(
+            {
+                platform::SetHeadless(true);
+                platform::SetNotifyHandler(nullptr);
+                ini.Save();
+            },
+            ::testing::ExitedWithCode(1), "NOTIFY: Failed to save file .*" + folder + "/Sleetwhistle.ini");
+        expectedLog += Entry("Failed to save file " + path);
+    }
+    EXPECT_EQ(dir.Read("ErrorLog.txt"), expectedLog);
+    EXPECT_EQ(dir.Read("locked/Sleetwhistle.ini"), "SOUND=0\r\n");
 }
 
 TEST(Files, PathHelpers) {

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -242,6 +243,50 @@ TEST(Stream, SaveTextAtomicReplacesWholeFilesAndLeavesNoTemporaries) {
     EXPECT_EQ(ModeOf(path) & 022, 0u);
     EXPECT_EQ(ListDir(dir / "user"), (std::vector<std::string>{".", "..", "Sleetwhistle.ini"}));
     EXPECT_FALSE(LoadText(dir / "user/missing.ini", text));
+}
+
+TEST(Stream, SaveTextAtomicWritesThroughSymbolicLinks) {
+    TempDir dir;
+    dir.Write("store/real.ini", "old");
+    CreateDir(dir / "user");
+    ASSERT_EQ(symlink("../store/real.ini", (dir / "user/Sleetwhistle.ini").c_str()), 0);
+    ASSERT_EQ(symlink("../store/later.ini", (dir / "user/dangling.ini").c_str()), 0);
+    EXPECT_TRUE(SaveTextAtomic(dir / "user/Sleetwhistle.ini", "new"));
+    EXPECT_TRUE(SaveTextAtomic(dir / "user/dangling.ini", "first"));
+    struct stat st;
+    ASSERT_EQ(lstat((dir / "user/Sleetwhistle.ini").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays a link";
+    EXPECT_EQ(dir.Read("store/real.ini"), "new");
+    EXPECT_EQ(dir.Read("store/later.ini"), "first");
+    EXPECT_EQ(ListDir(dir / "store"), (std::vector<std::string>{".", "..", "later.ini", "real.ini"}));
+}
+
+TEST(Stream, SaveTextAtomicRefusesAReadOnlyTarget) {
+    TempDir dir;
+    std::string path = dir.Write("user/Sleetwhistle.ini", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    EXPECT_FALSE(SaveTextAtomic(path, "new"));
+    EXPECT_EQ(dir.Read("user/Sleetwhistle.ini"), "old");
+    EXPECT_EQ(ModeOf(path), 0444u);
+    EXPECT_EQ(ListDir(dir / "user"), (std::vector<std::string>{".", "..", "Sleetwhistle.ini"}));
+}
+
+TEST(Stream, SaveTextAtomicRemovesTemporariesOfKilledRuns) {
+    TempDir dir;
+    // A process that has ended, and one that runs (our parent), as the writers of temporaries.
+    pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    std::string dead = std::to_string(ended), alive = std::to_string(getppid());
+    dir.Write("user/.Sleetwhistle.ini.tmp" + dead + "-0", "half");
+    dir.Write("user/.Sleetwhistle.ini.tmp" + std::to_string(getpid()) + "-7", "half");
+    dir.Write("user/.Sleetwhistle.ini.tmp" + alive + "-3", "saving now");
+    dir.Write("user/.Other.ini.tmp" + dead + "-0", "another file's");
+    ASSERT_TRUE(SaveTextAtomic(dir / "user/Sleetwhistle.ini", "new"));
+    EXPECT_EQ(ListDir(dir / "user"),
+              (std::vector<std::string>{".", "..", ".Other.ini.tmp" + dead + "-0",
+                                        ".Sleetwhistle.ini.tmp" + alive + "-3", "Sleetwhistle.ini"}));
 }
 
 TEST(Stream, SaveTextAtomicFailureKeepsTheOldFile) {
