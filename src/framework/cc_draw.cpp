@@ -1,7 +1,7 @@
 #include "framework/cc_draw.h"
 
+#include "framework/cc_images.h"
 #include "framework/cc_numbers.h"
-#include "framework/cc_pixels.h"
 #include "framework/core_services.h"
 #include "platform/draw.h"
 #include "platform/font.h"

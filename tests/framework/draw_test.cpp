@@ -3,7 +3,7 @@
 #include "framework/TBox.h"
 #include "framework/TFont.h"
 #include "framework/cc_draw.h"
-#include "framework/cc_pixels.h"
+#include "framework/cc_images.h"
 
 #include "platform/Renderer.h"
 #include "platform/draw.h"

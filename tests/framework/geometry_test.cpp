@@ -1,6 +1,6 @@
 // Vectors, lines, records and the overlap tests.
 #include "framework/cc_geometry.h"
-#include "framework/cc_pixels.h"
+#include "framework/cc_images.h"
 #include "framework/cc_system.h"
 #include "framework/records.h"
 #include "platform/Renderer.h"

@@ -5,7 +5,7 @@
 #include "framework/cc_errors.h"
 #include "framework/cc_images.h"
 #include "framework/cc_input.h"
-#include "framework/cc_pixels.h"
+#include "framework/cc_screenshots.h"
 
 #include "GLWindow.h"
 #include "TempDir.h"
