@@ -38,7 +38,7 @@ int main() {
     SetAppTitle("Sleetwhistle V1.06");
     SetDataRoot(DataPrefix());
     const std::string data = DataPrefix() + "Data/";
-    if (!GLMax2DDriver() || !Graphics(800, 600, 0, 60)) {
+    if (!OpenGL2DDriver() || !Graphics(800, 600, 0, 60)) {
         Notify("Cannot create Windowed Mode at 800x600 60Hz", true);
         return 1;
     }

@@ -139,7 +139,7 @@ void RealDesktop(int& w, int& h, int& rate) {
 
 // ---- modes ---------------------------------------------------------------------------------
 
-TGraphicsDriver* GLMax2DDriver() {
+TGraphicsDriver* OpenGL2DDriver() {
     return StartContext() ? &glDriver : nullptr;
 }
 void SetGraphicsDriver(TGraphicsDriver* driver, int) {

@@ -23,7 +23,7 @@ using GraphicsRef = std::shared_ptr<TGraphics>;
 enum : int { GFX_BACKBUFFER = 2 };
 
 // The OpenGL 2D driver; null when the system offers no OpenGL.
-TGraphicsDriver* GLMax2DDriver();
+TGraphicsDriver* OpenGL2DDriver();
 void SetGraphicsDriver(TGraphicsDriver* driver, int defaultFlags = GFX_BACKBUFFER);
 
 int CountGraphicsModes();
