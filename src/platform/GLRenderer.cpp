@@ -216,10 +216,10 @@ TTexture* TGLRenderer::Texture(TImage& image) {
     auto& texture = image.texture;
     if (texture && (int)texture->versions.size() == count && texture->frameW == image.width &&
         texture->frameH == image.height) {
-        bool current = true;
-        for (int f = 0; f < count && current; ++f)
-            current = texture->versions[f] == image.frames[f]->version;
-        if (current) return texture.get();
+        bool upToDate = true;
+        for (int f = 0; f < count && upToDate; ++f)
+            upToDate = texture->versions[f] == image.frames[f]->version;
+        if (upToDate) return texture.get();
     }
     Flush();
     if (!texture) {
@@ -359,11 +359,11 @@ void TGLRenderer::Draw(const DrawCall& call) {
         break;
     }
     case DrawKind::Plot: {
-        DrawState plain = s;
-        plain.scaleX = plain.scaleY = 1;
-        plain.rotation = 0;
+        DrawState unscaled = s;
+        unscaled.scaleX = unscaled.scaleY = 1;
+        unscaled.rotation = 0;
         float local[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-        Quad(plain, std::floor(call.x), std::floor(call.y), local, kWhiteUV, whiteTexture);
+        Quad(unscaled, std::floor(call.x), std::floor(call.y), local, kWhiteUV, whiteTexture);
         break;
     }
     case DrawKind::Line:
@@ -445,13 +445,13 @@ void TGLRenderer::DrawLine(const DrawCall& call) {
     if (end <= start) return;
     float nx = -uy * 0.5f, ny = ux * 0.5f;
     float sx0 = ax + ux * start, sy0 = ay + uy * start, ex = ax + ux * end, ey = ay + uy * end;
-    DrawState plain = s;
-    plain.originX = plain.originY = 0;
-    plain.scaleX = plain.scaleY = 1;
-    plain.rotation = 0;
+    DrawState unscaled = s;
+    unscaled.originX = unscaled.originY = 0;
+    unscaled.scaleX = unscaled.scaleY = 1;
+    unscaled.rotation = 0;
     float local[8] = {sx0 + nx, sy0 + ny, ex + nx, ey + ny, ex - nx, ey - ny, sx0 - nx, sy0 - ny};
     static const float kUV[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-    Quad(plain, 0, 0, local, kUV, whiteTexture);
+    Quad(unscaled, 0, 0, local, kUV, whiteTexture);
 }
 
 // A filled ellipse in the rectangle (x, y, w, h), as thin quads around its centre.

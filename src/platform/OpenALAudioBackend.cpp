@@ -13,7 +13,7 @@ namespace {
 
 class OpenALBuffer : public TSoundBinding {
 public:
-    explicit OpenALBuffer(ALuint id) : id(id) {}
+    explicit OpenALBuffer(ALuint buffer) : id(buffer) {}
     ~OpenALBuffer() override { alDeleteBuffers(1, &id); }
     const ALuint id;
 };
@@ -40,7 +40,7 @@ ALuint BufferOf(TSound& sound) {
 
 class OpenALVoice : public AudioVoice {
 public:
-    OpenALVoice(OpenALAudioBackend& owner, ALuint source) : owner(owner), source(source) {
+    OpenALVoice(OpenALAudioBackend& backend, ALuint alSource) : owner(backend), source(alSource) {
         ++owner.sources;
         // Pan places the source around the listener, so distance must not weaken it.
         alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);

@@ -23,7 +23,7 @@ public:
 
 private:
     friend class OpenALVoice;
-    OpenALAudioBackend(ALCdevice* device, ALCcontext* context) : device(device), context(context) {}
+    OpenALAudioBackend(ALCdevice* alDevice, ALCcontext* alContext) : device(alDevice), context(alContext) {}
 
     ALCdevice* device;
     ALCcontext* context;

@@ -53,7 +53,7 @@ public:
     // Keeps removed links in place for as long as it lives.
     class Walk {
     public:
-        explicit Walk(const TList& list) : list(const_cast<TList*>(&list)) { this->list->walks++; }
+        explicit Walk(const TList& walked) : list(const_cast<TList*>(&walked)) { list->walks++; }
         Walk(const Walk& other) : Walk(*other.list) {}
         Walk& operator=(const Walk&) = delete;
         ~Walk() {

@@ -11,14 +11,14 @@ namespace platform {
 
 class TRecordingVoice : public TSimulatedVoice {
 public:
-    TRecordingVoice(TRecordingAudioBackend& owner, int channel) : owner(owner), channel(channel) {
+    TRecordingVoice(TRecordingAudioBackend& backend, int number) : owner(backend), channel(number) {
         ++owner.voices;
     }
     ~TRecordingVoice() override { --owner.voices; }
 
-    bool Cue(TSound& sound, float volume, float pan, float rate) override {
+    bool Cue(TSound& sound, float volume, float pan, float playRate) override {
         Log("cue", 0, sound.Name());
-        return TSimulatedVoice::Cue(sound, volume, pan, rate);
+        return TSimulatedVoice::Cue(sound, volume, pan, playRate);
     }
     void Pause() override {
         Log("pause");

@@ -24,7 +24,7 @@ namespace {
 // comes back short marks the end as well: the file may have shrunk since it was opened.
 class TFileStream : public TStream {
 public:
-    TFileStream(FILE* f, long size) : file(f), size(size) {}
+    TFileStream(FILE* f, long fileSize) : file(f), size(fileSize) {}
     ~TFileStream() override { Close(); }
 
     bool Eof() const override { return endReached || pos >= size; }

@@ -88,8 +88,8 @@ constexpr float kMaxRate = 100.0f;
 
 // ---- sounds ----------------------------------------------------------------------------------
 
-TSound::TSound(std::string name, TPcm pcm, bool loop)
-    : name(std::move(name)), pcm(std::move(pcm)), loop(loop) {
+TSound::TSound(std::string fileName, TPcm samples, bool looped)
+    : name(std::move(fileName)), pcm(std::move(samples)), loop(looped) {
     Audio().sounds.insert(this);
 }
 

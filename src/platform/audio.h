@@ -29,7 +29,7 @@ class TSoundBinding;
 // A sound decoded into memory, shared by every channel that plays it.
 class TSound {
 public:
-    TSound(std::string name, TPcm pcm, bool loop);
+    TSound(std::string fileName, TPcm samples, bool looped);
     ~TSound();
     TSound(const TSound&) = delete;
     TSound& operator=(const TSound&) = delete;

@@ -82,10 +82,10 @@ void DrawHouse(cairo_t* cr, double x, double baseY, double w, double h, Rgb wall
     for (int i = 0; i < windows; ++i) {
         double wx = x + w * (windows == 1 ? 0.22 : 0.14 + i * 0.5), wy = baseY - h * 0.72;
         double ww = w * 0.2, wh = h * 0.32;
-        bool lit = rng.Uniform() < 0.85;
-        if (lit) Glow(cr, wx + ww / 2, wy + wh / 2, ww * 1.6, pal::Warm, 0.35);
+        bool shining = rng.Uniform() < 0.85;
+        if (shining) Glow(cr, wx + ww / 2, wy + wh / 2, ww * 1.6, pal::Warm, 0.35);
         cairo_rectangle(cr, wx, wy, ww, wh);
-        SetColor(cr, lit ? pal::Warm : Darker(pal::Dusk, 0.3));
+        SetColor(cr, shining ? pal::Warm : Darker(pal::Dusk, 0.3));
         cairo_fill(cr);
         SetColor(cr, Darker(wall, 0.6));
         cairo_set_line_width(cr, std::max(1.0, w * 0.015));
