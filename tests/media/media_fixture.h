@@ -1,0 +1,93 @@
+// What the media tests share: a game object, the recording renderer and audio, a fake clock,
+// whole ticks, an error handler that records the message and throws, and small picture and
+// sound files written into a temporary folder.
+#pragma once
+
+#include "TempDir.h"
+#include "audio_fixtures.h"
+
+#include "core/TGame.h"
+#include "framework/cc_errors.h"
+#include "framework/core_services.h"
+#include "media/TImageBank.h"
+#include "media/TSoundBank.h"
+#include "platform/Renderer.h"
+#include "platform/TPixmap.h"
+#include "platform/audio_testing.h"
+#include "platform/draw.h"
+#include "platform/random.h"
+#include "platform/system.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace mediatest {
+
+// Thrown by the test error handler in place of ending the program.
+struct TReportedError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A picture of width x height in one colour (opaque unless argb says otherwise).
+inline std::string WritePicture(const testsupport::TempDir& dir, const std::string& name, int width,
+                                int height, uint32_t argb = 0xFFFFFFFFu) {
+    platform::PixmapRef pixmap = platform::CreatePixmap(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            platform::WritePixel(pixmap, x, y, argb);
+    std::string path = dir / name;
+    EXPECT_TRUE(platform::SavePixmapPNGWithAlpha(pixmap, path)) << path;
+    return path;
+}
+
+// A short mono tone (100 ms at 8000 Hz).
+inline std::string WriteSound(const testsupport::TempDir& dir, const std::string& name) {
+    return dir.Write(name, audiotest::Wav16(audiotest::Tone(800, 1, 8000), 1, 8000));
+}
+
+class MediaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::UseFakeClock(0);
+        audio = &platform::UseRecordingAudio();
+        recorder = std::make_shared<platform::TRecordingRenderer>();
+        platform::SetRenderer(recorder);
+        platform::ResetDrawState();
+        platform::SeedRnd(1234);
+        Delta = 1.0f;
+        SetRunTimeErrorHandler([this](const std::string& message, int endProgram) -> int {
+            errors.push_back(message);
+            endFlags.push_back(endProgram);
+            throw TReportedError(message);
+        });
+        Game = std::make_shared<TGame>();
+    }
+    void TearDown() override {
+        Game = nullptr;
+        images = nullptr;
+        sounds = nullptr;
+        ShowErrors = 1;
+        SetRunTimeErrorHandler(nullptr);
+        platform::SetRenderer(nullptr);
+        platform::UseRealClock();
+    }
+    // Draws of images only, in order.
+    std::vector<platform::DrawCall> ImageDraws() const {
+        std::vector<platform::DrawCall> draws;
+        for (const auto& call : recorder->calls)
+            if (call.kind == platform::DrawKind::Image) draws.push_back(call);
+        return draws;
+    }
+
+    testsupport::TempDir dir;
+    platform::TRecordingAudioBackend* audio = nullptr;
+    std::shared_ptr<platform::TRecordingRenderer> recorder;
+    std::vector<std::string> errors;
+    std::vector<int> endFlags;
+};
+
+} // namespace mediatest
