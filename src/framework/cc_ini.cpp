@@ -29,7 +29,8 @@ bool ccReadTextLines(const std::string& path, TStringArray& lines) {
         size_t lf = text.find('\n', start);
         size_t end = lf == std::string::npos ? text.size() : lf;
         std::string line = text.substr(start, end - start);
-        if (lf != std::string::npos && !line.empty() && line.back() == '\r') line.pop_back();
+        // The end of the file ends a line as LF does: one CR before either is dropped.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
         start = end + 1;
     }

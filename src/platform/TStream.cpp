@@ -245,6 +245,8 @@ std::string TStream::ReadLine() {
         }
         line += c;
     }
+    // The end of the stream ends the line as LF does.
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
 }
 

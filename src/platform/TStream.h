@@ -27,7 +27,7 @@ public:
     int ReadInt();     // 32-bit signed
     float ReadFloat(); // IEEE-754 single
     double ReadDouble();
-    // Up to LF (dropped) with one CR before it dropped; at the end of the stream, what is left.
+    // Up to LF or the end of the stream, with one CR before either dropped.
     std::string ReadLine();
     // Exactly n bytes.
     std::string ReadString(int n);

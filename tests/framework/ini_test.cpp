@@ -81,6 +81,23 @@ TEST_F(IniTest, LoadRewritesExactlyTheRegisteredKeys) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"Sleetwhistle.ini"}));
 }
 
+TEST_F(IniTest, TheLastLineReadsTheSameWhateverEndsIt) {
+    for (std::string end : {"", "\r", "\n", "\r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(end));
+        dir.Write("Sleetwhistle.ini", "FADE=1\r\nPROFILE NAME=Holly" + end);
+        EXPECT_EQ(ccReadIniLine(dir / "Sleetwhistle.ini", "PROFILE NAME"), "Holly");
+        TIniFile ini = Settings();
+        ini.Add("PROFILE NAME", "Player1");
+        ini.Load();
+        EXPECT_EQ(ini.Last()->Value, "Holly");
+        EXPECT_EQ(dir.Read("Sleetwhistle.ini"),
+                  "SOUND=1\r\nMUSIC VOLUME=100\r\nINTRO=1\r\nFADE=1\r\nPROFILE NAME=Holly\r\n");
+        dir.Write("user.ini", "A=1\r\nB=2" + end);
+        EXPECT_EQ(ccWriteIniLine(dir / "user.ini", dir / "user.ini", "A", "3"), 1);
+        EXPECT_EQ(dir.Read("user.ini"), "A=3\r\nB=2\r\n");
+    }
+}
+
 TEST_F(IniTest, MissingFileIsCreatedWithTheDefaults) {
     TIniFile ini = Settings();
     ini.Load();

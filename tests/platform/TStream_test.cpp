@@ -83,7 +83,8 @@ TEST(Stream, ReadLineSplitsAtLfAndDropsOneCr) {
         {"a\r\r\n", {"a\r"}},       // only one CR dropped
         {"\n\r\n\n", {"", "", ""}}, // empty lines
         {"", {}},                   // empty stream
-        {"x\r", {"x\r"}},           // CR at the end without LF
+        {"x\r", {"x"}},             // the end counts as a line end
+        {"x\r\r", {"x\r"}},         // ... and drops only one CR, too
         {std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
     };
     for (const Case& c : cases) {
