@@ -4,6 +4,7 @@
 #include "framework/core_services.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 int ccCalcAnimFrame(float t, int length, int frames, int forward) {
@@ -27,10 +28,11 @@ float ccRatioToSine180(float x) {
 }
 
 int ccPow2Size(int n) {
-    int size = 1;
-    while (size < n)
+    // 64 bits, so the doubling past 2^30 neither overflows nor loops for ever.
+    int64_t size = 1;
+    while (size < n && size < kMaxPow2Size)
         size *= 2;
-    return size;
+    return int(size);
 }
 
 int ccRangeCheck100(int& value) {

@@ -12,6 +12,9 @@ int ccCalcAnimFrame(float t, int length, int frames, int forward);
 float ccCalcMSPerFrame(int fps);
 // Sine-eased 0..1 with zero slope at both ends.
 float ccRatioToSine180(float x);
+// The largest size ccPow2Size gives: the largest power of two an int holds.
+constexpr int kMaxPow2Size = 1 << 30;
+// The smallest power of two at least n (1 for n <= 1), at most kMaxPow2Size.
 int ccPow2Size(int n);
 int ccRangeCheck100(int& value);
 int ccMillisecsToMinutes(float ms, int& minutes, int& seconds);

@@ -124,6 +124,23 @@ TEST(Timing, MillisecsToMinutes) {
     }
 }
 
+TEST(Timing, Pow2SizeRoundsUpToAPowerOfTwoAndStopsAt2To30) {
+    const struct {
+        int n, size;
+    } cases[] = {
+        {INT_MIN, 1},
+        {-1, 1},
+        {2, 2},
+        {3, 4},
+        {(1 << 30) - 1, 1 << 30},
+        {1 << 30, 1 << 30},
+        {(1 << 30) + 1, 1 << 30},
+        {INT_MAX, 1 << 30},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ccPow2Size(c.n), c.size) << c.n;
+}
+
 TEST(Timing, EasingPowersAndClamps) {
     EXPECT_NEAR(ccRatioToSine180(0), 0, 1e-6);
     EXPECT_NEAR(ccRatioToSine180(0.5f), 0.5, 1e-6);
