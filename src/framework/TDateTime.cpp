@@ -2,6 +2,9 @@
 
 #include "platform/system.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 
@@ -40,8 +43,19 @@ template <size_t N> std::string NameAt(const char* const (&table)[N], int index)
     return (index >= 0 && index < int(N)) ? table[index] : "";
 }
 
-int TimeOfDay(const TDateTime& d) {
-    return d.Hour * 3600 + d.Minute * 60 + d.Second;
+// Date arithmetic runs in 64 bits; a result beyond int (a date millions of years away) stops at
+// its limit instead of wrapping.
+int Saturate(int64_t value) {
+    return int(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
+}
+
+// The name tables have one row per language; a Language outside them reads English.
+int LanguageRow() {
+    return (Language == lngEnglish || Language == lngFrench) ? Language : lngEnglish;
+}
+
+int64_t TimeOfDay(const TDateTime& d) {
+    return int64_t(d.Hour) * 3600 + int64_t(d.Minute) * 60 + d.Second;
 }
 
 // Adds amount to one field of period `period` (months count 1..period), carrying whole periods
@@ -65,8 +79,8 @@ void AddCarried(TDateTime& d, int& field, int amount, int period, int lowest, co
 } // namespace
 
 int TDateTime::compare(const TDateTime& other) const {
-    int days = Conv_Date2Julian(*this) - Conv_Date2Julian(other);
-    return days != 0 ? days : TimeOfDay(*this) - TimeOfDay(other);
+    int64_t days = int64_t(Conv_Date2Julian(*this)) - Conv_Date2Julian(other);
+    return Saturate(days != 0 ? days : TimeOfDay(*this) - TimeOfDay(other));
 }
 
 TDateTimeRef TDateTime::Create() {
@@ -80,7 +94,7 @@ TDateTimeRef TDateTime::Add(const std::string& unit, int amount, const TDateTime
     if (unit == "Y") {
         d.Year += amount;
     } else if (unit == "D") {
-        Conv_Julian2Date(Conv_Date2Julian(d) + amount, d);
+        Conv_Julian2Date(Saturate(int64_t(Conv_Date2Julian(d)) + amount), d);
     } else if (unit == "M") {
         int month = d.Month;
         AddCarried(d, month, amount, 12, 1, "Y");
@@ -102,14 +116,15 @@ TDateTimeRef TDateTime::Add(const std::string& unit, int amount, const TDateTime
 }
 
 int TDateTime::Diff(const std::string& unit, const TDateTime& first, const TDateTime& second) {
-    int days = Conv_Date2Julian(second) - Conv_Date2Julian(first);
-    if (unit == "Y") return second.Year - first.Year;
-    if (unit == "M") return (second.Year - first.Year) * 12 + second.Month - first.Month;
-    if (unit == "D") return days;
-    if (unit == "H") return days * 24 + second.Hour - first.Hour;
-    if (unit == "N")
-        return days * 1440 + (second.Hour * 60 + second.Minute) - (first.Hour * 60 + first.Minute);
-    if (unit == "S") return days * 86400 + TimeOfDay(second) - TimeOfDay(first);
+    int64_t days = int64_t(Conv_Date2Julian(second)) - Conv_Date2Julian(first);
+    int64_t years = int64_t(second.Year) - first.Year;
+    int64_t hours = days * 24 + (int64_t(second.Hour) - first.Hour);
+    if (unit == "Y") return Saturate(years);
+    if (unit == "M") return Saturate(years * 12 + (int64_t(second.Month) - first.Month));
+    if (unit == "D") return Saturate(days);
+    if (unit == "H") return Saturate(hours);
+    if (unit == "N") return Saturate(hours * 60 + (int64_t(second.Minute) - first.Minute));
+    if (unit == "S") return Saturate(days * 86400 + TimeOfDay(second) - TimeOfDay(first));
     return 0;
 }
 
@@ -135,14 +150,14 @@ std::string TDateTime::Get_String_Parser(const std::string& tmpl, char letter, i
     case 'M':
         if (count == 1) return std::to_string(date.Month);
         if (count == 2) return F(date.Month, 2);
-        if (count == 3) return NameAt(txtMonth_Abbrv[Language], date.Month - 1);
-        if (count == 4) return NameAt(txtMonth_Full[Language], date.Month - 1);
+        if (count == 3) return NameAt(txtMonth_Abbrv[LanguageRow()], date.Month - 1);
+        if (count == 4) return NameAt(txtMonth_Full[LanguageRow()], date.Month - 1);
         return "";
     case 'D':
         if (count == 1) return std::to_string(date.Day);
         if (count == 2) return F(date.Day, 2);
-        if (count == 3) return NameAt(txtDay_Abbrv[Language], WeekDay(date));
-        if (count == 4) return NameAt(txtDay_Full[Language], WeekDay(date));
+        if (count == 3) return NameAt(txtDay_Abbrv[LanguageRow()], WeekDay(date));
+        if (count == 4) return NameAt(txtDay_Full[LanguageRow()], WeekDay(date));
         return "";
     case 'H':
     case 'N':
@@ -163,28 +178,28 @@ std::string TDateTime::Get_String_Parser_Formater(int value, int width) {
 }
 
 int TDateTime::Conv_Date2Julian(const TDateTime& d) {
-    return 367 * d.Year - (7 * (d.Year + 5001 + (d.Month - 9) / 7)) / 4 + (275 * d.Month) / 9 + d.Day +
-           1729777;
+    int64_t y = d.Year, m = d.Month;
+    return Saturate(367 * y - (7 * (y + 5001 + (m - 9) / 7)) / 4 + (275 * m) / 9 + d.Day + 1729777);
 }
 
 int TDateTime::Conv_Julian2Date(int dayNumber, TDateTime& date) {
-    int j = dayNumber + 1402;
-    int k = (j - 1) / 1461;
-    int l = j - 1461 * k;
-    int n = (l - 1) / 365 - l / 1461;
-    int i = l - 365 * n + 30;
-    int m = (80 * i) / 2447;
-    date.Day = i - (2447 * m) / 80;
+    int64_t j = int64_t(dayNumber) + 1402;
+    int64_t k = (j - 1) / 1461;
+    int64_t l = j - 1461 * k;
+    int64_t n = (l - 1) / 365 - l / 1461;
+    int64_t i = l - 365 * n + 30;
+    int64_t m = (80 * i) / 2447;
+    date.Day = int(i - (2447 * m) / 80);
     i = m / 11;
-    date.Month = m + 2 - 12 * i;
-    date.Year = 4 * k + n + i - 4716;
+    date.Month = int(m + 2 - 12 * i);
+    date.Year = Saturate(4 * k + n + i - 4716);
     return 0;
 }
 
 int TDateTime::WeekDay(const TDateTime& d) {
-    int m = d.Month < 3 ? d.Month + 12 : d.Month;
-    int y = d.Month < 3 ? d.Year - 1 : d.Year;
-    return (d.Day + (13 * m - 27) / 5 + y + y / 4 - y / 100 + y / 400) % 7;
+    int64_t m = d.Month < 3 ? int64_t(d.Month) + 12 : d.Month;
+    int64_t y = d.Month < 3 ? int64_t(d.Year) - 1 : d.Year;
+    return int((d.Day + (13 * m - 27) / 5 + y + y / 4 - y / 100 + y / 400) % 7);
 }
 
 int TDateTime::Copy(TDateTimeRef& target) const {

@@ -11,6 +11,7 @@ using TDateTimeRef = std::shared_ptr<TDateTime>;
 
 extern const char* const MonthList; // "JANFEBMAR..."
 enum { lngEnglish = 0, lngFrench = 1 };
+// lngEnglish or lngFrench; any other value names things in English.
 extern int Language;
 extern const char* const txtMonth_Abbrv[2][12];
 extern const char* const txtMonth_Full[2][12];
@@ -32,6 +33,7 @@ public:
     static std::string Get_String_Parser(const std::string& tmpl, char letter, int position, int count,
                                          const TDateTime& date);
     static std::string Get_String_Parser_Formater(int value, int width);
+    // Day number of the date; dates beyond int's range give INT_MIN or INT_MAX.
     static int Conv_Date2Julian(const TDateTime& date);
     static int Conv_Julian2Date(int dayNumber, TDateTime& date);
     static int WeekDay(const TDateTime& date); // 0 Sunday

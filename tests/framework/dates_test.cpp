@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 
 namespace {
 
@@ -62,6 +63,34 @@ TEST(Dates, AddAndDiff) {
     EXPECT_EQ(TDateTime::Diff("N", Make(2026, 1, 1, 10, 0), Make(2026, 1, 1, 9, 30)), -30);
     EXPECT_GT(Make(2026, 1, 2).compare(Make(2026, 1, 1, 23)), 0);
     EXPECT_LT(Make(2026, 1, 1, 1).compare(Make(2026, 1, 1, 2)), 0);
+}
+
+TEST(Dates, DatesMillionsOfYearsAwayKeepTheirOrderAndStopAtIntsLimits) {
+    // Day numbers fit an int until about the year 5,874,000; beyond they stop at the limit.
+    TDateTime far = Make(5'000'000, 6, 15), beyond = Make(6'000'000, 1, 1), before = Make(-6'000'000, 1, 1);
+    TDateTime back;
+    TDateTime::Conv_Julian2Date(TDateTime::Conv_Date2Julian(far), back);
+    EXPECT_EQ(Ymdhns(back), Ymdhns(far));
+    EXPECT_EQ(TDateTime::Conv_Date2Julian(beyond), INT_MAX);
+    EXPECT_EQ(TDateTime::Conv_Date2Julian(before), INT_MIN);
+    EXPECT_EQ(TDateTime::Conv_Date2Julian(Make(INT_MAX, INT_MAX, INT_MAX)), INT_MAX);
+    EXPECT_GT(beyond.compare(Make(2026, 12, 9)), 0);
+    EXPECT_LT(before.compare(Make(2026, 12, 9)), 0);
+    EXPECT_EQ(TDateTime::Diff("S", before, beyond), INT_MAX);
+    EXPECT_EQ(TDateTime::Diff("D", beyond, before), INT_MIN);
+    EXPECT_EQ(TDateTime::Diff("S", Make(1950, 1, 1), Make(2026, 1, 1)), INT_MAX) << "76 years of seconds";
+    EXPECT_EQ(TDateTime::Diff("M", Make(2026, 1, 1), Make(INT_MAX, 1, 1)), INT_MAX);
+}
+
+TEST(Dates, NamesOfAnUnknownLanguageAreEnglish) {
+    TDateTime t = Make(2026, 12, 9);
+    for (int language : {-1, 2, 1000}) {
+        Language = language;
+        EXPECT_EQ(TDateTime::Get_String(t, "DDD DDDD MMM MMMM"), "Wed Wednesday Dec December") << language;
+    }
+    Language = lngFrench;
+    EXPECT_EQ(TDateTime::Get_String(t, "DDDD MMMM"), "Mercredi D cembre");
+    Language = lngEnglish;
 }
 
 TEST(Dates, Templates) {
