@@ -20,5 +20,9 @@ function(sw_add_tests folder)
         sw_warnings(test_${folder}_gl)
         gtest_discover_tests(test_${folder}_gl DISCOVERY_MODE PRE_TEST
             PROPERTIES LABELS gl ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
+        # Once more with every frame drawn off screen and blitted, the way scaled and letterboxed
+        # frames are presented, so both ways of presenting pass the same tests.
+        gtest_discover_tests(test_${folder}_gl DISCOVERY_MODE PRE_TEST TEST_SUFFIX .offscreen_frame
+            PROPERTIES LABELS gl ENVIRONMENT "SLEETWHISTLE_HEADLESS=1;SLEETWHISTLE_OFFSCREEN_FRAME=1")
     endif()
 endfunction()

@@ -170,25 +170,30 @@ TGLRenderer::~TGLRenderer() {
     glDeleteProgram(masked.id);
 }
 
-void TGLRenderer::SetTarget(int width, int height) {
-    if (width == targetW && height == targetH && fbo) return;
+void TGLRenderer::SetTarget(int width, int height, bool offscreen) {
+    if (ready && width == targetW && height == targetH && offscreen == (fbo != 0)) return;
     Flush();
     if (fbo) {
         glDeleteFramebuffers(1, &fbo);
         glDeleteTextures(1, &fboColor);
+        fbo = fboColor = 0;
     }
     targetW = width;
     targetH = height;
-    glGenTextures(1, &fboColor);
-    glBindTexture(GL_TEXTURE_2D, fboColor);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glGenFramebuffers(1, &fbo);
+    ready = true;
+    if (offscreen) {
+        glGenTextures(1, &fboColor);
+        glBindTexture(GL_TEXTURE_2D, fboColor);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glGenFramebuffers(1, &fbo);
+        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, fboColor, 0);
+        if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+            RuntimeError("Cannot create the off-screen frame buffer");
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, fboColor, 0);
-    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
-        RuntimeError("Cannot create the off-screen frame buffer");
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -302,7 +307,7 @@ void TGLRenderer::ApplyBatchState() {
 }
 
 void TGLRenderer::Flush() {
-    if (vertices.empty() || !fbo) {
+    if (vertices.empty() || !ready) {
         vertices.clear();
         batchTexture.reset();
         return;
@@ -340,7 +345,7 @@ void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8
 }
 
 void TGLRenderer::Draw(const DrawCall& call) {
-    if (!fbo) return;
+    if (!ready) return;
     const DrawState& s = call.state;
     static const float kWhiteUV[8] = {0, 0, 1, 0, 1, 1, 0, 1};
     switch (call.kind) {
@@ -477,6 +482,7 @@ void TGLRenderer::DrawOval(const DrawCall& call) {
 
 void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int h) {
     Flush();
+    if (!fbo) return; // the frame is already in the back buffer
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, drawableW, drawableH);
@@ -495,11 +501,12 @@ PixmapRef TGLRenderer::Read(int x, int y, int w, int h) {
     Flush();
     int x0 = std::max(0, x), y0 = std::max(0, y);
     int x1 = std::min(targetW, x + w), y1 = std::min(targetH, y + h);
-    if (x1 <= x0 || y1 <= y0 || !fbo) return nullptr;
+    if (x1 <= x0 || y1 <= y0 || !ready) return nullptr;
     int rw = x1 - x0, rh = y1 - y0;
     auto pixmap = std::make_shared<TPixmap>(rw, rh, false);
     std::vector<uint8_t> rows(size_t(rw) * rh * 4);
     glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    if (!fbo) glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(x0, targetH - y1, rw, rh, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
     for (int row = 0; row < rh; ++row) {

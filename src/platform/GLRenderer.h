@@ -1,4 +1,5 @@
-// The OpenGL 3.3 renderer: batches textured quads into the logical framebuffer and presents it.
+// The OpenGL 3.3 renderer: batches textured quads into the window's back buffer, or into an
+// off-screen logical framebuffer that it presents scaled.
 // Internal to the platform layer.
 #pragma once
 
@@ -29,17 +30,21 @@ public:
     TGLRenderer();
     ~TGLRenderer() override;
 
-    // Makes (or remakes) the logical framebuffer; its contents start cleared to black.
-    void SetTarget(int width, int height);
+    // Where frames are drawn: straight into the window's back buffer, which must then be
+    // width x height, or (offscreen) into a logical framebuffer that Present scales into the
+    // window. Either starts cleared to black.
+    void SetTarget(int width, int height, bool offscreen);
+    bool Offscreen() const { return fbo != 0; }
     int TargetWidth() const { return targetW; }
     int TargetHeight() const { return targetH; }
 
     void Draw(const DrawCall& call) override;
     void Flush() override;
-    // Draws the logical frame into the window's drawable, scaled into (x, y, w, h) and
-    // letterboxed in black.
+    // Draws what is pending; an off-screen frame then goes into the window's drawable, scaled
+    // into (x, y, w, h) and letterboxed in black.
     void Present(int drawableW, int drawableH, int x, int y, int w, int h);
-    // The logical frame's pixels (alpha 255), clipped; null when nothing lies inside.
+    // The frame's pixels (alpha 255) from whichever buffer holds it, clipped; null when nothing
+    // lies inside.
     PixmapRef Read(int x, int y, int w, int h);
     // The texture of an image, uploaded or refreshed as needed.
     TTexture* Texture(TImage& image);
@@ -72,8 +77,9 @@ private:
 
     Program plain, masked;
     unsigned vao = 0, vbo = 0, whiteTexture = 0;
-    unsigned fbo = 0, fboColor = 0;
+    unsigned fbo = 0, fboColor = 0; // 0: frames go straight into the window's back buffer
     int targetW = 0, targetH = 0;
+    bool ready = false; // a target is set
     Batch current;
     bool haveBatch = false;
     // The texture the pending batch draws with, kept alive until it is drawn: an image may be

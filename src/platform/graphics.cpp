@@ -42,6 +42,7 @@ struct Display {
     // Test seams.
     int fakeDesktopW = 0, fakeDesktopH = 0;
     bool framesConfigured = false;
+    bool offscreenForced = false;
     std::string framesDir;
     std::set<long> frameNumbers;
 };
@@ -102,6 +103,27 @@ void ConfigureFrames() {
     if (d.framesConfigured) return;
     d.framesConfigured = true;
     if (const char* env = std::getenv("SLEETWHISTLE_FRAMES"); env && *env) CaptureFrames(env);
+}
+
+bool OffscreenRequested() {
+    static const bool requested = [] {
+        const char* env = std::getenv("SLEETWHISTLE_OFFSCREEN_FRAME");
+        return env && *env && std::string(env) != "0";
+    }();
+    return requested || D().offscreenForced;
+}
+
+// Frames go straight into the window's back buffer when it has the logical frame's size; only a
+// frame that must be scaled or letterboxed is drawn off screen first, which costs a second
+// full-screen pass at every flip.
+void ChooseFrameTarget() {
+    Display& d = D();
+    if (!d.mode || !d.renderer) return;
+    int lw = d.virtualW > 0 ? int(std::lround(d.virtualW)) : d.mode->width;
+    int lh = d.virtualH > 0 ? int(std::lround(d.virtualH)) : d.mode->height;
+    int dw = 0, dh = 0;
+    SDL_GL_GetDrawableSize(d.window, &dw, &dh);
+    d.renderer->SetTarget(lw, lh, OffscreenRequested() || dw != lw || dh != lh);
 }
 
 // Where the logical frame lands in the window: scaled to fit, centred, aspect kept.
@@ -203,7 +225,7 @@ GraphicsRef Graphics(int width, int height, int depth, int hertz, int flags) {
     SDL_RaiseWindow(d.window);
     d.mode = std::make_shared<TGraphics>(TGraphics{width, height, depth, hertz, flags});
     d.virtualW = d.virtualH = 0;
-    d.renderer->SetTarget(width, height);
+    ChooseFrameTarget();
     SetActiveGLRenderer(d.renderer.get());
     ResetViewport();
     EnablePolledInput();
@@ -240,7 +262,7 @@ void SetVirtualResolution(float width, float height) {
     if (width <= 0 || height <= 0) return;
     d.virtualW = width;
     d.virtualH = height;
-    if (d.mode && d.renderer) d.renderer->SetTarget(int(std::lround(width)), int(std::lround(height)));
+    ChooseFrameTarget();
 }
 
 float VirtualResolutionWidth() {
@@ -292,6 +314,7 @@ void Flip(int sync) {
             d.lastSync = interval;
         }
         SDL_GL_SwapWindow(d.window);
+        ChooseFrameTarget(); // the window may have been resized under us
     }
     // A window opened with a refresh rate paces flips of sync -1 at that rate; flips that should
     // wait for a vertical blank the driver does not give are paced at the desktop's rate.
@@ -451,6 +474,16 @@ void CaptureFrames(const std::string& spec) {
     d.framesDir = spec.substr(0, colon);
     for (const std::string& n : Split(spec.substr(colon + 1), ','))
         if (!Trim(n).empty()) d.frameNumbers.insert(ToInt(n));
+}
+
+void ForceOffscreenFrame(bool on) {
+    D().offscreenForced = on;
+    ChooseFrameTarget();
+}
+
+bool FrameOffscreen() {
+    Display& d = D();
+    return d.mode && d.renderer && d.renderer->Offscreen();
 }
 
 void SetFakeDesktop(int width, int height) {

@@ -11,6 +11,13 @@ namespace platform {
 // SLEETWHISTLE_FRAMES gives the same text for a whole run.
 void CaptureFrames(const std::string& spec);
 
+// Draws every frame off screen and blits it into the window, as a scaled or letterboxed frame
+// always is, even where the window has the frame's size (SLEETWHISTLE_OFFSCREEN_FRAME=1 does the
+// same for a whole run), so tests can check both ways of presenting.
+void ForceOffscreenFrame(bool on);
+// Whether the open mode draws its frames off screen.
+bool FrameOffscreen();
+
 // Pretends the desktop is width x height (0, 0: the real desktop again).
 void SetFakeDesktop(int width, int height);
 // Pretends full-screen modes of this depth do not exist (0: forget every such pretence).

@@ -15,6 +15,7 @@
 #include <epoxy/gl.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 using namespace platform;
@@ -83,7 +84,8 @@ TEST_F(GraphicsGL, FilteredSpritesShowNoDarkFringe) {
     // full red; a dark fringe would pull it down.
     auto pixmap = CreatePixmap(16, 16);
     for (int y = 4; y < 12; ++y)
-        for (int x = 4; x < 12; ++x) WritePixel(pixmap, x, y, 0xFFFF0000u);
+        for (int x = 4; x < 12; ++x)
+            WritePixel(pixmap, x, y, 0xFFFF0000u);
     auto image = LoadImageFromPixmap(pixmap, IMAGE_FILTERED);
     SetClsColor(255, 255, 255);
     Cls();
@@ -92,7 +94,8 @@ TEST_F(GraphicsGL, FilteredSpritesShowNoDarkFringe) {
     auto frame = Grab();
     int darkest = 255;
     for (int y = 300; y < 396; ++y)
-        for (int x = 300; x < 396; ++x) darkest = std::min<int>(darkest, (ReadPixel(frame, x, y) >> 16) & 255);
+        for (int x = 300; x < 396; ++x)
+            darkest = std::min<int>(darkest, (ReadPixel(frame, x, y) >> 16) & 255);
     EXPECT_GE(darkest, 250);
 }
 
@@ -259,6 +262,55 @@ TEST_F(GraphicsGL, ImagesSurviveSwitchesBetweenWindowAndFullScreen) {
     ASSERT_TRUE(Graphics(800, 600, 0, 60));
     EXPECT_NE(ActiveWindow(), 0);
     check("back in a window");
+}
+
+TEST_F(GraphicsGL, FramesGoStraightToTheWindowUnlessTheyMustBeScaled) {
+    if (std::getenv("SLEETWHISTLE_OFFSCREEN_FRAME")) GTEST_SKIP() << "every frame is forced off screen";
+    EXPECT_FALSE(FrameOffscreen()) << "a window of the mode's size";
+    SetVirtualResolution(400, 300);
+    EXPECT_TRUE(FrameOffscreen()) << "a virtual resolution scaled into the window";
+    SetVirtualResolution(800, 600);
+    EXPECT_FALSE(FrameOffscreen()) << "a virtual resolution of the window's size";
+    int dw, dh;
+    DesktopSize(dw, dh);
+    ASSERT_TRUE(dw > 800 || dh > 600) << "the display must be larger than 800 x 600";
+    ASSERT_TRUE(Graphics(800, 600, 32, 60));
+    EXPECT_TRUE(FrameOffscreen()) << "full screen letterboxed on a larger desktop";
+    ASSERT_TRUE(Graphics(800, 600, 0, 60));
+    EXPECT_FALSE(FrameOffscreen());
+}
+
+TEST_F(GraphicsGL, BothWaysOfPresentingGiveTheSamePixels) {
+    auto sprite = SolidImage(40, 40, 250, 120, 30, 160, IMAGE_FILTERED);
+    auto draw = [&] {
+        SetClsColor(20, 40, 60);
+        Cls();
+        SetBlend(BLEND_ALPHA);
+        SetAlpha(0.7f);
+        SetRotation(30);
+        DrawImage(sprite, 100, 100);
+        SetRotation(0);
+        SetAlpha(1);
+        SetBlend(BLEND_LIGHT);
+        SetColor(90, 10, 200);
+        DrawOval(300, 200, 120, 80);
+        SetBlend(BLEND_SOLID);
+        DrawLine(10, 590, 790, 400);
+        DrawText("Both ways", 500, 50);
+        ResetDrawState();
+        return Grab();
+    };
+    ForceOffscreenFrame(false);
+    auto direct = draw();
+    Flip(0);
+    ForceOffscreenFrame(true);
+    EXPECT_TRUE(FrameOffscreen());
+    auto offscreen = draw();
+    Flip(0);
+    ForceOffscreenFrame(false);
+    ASSERT_TRUE(direct && offscreen);
+    EXPECT_TRUE(direct->pixels == offscreen->pixels);
+    testsupport::SaveTestOutput(direct, "both_ways_of_presenting.png");
 }
 
 TEST_F(GraphicsGL, BottomUpWindowAndCursorQueriesGiveBackThePointer) {
