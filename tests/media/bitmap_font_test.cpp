@@ -1,5 +1,5 @@
 // The bitmap font: reading descriptors (well-formed, odd and broken), measuring and drawing text.
-#include "MediaTest.h"
+#include "effects_fixture.h"
 #include "TempDir.h"
 
 #include "framework/cc_draw.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-using mediatest::MediaTest;
+using mediatest::EffectsTest;
 
 std::string Fixture(const std::string& name) {
     std::ifstream in(std::string(MEDIA_FIXTURES) + "font/" + name, std::ios::binary);
@@ -20,12 +20,12 @@ std::string Fixture(const std::string& name) {
     return bytes.str();
 }
 
-class BitmapFontTest : public MediaTest {
+class BitmapFontTest : public EffectsTest {
 protected:
     testsupport::TempDir dir;
 
     void SetUp() override {
-        MediaTest::SetUp();
+        EffectsTest::SetUp();
         TBitmapFont::UseBuggedStringHeight = 1;
         TBitmapFont::UseStringHeightAccurate = 0;
         TBitmapFont::AutoCalcDrawOffsetY = 0;
@@ -169,9 +169,9 @@ TEST_F(BitmapFontTest, APictureGivenAsTheDescriptorLoadsWithoutACrash) {
 
 TEST_F(BitmapFontTest, MissingPageOrDescriptorEndsWithTheLoadersMessage) {
     dir.Write("nopage.fnt", Fixture("standard.fnt"));
-    EXPECT_THROW(TBitmapFont::Create(dir / "nopage", 0, 0), mediatest::ReportedError);
+    EXPECT_THROW(TBitmapFont::Create(dir / "nopage", 0, 0), mediatest::TReportedError);
     WritePage("nodescriptor");
-    EXPECT_THROW(TBitmapFont::Create(dir / "nodescriptor", 0, 0), mediatest::ReportedError);
+    EXPECT_THROW(TBitmapFont::Create(dir / "nodescriptor", 0, 0), mediatest::TReportedError);
     EXPECT_EQ(errors, (std::vector<std::string>{"Error loading bitmap " + dir / "nopage.png",
                                                 "Error loading file " + dir / "nodescriptor.fnt"}));
 }
@@ -258,7 +258,7 @@ TEST_F(BitmapFontTest, AlignmentPlacesTheLine) {
     } cases[] = {
         {0, 99, 53}, {1, 100 - 11.5f - 1, 53}, {2, 100 - 23 - 1, 53}, {3, 100 - 11.5f - 1, 53 - 6.6f}};
     for (const Case& c : cases) {
-        renderer->calls.clear();
+        recorder->calls.clear();
         font->DrawAligned("AB", 100, 50, c.alignment, 0, 0, 0);
         auto draws = ImageDraws();
         ASSERT_EQ(draws.size(), 2u);
@@ -266,9 +266,9 @@ TEST_F(BitmapFontTest, AlignmentPlacesTheLine) {
         EXPECT_FLOAT_EQ(draws[0].y, c.firstY) << c.alignment;
         EXPECT_FLOAT_EQ(draws[1].x - draws[0].x, 11 + 1 + 1) << "advance of A, then B's own offset";
     }
-    renderer->calls.clear();
+    recorder->calls.clear();
     font->DrawAligned("AB", 100, 50, 4, 0, 0, 0);
-    EXPECT_TRUE(renderer->calls.empty());
+    EXPECT_TRUE(recorder->calls.empty());
 }
 
 TEST_F(BitmapFontTest, ColoursCycleOverTheGlyphs) {

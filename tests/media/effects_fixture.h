@@ -24,25 +24,25 @@
 namespace mediatest {
 
 // What the recording error handler throws.
-struct ReportedError : std::runtime_error {
+struct TReportedError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-class MediaTest : public ::testing::Test {
+class EffectsTest : public ::testing::Test {
 protected:
-    std::shared_ptr<platform::TRecordingRenderer> renderer = std::make_shared<platform::TRecordingRenderer>();
+    std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
     std::vector<std::string> errors;
     std::array<int, 256> keys{}; // the game's pending key hits
 
     void SetUp() override {
-        platform::SetRenderer(renderer);
+        platform::SetRenderer(recorder);
         platform::ResetDrawState();
         platform::UseRecordingAudio();
         platform::UseFakeClock(10);
         Delta = 1.0f;
         SetRunTimeErrorHandler([this](const std::string& message, int) -> int {
             errors.push_back(message);
-            throw ReportedError(message);
+            throw TReportedError(message);
         });
         TCoreInputHooks hooks;
         hooks.keyHit = [this](int key) {
@@ -79,7 +79,7 @@ protected:
     // The recorded image draws.
     std::vector<platform::DrawCall> ImageDraws() const {
         std::vector<platform::DrawCall> draws;
-        for (const auto& call : renderer->calls)
+        for (const auto& call : recorder->calls)
             if (call.kind == platform::DrawKind::Image) draws.push_back(call);
         return draws;
     }
