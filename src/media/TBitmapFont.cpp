@@ -2,7 +2,7 @@
 #include "media/TBitmapFont.h"
 
 #include "framework/cc_files.h"
-#include "framework/cc_pixels.h"
+#include "framework/cc_images.h"
 #include "framework/cc_timing.h"
 #include "framework/core_services.h"
 #include "platform/text.h"
