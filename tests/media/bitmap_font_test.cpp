@@ -1,6 +1,5 @@
 // The bitmap font: reading descriptors (well-formed, odd and broken), measuring and drawing text.
-#include "effects_fixture.h"
-#include "TempDir.h"
+#include "media_fixture.h"
 
 #include "framework/cc_draw.h"
 #include "media/TBitmapFont.h"
@@ -11,7 +10,7 @@
 
 namespace {
 
-using mediatest::EffectsTest;
+using mediatest::MediaTest;
 
 std::string Fixture(const std::string& name) {
     std::ifstream in(std::string(MEDIA_FIXTURES) + "font/" + name, std::ios::binary);
@@ -20,12 +19,10 @@ std::string Fixture(const std::string& name) {
     return bytes.str();
 }
 
-class BitmapFontTest : public EffectsTest {
+class BitmapFontTest : public MediaTest {
 protected:
-    testsupport::TempDir dir;
-
     void SetUp() override {
-        EffectsTest::SetUp();
+        MediaTest::SetUp();
         TBitmapFont::UseBuggedStringHeight = 1;
         TBitmapFont::UseStringHeightAccurate = 0;
         TBitmapFont::AutoCalcDrawOffsetY = 0;
