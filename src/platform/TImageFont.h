@@ -26,6 +26,8 @@ public:
     std::array<TGlyph, 256> glyphs{};
     ImageRef atlas; // white glyphs, coverage in alpha
 
+    // The glyph drawn for c: none (no width) for control characters below 32, "?" for characters
+    // the font lacks.
     const TGlyph& Glyph(unsigned char c) const;
 };
 

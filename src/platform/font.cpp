@@ -136,6 +136,9 @@ ImageFontRef LoadFromMemory(const unsigned char* bytes, size_t size, int pixelSi
 } // namespace
 
 const TGlyph& TImageFont::Glyph(unsigned char c) const {
+    // Control characters (a tab, a stray CR) are no text: nothing is drawn and nothing measured.
+    static const TGlyph nothing;
+    if (c < 32) return nothing;
     if (glyphs[c].present) return glyphs[c];
     return glyphs['?'];
 }

@@ -100,6 +100,18 @@ TEST(FontMetrics, BuiltInFontMeasuresWithoutAWindow) {
     EXPECT_GT(TextWidth("W"), TextWidth("i"));
 }
 
+TEST(FontMetrics, ControlCharactersMeasureNothing) {
+    auto font = LoadImageFont(SLEETWHISTLE_TEST_FONT, 30);
+    ASSERT_TRUE(font);
+    for (const ImageFontRef& f : {font, ImageFontRef()}) {
+        SetImageFont(f);
+        EXPECT_EQ(TextWidth("\t"), 0);
+        EXPECT_EQ(TextWidth(std::string("Snow\0\x01\r\n\x1f", 9)), TextWidth("Snow"));
+        EXPECT_GT(TextWidth(" "), 0) << "a space still has its width";
+    }
+    SetImageFont(nullptr);
+}
+
 TEST(FontMetrics, MissingOrBrokenFontFilesGiveNullAndTextFallsBack) {
     EXPECT_EQ(LoadImageFont("/nonexistent/card.ttf", 30), nullptr);
     EXPECT_EQ(LoadImageFont("/proc/self/status", 30), nullptr);

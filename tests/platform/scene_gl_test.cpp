@@ -98,4 +98,21 @@ TEST_F(SceneGL, KnownSceneDrawsAsExpected) {
     EXPECT_TRUE(PixelNear(frame, 200 - 48, 200 - 48, 50, 66, 125, 0));
 }
 
+TEST_F(SceneGL, ControlCharactersDrawNothing) {
+    SetClsColor(12, 22, 60);
+    Cls();
+    SetColor(255, 255, 255);
+    DrawText("Snow\tfall\x01\x1f", 20, 20);
+    DrawText("Snowfall", 20, 80);
+    auto frame = Grab();
+    testsupport::SaveTestOutput(frame, "platform-control-characters.png");
+    int inked = 0;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 300; ++x) {
+            ASSERT_EQ(ReadPixel(frame, x, 20 + y), ReadPixel(frame, x, 80 + y)) << x << "," << y;
+            inked += ReadPixel(frame, x, 20 + y) != ReadPixel(frame, 0, 0);
+        }
+    EXPECT_GT(inked, 100) << "the text itself was drawn";
+}
+
 } // namespace
