@@ -328,20 +328,31 @@ long TMemoryStream::Write(const void* buffer, long n) {
     return n;
 }
 
+namespace {
+
+// The game names some streams "littleendian::" + path. Every stream is little-endian already, so
+// the prefix only asks for what is given anyway: the file is the path after it.
+std::string FilePart(const std::string& path) {
+    static const std::string prefix = "littleendian::";
+    return path.compare(0, prefix.size(), prefix) == 0 ? path.substr(prefix.size()) : path;
+}
+
+} // namespace
+
 StreamRef ReadFile(const std::string& path) {
-    return OpenStream(ResolvePath(path), O_RDONLY, "rb");
+    return OpenStream(ResolvePath(FilePart(path)), O_RDONLY, "rb");
 }
 
 StreamRef WriteFile(const std::string& path) {
-    return OpenStream(WritePath(path), O_WRONLY | O_CREAT | O_TRUNC, "wb");
+    return OpenStream(WritePath(FilePart(path)), O_WRONLY | O_CREAT | O_TRUNC, "wb");
 }
 
 StreamRef OpenFile(const std::string& path, bool read, bool write) {
     if (!read && !write) return nullptr;
+    std::string file = ResolvePath(FilePart(path));
     // "wb" on an existing descriptor does not truncate: writing starts over the old bytes.
-    if (read && write) return OpenStream(ResolvePath(path), O_RDWR, "r+b");
-    return read ? OpenStream(ResolvePath(path), O_RDONLY, "rb")
-                : OpenStream(ResolvePath(path), O_WRONLY, "wb");
+    if (read && write) return OpenStream(file, O_RDWR, "r+b");
+    return read ? OpenStream(file, O_RDONLY, "rb") : OpenStream(file, O_WRONLY, "wb");
 }
 
 bool LoadText(const std::string& path, std::string& out) {

@@ -86,6 +86,7 @@ private:
     long pos = 0;
 };
 
+// The opening functions accept the path with a "littleendian::" prefix, which names the same file.
 // Opens an existing file for reading; null when it cannot be opened.
 StreamRef ReadFile(const std::string& path);
 // Creates or truncates a file for writing; null when it cannot be created.

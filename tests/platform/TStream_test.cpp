@@ -212,6 +212,27 @@ TEST(Stream, LineReadingEndsWhenTheFileShrinksAfterOpening) {
     EXPECT_EQ(in->ReadLine(), "line");
 }
 
+TEST(Stream, TheLittleEndianPrefixNamesTheFileAfterIt) {
+    TempDir dir;
+    std::string path = dir.Write("fonts/Title.fnt", "info\r\n");
+    StreamRef in = ReadFile("littleendian::" + path);
+    ASSERT_TRUE(in);
+    EXPECT_EQ(in->ReadLine(), "info");
+    StreamRef out = WriteFile("littleendian::" + dir / "fonts/new.fnt");
+    ASSERT_TRUE(out);
+    out->WriteInt(258);
+    EXPECT_TRUE(out->Close());
+    EXPECT_EQ(dir.Read("fonts/new.fnt"), std::string("\x02\x01\0\0", 4));
+    StreamRef both = OpenFile("littleendian::" + dir / "fonts/new.fnt");
+    ASSERT_TRUE(both);
+    EXPECT_EQ(both->ReadInt(), 258);
+    // Below the data root the case-insensitive lookup works behind the prefix too.
+    SetDataRoot(dir.Path());
+    EXPECT_TRUE(ReadFile("littleendian::" + dir / "FONTS/title.FNT"));
+    SetDataRoot("");
+    EXPECT_EQ(ListDir(dir / "fonts"), (std::vector<std::string>{".", "..", "Title.fnt", "new.fnt"}));
+}
+
 TEST(Stream, FilesAreFoundAndReusedIgnoringCaseBelowTheDataRoot) {
     TempDir dir;
     dir.Write("Data/Default.ini", "packaged");
