@@ -156,7 +156,8 @@ int TAnimation::Reset() {
 int TAnimation::Start() {
     if (PingPong == 1) Reverse = OriginalReverse;
     if (Reverse == 0) {
-        if (!(Counter > 0.0f)) Counter = Length[CurrentPhase];
+        // Phase 0 from its full length, whichever phase the timer stood in.
+        if (!(Counter > 0.0f)) Counter = Length[0];
     } else {
         Counter = 0.0f;
     }
