@@ -213,6 +213,12 @@ void PlaceFrame(TPixmap& sheet, const TPixmap& frame, int x0, int y0) {
     }
 }
 
+bool Opaque(const TPixmap& frame) {
+    for (size_t i = 3; i < frame.pixels.size(); i += 4)
+        if (frame.pixels[i] != 255) return false;
+    return true;
+}
+
 } // namespace
 
 TTexture* TGLRenderer::Texture(TImage& image) {
@@ -239,16 +245,25 @@ TTexture* TGLRenderer::Texture(TImage& image) {
     t.width = t.columns * (image.width + 2);
     t.height = rows * (image.height + 2);
     TPixmap sheet(t.width, t.height, true);
-    t.versions.resize(count);
+    t.versions.assign(count, 0);
+    t.opaque.assign(count, false);
+    bool allOpaque = true;
     for (int f = 0; f < count; ++f) {
         const TPixmap& frame = *image.frames[f];
-        if (frame.width != image.width || frame.height != image.height) continue;
-        PlaceFrame(sheet, frame, t.FrameX(f), t.FrameY(f));
         t.versions[f] = frame.version;
+        if (frame.width != image.width || frame.height != image.height) {
+            allOpaque = false; // its cell stays transparent
+            continue;
+        }
+        PlaceFrame(sheet, frame, t.FrameX(f), t.FrameY(f));
+        t.opaque[f] = Opaque(frame);
+        allOpaque = allOpaque && t.opaque[f];
     }
     bool filtered = image.flags & IMAGE_FILTERED;
     bool mipmapped = image.flags & IMAGE_MIPMAPPED;
-    if (filtered) BleedTransparentTexels(sheet);
+    // Only what a filter could blend with a transparent neighbour needs the bleed; the padding
+    // between cells repeats each frame's edge, so a sheet of opaque frames has no such texel.
+    if (filtered && !allOpaque) BleedTransparentTexels(sheet);
     glBindTexture(GL_TEXTURE_2D, t.id);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, t.width, t.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
@@ -325,6 +340,12 @@ void TGLRenderer::Flush() {
     batchTexture.reset();
 }
 
+// The alpha a quad's vertices carry.
+uint8_t TGLRenderer::AlphaByte(const DrawState& s) {
+    if (s.blend == BLEND_SOLID || s.blend == BLEND_MASK) return 255;
+    return uint8_t(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f));
+}
+
 // local: four corners relative to the draw point before scale and rotation (x0 y0 x1 y1 x2 y2 x3 y3,
 // clockwise from top-left); uv: their texture coordinates.
 void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8],
@@ -334,8 +355,7 @@ void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8
     float c = std::cos(rad), sn = std::sin(rad);
     float px = x + s.originX, py = y + s.originY;
     Vertex v[4];
-    uint8_t a = uint8_t(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f));
-    if (s.blend == BLEND_SOLID || s.blend == BLEND_MASK) a = 255;
+    uint8_t a = AlphaByte(s);
     for (int i = 0; i < 4; ++i) {
         float lx = local[i * 2] * s.scaleX, ly = local[i * 2 + 1] * s.scaleY;
         v[i] = Vertex{px + lx * c - ly * sn, py + lx * sn + ly * c, uv[i * 2],    uv[i * 2 + 1],
@@ -396,7 +416,16 @@ void TGLRenderer::DrawImage(const DrawCall& call) {
     float x0 = -call.handleX, y0 = -call.handleY, x1 = call.w - call.handleX, y1 = call.h - call.handleY;
     float local[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
     float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-    Quad(call.state, call.x, call.y, local, uv, texture->id);
+    // An opaque frame drawn at full alpha covers what lies under it: blending would read every
+    // pixel under it only to weigh it by zero, so it is drawn as a solid copy, to the same pixels.
+    const DrawState& s = call.state;
+    if (s.blend == BLEND_ALPHA && texture->opaque[call.frame] && AlphaByte(s) == 255) {
+        DrawState solid = s;
+        solid.blend = BLEND_SOLID;
+        Quad(solid, call.x, call.y, local, uv, texture->id);
+    } else {
+        Quad(s, call.x, call.y, local, uv, texture->id);
+    }
     batchTexture = call.image->texture;
 }
 

@@ -19,6 +19,7 @@ public:
     int width = 0, height = 0; // of the whole texture
     int frameW = 0, frameH = 0, columns = 1;
     std::vector<unsigned> versions; // of each frame's pixmap when uploaded
+    std::vector<bool> opaque;       // whether every pixel of the frame has alpha 255
     // Top-left texel of a frame's pixels.
     int FrameX(int frame) const { return (frame % columns) * (frameW + 2) + 1; }
     int FrameY(int frame) const { return (frame / columns) * (frameH + 2) + 1; }
@@ -66,6 +67,7 @@ private:
         bool operator==(const Batch&) const = default;
     };
 
+    static uint8_t AlphaByte(const DrawState& s);
     void Begin(const Batch& key);
     void Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8],
               unsigned texture);

@@ -99,6 +99,53 @@ TEST_F(GraphicsGL, FilteredSpritesShowNoDarkFringe) {
     EXPECT_GE(darkest, 250);
 }
 
+TEST_F(GraphicsGL, OpaquePicturesDrawWithoutBlendingToTheSamePixels) {
+    // The same pattern twice: once opaque, once with one transparent texel in a far corner,
+    // which keeps that picture on the blended path. Both are drawn filtered, scaled and turned
+    // over a busy background at full alpha, and must give the same pixels away from that corner.
+    auto pattern = [](bool holed) {
+        auto pixmap = CreatePixmap(64, 64);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                WritePixel(pixmap, x, y,
+                           0xFF000000u | uint32_t(x * 4) << 16 | uint32_t(y * 4) << 8 |
+                               uint32_t((x ^ y) * 4));
+        if (holed) WritePixel(pixmap, 63, 63, 0);
+        return LoadImageFromPixmap(pixmap, IMAGE_FILTERED);
+    };
+    auto draw = [&](const ImageRef& image) {
+        SetClsColor(0, 0, 0);
+        Cls();
+        for (int i = 0; i < 16; ++i) {
+            SetColor(i * 16, 255 - i * 16, 128);
+            DrawRect(float(i * 10), 0, 10, 200);
+        }
+        SetColor(255, 230, 200);
+        SetBlend(BLEND_ALPHA);
+        SetAlpha(1);
+        SetScale(1.7f, 1.3f);
+        SetRotation(12);
+        DrawImage(image, 20.3f, 30.6f);
+        ResetDrawState();
+        auto frame = GrabPixmap(0, 0, 160, 160);
+        Flip(0);
+        return frame;
+    };
+    auto solid = draw(pattern(false));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "the opaque picture is drawn without blending";
+    auto blended = draw(pattern(true));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    ASSERT_TRUE(solid && blended);
+    int differing = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            differing += ReadPixel(solid, x, y) != ReadPixel(blended, x, y);
+    EXPECT_EQ(differing, 0);
+    EXPECT_TRUE(PixelNear(solid, 21, 32, 255, 230, 200, 255)) << "the picture lies there";
+    EXPECT_FALSE(PixelNear(solid, 60, 60, 0, 0, 0, 10)) << "the picture covers the background";
+    testsupport::SaveTestOutput(solid, "opaque_picture_without_blending.png");
+}
+
 TEST_F(GraphicsGL, ImageHandleScaleAndRotationTurnAboutTheDrawPoint) {
     auto image = SolidImage(20, 10, 255, 0, 0);
     MidHandleImage(image);
