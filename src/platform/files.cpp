@@ -103,19 +103,19 @@ bool CopyBytes(int in, int out) {
     }
 }
 
-// Reads fd to its end, failing once more than maxBytes arrive (files may grow while read, and
-// some, like those of /proc, report no size at all).
+// Reads fd to its end, stopping as soon as more than maxBytes have come (files may grow while
+// read, and some, like those of /proc, report no size at all); false on a read error.
 bool ReadToEnd(int fd, size_t sizeHint, size_t maxBytes, std::string& bytes) {
     bytes.reserve(std::min(sizeHint, maxBytes));
     char buffer[65536];
-    for (;;) {
+    while (bytes.size() <= maxBytes) {
         ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return false;
-        if (n == 0) return true;
-        if (size_t(n) > maxBytes - bytes.size()) return false;
+        if (n == 0) break;
         bytes.append(buffer, size_t(n));
     }
+    return true;
 }
 
 } // namespace
@@ -188,6 +188,8 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t maxBy
     else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
              !ReadToEnd(fd, size_t(st.st_size), maxBytes, bytes))
         result = fail("cannot read " + resolved);
+    else if (bytes.size() > maxBytes)
+        result = fail("file is too large: " + resolved);
     else
         result = std::move(bytes);
     close(fd);

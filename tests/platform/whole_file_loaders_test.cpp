@@ -117,6 +117,7 @@ TEST(ReadRegularFile, ReadsUpToTheLimitAndSaysWhyItRefuses) {
         {path, 4, "file is too large: "},
         {dir / "missing", 100, "cannot open "},
         {dir.Path(), 100, "not a regular file: "},
+        {"/proc/self/status", 10, "file is too large: "}, // no size given: found while reading
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
