@@ -4,14 +4,9 @@
 #include "platform/files.h"
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +78,13 @@ private:
     Op last = Op::None;
 };
 
+// The game names some streams "littleendian::" + path. Every stream is little-endian already, so
+// the prefix only asks for what is given anyway: the file is the path after it.
+std::string FilePart(const std::string& path) {
+    static const std::string prefix = "littleendian::";
+    return path.compare(0, prefix.size(), prefix) == 0 ? path.substr(prefix.size()) : path;
+}
+
 // Opens a regular file only: O_NONBLOCK keeps a FIFO or device from hanging the open.
 StreamRef OpenStream(const std::string& path, int flags, const char* mode) {
     int fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
@@ -99,82 +101,6 @@ StreamRef OpenStream(const std::string& path, int flags, const char* mode) {
         return nullptr;
     }
     return std::make_shared<TFileStream>(file, long(st.st_size));
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    for (size_t done = 0; done < bytes.size();) {
-        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += size_t(n);
-    }
-    return true;
-}
-
-// The folder of path with a slash, or "" for a bare name.
-std::string FolderOf(const std::string& path) {
-    std::string folder = ExtractDir(path);
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    return folder;
-}
-
-// Temporary files of target are named "." + name + ".tmp" + process id + "-" + counter.
-std::string TemporaryPrefix(const std::string& target) {
-    return "." + StripDir(target) + ".tmp";
-}
-
-// Creates a new, unique temporary file beside target; -1 when the folder refuses it.
-int CreateTemporary(const std::string& target, std::string& tempPath) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; attempt++) {
-        tempPath = FolderOf(target) + TemporaryPrefix(target) + std::to_string(getpid()) + "-" +
-                   std::to_string(counter++);
-        int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// Removes the temporary files of target that a killed run left behind: all but those of other
-// living processes, whose saves may be running now.
-void RemoveStaleTemporaries(const std::string& target) {
-    std::string prefix = TemporaryPrefix(target);
-    std::string folder = FolderOf(target);
-    for (const std::string& name : ListDir(folder.empty() ? "." : folder)) {
-        if (name.compare(0, prefix.size(), prefix) != 0) continue;
-        long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
-        bool running = pid > 0 && pid != getpid() && (kill(pid_t(pid), 0) == 0 || errno != ESRCH);
-        if (!running && FileType(folder + name) == FILETYPE_FILE) unlink((folder + name).c_str());
-    }
-}
-
-// The file a save replaces: the final target of a symbolic link, so the link itself stays.
-std::string FollowLinks(std::string path) {
-    namespace fs = std::filesystem;
-    for (int hops = 0; hops < 40; hops++) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(path, error))) break;
-        fs::path link = fs::read_symlink(path, error);
-        if (error) break;
-        path = link.is_absolute() ? link.string() : (fs::path(path).parent_path() / link).string();
-    }
-    return path;
-}
-
-// An existing target without write permission is the user's wish to keep it as it is: a save
-// must not replace it (root could, and rename would not ask).
-bool MayReplace(const std::string& target) {
-    struct stat st;
-    if (lstat(target.c_str(), &st) != 0) return errno == ENOENT;
-    return access(target.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0;
-}
-
-// Makes a rename in folder durable.
-void SyncFolder(const std::string& folder) {
-    int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
 }
 
 } // namespace
@@ -328,17 +254,6 @@ long TMemoryStream::Write(const void* buffer, long n) {
     return n;
 }
 
-namespace {
-
-// The game names some streams "littleendian::" + path. Every stream is little-endian already, so
-// the prefix only asks for what is given anyway: the file is the path after it.
-std::string FilePart(const std::string& path) {
-    static const std::string prefix = "littleendian::";
-    return path.compare(0, prefix.size(), prefix) == 0 ? path.substr(prefix.size()) : path;
-}
-
-} // namespace
-
 StreamRef ReadFile(const std::string& path) {
     return OpenStream(ResolvePath(FilePart(path)), O_RDONLY, "rb");
 }
@@ -360,23 +275,6 @@ bool LoadText(const std::string& path, std::string& out) {
     if (!text) return false;
     out = std::move(*text);
     return true;
-}
-
-bool SaveTextAtomic(const std::string& path, const std::string& bytes) {
-    std::string target = FollowLinks(WritePath(path));
-    if (StripDir(target).empty() || !MayReplace(target)) return false;
-    RemoveStaleTemporaries(target);
-    std::string temp;
-    int fd = CreateTemporary(target, temp);
-    if (fd < 0) return false;
-    // The new bytes are on disk before the name points at them, so a crash leaves the old
-    // file or the new one, never an empty one.
-    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) unlink(temp.c_str());
-    if (ok) SyncFolder(FolderOf(target));
-    return ok;
 }
 
 } // namespace platform
