@@ -3,6 +3,7 @@
 // read, and plays sound effects on channels.
 #pragma once
 
+#include "framework/TColor.h"
 #include "media/TChannelArray.h"
 #include "media/TGameSound.h"
 #include "media/TMousePointer.h"
@@ -10,6 +11,10 @@
 
 #include <memory>
 #include <string>
+
+class TGameFade;
+class TLoadingScreen;
+class TScreen;
 
 class TGame;
 using TGameRef = std::shared_ptr<TGame>;
@@ -31,6 +36,29 @@ public:
     int ClientX = 0, ClientY = 0; // top-left of the window's drawing area on the desktop
     int UsingVirtualResolution = 0;
     float VirtualRatioX = 1.0f, VirtualRatioY = 1.0f; // logical pixels per window pixel
+    std::string DataPrefix; // in front of every "data/..." path: "" or ending in "/"
+    std::string MenuPath;   // folder of menu pictures, ending in "/" once set
+
+    std::shared_ptr<TGameFade> GameFade;           // the fade between screens, made here
+    std::shared_ptr<TLoadingScreen> LoadingScreen; // made here, set up by asset loading
+    int Fade = 1;                                  // 0: screen fades off
+    int NoFade = 0;                                // 1: the next fade is skipped
+    int FadeMusic = 1;                             // 1: a fade out takes the music with it
+    int FadeMouse = 0;                             // 1: the pointer is drawn under the fade
+    TColorRef ClsColor;                            // the clear colour; made with the graphics mode
+    int Music = 1;                                 // 1: music on
+    int MusicVolume = 100;                         // 0..100
+    int CustomMusicVolume = 0;                     // percent of MusicVolume for the current piece; 0: none
+    platform::ChannelRef MusicChannel;
+    std::string MusicFileName = "none";
+    std::string MusicName = "none";
+    int MusicRestart = 1;
+    int Speech = 1; // 1: speech on
+    int SpeechVolume = 100;
+    platform::ChannelRef SpeechChannel;
+    int IgnoreEscapeKey = 0; // 1: Escape does not leave the current screen
+    std::shared_ptr<TScreen> CurrentTScreen;
+    std::shared_ptr<TScreen> DestinationTScreen; // started when the running fade out ends
 
     // Needs neither a window nor an audio device.
     TGame();
@@ -44,6 +72,16 @@ public:
     int ChannelsKill();
     // ClientX, ClientY from the window's origin, in top-down desktop coordinates.
     int SetClientCoords();
+    // MusicVolume, or its CustomMusicVolume percent (truncated) when that is set.
+    int GetMusicVolume() const;
+    // No music is current: names "none", restart asked; stops nothing.
+    int MusicNone();
+    // A playing speech channel is stopped and replaced by a fresh one.
+    int SpeechStop();
+    // 1 while a screen fade runs.
+    int Fading() const;
+    // One loading step: the bar moves, the loading screen is drawn and shown at once.
+    int MoveBar();
 };
 
 extern TGameRef Game;
