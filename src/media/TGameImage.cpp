@@ -49,11 +49,9 @@ TGameImageRef TGameImage::CreateFromImage(const platform::ImageRef& image, const
 int TGameImage::Draw(float x, float y, int frame, const TShadowRef& shadow) const {
     if (!image) return 0;
     if (shadow) {
-        platform::SetColor(0, 0, 0);
-        platform::SetAlpha(shadow->Alpha);
+        shadow->Apply();
         platform::DrawImage(image, x + shadow->X, y + shadow->Y, frame);
-        platform::SetAlpha(1.0f);
-        platform::SetColor(255, 255, 255);
+        TShadow::Restore();
     }
     platform::DrawImage(image, x, y, frame);
     return 0;

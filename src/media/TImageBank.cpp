@@ -1,12 +1,9 @@
 #include "media/TImageBank.h"
 
-#include "framework/cc_errors.h"
 #include "framework/cc_files.h"
-#include "platform/files.h"
 #include "platform/text.h"
 
 TImageBankRef images;
-int ShowErrors = 1;
 
 int TImageBank::CalcRAM() const {
     int total = 0;
@@ -28,10 +25,8 @@ int TImageBank::SetPath(const std::string& folder) {
 }
 
 int TImageBank::Load(const std::string& file, const std::string& key, int flags, int mid) {
-    std::string ext = "." + platform::ExtractExt(file);
-    if (ext == ".") ext = Ext;
     auto loaded = std::make_shared<TGameImage>();
-    loaded->Load(Path + platform::StripExt(file) + ext, flags, mid);
+    loaded->Load(BankFile(Path, file, Ext), flags, mid);
     if (!loaded->image) return 0; // the loader reported it; nothing half-made enters the bank
     if (!key.empty()) loaded->name = platform::Upper(key);
     Insert(loaded->name, loaded);
@@ -52,10 +47,7 @@ int TImageBank::LoadAnim(const std::string& file, int cellWidth, int cellHeight,
 }
 
 TGameImageRef TImageBank::Find(const std::string& name) const {
-    std::string key = platform::Upper(name);
-    TGameImageRef found = ValueForKey(key);
-    if (!found && ShowErrors) ccRunTimeError("Image '" + key + "' was Not found in the ImageBank", 1);
-    return found;
+    return FindInBank(*this, name, "Image", "was Not found in the ImageBank");
 }
 
 platform::ImageRef TImageBank::FindTImage(const std::string& name) const {

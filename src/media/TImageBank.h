@@ -3,6 +3,7 @@
 #pragma once
 
 #include "media/TGameImage.h"
+#include "media/bank_lookup.h"
 #include "platform/TMap.h"
 
 #include <memory>
@@ -35,5 +36,3 @@ public:
 };
 
 extern TImageBankRef images;
-// 1: looking up a missing image or sound ends the program; 0: the lookup gives null.
-extern int ShowErrors;

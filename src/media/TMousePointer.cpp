@@ -95,11 +95,9 @@ void TMousePointer::DrawImage2() const {
     float ix = float(x + Image2xoff), iy = float(y + Image2yoff);
     platform::SetScale(Image2Scale, Image2Scale);
     if (Image2Shadow) {
-        platform::SetColor(0, 0, 0);
-        platform::SetAlpha(Image2Shadow->Alpha);
+        Image2Shadow->Apply();
         platform::DrawImage(Image2, ix + Image2Shadow->X, iy + Image2Shadow->Y, Image2Frame);
-        platform::SetAlpha(1.0f);
-        platform::SetColor(255, 255, 255);
+        TShadow::Restore();
     }
     platform::DrawImage(Image2, ix, iy, Image2Frame);
     platform::SetScale(1.0f, 1.0f);

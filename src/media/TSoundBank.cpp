@@ -1,9 +1,6 @@
 #include "media/TSoundBank.h"
 
-#include "framework/cc_errors.h"
 #include "framework/cc_files.h"
-#include "media/TImageBank.h"
-#include "platform/files.h"
 #include "platform/text.h"
 
 TSoundBankRef sounds;
@@ -14,10 +11,8 @@ int TSoundBank::SetPath(const std::string& folder) {
 }
 
 int TSoundBank::Load(const std::string& file, float pitch, float volume, const std::string& key, int flags) {
-    std::string ext = "." + platform::ExtractExt(file);
-    if (ext == ".") ext = Ext;
     auto loaded = std::make_shared<TGameSound>();
-    loaded->Load(Path + platform::StripExt(file) + ext, flags);
+    loaded->Load(BankFile(Path, file, Ext), flags);
     if (!loaded->sound) return 0; // the loader reported it; nothing half-made enters the bank
     loaded->pitch = pitch;
     loaded->volume = volume;
@@ -27,8 +22,5 @@ int TSoundBank::Load(const std::string& file, float pitch, float volume, const s
 }
 
 TGameSoundRef TSoundBank::Find(const std::string& name) const {
-    std::string key = platform::Upper(name);
-    TGameSoundRef found = ValueForKey(key);
-    if (!found && ShowErrors) ccRunTimeError("Sound '" + key + "' was not found in the SoundBank", 1);
-    return found;
+    return FindInBank(*this, name, "Sound", "was not found in the SoundBank");
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "media/TGameSound.h"
+#include "media/bank_lookup.h"
 #include "platform/TMap.h"
 
 #include <memory>
