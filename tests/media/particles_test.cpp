@@ -4,6 +4,7 @@
 
 #include "media/TParticleGenerator.h"
 #include "media/TParticleList.h"
+#include "platform/collide.h"
 #include "platform/image.h"
 
 #include <map>
@@ -235,6 +236,26 @@ TEST_F(ParticleTest, AParticleWithoutImageCountsAsTopLeftAndSizeless) {
     EXPECT_EQ(bare->OutOfBounds(), 1);
     EXPECT_EQ(bare->Draw(), 1);
     EXPECT_TRUE(ImageDraws().empty());
+}
+
+TEST_F(ParticleTest, CollideWritesEveryParticleIntoLayerOne) {
+    platform::ResetCollisions();
+    dot =
+        TGameImage::CreateFromImage(platform::LoadImageFromPixmap(platform::CreatePixmap(10, 10)), "DOT", 0);
+    platform::PixmapRef solid = platform::LockImage(dot->image);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            platform::WritePixel(solid, x, y, 0xFFFFFFFFu);
+    platform::UnlockImage(dot->image);
+    TParticleRef a = Add();
+    a->x = 100.7f; // truncated to 100
+    TParticleRef b = Add();
+    list->Collide();
+    EXPECT_EQ(platform::CollideRect(405, 305, 1, 1, 1, 0), std::vector<const void*>{b.get()});
+    EXPECT_EQ(platform::CollideRect(100, 300, 1, 1, 1, 0), std::vector<const void*>{a.get()});
+    EXPECT_TRUE(platform::CollideRect(99, 300, 1, 1, 1, 0).empty());
+    EXPECT_TRUE(platform::CollideRect(405, 305, 1, 1, 2, 0).empty());
+    platform::ResetCollisions();
 }
 
 TEST_F(ParticleTest, EmptyListsDoNothing) {
