@@ -9,6 +9,7 @@
 #include "platform/graphics.h"
 
 TGameRef Game;
+platform::ImageFontRef UIFont;
 
 TGame::TGame()
     : Mouse(std::make_shared<TMousePointer>()), GameFade(std::make_shared<TGameFade>()),

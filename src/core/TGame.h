@@ -8,6 +8,7 @@
 #include "media/TGameSound.h"
 #include "media/TMousePointer.h"
 #include "platform/audio.h"
+#include "platform/font.h"
 
 #include <memory>
 #include <string>
@@ -24,11 +25,13 @@ public:
     TMousePointerRef Mouse; // made here, kept for the whole run
     std::string ImagePath;  // asset folders, ending in "/" once set
     std::string SoundPath;
+    std::string ProfilePath;              // the players' profiles: the per-user folder + "profiles/"
     float ScrollX = 0.0f, ScrollY = 0.0f; // subtracted by sprites drawn with an offset
     int Sound = 1;                        // 1: sound effects on
     int SoundVolume = 100;                // 0..100
     TChannelArrayRef Channels;            // the pool of effect channels
     int CustomMousePointer = 1;           // 1: the game draws its own pointer
+    int BlockKeys = 0;                    // 1 while the player types: pause, Escape and hot keys off
     int FullScreen = 1;                   // 0: windowed
     long WindowHandle = 0;
     int WindowHeight = 0;
@@ -85,3 +88,7 @@ public:
 };
 
 extern TGameRef Game;
+
+// The user-interface font: the game's TrueType font at 30 px (list rows, typed names). Null until
+// start-up rasterises it; a null font draws in the platform's built-in font.
+extern platform::ImageFontRef UIFont;

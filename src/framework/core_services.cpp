@@ -54,6 +54,11 @@ int KeyPressed() {
     return inputHooks.keyPressed ? inputHooks.keyPressed() : -1;
 }
 
+int GetChar() {
+    if (ccPolledInputState) return platform::GetChar();
+    return inputHooks.getChar ? inputHooks.getChar() : 0;
+}
+
 void FlushKeys() {
     if (ccPolledInputState) {
         platform::FlushKeys();

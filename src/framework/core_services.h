@@ -27,6 +27,9 @@ struct TCoreInputHooks {
     std::function<int(int key)> keyDown;
     // The lowest key code with a pending hit, -1 for none; consumes nothing.
     std::function<int()> keyPressed;
+    // The next typed character (8 Backspace, 13 Enter, 27 Escape, else its Latin-1 code), removed
+    // from the game's ring; 0 when the ring is empty.
+    std::function<int()> getChar;
     std::function<void()> flushKeys;
     std::function<void()> flushMouse;
     // The game object's CustomMousePointer setting; empty while there is no game object.
@@ -40,5 +43,7 @@ int KeyDown(int key);
 // The lowest key code 0..255 with a pending hit in the game's table, -1 when none (and without
 // the core's hook); the hit stays. It reads the game's table in either input mode.
 int KeyPressed();
+// The next typed character, 0 when none: the only way widgets read typing.
+int GetChar();
 void FlushKeys();
 void FlushMouse();

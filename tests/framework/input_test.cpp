@@ -127,6 +127,19 @@ TEST_F(InputTest, KeyPressedAsksTheGameTableInEitherInputMode) {
     EXPECT_EQ(KeyPressed(), -1);
 }
 
+TEST_F(InputTest, TypedCharactersComeFromThePlatformWhenPolledElseFromTheGameRing) {
+    Post(platform::EVENT_KEY_CHAR, 97);
+    TCoreInputHooks hooks;
+    hooks.getChar = [] { return 98; };
+    SetCoreInputHooks(hooks);
+    EXPECT_EQ(GetChar(), 97) << "polled input reads the platform's characters";
+    EXPECT_EQ(GetChar(), 0);
+    ccDisablePolledInput();
+    EXPECT_EQ(GetChar(), 98) << "event-fed input reads the game's ring";
+    SetCoreInputHooks({});
+    EXPECT_EQ(GetChar(), 0) << "no ring yet";
+}
+
 TEST_F(InputTest, MouseShowHideWithoutAGameOnlySetsTheFlag) {
     Post(platform::EVENT_MOUSE_LEAVE, 0);
     ccMouseShowHide();
