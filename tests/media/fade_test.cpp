@@ -73,6 +73,21 @@ TEST_F(FadeTest, TheBackgroundFadesInFirstAndOutLast) {
     EXPECT_FLOAT_EQ(Frames().back().background, 0.0f);
 }
 
+TEST_F(FadeTest, ABackgroundWithoutAFadeTimeIsFullyThereThroughout) {
+    fade.Background = backdrop;
+    fade.BackgroundFadeTime = 0;
+    fade.BackgroundXSpeed = 100; // pixels per second
+    fade.Init(200, picture, nullptr);
+    fade.FadeDo(0);
+    fade.Reset();
+    fade.FadeDo(1);
+    auto frames = Frames();
+    ASSERT_GT(frames.size(), 40u);
+    for (const Frame& f : frames)
+        EXPECT_FLOAT_EQ(f.background, 1.0f);
+    EXPECT_NEAR(fade.BackgroundX, 100 * 0.42f, 0.5f) << "drifted for the time of both fades";
+}
+
 TEST_F(FadeTest, AKeyEndsFadeDoOnTheNextFrameInSolidWhite) {
     fade.Init(1000, picture, nullptr);
     int start = platform::MilliSecs();
