@@ -54,10 +54,15 @@ TEST_F(ExplosionTest, AGameObjectLeavesItsListOnceWhollyOffTheScreen) {
     EXPECT_EQ(list.ToArray(), std::vector<TGameObjectRef>{still});
 
     list.AddNew(100, 100, strip);
+    still->active = 1;
+    TSpriteRef carried = TSprite::Create(strip, 0.0f, 0.0f);
+    still->AttachedSprite = carried;
     list.Kill();
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(still->GameObjects, nullptr);
-    EXPECT_EQ(still->active, 0); // a kill leaves the flags alone
+    // Leaving the list is all a kill does: the flag and the attached sprite stay.
+    EXPECT_EQ(still->active, 1);
+    EXPECT_EQ(still->AttachedSprite.lock(), carried);
 }
 
 } // namespace
