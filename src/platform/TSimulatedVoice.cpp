@@ -9,8 +9,8 @@ namespace platform {
 bool TSimulatedVoice::Cue(TSound& sound, float, float, float newRate) {
     state = State::Paused;
     position = 0;
-    frames = double(sound.Pcm().Frames());
-    sampleRate = double(sound.Pcm().sampleRate);
+    frames = double(sound.Frames());
+    sampleRate = double(sound.SampleRate());
     loop = sound.Looped();
     rate = newRate;
     return true;

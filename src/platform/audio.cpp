@@ -31,6 +31,7 @@ struct AudioState {
     std::unordered_set<TSound*> sounds;
     int nextChannelId = 1;
     std::string loadError;
+    double streamAfterSeconds = 10;
 
     // Drops every voice and binding of the running driver, then makes `next` run.
     void Switch(AudioBackend* next, std::unique_ptr<AudioBackend> owned, const std::string& name) {
@@ -88,8 +89,10 @@ constexpr float kMaxRate = 100.0f;
 
 // ---- sounds ----------------------------------------------------------------------------------
 
-TSound::TSound(std::string fileName, TPcm samples, bool looped)
-    : name(std::move(fileName)), pcm(std::move(samples)), loop(looped) {
+TSound::TSound(std::string fileName, std::string filePath, Layout soundLayout, bool looped,
+               std::shared_ptr<const std::string> fileBytes, TPcm pcm)
+    : name(std::move(fileName)), path(std::move(filePath)), layout(soundLayout), loop(looped),
+      bytes(std::move(fileBytes)), loaded(std::move(pcm)) {
     Audio().sounds.insert(this);
 }
 
@@ -98,16 +101,50 @@ TSound::~TSound() {
     Audio().sounds.erase(this);
 }
 
+std::unique_ptr<TPcmStream> TSound::OpenStream(std::string& error) const {
+    if (!bytes) {
+        error = name + " is not streamed";
+        return nullptr;
+    }
+    return OpenPcmStream(bytes, error);
+}
+
+bool TSound::TakePcm(TPcm& out, std::string& error) {
+    if (loaded.Frames() > 0) {
+        out = std::move(loaded);
+        loaded = TPcm{};
+        return true;
+    }
+    std::optional<std::string> file = ReadRegularFile(path, kMaxSoundFileBytes, &error);
+    return file && DecodeSound(*file, out, error);
+}
+
+double StreamAfterSeconds() {
+    return Audio().streamAfterSeconds;
+}
+
 SoundRef LoadSound(const std::string& path, int flags) {
     AudioState& audio = Audio();
     audio.loadError.clear();
-    std::optional<std::string> bytes = ReadRegularFile(path, kMaxSoundFileBytes, &audio.loadError);
-    if (!bytes) return nullptr;
+    std::optional<std::string> file = ReadRegularFile(path, kMaxSoundFileBytes, &audio.loadError);
+    if (!file) return nullptr;
+    // Opening a stream reads only the headers: it tells the layout and length without decoding.
+    auto bytes = std::make_shared<const std::string>(std::move(*file));
+    std::unique_ptr<TPcmStream> format = OpenPcmStream(bytes, audio.loadError);
+    if (!format) return nullptr;
+    std::string name = path.substr(path.find_last_of('/') + 1);
+    bool loop = (flags & SOUND_LOOP) != 0;
+    if (double(format->Frames()) > audio.streamAfterSeconds * format->SampleRate()) {
+        TSound::Layout layout{format->Channels(), format->SampleRate(), format->Frames()};
+        return std::make_shared<TSound>(name, path, layout, loop, std::move(bytes), TPcm{});
+    }
     TPcm pcm;
     if (!DecodeSound(*bytes, pcm, audio.loadError)) return nullptr;
-    std::string name = path.substr(path.find_last_of('/') + 1);
-    auto sound = std::make_shared<TSound>(name, std::move(pcm), (flags & SOUND_LOOP) != 0);
+    // The decoded length is the true one (a damaged file may declare another).
+    TSound::Layout layout{pcm.channels, pcm.sampleRate, pcm.Frames()};
+    auto sound = std::make_shared<TSound>(name, path, layout, loop, nullptr, std::move(pcm));
     audio.backend->Prepare(*sound);
+    sound->DropPcm();
     return sound;
 }
 
@@ -280,6 +317,10 @@ TRecordingAudioBackend& UseRecordingAudio() {
 void UseDeviceAudio() {
     Audio().recorder = nullptr;
     ShutdownAudio();
+}
+
+void SetStreamAfterSeconds(double seconds) {
+    Audio().streamAfterSeconds = seconds;
 }
 
 int AudioVoicesInUse() {

@@ -1,6 +1,6 @@
-// Sounds and channels of the platform layer. Sounds are decoded whole when loaded (WAV with our
-// own reader, Ogg Vorbis with libvorbisfile); each channel plays one sound at a time on the
-// audio driver chosen by SetAudioDriver. OpenAL Soft does the mixing on its own thread; all of
+// Sounds and channels of the platform layer. Short sounds are decoded whole when loaded (WAV with
+// our own reader, Ogg Vorbis with libvorbisfile), long ones while they play; each channel plays one sound at
+// a time on the audio driver chosen by SetAudioDriver. OpenAL Soft does the mixing on its own thread; all of
 // these functions are called from the main thread. Only src/platform includes OpenAL or Vorbis.
 //
 // Drivers: "FreeAudio" and, after EnableOpenALAudio, any name beginning with "OpenAL" open
@@ -25,28 +25,53 @@ enum : int { SOUND_LOOP = 1 };
 
 class AudioVoice;
 class TSoundBinding;
+class TSound;
+using SoundRef = std::shared_ptr<TSound>;
 
-// A sound decoded into memory, shared by every channel that plays it.
+// A sound shared by every channel that plays it. A short one is decoded whole when loaded and
+// handed to the driver, which keeps the one copy of its samples (the driver "None" needs only
+// its length). A long one (more than StreamAfterSeconds of audio) keeps the file's bytes and is
+// decoded while it plays, each channel reading its own stream.
 class TSound {
 public:
-    TSound(std::string fileName, TPcm samples, bool looped);
+    struct Layout {
+        int channels = 0, sampleRate = 0;
+        size_t frames = 0;
+    };
+    // A streamed sound gives the file's `bytes`, a short one its decoded `pcm`.
+    TSound(std::string name, std::string path, Layout layout, bool loop,
+           std::shared_ptr<const std::string> bytes, TPcm pcm);
     ~TSound();
     TSound(const TSound&) = delete;
     TSound& operator=(const TSound&) = delete;
 
     // The file name it was loaded from, without its folder.
     const std::string& Name() const { return name; }
-    const TPcm& Pcm() const { return pcm; }
     bool Looped() const { return loop; }
+    int Channels() const { return layout.channels; }
+    int SampleRate() const { return layout.sampleRate; }
+    size_t Frames() const { return layout.frames; }
+
+    bool Streamed() const { return bytes != nullptr; }
+    // Streamed sounds: a decoder at the first frame; null (with the reason) when it fails.
+    std::unique_ptr<TPcmStream> OpenStream(std::string& error) const;
+    // Short sounds: the whole PCM for a driver to copy. The samples decoded at load are handed
+    // over once; a driver started later gets them decoded again from the file.
+    bool TakePcm(TPcm& out, std::string& error);
+    // Lets go of samples decoded at load that no driver took (the driver "None" times the
+    // sound by its length alone).
+    void DropPcm() { loaded = TPcm{}; }
 
     // The driver's copy of the samples (an OpenAL buffer), made when the sound is loaded or
     // first played on a driver; dropped when the driver changes.
     std::unique_ptr<TSoundBinding> binding;
 
 private:
-    std::string name;
-    TPcm pcm;
+    std::string name, path;
+    Layout layout;
     bool loop;
+    std::shared_ptr<const std::string> bytes; // streamed sounds: the file
+    TPcm loaded;                              // short sounds: the samples until a driver takes them
 };
 
 // A channel keeps its volume, pan and rate across the sounds cued on it. It holds a voice of
@@ -96,7 +121,6 @@ private:
     bool voiceIsStandIn = false; // the driver had no voice free: silent, retried at each Cue
 };
 
-using SoundRef = std::shared_ptr<TSound>;
 using ChannelRef = std::shared_ptr<TChannel>;
 
 // Names SetAudioDriver accepts: "FreeAudio", plus "OpenAL Generic Software" once OpenAL is enabled
@@ -111,8 +135,12 @@ bool EnableOpenALAudio();
 // Closes the device; the driver becomes "None".
 void ShutdownAudio();
 
+// Sounds longer than this are streamed (10 s unless a test sets another length).
+double StreamAfterSeconds();
+
 // A WAV or Ogg Vorbis file (told apart by content), opened through ResolvePath; flags
-// SOUND_LOOP makes it repeat. Null when the file is missing or cannot be decoded.
+// SOUND_LOOP makes it repeat. Null when the file is missing or cannot be decoded (for a streamed
+// sound: when its headers are damaged; damage further in ends the sound there as it plays).
 SoundRef LoadSound(const std::string& path, int flags = 0);
 // Why the last LoadSound gave null ("" after a success).
 const std::string& SoundLoadError();

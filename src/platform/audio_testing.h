@@ -11,6 +11,9 @@ namespace platform {
 TRecordingAudioBackend& UseRecordingAudio();
 // Back to the real device; the driver is "None" until the next SetAudioDriver.
 void UseDeviceAudio();
+// Sounds loaded afterwards are streamed when longer than this (10 s by default), so tests can
+// stream short files.
+void SetStreamAfterSeconds(double seconds);
 // Voices of the running driver held by channels (OpenAL sources on the device).
 int AudioVoicesInUse();
 

@@ -1,5 +1,5 @@
-// Ogg Vorbis decoding through libvorbisfile, reading from the file's bytes in memory. The whole
-// file becomes 16-bit PCM; a stream cut short plays what decodes.
+// Ogg Vorbis decoding through libvorbisfile, reading from the file's bytes in memory: the whole
+// file into 16-bit PCM, or piece by piece while it plays. A stream cut short plays what decodes.
 #include "platform/sound_decode.h"
 
 #include <vorbis/vorbisfile.h>
@@ -78,6 +78,19 @@ bool CheckLayout(OggVorbis_File& vf, TPcm& out, std::string& error) {
     return out.channels > 0 || Fail(error, "Ogg Vorbis stream has no format");
 }
 
+// One call of ov_read as 16-bit samples: the count of samples, 0 at the end, or a negative code
+// (OV_HOLE: a gap in the data, what follows still plays).
+long ReadSamples(OggVorbis_File& vf, int16_t* out, size_t maxSamples) {
+    char buffer[16384];
+    int section = 0;
+    long n = ov_read(&vf, buffer, int(std::min(sizeof buffer, maxSamples * 2)), 0 /* little-endian */, 2, 1,
+                     &section);
+    if (n <= 0) return n;
+    for (long i = 0; i + 1 < n; i += 2)
+        out[i / 2] = int16_t(uint16_t(uint8_t(buffer[i]) | uint8_t(buffer[i + 1]) << 8));
+    return n / 2;
+}
+
 bool ReadAll(OggVorbis_File& vf, size_t fileSize, TPcm& out, std::string& error) {
     // The declared length only guides the first allocation, and never beyond what a file of
     // this size could reasonably hold: a hostile header cannot make us reserve gigabytes.
@@ -85,23 +98,77 @@ bool ReadAll(OggVorbis_File& vf, size_t fileSize, TPcm& out, std::string& error)
     if (declared > 0)
         out.samples.reserve(
             std::min<size_t>({size_t(declared) * out.channels, fileSize * 16, kMaxPcmBytes / 2}));
-    char buffer[16384];
-    int section = 0;
+    int16_t samples[8192];
     for (;;) {
-        long n = ov_read(&vf, buffer, sizeof buffer, 0 /* little-endian */, 2, 1, &section);
+        long n = ReadSamples(vf, samples, 8192);
         if (n == 0) break;
-        if (n == OV_HOLE) continue; // a gap in the data: what follows still plays
+        if (n == OV_HOLE) continue;
         if (n < 0) return Fail(error, "Ogg Vorbis audio is damaged (code " + std::to_string(n) + ")");
-        if ((out.samples.size() + size_t(n) / 2) * sizeof(int16_t) > kMaxPcmBytes)
+        if ((out.samples.size() + size_t(n)) * sizeof(int16_t) > kMaxPcmBytes)
             return Fail(error, "Ogg Vorbis is too long to load");
-        for (long i = 0; i + 1 < n; i += 2)
-            out.samples.push_back(int16_t(uint16_t(uint8_t(buffer[i]) | uint8_t(buffer[i + 1]) << 8)));
+        out.samples.insert(out.samples.end(), samples, samples + n);
     }
     out.samples.resize(out.Frames() * out.channels);
     return out.Frames() > 0 || Fail(error, "Ogg Vorbis holds no samples");
 }
 
+// Decodes while playing. Damage met on the way ends the audio there, as a file cut short would.
+class OggStream : public TPcmStream {
+public:
+    ~OggStream() override {
+        if (open) ov_clear(&vf);
+    }
+    bool Open(std::shared_ptr<const std::string> fileBytes, std::string& error) {
+        bytes = std::move(fileBytes);
+        file = MemoryFile{bytes.get()};
+        if (bytes->empty()) return Fail(error, "Ogg file is empty");
+        int rc = ov_open_callbacks(&file, &vf, nullptr, 0, ov_callbacks{MemRead, MemSeek, nullptr, MemTell});
+        if (rc < 0) return Fail(error, OpenError(rc));
+        open = true;
+        TPcm layout;
+        if (!CheckLayout(vf, layout, error)) return false;
+        channels = layout.channels;
+        sampleRate = layout.sampleRate;
+        // The declared length may lie: it is believed only as far as the file's size makes it
+        // possible (the game's clock-kept channels time a sound by it).
+        ogg_int64_t declared = ov_pcm_total(&vf, -1);
+        frames = declared > 0 ? std::min<size_t>(size_t(declared), bytes->size() * 64) : 0;
+        return true;
+    }
+    size_t Read(int16_t* out, size_t maxFrames) override {
+        size_t want = maxFrames * size_t(channels), got = 0;
+        while (!ended && got < want) {
+            long n = ReadSamples(vf, out + got, want - got);
+            if (n == OV_HOLE) continue;
+            if (n <= 0) {
+                ended = true;
+                break;
+            }
+            got += size_t(n);
+        }
+        return got / size_t(channels);
+    }
+    bool Rewind() override {
+        ended = ov_raw_seek(&vf, 0) != 0;
+        return !ended;
+    }
+
+private:
+    std::shared_ptr<const std::string> bytes;
+    MemoryFile file{nullptr};
+    OggVorbis_File vf;
+    bool open = false;
+    bool ended = false;
+};
+
 } // namespace
+
+std::unique_ptr<TPcmStream> OpenOggVorbisStream(std::shared_ptr<const std::string> bytes,
+                                                std::string& error) {
+    auto stream = std::make_unique<OggStream>();
+    if (!stream->Open(std::move(bytes), error)) return nullptr;
+    return stream;
+}
 
 bool DecodeOggVorbis(const std::string& bytes, TPcm& out, std::string& error) {
     out = TPcm{};

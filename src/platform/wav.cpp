@@ -81,19 +81,14 @@ bool ConvertData(const std::string& b, size_t at, size_t size, const WavFormat& 
     return true;
 }
 
-} // namespace
-
-bool DecodeWav(const std::string& b, TPcm& out, std::string& error) {
-    out = TPcm{};
+// Finds the format and the data chunk of a WAV file.
+bool ParseWav(const std::string& b, WavFormat& fmt, size_t& dataAt, size_t& dataSize, std::string& error) {
     if (b.size() < 12)
         return Fail(error, b.empty() ? "WAV file is empty" : "WAV file too short for a RIFF header");
     if (std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0)
         return Fail(error, "not a RIFF WAVE file");
 
-    WavFormat fmt;
-    bool haveFormat = false;
-    size_t dataAt = 0, dataSize = 0;
-    bool haveData = false;
+    bool haveFormat = false, haveData = false;
     // The RIFF size field is not trusted: chunks are walked up to the real end of the file.
     size_t at = 12;
     while (at + 8 <= b.size() && !(haveFormat && haveData)) {
@@ -114,7 +109,55 @@ bool DecodeWav(const std::string& b, TPcm& out, std::string& error) {
     }
     if (!haveFormat) return Fail(error, "WAV has no format chunk");
     if (!haveData) return Fail(error, "WAV has no data chunk");
+    if (dataSize < size_t(fmt.blockAlign)) return Fail(error, "WAV holds no samples");
+    return true;
+}
+
+// Converts whole frames of the data chunk, from the play position on.
+class WavStream : public TPcmStream {
+public:
+    WavStream(std::shared_ptr<const std::string> fileBytes, const WavFormat& format, size_t at, size_t size)
+        : bytes(std::move(fileBytes)), fmt(format), dataAt(at) {
+        channels = fmt.channels;
+        sampleRate = fmt.sampleRate;
+        frames = size / size_t(fmt.blockAlign);
+    }
+    size_t Read(int16_t* out, size_t maxFrames) override {
+        size_t n = std::min(maxFrames, frames - position);
+        int width = fmt.bits / 8;
+        const char* p = bytes->data() + dataAt + position * size_t(fmt.blockAlign);
+        for (size_t i = 0; i < n * size_t(channels); ++i, p += width)
+            out[i] = Sample16(p, width);
+        position += n;
+        return n;
+    }
+    bool Rewind() override {
+        position = 0;
+        return true;
+    }
+
+private:
+    std::shared_ptr<const std::string> bytes;
+    WavFormat fmt;
+    size_t dataAt;
+    size_t position = 0;
+};
+
+} // namespace
+
+bool DecodeWav(const std::string& b, TPcm& out, std::string& error) {
+    out = TPcm{};
+    WavFormat fmt;
+    size_t dataAt = 0, dataSize = 0;
+    if (!ParseWav(b, fmt, dataAt, dataSize, error)) return false;
     return ConvertData(b, dataAt, dataSize, fmt, out, error);
+}
+
+std::unique_ptr<TPcmStream> OpenWavStream(std::shared_ptr<const std::string> bytes, std::string& error) {
+    WavFormat fmt;
+    size_t dataAt = 0, dataSize = 0;
+    if (!ParseWav(*bytes, fmt, dataAt, dataSize, error)) return nullptr;
+    return std::make_unique<WavStream>(std::move(bytes), fmt, dataAt, dataSize);
 }
 
 } // namespace platform

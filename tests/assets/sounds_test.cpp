@@ -4,11 +4,14 @@
 #include "manifest.h"
 
 #include "platform/audio.h"
+#include "platform/files.h"
+#include "platform/sound_decode.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 using namespace assets_test;
 using assetgen::Kind;
@@ -105,15 +108,20 @@ TEST(Sounds, WavFilesDecodeAndLastAsLongAsTheTableSays) {
     }
 }
 
-// Decoded by the game's own loader, every sound and piece joins or fades at its ends: a looped one
+// Decoded by the game's own decoders, every sound and piece joins or fades at its ends: a looped one
 // steps across the join no more than a smooth wave does, the others start and end in silence.
 TEST(Sounds, DecodeAndJoinForLoopsOrFadeOtherwise) {
     for (const assetgen::Entry& e : assetgen::Manifest()) {
         if (e.kind != Kind::Wav && e.kind != Kind::Ogg) continue;
-        platform::SoundRef sound =
-            platform::LoadSound((DataDir() / e.path).string(), e.loops ? platform::SOUND_LOOP : 0);
+        std::string error;
+        std::optional<std::string> file =
+            platform::ReadRegularFile((DataDir() / e.path).string(), platform::kMaxSoundFileBytes, &error);
+        ASSERT_TRUE(file) << e.path << ": " << error;
+        platform::TPcm pcm;
+        ASSERT_TRUE(platform::DecodeSound(*file, pcm, error)) << e.path << ": " << error;
+        platform::SoundRef sound = platform::LoadSound((DataDir() / e.path).string());
         ASSERT_TRUE(sound) << e.path << ": " << platform::SoundLoadError();
-        const platform::TPcm& pcm = sound->Pcm();
+        EXPECT_EQ(sound->Frames(), pcm.Frames()) << e.path;
         ASSERT_GT(pcm.Frames(), 2u) << e.path;
         double ms = pcm.Frames() * 1000.0 / pcm.sampleRate;
         EXPECT_GE(ms, e.minMs) << e.path;

@@ -36,18 +36,27 @@ public:
     std::string wav, music;
 };
 
-class RecordedAudio : public ::testing::Test {
+// Every channel test runs twice: with the sounds decoded whole when loaded, and with them
+// streamed while they play, as long pieces are. Channels must not tell the two apart.
+std::string LoadingName(const ::testing::TestParamInfo<bool>& info) {
+    return info.param ? "Streamed" : "DecodedWhole";
+}
+
+class RecordedAudio : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         UseFakeClock(0);
+        SetStreamAfterSeconds(GetParam() ? 0 : 10);
         recorder = &UseRecordingAudio();
         tone = LoadSound(files.wav);
         music = LoadSound(files.music, SOUND_LOOP);
         ASSERT_TRUE(tone && music) << SoundLoadError();
+        EXPECT_EQ(tone->Streamed(), GetParam());
     }
     void TearDown() override {
         UseDeviceAudio();
         UseRealClock();
+        SetStreamAfterSeconds(10);
     }
     // Plays the sound, then checks ChannelPlaying just before and at `ms` on the clock.
     void ExpectEndsAfter(const ChannelRef& channel, int ms) {
@@ -62,7 +71,7 @@ protected:
     SoundRef tone, music;
 };
 
-TEST_F(RecordedAudio, LogsEachChannelsRequestsInOrder) {
+TEST_P(RecordedAudio, LogsEachChannelsRequestsInOrder) {
     EXPECT_EQ(AudioDriverName(), "FreeAudio");
     ChannelRef musicChannel = AllocChannel();
     ChannelRef effect = AllocChannel();
@@ -86,7 +95,7 @@ TEST_F(RecordedAudio, LogsEachChannelsRequestsInOrder) {
                                                   "volume 0.4", "pan -1", "rate 0.9", "resume", "stop"}));
 }
 
-TEST_F(RecordedAudio, ValuesAreClampedBeforeTheDriverSeesThem) {
+TEST_P(RecordedAudio, ValuesAreClampedBeforeTheDriverSeesThem) {
     ChannelRef c = AllocChannel();
     SetChannelVolume(c, 1.5f);
     SetChannelVolume(c, -0.2f);
@@ -99,7 +108,7 @@ TEST_F(RecordedAudio, ValuesAreClampedBeforeTheDriverSeesThem) {
               (Lines{"volume 1", "volume 0", "volume 0", "pan -1", "pan 1", "rate 0.01", "rate 0.01"}));
 }
 
-TEST_F(RecordedAudio, SoundEndsAfterItsLengthAtTheChannelRate) {
+TEST_P(RecordedAudio, SoundEndsAfterItsLengthAtTheChannelRate) {
     ChannelRef c = AllocChannel();
     EXPECT_EQ(ChannelPlaying(c), 0); // idle
     SetChannelRate(c, 0.8f);
@@ -119,7 +128,7 @@ TEST_F(RecordedAudio, SoundEndsAfterItsLengthAtTheChannelRate) {
     EXPECT_EQ(ChannelPlaying(c), 1);
 }
 
-TEST_F(RecordedAudio, PausedAndCuedChannelsCountAsPlaying) {
+TEST_P(RecordedAudio, PausedAndCuedChannelsCountAsPlaying) {
     ChannelRef c = CueSound(tone);
     ASSERT_TRUE(c);
     AdvanceClock(1000);
@@ -144,7 +153,7 @@ TEST_F(RecordedAudio, PausedAndCuedChannelsCountAsPlaying) {
     EXPECT_EQ(ChannelPlaying(c), 1);
 }
 
-TEST_F(RecordedAudio, ChannelKeepsItsAttributesAcrossCues) {
+TEST_P(RecordedAudio, ChannelKeepsItsAttributesAcrossCues) {
     ChannelRef c = AllocChannel();
     SetChannelVolume(c, 0.3f);
     SetChannelPan(c, 0.5f);
@@ -157,7 +166,7 @@ TEST_F(RecordedAudio, ChannelKeepsItsAttributesAcrossCues) {
     ExpectEndsAfter(c, 50); // the new sound plays at the channel's rate
 }
 
-TEST_F(RecordedAudio, DroppedChannelsGiveTheirVoiceBack) {
+TEST_P(RecordedAudio, DroppedChannelsGiveTheirVoiceBack) {
     int before = AudioVoicesInUse();
     {
         ChannelRef a = PlaySound(tone);
@@ -176,7 +185,7 @@ TEST_F(RecordedAudio, DroppedChannelsGiveTheirVoiceBack) {
     EXPECT_EQ(ChannelPlaying(c), 1);
 }
 
-TEST_F(RecordedAudio, NullArgumentsAreHarmless) {
+TEST_P(RecordedAudio, NullArgumentsAreHarmless) {
     StopChannel(nullptr);
     PauseChannel(nullptr);
     ResumeChannel(nullptr);
@@ -192,7 +201,7 @@ TEST_F(RecordedAudio, NullArgumentsAreHarmless) {
     EXPECT_EQ(ChannelPlaying(c), 0);
 }
 
-TEST_F(RecordedAudio, UnknownDriverLeavesTheGameSilentButRunning) {
+TEST_P(RecordedAudio, UnknownDriverLeavesTheGameSilentButRunning) {
     ChannelRef before = PlaySound(music);
     EXPECT_FALSE(SetAudioDriver("DirectSound"));
     EXPECT_EQ(AudioDriverName(), "None");
@@ -216,7 +225,7 @@ TEST_F(RecordedAudio, UnknownDriverLeavesTheGameSilentButRunning) {
     EXPECT_EQ(recorder->Log(c->Id()).back(), "resume");
 }
 
-TEST_F(RecordedAudio, DriverNamesMatchIgnoringCase) {
+TEST_P(RecordedAudio, DriverNamesMatchIgnoringCase) {
     ShutdownAudio();
     EXPECT_EQ(AudioDriverName(), "None");
     if (AudioDrivers().size() == 1) { // OpenAL names appear only once enabled
@@ -247,7 +256,7 @@ TEST_F(RecordedAudio, DriverNamesMatchIgnoringCase) {
     }
 }
 
-TEST_F(RecordedAudio, UnloadableFilesGiveNullWithAReason) {
+TEST_P(RecordedAudio, UnloadableFilesGiveNullWithAReason) {
     const struct {
         const char* file;
         std::string bytes;
@@ -275,12 +284,15 @@ TEST_F(RecordedAudio, UnloadableFilesGiveNullWithAReason) {
     EXPECT_EQ(SoundLoadError(), "");
 }
 
+INSTANTIATE_TEST_SUITE_P(Sounds, RecordedAudio, ::testing::Bool(), LoadingName);
+
 // ---- OpenAL Soft, null output ------------------------------------------------------------------
 
-class DeviceAudio : public ::testing::Test {
+class DeviceAudio : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         setenv("ALSOFT_DRIVERS", "null", 1); // no sound card needed, and none disturbed
+        SetStreamAfterSeconds(GetParam() ? 0 : 10);
         UseDeviceAudio();
         ASSERT_TRUE(SetAudioDriver("FreeAudio")) << "OpenAL Soft's null output did not open";
         EXPECT_EQ(AudioDriverName(), "FreeAudio");
@@ -288,7 +300,10 @@ protected:
         music = LoadSound(files.music);
         ASSERT_TRUE(tone && music) << SoundLoadError();
     }
-    void TearDown() override { ShutdownAudio(); }
+    void TearDown() override {
+        ShutdownAudio();
+        SetStreamAfterSeconds(10);
+    }
 
     // Waits (real time, at most 5 s) until the channel stops playing.
     static bool EndsWithin5s(const ChannelRef& channel) {
@@ -301,7 +316,7 @@ protected:
     SoundRef tone, music;
 };
 
-TEST_F(DeviceAudio, PlaysWavAndOggToTheirEnd) {
+TEST_P(DeviceAudio, PlaysWavAndOggToTheirEnd) {
     ChannelRef effect = PlaySound(tone);
     SetChannelVolume(effect, 0.4f);
     SetChannelPan(effect, -1.0f);
@@ -318,7 +333,7 @@ TEST_F(DeviceAudio, PlaysWavAndOggToTheirEnd) {
     EXPECT_EQ(ChannelPlaying(piece), 0);
 }
 
-TEST_F(DeviceAudio, PauseHoldsAndStopIsForGood) {
+TEST_P(DeviceAudio, PauseHoldsAndStopIsForGood) {
     ChannelRef c = PlaySound(tone);
     PauseChannel(c);
     std::this_thread::sleep_for(std::chrono::milliseconds(300)); // three times its length
@@ -332,7 +347,7 @@ TEST_F(DeviceAudio, PauseHoldsAndStopIsForGood) {
     EXPECT_EQ(ChannelPlaying(c), 0);
 }
 
-TEST_F(DeviceAudio, RateChangesHowLongASoundPlays) {
+TEST_P(DeviceAudio, RateChangesHowLongASoundPlays) {
     SoundRef second = LoadSound(files.wav);
     ChannelRef slow = AllocChannel(), fast = AllocChannel();
     SetChannelRate(slow, 0.1f); // 1 s
@@ -343,7 +358,7 @@ TEST_F(DeviceAudio, RateChangesHowLongASoundPlays) {
     EXPECT_EQ(ChannelPlaying(slow), 1);
 }
 
-TEST_F(DeviceAudio, ChannelsGiveBackTheirSourcesSoALongRunNeverRunsOut) {
+TEST_P(DeviceAudio, ChannelsGiveBackTheirSourcesSoALongRunNeverRunsOut) {
     SoundRef loop = LoadSound(files.wav, SOUND_LOOP);
     int before = AudioVoicesInUse();
     for (int i = 0; i < 1000; ++i)
@@ -370,5 +385,34 @@ TEST_F(DeviceAudio, ChannelsGiveBackTheirSourcesSoALongRunNeverRunsOut) {
     many.clear();
     EXPECT_EQ(AudioVoicesInUse(), before);
 }
+
+TEST_P(DeviceAudio, LoopingSoundPlaysOnPastItsEndUntilStopped) {
+    SoundRef loop = LoadSound(files.wav, SOUND_LOOP); // 100 ms
+    ChannelRef c = PlaySound(loop);
+    ChannelRef other = PlaySound(loop); // a second channel on the same sound
+    std::this_thread::sleep_for(std::chrono::milliseconds(450));
+    EXPECT_EQ(ChannelPlaying(c), 1);
+    EXPECT_EQ(ChannelPlaying(other), 1);
+    loop.reset(); // dropped while it plays: the channels keep what they play
+    PauseChannel(c);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(ChannelPlaying(c), 1);
+    StopChannel(c);
+    EXPECT_EQ(ChannelPlaying(c), 0);
+    EXPECT_EQ(ChannelPlaying(other), 1);
+}
+
+TEST_P(DeviceAudio, SoundsLoadedWhileSilentPlayOnTheDeviceOpenedLater) {
+    ShutdownAudio();
+    SoundRef early = LoadSound(files.wav); // "None" times it by its length and keeps no samples
+    ASSERT_TRUE(early);
+    ASSERT_TRUE(SetAudioDriver("FreeAudio"));
+    ChannelRef c = PlaySound(early);
+    EXPECT_EQ(AudioVoicesInUse(), 1) << "a real source, not a silent stand-in";
+    EXPECT_EQ(ChannelPlaying(c), 1);
+    EXPECT_TRUE(EndsWithin5s(c));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sounds, DeviceAudio, ::testing::Bool(), LoadingName);
 
 } // namespace

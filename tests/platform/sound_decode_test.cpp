@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <memory>
 
 using namespace audiotest;
 using platform::TPcm;
@@ -280,6 +282,98 @@ TEST(SoundDecode, DamagedFilesNeverCrash) {
         }
     }
     EXPECT_GT(refused, 0);
+}
+
+// ---- streams ---------------------------------------------------------------------------------
+
+// Everything a stream gives when read in pieces of `piece` frames, at most `limit` frames.
+std::vector<int16_t> ReadStream(platform::TPcmStream& stream, size_t piece, bool loop, size_t limit) {
+    std::vector<int16_t> all, part(piece * size_t(stream.Channels()));
+    while (all.size() < limit * size_t(stream.Channels())) {
+        size_t n = platform::FillPcm(stream, part.data(), piece, loop);
+        all.insert(all.end(), part.begin(), part.begin() + long(n * size_t(stream.Channels())));
+        if (n < piece) break;
+    }
+    return all;
+}
+
+TEST(SoundStream, GivesTheSamplesOfTheWholeFileDecoderAndLoopsWithoutAGap) {
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"wav mono 16-bit", Wav16(Tone(3000, 1, 8000), 1, 8000)},
+        {"wav stereo 8-bit",
+         Riff(Chunk("fmt ", FmtBody(1, 2, 8000, 8)) + Chunk("data", std::string(4001, '\x90')))},
+        {"ogg mono", EncodeTone(9000, 1, 22050)},
+        {"ogg stereo", EncodeTone(7000, 2, 16000)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TPcm whole;
+        std::string error;
+        ASSERT_TRUE(platform::DecodeSound(c.bytes, whole, error)) << error;
+        auto stream = platform::OpenPcmStream(std::make_shared<const std::string>(c.bytes), error);
+        ASSERT_TRUE(stream) << error;
+        EXPECT_EQ(stream->Channels(), whole.channels);
+        EXPECT_EQ(stream->SampleRate(), whole.sampleRate);
+        EXPECT_EQ(stream->Frames(), whole.Frames());
+        // Pieces that never line up with the decoder's own packets.
+        EXPECT_EQ(ReadStream(*stream, 777, false, SIZE_MAX), whole.samples);
+        ASSERT_TRUE(stream->Rewind());
+        std::vector<int16_t> looped = ReadStream(*stream, 1000, true, whole.Frames() * 5 / 2);
+        ASSERT_GE(looped.size(), whole.samples.size() * 5 / 2);
+        for (size_t i = 0; i < looped.size(); ++i)
+            if (looped[i] != whole.samples[i % whole.samples.size()]) {
+                ADD_FAILURE() << "sample " << i << " differs after the loop point";
+                break;
+            }
+    }
+}
+
+TEST(SoundStream, RefusesDamagedHeadersAsTheWholeFileDecoderDoes) {
+    std::string ogg = EncodeTone(4000, 1, 8000);
+    const std::string cases[] = {"",
+                                 "OggS",
+                                 "OggS" + std::string(200, '\x5A'),
+                                 ogg.substr(0, 58),
+                                 std::string(ogg).replace(29, 6, "theora"),
+                                 Riff(Chunk("fmt ", FmtBody(1, 2, 8000, 8))),
+                                 "RIFF...."};
+    for (const std::string& bytes : cases) {
+        std::string error;
+        EXPECT_FALSE(platform::OpenPcmStream(std::make_shared<const std::string>(bytes), error))
+            << bytes.size();
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+// Damage past the first seconds is not seen when the file opens: playing reaches it and the
+// sound goes on or ends there, never crashing and never looping for ever.
+TEST(SoundStream, DamageFurtherInEndsOrSkipsWithoutCrashing) {
+    const std::string original = EncodeTone(6 * 8000, 2, 8000); // 6 s
+    const size_t audioFrom = PageStarts(original)[3];
+    uint32_t seed = 777;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 60; ++round) {
+        std::string bytes = original;
+        size_t from = std::max(audioFrom, bytes.size() / 3); // past the first two seconds
+        for (int i = 0; i < 1 + int(next() % 8); ++i)
+            bytes[from + next() % (bytes.size() - from)] = char(next() >> 24);
+        if (round % 3 == 0) bytes.resize(from + next() % (bytes.size() - from));
+        std::string error;
+        auto stream = platform::OpenPcmStream(std::make_shared<const std::string>(bytes), error);
+        if (!stream) {
+            EXPECT_FALSE(error.empty());
+            continue;
+        }
+        std::vector<int16_t> once = ReadStream(*stream, 4096, false, SIZE_MAX);
+        EXPECT_GE(once.size(), size_t(2 * 8000 * 2)) << "the undamaged start plays";
+        EXPECT_LE(once.size(), size_t(7 * 8000 * 2));
+        ASSERT_TRUE(stream->Rewind() || once.empty());
+        std::vector<int16_t> looped = ReadStream(*stream, 4096, true, 20 * 8000);
+        EXPECT_EQ(looped.size() % 2, 0u);
+    }
 }
 
 } // namespace
