@@ -51,7 +51,7 @@ public:
     TColorRef ClsColor;                            // the clear colour; made with the graphics mode
     int Music = 1;                                 // 1: music on
     int MusicVolume = 100;                         // 0..100
-    int CustomMusicVolume = 0;                     // percent of MusicVolume for the current piece; 0: none
+    int CustomMusicVolume = 0;                     // percent of MusicVolume for the current track; 0: none
     platform::ChannelRef MusicChannel;
     std::string MusicFileName = "none";
     std::string MusicName = "none";
