@@ -3,6 +3,7 @@
 // read, and plays sound effects on channels.
 #pragma once
 
+#include "core/TFixedRateLogic.h"
 #include "framework/TColor.h"
 #include "media/TChannelArray.h"
 #include "media/TGameSound.h"
@@ -62,6 +63,7 @@ public:
     int IgnoreEscapeKey = 0; // 1: Escape does not leave the current screen
     std::shared_ptr<TScreen> CurrentTScreen;
     std::shared_ptr<TScreen> DestinationTScreen; // started when the running fade out ends
+    TFixedRateLogicRef FixedRateLogic = std::make_shared<TFixedRateLogic>(); // the logic clock
 
     // Needs neither a window nor an audio device.
     TGame();

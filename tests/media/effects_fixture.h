@@ -1,9 +1,10 @@
 // The fixture of the fade, loading-screen, splash and slide-show tests: the media fixture's game
 // object, recording renderer and audio and throwing error handler, plus a fake clock of 10 ms
-// per flip (so the blocking loops end headless) and core-like input hooks: a small game-side key
-// table behind KeyHit, KeyPressed and FlushKeys, and FlushMouse clearing Game.Mouse.
+// per flip (so the blocking loops end headless) and the core-like key tables and hooks of the
+// shared input pump.
 #pragma once
 
+#include "CoreInputPump.h"
 #include "media_fixture.h"
 
 #include "framework/cc_input.h"
@@ -19,27 +20,13 @@ namespace mediatest {
 
 class EffectsTest : public MediaTest {
 protected:
-    std::array<int, 256> keys{}; // the game's pending key hits
+    testsupport::TCoreInputPump input;
+    std::array<int, 256>& keys = input.keys; // the game's pending key hits
 
     void SetUp() override {
         MediaTest::SetUp();
         platform::UseFakeClock(10);
-        TCoreInputHooks hooks;
-        hooks.keyHit = [this](int key) {
-            int hit = keys[size_t(key)] > 0 ? 1 : 0;
-            keys[size_t(key)] = 0;
-            return hit;
-        };
-        hooks.keyPressed = [this] {
-            for (int key = 0; key < 256; ++key)
-                if (keys[size_t(key)] == 1) return key;
-            return -1;
-        };
-        hooks.flushKeys = [this] { keys.fill(0); };
-        hooks.flushMouse = [] {
-            if (Game) Game->Mouse->ClearButtons();
-        };
-        SetCoreInputHooks(hooks);
+        input.Install();
         DropAllEvents();
     }
 
@@ -48,22 +35,15 @@ protected:
         platform::DisablePolledInput();
         DropAllEvents();
         platform::IgnoreOsInput(false);
-        SetCoreInputHooks({});
+        testsupport::TCoreInputPump::Uninstall();
         platform::AutoMidHandle(false);
         MediaTest::TearDown();
     }
 
-    static void DropAllEvents() {
-        while (platform::PollEvent()) {
-        }
-    }
+    static void DropAllEvents() { testsupport::TCoreInputPump::DropAllEvents(); }
 
     // A click as the core's event pump records it.
-    static void Click(int button = 1) {
-        auto& mouse = *Game->Mouse;
-        (button == 1 ? mouse.h1 : button == 2 ? mouse.h2 : mouse.h3) += 1;
-        mouse.CalcButtonTotals();
-    }
+    static void Click(int button = 1) { testsupport::TCoreInputPump::AddClick(button); }
 
     // Events released on the fake clock at the given times, relative to now.
     void Script(const std::vector<std::pair<int, std::string>>& events) {

@@ -1,0 +1,3 @@
+#include "core/fonts.h"
+
+platform::ImageFontRef MainFontSmall;
