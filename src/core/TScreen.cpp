@@ -51,9 +51,10 @@ int TScreen::Start() {
 
 int TScreen::CoreStart() {
     Game->CurrentTScreen = shared_from_this();
+    if (Menu) Menu->ManageNoSound(0, 0);
     ccFlushAll();
     Game->Mouse->ClearButtons();
-    return 0;
+    return Game->FixedRateLogic->Init();
 }
 
 int TScreen::PostFadeIn() {
@@ -67,10 +68,15 @@ int TScreen::PostFadeOut() {
 int TScreen::Kill() {
     Image = nullptr;
     Header = nullptr;
+    if (Menu) {
+        Menu->Kill();
+        Menu = nullptr;
+    }
     return 0;
 }
 
 int TScreen::Logic() {
+    if (Menu) Menu->Manage(0, 0);
     return 0;
 }
 
@@ -85,6 +91,7 @@ int TScreen::Draw() {
         platform::SetBlend(platform::BLEND_ALPHA);
         Header->Draw();
     }
+    if (Menu) Menu->Draw(0, 0);
     return 0;
 }
 

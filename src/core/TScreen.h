@@ -6,6 +6,7 @@
 
 #include "media/TSprite.h"
 #include "platform/image.h"
+#include "widgets/TMenu.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@ class TScreen : public std::enable_shared_from_this<TScreen> {
 public:
     platform::ImageRef Image; // full-screen background, drawn at the top-left
     TSpriteRef Header;        // centred on the point given to HeaderLoad
+    TMenuRef Menu;            // the screen's buttons; null for none
     std::string Ext = ".png"; // appended by HeaderLoad
     std::string name;
     int StopKill = 0;       // 1: left without being killed
@@ -33,13 +35,16 @@ public:
     virtual int Load();
     // The pointer on, Escape handled again, then CoreStart.
     virtual int Start();
-    // Makes the screen current and drops pending input.
+    // Makes the screen current, sets the buttons' hover states silently, drops pending input and
+    // restarts the logic clock.
     virtual int CoreStart();
     virtual int PostFadeIn();
     virtual int PostFadeOut();
+    // Drops the background and the header, and kills and drops the menu.
     virtual int Kill();
+    // One tick of the buttons.
     virtual int Logic();
-    // The background solid (or a cleared frame), then the header.
+    // The background solid (or a cleared frame), then the header and the buttons.
     virtual int Draw();
     virtual int SpecificKeys();
 };

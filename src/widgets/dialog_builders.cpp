@@ -1,0 +1,66 @@
+#include "widgets/dialog_builders.h"
+
+#include "core/TGame.h"
+#include "core/fonts.h"
+#include "framework/TFont.h"
+#include "framework/core_services.h"
+
+namespace {
+
+TShadowRef BoxShadow() {
+    return TShadow::Create(3.0f, 3.0f, 0.4f);
+}
+
+void StyleCaption(TDialog& dialog, int r, int g, int b) {
+    dialog.SetupCaption(MainFontSmall, TColor::Create(r, g, b, 1.0f), TShadow::Create(1.0f, 1.0f, 0.6f),
+                        nullptr);
+}
+
+// The glow under the pointer, when the menu has the button.
+void GlowOnMouseOver(TMenu& menu, const std::string& buttonName) {
+    if (TButtonRef button = menu.FindButton(buttonName)) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
+}
+
+TDialogOKRef MessageBox(const std::string& message, int r, int g, int b) {
+    TDialogOKRef dialog = TDialogOK::Create(message, nullptr, 0, 0, 0, "");
+    dialog->Shadow = BoxShadow();
+    StyleCaption(*dialog, r, g, b);
+    dialog->Menu->ChangeShadow(0, 0, 0, 0);
+    GlowOnMouseOver(*dialog->Menu, "OK");
+    dialog->Start();
+    Game->FixedRateLogic->Init();
+    return dialog;
+}
+
+} // namespace
+
+int OKButtonCreate(TMenu& menu) {
+    menu.AddNew("OK", "OKMO", "", 0, 0, 1);
+    TButtonRef ok = menu.FindButton("OK");
+    if (!ok) return 0;
+    ok->OKButton = 1;
+    ok->SetAutoGlow(0.0f, 0.3f, 1.0f, 1);
+    ok->y = float(ScreenHeight - ok->h - 15);
+    ok->CentreX(int(ok->y));
+    return 0;
+}
+
+TDialogOKRef MakeOKDialog(const std::string& message) {
+    return MessageBox(message, 255, 255, 255);
+}
+
+TDialogOKRef ErrorDialog(const std::string& message) {
+    return MessageBox(message, 255, 0, 0);
+}
+
+TDialogYesNoRef MakeDialogYesNo(const std::string& question) {
+    TDialogYesNoRef dialog = TDialogYesNo::Create(question, nullptr, 0, 0, 0, 1, 50, "");
+    dialog->Shadow = BoxShadow();
+    dialog->Menu->ChangeShadow(0, 0, 0, 0);
+    GlowOnMouseOver(*dialog->Menu, "Yes");
+    GlowOnMouseOver(*dialog->Menu, "No");
+    StyleCaption(*dialog, 255, 255, 255);
+    dialog->Start();
+    Game->FixedRateLogic->Init();
+    return dialog;
+}
