@@ -213,6 +213,39 @@ void PlaceFrame(TPixmap& sheet, const TPixmap& frame, int x0, int y0) {
     }
 }
 
+// The next smaller mipmap level: each texel the average of the 2 x 2 texels above it (an odd
+// last row or column joins the one before it).
+TPixmap HalfSize(const TPixmap& src) {
+    TPixmap dst(std::max(1, src.width / 2), std::max(1, src.height / 2), true);
+    for (int y = 0; y < dst.height; ++y) {
+        int y0 = std::min(2 * y, src.height - 1), y1 = std::min(2 * y + 1, src.height - 1);
+        for (int x = 0; x < dst.width; ++x) {
+            int x0 = std::min(2 * x, src.width - 1), x1 = std::min(2 * x + 1, src.width - 1);
+            const uint8_t *a = src.At(x0, y0), *b = src.At(x1, y0), *c = src.At(x0, y1), *d = src.At(x1, y1);
+            uint8_t* out = dst.At(x, y);
+            for (int i = 0; i < 4; ++i)
+                out[i] = uint8_t((a[i] + b[i] + c[i] + d[i] + 2) / 4);
+        }
+    }
+    return dst;
+}
+
+// Uploads every mipmap level below the bound texture's base level, made here rather than by
+// glGenerateMipmap: Mesa's software renderer builds that through internal shaders that its
+// shader cache never keeps, so they would be compiled anew at every start.
+void UploadMipmaps(const TPixmap& base) {
+    int level = 0;
+    TPixmap current = HalfSize(base);
+    for (;;) {
+        ++level;
+        glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, current.width, current.height, 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, current.pixels.data());
+        if (current.width == 1 && current.height == 1) break;
+        current = HalfSize(current);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, level);
+}
+
 bool Opaque(const TPixmap& frame) {
     for (size_t i = 3; i < frame.pixels.size(); i += 4)
         if (frame.pixels[i] != 255) return false;
@@ -272,7 +305,7 @@ TTexture* TGLRenderer::Texture(TImage& image) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
     if (mipmapped) {
-        glGenerateMipmap(GL_TEXTURE_2D);
+        UploadMipmaps(sheet);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                         filtered ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_NEAREST);
     } else {
@@ -328,16 +361,21 @@ void TGLRenderer::Flush() {
         return;
     }
     ApplyBatchState();
-    // One buffer kept for the whole run, grown when a batch needs more: a fresh allocation for
-    // every batch costs more than the draw itself on a software renderer.
-    if (vertices.size() > vboCapacity) {
-        vboCapacity = std::max(vertices.size(), vboCapacity * 2);
-        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vboCapacity * sizeof(Vertex)), nullptr, GL_DYNAMIC_DRAW);
-    }
-    glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data());
-    glDrawArrays(GL_TRIANGLES, 0, GLsizei(vertices.size()));
+    DrawVertices(vertices.data(), vertices.size());
     vertices.clear();
     batchTexture.reset();
+}
+
+// With the vertex array and buffer bound.
+void TGLRenderer::DrawVertices(const Vertex* first, size_t count) {
+    // One buffer kept for the whole run, grown when a batch needs more: a fresh allocation for
+    // every batch costs more than the draw itself on a software renderer.
+    if (count > vboCapacity) {
+        vboCapacity = std::max(count, vboCapacity * 2);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vboCapacity * sizeof(Vertex)), nullptr, GL_DYNAMIC_DRAW);
+    }
+    glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(count * sizeof(Vertex)), first);
+    glDrawArrays(GL_TRIANGLES, 0, GLsizei(count));
 }
 
 // The alpha a quad's vertices carry.
@@ -512,16 +550,31 @@ void TGLRenderer::DrawOval(const DrawCall& call) {
 void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int h) {
     Flush();
     if (!fbo) return; // the frame is already in the back buffer
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, drawableW, drawableH);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
-    // GL rows run bottom-up in both buffers; the window rectangle is given top-down.
-    int by = drawableH - (y + h);
-    glBlitFramebuffer(0, 0, targetW, targetH, x, by, x + w, by + h, GL_COLOR_BUFFER_BIT,
-                      (w == targetW && h == targetH) ? GL_NEAREST : GL_LINEAR);
+    // The frame is drawn as one quad through the drawing shader rather than blitted: Mesa's
+    // software renderer blits through internal shaders its shader cache never keeps.
+    glDisable(GL_BLEND);
+    glUseProgram(plain.id);
+    glUniform2f(plain.uProjection, 2.0f / drawableW, 2.0f / drawableH);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, fboColor);
+    GLint filter = (w == targetW && h == targetH) ? GL_NEAREST : GL_LINEAR;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    // The window rectangle is given top-down; the frame's rows run bottom-up in its texture.
+    float x0 = float(x), y0 = float(y), x1 = float(x + w), y1 = float(y + h);
+    const Vertex quad[6] = {
+        {x0, y0, 0, 1, 255, 255, 255, 255}, {x1, y0, 1, 1, 255, 255, 255, 255},
+        {x1, y1, 1, 0, 255, 255, 255, 255}, {x0, y0, 0, 1, 255, 255, 255, 255},
+        {x1, y1, 1, 0, 255, 255, 255, 255}, {x0, y1, 0, 0, 255, 255, 255, 255},
+    };
+    glBindVertexArray(vao);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo);
+    DrawVertices(quad, 6);
     glBindFramebuffer(GL_FRAMEBUFFER, fbo);
     haveBatch = false;
 }

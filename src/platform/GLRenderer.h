@@ -76,6 +76,7 @@ private:
     void DrawLine(const DrawCall& call);
     void DrawOval(const DrawCall& call);
     void ApplyBatchState();
+    void DrawVertices(const Vertex* first, size_t count);
 
     Program plain, masked;
     unsigned vao = 0, vbo = 0, whiteTexture = 0;

@@ -146,6 +146,31 @@ TEST_F(GraphicsGL, OpaquePicturesDrawWithoutBlendingToTheSamePixels) {
     testsupport::SaveTestOutput(solid, "opaque_picture_without_blending.png");
 }
 
+TEST_F(GraphicsGL, MipmappedPicturesDrawnSmallShowTheAverageOfTheirPixels) {
+    // Stripes one pixel wide, black and white: drawn at an eighth of their size a mipmapped
+    // picture is an even grey, a picture without mipmaps picks stripes.
+    auto stripes = CreatePixmap(128, 128);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x)
+            WritePixel(stripes, x, y, x % 2 ? 0xFFFFFFFFu : 0xFF000000u);
+    auto mipmapped = LoadImageFromPixmap(stripes, IMAGE_FILTERED | IMAGE_MIPMAPPED);
+    auto plain = LoadImageFromPixmap(stripes, IMAGE_FILTERED);
+    SetScale(0.125f, 0.125f);
+    DrawImage(mipmapped, 10, 10);
+    DrawImage(plain, 40.3f, 10.3f);
+    ResetDrawState();
+    auto frame = Grab();
+    for (int y = 11; y < 25; y += 4)
+        for (int x = 11; x < 25; x += 4)
+            EXPECT_TRUE(PixelNear(frame, x, y, 128, 128, 128, 4)) << x << "," << y;
+    int extremes = 0;
+    for (int x = 41; x < 55; ++x) {
+        uint32_t v = ReadPixel(frame, x, 15) & 0xFF;
+        extremes += v < 40 || v > 215;
+    }
+    EXPECT_GT(extremes, 0) << "without mipmaps the stripes alias";
+}
+
 TEST_F(GraphicsGL, ImageHandleScaleAndRotationTurnAboutTheDrawPoint) {
     auto image = SolidImage(20, 10, 255, 0, 0);
     MidHandleImage(image);
@@ -358,6 +383,46 @@ TEST_F(GraphicsGL, BothWaysOfPresentingGiveTheSamePixels) {
     ASSERT_TRUE(direct && offscreen);
     EXPECT_TRUE(direct->pixels == offscreen->pixels);
     testsupport::SaveTestOutput(direct, "both_ways_of_presenting.png");
+}
+
+// The window's back buffer as a pixmap, top row first.
+PixmapRef WindowPixels() {
+    auto pixmap = CreatePixmap(800, 600);
+    std::vector<uint8_t> rows(800 * 600 * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) {
+            const uint8_t* p = &rows[(size_t(599 - y) * 800 + x) * 4];
+            WritePixel(pixmap, x, y, 0xFF000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2]);
+        }
+    return pixmap;
+}
+
+TEST_F(GraphicsGL, AnOffscreenFrameIsPresentedExactlyOrScaledIntoItsLetterbox) {
+    ForceOffscreenFrame(true);
+    SetClsColor(30, 60, 90);
+    Cls();
+    for (int i = 0; i < 40; ++i) {
+        SetColor(i * 6, 255 - i * 6, (i * 37) % 256);
+        DrawRect(float(i * 20), float(i * 15), 20, 15);
+    }
+    auto frame = Grab();
+    TGLRenderer* renderer = ActiveGLRenderer();
+    ASSERT_TRUE(renderer);
+    renderer->Present(800, 600, 0, 0, 800, 600);
+    auto same = WindowPixels();
+    EXPECT_TRUE(frame->pixels == same->pixels) << "a frame of the window's size is copied pixel for pixel";
+    renderer->Present(800, 600, 200, 150, 400, 300); // half size, centred
+    auto half = WindowPixels();
+    EXPECT_TRUE(PixelNear(half, 100, 300, 0, 0, 0, 0)) << "letterbox";
+    EXPECT_TRUE(PixelNear(half, 400, 75, 0, 0, 0, 0)) << "letterbox";
+    EXPECT_TRUE(PixelNear(half, 205, 154, 0, 255, 0, 2)) << "the first square, top left";
+    EXPECT_TRUE(PixelNear(half, 590, 290, 30, 60, 90, 2)) << "the background, bottom right";
+    testsupport::SaveTestOutput(half, "offscreen_frame_letterboxed.png");
+    Flip(0);
+    ForceOffscreenFrame(false);
 }
 
 TEST_F(GraphicsGL, BottomUpWindowAndCursorQueriesGiveBackThePointer) {
