@@ -41,6 +41,8 @@ struct ScriptedEvent {
 };
 std::vector<ScriptedEvent> script;
 size_t scriptNext = 0;
+// The clock's time when the script was loaded: its times count from there.
+long long scriptStart = 0;
 bool ignoreOs = false;
 bool scriptChecked = false;
 
@@ -80,21 +82,25 @@ void UpdatePolled(const TEvent& e) {
     }
 }
 
+// Reads a script whose times count from startMs on the clock.
+bool LoadScript(const std::string& path, long long startMs, std::string* error);
+
 void LoadScriptFromEnvironment() {
     if (scriptChecked) return;
     scriptChecked = true;
     const char* path = std::getenv("SLEETWHISTLE_INPUT");
     if (!path || !*path) return;
     std::string error;
-    if (!LoadInputScript(path, &error)) {
+    // The script from the environment counts from the start of the run.
+    if (!LoadScript(path, 0, &error)) {
         std::cerr << "SLEETWHISTLE_INPUT: " << error << std::endl;
         End(2);
     }
 }
 
 void ReleaseScriptedEvents() {
-    int now = MilliSecs();
-    while (scriptNext < script.size() && script[scriptNext].ms <= now) {
+    long long now = MilliSecs();
+    while (scriptNext < script.size() && scriptStart + script[scriptNext].ms <= now) {
         ScriptedEvent& s = script[scriptNext++];
         TEvent e = s.event;
         if (e.id == EVENT_MOUSE_MOVE && s.logicalCoords) LogicalToMode(float(e.x), float(e.y), e.x, e.y);
@@ -408,6 +414,18 @@ bool ParseInputScriptLine(const std::string& rawLine, int& ms, TEvent& event, st
 }
 
 bool LoadInputScript(const std::string& path, std::string* error) {
+    return LoadScript(path, MilliSecs(), error);
+}
+
+void UnloadInputScript() {
+    script.clear();
+    scriptNext = 0;
+    ignoreOs = false;
+}
+
+namespace {
+
+bool LoadScript(const std::string& path, long long startMs, std::string* error) {
     std::ifstream in(path);
     if (!in) {
         if (error) *error = "cannot read " + path;
@@ -432,9 +450,12 @@ bool LoadInputScript(const std::string& path, std::string* error) {
                      [](const ScriptedEvent& a, const ScriptedEvent& b) { return a.ms < b.ms; });
     script = std::move(events);
     scriptNext = 0;
+    scriptStart = startMs;
     scriptChecked = true;
     ignoreOs = true;
     return true;
 }
+
+} // namespace
 
 } // namespace platform

@@ -74,9 +74,12 @@ constexpr int BACK = 8, TAB = 9, RETURN = 13, ESCAPE = 27, SPACE = 32, PRIOR = 3
 } // namespace vk
 
 // ---- test seams ----
-// Reads a script of timed events ("MS EVENT ARGS" lines); events are released when the clock
-// reaches their time. Returns false (with a message in error) on a bad file or line.
+// Reads a script of timed events ("MS EVENT ARGS" lines, MS counted from the clock's time now);
+// events are released when the clock reaches their time. Returns false (with a message in error)
+// on a bad file or line. A script from SLEETWHISTLE_INPUT counts from the start of the run.
 bool LoadInputScript(const std::string& path, std::string* error = nullptr);
+// Drops what is left of a loaded script and takes real input again.
+void UnloadInputScript();
 // Whether real keyboard, mouse and focus events are dropped (on while a script runs).
 void IgnoreOsInput(bool on);
 // Parses one script line into an event and its time; false when it is not a valid line.

@@ -170,6 +170,23 @@ void ClockFlipped() {
     if (c.fake) c.fakeNow += c.msPerFlip;
 }
 
+ScopedFakeClock::ScopedFakeClock(int msPerFlip) {
+    Clock& c = TheClock();
+    wasFake = c.fake;
+    wasStep = c.msPerFlip;
+    wasNow = c.fakeNow;
+    c.fake = true;
+    c.msPerFlip = std::max(0, msPerFlip);
+    c.fakeNow = 0;
+}
+
+ScopedFakeClock::~ScopedFakeClock() {
+    Clock& c = TheClock();
+    c.fake = wasFake;
+    c.msPerFlip = wasStep;
+    c.fakeNow = wasNow;
+}
+
 void CurrentDateTime(std::string& date, std::string& time) {
     std::time_t now = std::time(nullptr);
     std::tm local{};

@@ -55,6 +55,22 @@ void AdvanceClock(int ms);
 // Called by Flip: advances the fake clock by its step.
 void ClockFlipped();
 
+// A fake clock that starts at 0 and advances msPerFlip at every Flip, for as long as the scope
+// lives; the clock as it was (real or fake, with its time) comes back afterwards, so a test that
+// stops early leaves no fake time behind.
+class ScopedFakeClock {
+public:
+    explicit ScopedFakeClock(int msPerFlip = 0);
+    ~ScopedFakeClock();
+    ScopedFakeClock(const ScopedFakeClock&) = delete;
+    ScopedFakeClock& operator=(const ScopedFakeClock&) = delete;
+
+private:
+    bool wasFake;
+    int wasStep;
+    long long wasNow;
+};
+
 // Whether message boxes print to stderr instead of waiting for the user.
 bool Headless();
 void SetHeadless(bool on);

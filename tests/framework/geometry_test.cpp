@@ -8,6 +8,8 @@
 #include "platform/draw.h"
 #include "platform/testing.h"
 
+#include "Scoped.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,7 +55,7 @@ TEST(Line, LengthSlopeAndVector) {
 
 TEST(Line, DrawsInItsOwnColourOrTheCurrentOne) {
     auto recorder = std::make_shared<platform::TRecordingRenderer>();
-    platform::SetRenderer(recorder);
+    auto rendering = std::make_unique<testsupport::ScopedRenderer>(recorder);
     platform::ResetDrawState();
     platform::SetColor(10, 20, 30);
     platform::SetAlpha(0.5f);
@@ -68,7 +70,7 @@ TEST(Line, DrawsInItsOwnColourOrTheCurrentOne) {
     platform::GetColor(r, g, b);
     EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{255, 255, 255}));
     EXPECT_FLOAT_EQ(platform::GetAlpha(), 1.0f);
-    platform::SetRenderer(nullptr);
+    rendering.reset();
     platform::ResetDrawState();
     ASSERT_EQ(recorder->calls.size(), 2u);
     const platform::DrawCall &plain = recorder->calls[0], &own = recorder->calls[1];
@@ -113,15 +115,12 @@ TEST(SystemQueries, DesktopAndScreenModes) {
 }
 
 TEST(SystemQueries, DataFolderFollowsXdgAndIsNeverEmpty) {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    std::string saved = old ? old : "";
-    setenv("XDG_DATA_HOME", "/tmp/xdg-test", 1);
+    testsupport::ScopedEnv xdg("XDG_DATA_HOME", "/tmp/xdg-test");
     EXPECT_EQ(ccGetMacProfileUserDataFolder(), "/tmp/xdg-test");
     EXPECT_EQ(ccGetSharedUserDataFolder(), "/tmp/xdg-test");
-    unsetenv("XDG_DATA_HOME");
+    xdg.Set(nullptr);
     EXPECT_FALSE(ccGetMacProfileUserDataFolder().empty());
     EXPECT_NE(ccGetMacProfileUserDataFolder().back(), '/');
-    if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1);
 }
 
 TEST(Overlap, Rectangles) {

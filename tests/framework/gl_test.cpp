@@ -8,6 +8,7 @@
 #include "framework/cc_screenshots.h"
 
 #include "GLWindow.h"
+#include "Scoped.h"
 #include "TempDir.h"
 
 #include "platform/draw.h"
@@ -157,13 +158,13 @@ TEST_F(GlTest, ErrorBoxOnScreenClosedByAScriptedKey) {
     testsupport::TempDir dir;
     ccErrorPath = dir.Path();
     ccGraphicalErrors = 1;
-    // The key arrives on the fake clock after the first frame of the box.
-    platform::UseFakeClock(16);
-    std::string error;
-    ASSERT_TRUE(platform::LoadInputScript(dir.Write("keys.txt", "16 key_down 32\n"), &error)) << error;
-    ccRunTimeError("Line one\n\nLine three", 0);
-    platform::IgnoreOsInput(false);
-    platform::UseRealClock();
+    {
+        // The key arrives on the fake clock after the first frame of the box.
+        platform::ScopedFakeClock clock(16);
+        testsupport::ScopedInputScript script(dir.Write("keys.txt", "16 key_down 32\n"));
+        ASSERT_TRUE(script.loaded) << script.error;
+        ccRunTimeError("Line one\n\nLine three", 0);
+    }
     ccErrorPath = "";
 
     platform::PixmapRef frame = Frame(); // the box stays in the frame it was drawn into

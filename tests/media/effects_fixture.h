@@ -34,7 +34,7 @@ protected:
         if (ccPolledInputState) ccDisablePolledInput();
         platform::DisablePolledInput();
         DropAllEvents();
-        platform::IgnoreOsInput(false);
+        platform::UnloadInputScript();
         testsupport::TCoreInputPump::Uninstall();
         platform::AutoMidHandle(false);
         MediaTest::TearDown();
@@ -45,12 +45,12 @@ protected:
     // A click as the core's event pump records it.
     static void Click(int button = 1) { testsupport::TCoreInputPump::AddClick(button); }
 
-    // Events released on the fake clock at the given times, relative to now.
+    // Events released on the fake clock at the given times, relative to now (a script's times
+    // count from its loading).
     void Script(const std::vector<std::pair<int, std::string>>& events) {
         std::string text;
-        int now = platform::MilliSecs();
         for (const auto& [ms, event] : events)
-            text += std::to_string(now + ms) + " " + event + "\n";
+            text += std::to_string(ms) + " " + event + "\n";
         std::string error;
         ASSERT_TRUE(platform::LoadInputScript(dir.Write("script.txt", text), &error)) << error;
     }

@@ -121,7 +121,7 @@ TEST_F(SplashTest, AKeyAClickOrAQuitCutsTheSplashShortAndLeavesNoInputBehind) {
             quits.push_back(id);
         }
         EXPECT_EQ(quits.size(), c.quit ? 1u : 0u) << c.what << ": a quit stays queued for the core";
-        platform::IgnoreOsInput(false);
+        platform::UnloadInputScript();
     }
 }
 

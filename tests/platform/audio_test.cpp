@@ -2,6 +2,7 @@
 // "None", driver names, and real playback through OpenAL Soft's null output.
 #include "audio_fixtures.h"
 
+#include "Scoped.h"
 #include "TempDir.h"
 #include "platform/audio.h"
 #include "platform/audio_testing.h"
@@ -45,7 +46,6 @@ std::string LoadingName(const ::testing::TestParamInfo<bool>& info) {
 class RecordedAudio : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
-        UseFakeClock(0);
         SetStreamAfterSeconds(GetParam() ? 0 : 10);
         recorder = &UseRecordingAudio();
         tone = LoadSound(files.wav);
@@ -55,7 +55,6 @@ protected:
     }
     void TearDown() override {
         UseDeviceAudio();
-        UseRealClock();
         SetStreamAfterSeconds(10);
     }
     // Plays the sound, then checks ChannelPlaying just before and at `ms` on the clock.
@@ -66,6 +65,7 @@ protected:
         EXPECT_EQ(ChannelPlaying(channel), 0) << "at " << ms << " ms";
     }
 
+    ScopedFakeClock clock; // the sounds end on a clock that only the test moves
     SoundFiles files;
     TRecordingAudioBackend* recorder = nullptr;
     SoundRef tone, music;
@@ -291,7 +291,6 @@ INSTANTIATE_TEST_SUITE_P(Sounds, RecordedAudio, ::testing::Bool(), LoadingName);
 class DeviceAudio : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
-        setenv("ALSOFT_DRIVERS", "null", 1); // no sound card needed, and none disturbed
         SetStreamAfterSeconds(GetParam() ? 0 : 10);
         UseDeviceAudio();
         ASSERT_TRUE(SetAudioDriver("FreeAudio")) << "OpenAL Soft's null output did not open";
@@ -312,6 +311,7 @@ protected:
         return ChannelPlaying(channel) == 0;
     }
 
+    testsupport::ScopedEnv nullOutput{"ALSOFT_DRIVERS", "null"}; // no sound card needed, and none disturbed
     SoundFiles files;
     SoundRef tone, music;
 };

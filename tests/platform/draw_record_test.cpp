@@ -4,6 +4,8 @@
 #include "platform/draw.h"
 #include "platform/font.h"
 
+#include "Scoped.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -124,12 +126,11 @@ TEST(FontMetrics, LargerSizesMeasureLarger) {
     auto large = LoadImageFont(SLEETWHISTLE_TEST_FONT, 40, FONT_SMOOTH | FONT_BOLD);
     ASSERT_TRUE(small);
     ASSERT_TRUE(large);
-    SetImageFont(small);
+    testsupport::ScopedImageFont current(small);
     int w20 = TextWidth("Snow"), h20 = TextHeight("");
     SetImageFont(large);
     EXPECT_GT(TextWidth("Snow"), w20 * 3 / 2);
     EXPECT_GT(TextHeight(""), h20 * 3 / 2);
-    SetImageFont(nullptr);
 }
 
 TEST(FontMetrics, HugeBoldGlyphsFitInsideAnAtlasATextureCanHold) {

@@ -1,12 +1,12 @@
 #include "platform/files.h"
 
 #include "FileModes.h"
+#include "Scoped.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -171,14 +171,7 @@ TEST(Files, SetFileModeNeverWidensBeyondTheUmask) {
 }
 
 TEST(Files, UserDataHomeFollowsXdgThenHomeThenPasswd) {
-    auto saved = [](const char* name) -> std::optional<std::string> {
-        const char* v = std::getenv(name);
-        return v ? std::optional<std::string>(v) : std::nullopt;
-    };
-    auto restore = [](const char* name, const std::optional<std::string>& v) {
-        v ? setenv(name, v->c_str(), 1) : unsetenv(name);
-    };
-    auto xdg = saved("XDG_DATA_HOME"), home = saved("HOME");
+    testsupport::ScopedEnv xdg("XDG_DATA_HOME", nullptr), home("HOME", nullptr);
     passwd* entry = getpwuid(getuid());
     std::string passwdHome = entry && entry->pw_dir ? entry->pw_dir : "/tmp";
     if (passwdHome == "/") passwdHome = "";
@@ -197,11 +190,9 @@ TEST(Files, UserDataHomeFollowsXdgThenHomeThenPasswd) {
         {nullptr, nullptr, passwdHome + "/.local/share"},
     };
     for (const Case& c : cases) {
-        c.xdg ? setenv("XDG_DATA_HOME", c.xdg, 1) : unsetenv("XDG_DATA_HOME");
-        c.home ? setenv("HOME", c.home, 1) : unsetenv("HOME");
+        xdg.Set(c.xdg);
+        home.Set(c.home);
         EXPECT_EQ(UserDataHome(), c.expected)
             << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
     }
-    restore("XDG_DATA_HOME", xdg);
-    restore("HOME", home);
 }

@@ -43,7 +43,7 @@ void TWidgetHarness::Open() {
 void TWidgetHarness::Close() {
     testsupport::TCoreInputPump::DropAllEvents();
     testsupport::TCoreInputPump::Uninstall();
-    platform::IgnoreOsInput(false);
+    platform::UnloadInputScript();
     SetRunTimeErrorHandler(nullptr);
     MainFontSmall = nullptr;
     if (Game) Game->ChannelsKill();
@@ -105,10 +105,9 @@ void TWidgetHarness::Wheel(int d) {
 }
 
 void TWidgetHarness::Script(const std::vector<std::pair<int, std::string>>& events) {
-    std::string text;
-    int now = platform::MilliSecs();
+    std::string text; // a script's times count from its loading
     for (const auto& [ms, event] : events)
-        text += std::to_string(now + ms) + " " + event + "\n";
+        text += std::to_string(ms) + " " + event + "\n";
     std::string error;
     ASSERT_TRUE(platform::LoadInputScript(dir.Write("script.txt", text), &error)) << error;
 }

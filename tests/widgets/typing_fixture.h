@@ -160,7 +160,7 @@ protected:
     }
     void TearDown() override {
         DropAllEvents();
-        platform::IgnoreOsInput(false);
+        platform::UnloadInputScript();
         SetCoreInputHooks({});
         Game = nullptr;
         SetRunTimeErrorHandler(nullptr);
