@@ -117,10 +117,15 @@ int ccMouseShowHide() {
 }
 
 int ccWaitForKeyOrMouse() {
+    // Keys and clicks are seen only through the polled state: it is on for the wait, and the
+    // caller's mode comes back afterwards.
+    int polled = ccPolledInputState;
+    ccEnablePolledInput();
     ccFlushAll();
     while (!ccAnyKeyPressed() && !ccMouseHit())
         platform::Delay(1); // yield between polls
     ccFlushAll();
+    if (!polled) ccDisablePolledInput();
     return 0;
 }
 

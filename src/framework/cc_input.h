@@ -24,6 +24,7 @@ int ccDisablePolledInput();
 // changes and the pointer entering or leaving the window stay queued.
 int ccDropQueuedInput();
 int ccMouseShowHide();
+// Waits for a new key press or click, in either input mode, and swallows it.
 int ccWaitForKeyOrMouse();
 // 0 when ms milliseconds ran out, -1 when a key or button cut the wait short.
 int ccWaitForTime(float ms);

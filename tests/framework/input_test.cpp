@@ -2,6 +2,7 @@
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
 
+#include "Scoped.h"
 #include "TempDir.h"
 
 #include "platform/input.h"
@@ -150,7 +151,7 @@ TEST_F(InputTest, MouseShowHideWithoutAGameOnlySetsTheFlag) {
 }
 
 TEST_F(InputTest, WaitForTime) {
-    platform::UseFakeClock(0); // Delay advances the clock instead of sleeping
+    platform::ScopedFakeClock clock; // Delay advances the clock instead of sleeping
     Post(platform::EVENT_KEY_DOWN, 65);
     EXPECT_EQ(ccWaitForTime(-1), 0);  // no input asked for
     EXPECT_EQ(ccWaitForTime(50), -1); // the pending key cuts it short
@@ -160,22 +161,26 @@ TEST_F(InputTest, WaitForTime) {
     start = platform::MilliSecs();
     EXPECT_EQ(ccWaitForTime(0), 0); // polls until the clock has moved on
     EXPECT_GE(platform::MilliSecs() - start, 1);
-    platform::UseRealClock();
 }
 
-TEST_F(InputTest, WaitForKeyOrMouseEndsOnANewClickAndSwallowsIt) {
-    platform::UseFakeClock(0);
-    Post(platform::EVENT_KEY_DOWN, 65); // pending before the wait: does not end it
-    int start = platform::MilliSecs();
+TEST_F(InputTest, WaitForKeyOrMouseEndsOnANewClickInEitherModeAndSwallowsIt) {
     testsupport::TempDir dir;
-    std::string script = std::to_string(start + 30) + " mouse_down 1\n";
-    ASSERT_TRUE(platform::LoadInputScript(dir.Write("clicks.txt", script)));
-    ccWaitForKeyOrMouse();
-    EXPECT_GE(platform::MilliSecs() - start, 30);
-    platform::IgnoreOsInput(false);
-    platform::UseRealClock();
-    EXPECT_EQ(platform::MouseHit(1), 0); // the click that ended it reaches nobody else
-    EXPECT_EQ(platform::KeyHit(65), 0);
+    std::string clicks = dir.Write("clicks.txt", "30 mouse_down 1\n");
+    for (int polled : {1, 0}) {
+        SCOPED_TRACE(polled ? "polled input on" : "polled input off");
+        polled ? ccEnablePolledInput() : ccDisablePolledInput();
+        platform::ScopedFakeClock clock;
+        Post(platform::EVENT_KEY_DOWN, 65); // pending before the wait: does not end it
+        testsupport::ScopedInputScript script(clicks);
+        ASSERT_TRUE(script.loaded) << script.error;
+        ccWaitForKeyOrMouse();
+        EXPECT_EQ(platform::MilliSecs(), 30);
+        EXPECT_EQ(ccPolledInputState, polled); // the caller's mode is back
+        EXPECT_EQ(platform::PolledInputEnabled(), polled == 1);
+        ccEnablePolledInput();
+        EXPECT_EQ(platform::MouseHit(1), 0); // the click that ended it reaches nobody else
+        EXPECT_EQ(platform::KeyHit(65), 0);
+    }
 }
 
 } // namespace
