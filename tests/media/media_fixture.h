@@ -3,6 +3,7 @@
 // sound files written into a temporary folder.
 #pragma once
 
+#include "Scoped.h"
 #include "TempDir.h"
 #include "audio_fixtures.h"
 
@@ -52,10 +53,7 @@ inline std::string WriteSound(const testsupport::TempDir& dir, const std::string
 class MediaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform::UseFakeClock(0);
         audio = &platform::UseRecordingAudio();
-        recorder = std::make_shared<platform::TRecordingRenderer>();
-        platform::SetRenderer(recorder);
         platform::ResetDrawState();
         platform::SeedRnd(1234);
         Delta = 1.0f;
@@ -72,8 +70,6 @@ protected:
         sounds = nullptr;
         ShowErrors = 1;
         SetRunTimeErrorHandler(nullptr);
-        platform::SetRenderer(nullptr);
-        platform::UseRealClock();
     }
     // Draws of images only, in order.
     std::vector<platform::DrawCall> ImageDraws() const {
@@ -83,9 +79,11 @@ protected:
         return draws;
     }
 
+    platform::ScopedFakeClock clock; // from 0, and the clock as it was afterwards
     testsupport::TempDir dir;
     platform::TRecordingAudioBackend* audio = nullptr;
-    std::shared_ptr<platform::TRecordingRenderer> recorder;
+    std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
+    testsupport::ScopedRenderer rendering{recorder};
     std::vector<std::string> errors;
     std::vector<int> endFlags;
 };

@@ -26,6 +26,10 @@ protected:
         mouse->x = 200;
         mouse->y = 150;
     }
+    void TearDown() override {
+        platform::SetFakeDesktop(0, 0);
+        MediaTest::TearDown();
+    }
     TMousePointerRef mouse;
 };
 
@@ -156,7 +160,6 @@ TEST_F(PointerTest, TheSystemPositionIsScaledByTheVirtualRatioAndRounded) {
     platform::MoveMouse(40, 60);
     mouse->Draw();
     EXPECT_EQ(std::make_tuple(mouse->x, mouse->y), std::make_tuple(40, 60));
-    platform::SetFakeDesktop(0, 0);
 }
 
 } // namespace
