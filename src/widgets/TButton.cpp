@@ -161,8 +161,10 @@ int TButton::Manage() {
         }
         if (OKButton != 0) {
             bool enter = KeyHit(13) != 0;
-            // NOTE: Space is taken even when it does not count, so no later OK button sees it.
-            bool space = !enter && KeyHit(32) != 0;
+            // NOTE: Space is taken even when it does not count, so no later OK button sees it;
+            // it is taken along with Enter too, so Enter and Space together click once, not once
+            // now and once more in the next tick.
+            bool space = KeyHit(32) != 0;
             if (enter || (space && OKButtonUseSpace != 0)) SimulateClick();
         }
     }
