@@ -95,6 +95,11 @@ int TScreen::Draw() {
     return 0;
 }
 
+int TScreen::SetEscDestination() {
+    Game->DestinationTScreen = Game->ExitScreen;
+    return 0;
+}
+
 int TScreen::SpecificKeys() {
     return 0;
 }

@@ -46,5 +46,12 @@ public:
     virtual int Logic();
     // The background solid (or a cleared frame), then the header and the buttons.
     virtual int Draw();
+    // The exit screen becomes the game's destination; the result is the fade-out's length in ms,
+    // 0 for FADE_SPEED.
+    virtual int SetEscDestination();
     virtual int SpecificKeys();
 };
+
+// An empty screen: as the destination of a fade-out it ends the program. Made current without
+// being started; a frame drawn meanwhile is cleared.
+class TExitScreen : public TScreen {};

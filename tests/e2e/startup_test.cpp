@@ -17,19 +17,6 @@ int RunGame(const std::string& environment) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(Startup, OpensItsWindowDrawsAndQuitsOnEscape) {
-    testsupport::TempDir dir;
-    std::string script = dir.Write("input.txt", "# leave after a few frames\n300 key_down 27\n");
-    int status = RunGame(
-        "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=1 SLEETWHISTLE_CLOCK=16 SLEETWHISTLE_INPUT=" + script +
-        " SLEETWHISTLE_FRAMES=" + dir.Path() + ":3 XDG_DATA_HOME=" + dir.Path());
-    EXPECT_EQ(status, 0);
-    auto frame = platform::LoadPixmap(dir / "frame-3.png");
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(frame->width, 800);
-    EXPECT_EQ(frame->height, 600);
-}
-
 TEST(Startup, ABrokenInputScriptIsRefusedWithAClearError) {
     testsupport::TempDir dir;
     std::string script = dir.Write("input.txt", "100 fly_away\n");

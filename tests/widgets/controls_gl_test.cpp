@@ -5,6 +5,7 @@
 #include "typing_fixture.h"
 
 #include "core/TGame.h"
+#include "core/fonts.h"
 #include "framework/core_services.h"
 #include "platform/TPixmap.h"
 #include "platform/draw.h"

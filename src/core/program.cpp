@@ -1,0 +1,169 @@
+#include "core/program.h"
+
+#include "core/TGame.h"
+#include "core/TScreen.h"
+#include "core/fonts.h"
+#include "core/input_state.h"
+#include "framework/cc_errors.h"
+#include "framework/cc_input.h"
+#include "framework/cc_system.h"
+#include "framework/core_services.h"
+#include "media/TGameFade.h"
+#include "media/TImageBank.h"
+#include "media/TParticleList.h"
+#include "media/TSoundBank.h"
+#include "platform/graphics.h"
+#include "platform/random.h"
+#include "platform/system.h"
+
+#include <cstdio>
+
+int DebugInt = 0;
+std::string VERSION_NO = "1.06";
+std::string VERSION = "V" + VERSION_NO;
+std::string FULLNAME = "Sleetwhistle " + VERSION;
+std::string FontsPath;
+
+std::string GeneralErrorMessage(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const platform::TRuntimeError& e) {
+        if (DebugInt == 0) return e.what();
+        return "(" + std::to_string(DebugInt) + ") " + e.what();
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
+int HandleGeneralError(std::exception_ptr error) {
+    platform::EndGraphics();
+    platform::ShowMouse();
+    std::string message = GeneralErrorMessage(error);
+    platform::Notify(message, false);
+    ccErrorLog(message);
+    return 0;
+}
+
+int CleanUp() {
+    return Game->Kill();
+}
+
+int Shutdown(bool clean) {
+    // A run that failed leaves no marker, so the next start does not trust its settings.
+    if (clean) TGame::MakeGoodExit();
+    platform::ShowMouse();
+    return CleanUp();
+}
+
+int ForceIniSettings() {
+    Game->PortalSplash = 0;
+    Game->IniFill();
+    Game->Ini->Save();
+    return 0;
+}
+
+namespace {
+
+// Stages 1001 to 1010: the game object, its folders and settings, the banks and the fonts.
+void StartUp() {
+    DebugInt = 1001;
+    ccCreateMutex("Sleetwhistle");
+    VERSION_NO = "1.06";
+    VERSION = "V" + VERSION_NO;
+    FULLNAME = "Sleetwhistle " + VERSION;
+
+    DebugInt = 1002;
+    platform::SetAppTitle(FULLNAME);
+    ScreenWidth = 800;
+    ScreenHeight = 600;
+    ccGraphicalErrors = 0;
+    Game = std::make_shared<TGame>();
+    InstallInputHooks();
+
+    DebugInt = 1003;
+    Game->DataInAppBundle = 1;
+    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
+
+    DebugInt = 1004;
+    Game->CheckGoodExit();
+
+    DebugInt = 10041;
+    Game->Init(0, 1);
+
+    DebugInt = 1005;
+    ForceIniSettings();
+    Game->FixedRateLogic->JitterCorrection = 0;
+    Game->ChannelsCreate(16);
+    Game->DebugDisplayX = 5;
+    Game->DebugDisplayY = 95;
+
+    DebugInt = 1006;
+    Game->SetEscapeSound("buttonclick");
+    Game->MaxLevels = 55;
+    Game->IgnoreFrameworkKeys = 1;
+    Game->IgnoreDebugKey = 1;
+
+    DebugInt = 1007;
+    DebugInt = 1008;
+    images = std::make_shared<TImageBank>();
+    images->SetPath(Game->ImagePath);
+    sounds = std::make_shared<TSoundBank>();
+    sounds->SetPath(Game->SoundPath);
+
+    DebugInt = 1009;
+    FontsPath = Game->DataPrefix + "Data/fonts/";
+    LoadGameFonts(FontsPath);
+
+    DebugInt = 1010;
+}
+
+// Stages 1011 to 1014, inside the protected region: the graphics mode and the first screen. Until
+// asset loading and the intro exist, the run fades out once to the exit screen and ends.
+void OpenAndBegin() {
+    ccGraphicalErrors = 1;
+    DebugInt = 1011;
+    Game->GraphicsCreate(0);
+    DebugInt = 1012;
+    platform::SeedRnd(platform::MilliSecs());
+    platform::HideMouse();
+
+    DebugInt = 1013;
+    Game->ExitScreen->CoreStart();
+    Game->DestinationTScreen = Game->ExitScreen;
+    Game->GameFade->Init(float(FADE_SPEED), 1, nullptr, 0, 0, nullptr);
+    DebugInt = 1014;
+    ccFlushAll();
+    Game->DebugReset();
+    Game->FixedRateLogic->Init();
+    Game->NoTimingTicks = 3;
+}
+
+void MainLoop() {
+    while (Game->MainLogicLoop() != -1)
+        Game->ScreenDraw();
+}
+
+} // namespace
+
+int RunProgram() {
+    MakeParticleLists();
+    try {
+        StartUp();
+    } catch (const std::exception& e) {
+        // Before the graphics mode: no log entry, no marker; the report itself showed the box.
+        std::fprintf(stderr, "%s\n", e.what());
+        return 255;
+    }
+    try {
+        OpenAndBegin();
+        MainLoop();
+    } catch (...) {
+        HandleGeneralError(std::current_exception());
+        Shutdown(false);
+        return 1;
+    }
+    Shutdown(true);
+    return 0;
+}
