@@ -57,9 +57,9 @@ std::string ccFormatNumber(double value, int decimals, int groupSize, int width)
     size_t found = text.find('.');
     // "inf" and "nan" have no point: all of them counts as the whole part.
     int point = found == std::string::npos ? int(text.size()) : int(found);
-    if (decimals == 0) decimals = -1; // the point goes too
+    if (decimals <= 0) decimals = -1; // no decimals (negative ones too): the point goes as well
     text = text.substr(0, size_t(std::max(0, point + decimals + 1)));
-    if (groupSize > 0) text = GroupDigits(text, point, groupSize);
+    if (groupSize > 0) text = GroupDigits(text, std::min(point, int(text.size())), groupSize);
     if (width != 0) {
         int field = width + decimals + 1;
         if (int(text.size()) > field) text = "Error";

@@ -51,6 +51,9 @@ TEST(Numbers, FormatNumber) {
         {0.00001, 2, 3, 0, "0.00"}, // no exponent form at either end
         {1e17, 0, 3, 0, "100,000,000,000,000,000"},
         {INFINITY, 2, 3, 0, "inf"},
+        {1234, -10, 3, 0, "1,234"}, // negative decimals mean none
+        {1234, -3, 3, 0, "1,234"},
+        {1234.5, -1, 0, 6, "  1234"},
     };
     for (auto c : cases)
         EXPECT_EQ(ccFormatNumber(c.value, c.decimals, c.group, c.width), c.out) << c.value;
