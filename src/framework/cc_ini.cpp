@@ -75,7 +75,7 @@ int ccWriteIniString(platform::TStream& stream, const std::string& key, const st
 }
 
 int ccTestSectionHeader(const std::string& name, const std::string& line) {
-    // NOTE: "hot found" is the message as the game has always written it.
+    // NOTE: the message says "hot found": that is the game's error text, word for word.
     if (platform::Upper(line) != "[" + name + "]") ccRunTimeError("[" + name + "] header hot found", 1);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-// Float to int, truncating toward zero. NaN and values outside the int range give INT_MIN, as the
-// game's original x86 conversion did, instead of undefined behaviour. Every float-to-int
+// Float to int, truncating toward zero. NaN and values outside the int range give INT_MIN (the
+// value an x86 conversion gives for them) instead of undefined behaviour. Every float-to-int
 // conversion of the framework goes through it.
 int TruncToInt(double value);
 // Sine and cosine of an angle in degrees.
@@ -19,7 +19,7 @@ float CosDeg(float degrees);
 int ccRound(float value);
 // Rounded to places decimals, halves away from zero, in single precision.
 float ccRoundFloat(float value, int places);
-// Fixed decimals (0: no point), commas between groups of groupSize digits left of the point, and
+// Fixed decimals (0 or negative: no point), commas between groups of groupSize digits left of the point, and
 // right-aligned in width + decimals + 1 characters when width is not 0 ("Error" when too long).
 std::string ccFormatNumber(double value, int decimals, int groupSize, int width);
 

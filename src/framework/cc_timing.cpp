@@ -43,8 +43,8 @@ int ccRangeCheck100(int& value) {
 
 namespace {
 
-// Negation with the 32-bit wrap-around of the game's original arithmetic: INT_MIN (a NaN or an
-// out-of-range time, see TruncToInt) stays INT_MIN instead of overflowing.
+// Negation with 32-bit wrap-around: INT_MIN (a NaN or an out-of-range time, see TruncToInt) stays
+// INT_MIN instead of overflowing.
 int Negated(int value) {
     return int(0u - unsigned(value));
 }
