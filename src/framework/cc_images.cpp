@@ -28,19 +28,7 @@ uint32_t ARGB_Color(int alpha, int red, int green, int blue) {
 }
 
 platform::ImageRef ccCopyImage(const platform::ImageRef& image) {
-    int frames = platform::CountFrames(image);
-    platform::ImageRef copy = platform::CreateImage(image->width, image->height, frames, image->flags);
-    copy->handleX = image->handleX;
-    copy->handleY = image->handleY;
-    copy->maskR = image->maskR;
-    copy->maskG = image->maskG;
-    copy->maskB = image->maskB;
-    for (int i = 0; i < frames; ++i) {
-        platform::PixmapRef pixmap = platform::LockImage(image, i);
-        copy->frames[size_t(i)] = std::make_shared<platform::TPixmap>(*pixmap);
-        platform::UnlockImage(image, i);
-    }
-    return copy;
+    return platform::CopyImage(image);
 }
 
 namespace {
@@ -56,14 +44,14 @@ bool ClipCopy(const platform::TPixmap& src, int sx, int sy, int& width, int& hei
     return true;
 }
 
-// Runs copy on the locked frame 0 pixmaps of both images, then unlocks them.
+// Runs copy on frame 0 of both images, then tells the destination's texture to follow; nothing
+// when either image is null or has no frame.
 template <class Copy>
 int WithFrames(const platform::ImageRef& source, const platform::ImageRef& dest, Copy copy) {
-    platform::PixmapRef src = platform::LockImage(source, 0);
+    platform::PixmapRef src = platform::FramePixmap(source, 0);
     platform::PixmapRef dst = platform::LockImage(dest, 0);
+    if (!src || !dst) return 0;
     copy(*src, *dst);
-    dst->Changed();
-    platform::UnlockImage(source, 0);
     platform::UnlockImage(dest, 0);
     return 0;
 }
@@ -82,21 +70,17 @@ int ccCopyImageRect(const platform::ImageRef& source, int sourceX, int sourceY, 
 int ccCopyImageToImage(const platform::ImageRef& source, int sourceX, int sourceY, int width, int height,
                        const platform::ImageRef& dest, int destX, int destY, int mode) {
     if (mode < 0 || mode > 3) return 0;
-    platform::PixmapRef src = platform::LockImage(source, 0);
-    platform::PixmapRef dst = platform::LockImage(dest, 0);
-    if (ClipCopy(*src, sourceX, sourceY, width, height, *dst, destX, destY)) {
+    return WithFrames(source, dest, [&](platform::TPixmap& src, platform::TPixmap& dst) {
+        if (!ClipCopy(src, sourceX, sourceY, width, height, dst, destX, destY)) return;
         bool mirrorX = mode == 1 || mode == 3, mirrorY = mode == 2 || mode == 3;
         for (int j = 0; j < height; ++j) {
             for (int i = 0; i < width; ++i) {
                 int fromX = sourceX + (mirrorX ? width - 1 - i : i);
                 int fromY = sourceY + (mirrorY ? height - 1 - j : j);
-                platform::WritePixel(dst, destX + i, destY + j, platform::ReadPixel(src, fromX, fromY));
+                std::memcpy(dst.At(destX + i, destY + j), src.At(fromX, fromY), 4);
             }
         }
-    }
-    platform::UnlockImage(source, 0);
-    platform::UnlockImage(dest, 0);
-    return 0;
+    });
 }
 
 int ccCreateFrames(const platform::ImageRef& image) {
@@ -107,14 +91,15 @@ int ccCreateFrames(const platform::ImageRef& image) {
 
 int ccDrawImageArea(const platform::ImageRef& image, float x, float y, float sourceX, float sourceY,
                     float width, float height, int frame) {
-    platform::DrawSubImageRect(image, x, y, width, height, sourceX, sourceY, width, height, image->handleX,
-                               image->handleY, frame);
+    platform::DrawSubImageRect(image, x, y, width, height, sourceX, sourceY, width, height,
+                               platform::ImageHandleX(image), platform::ImageHandleY(image), frame);
     return 0;
 }
 
 int ccDrawImageRect(const platform::ImageRef& image, int x, int y, int sourceX, int sourceY, int width,
                     int height) {
-    platform::PixmapRef window = platform::PixmapWindow(image->frames.at(0), sourceX, sourceY, width, height);
+    platform::PixmapRef window =
+        platform::PixmapWindow(platform::FramePixmap(image, 0), sourceX, sourceY, width, height);
     if (!window) return 0;
     platform::ImageRef part = platform::LoadImageFromPixmap(window, platform::IMAGE_DEFAULT);
     if (part) platform::DrawImage(part, float(x), float(y), 0);
@@ -151,7 +136,8 @@ bool Composite(uint32_t s, uint32_t d, float alpha, float brightness, uint32_t& 
 int ccDrawOnPixmap(const platform::ImageRef& image, int frame, const platform::PixmapRef& pixmap, int x,
                    int y, float alpha, float brightness) {
     if (!image) throw std::runtime_error("image doesnt exist");
-    platform::PixmapRef src = platform::LockImage(image, frame);
+    platform::PixmapRef src = platform::FramePixmap(image, frame);
+    if (!src || !pixmap) return 0;
     for (int i = 0; i < image->width; ++i) {
         for (int j = 0; j < image->height; ++j) {
             int px = x + i, py = y + j;
@@ -162,7 +148,6 @@ int ccDrawOnPixmap(const platform::ImageRef& image, int frame, const platform::P
                 platform::WritePixel(pixmap, px, py, out);
         }
     }
-    platform::UnlockImage(image, frame);
     return 0;
 }
 

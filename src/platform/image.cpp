@@ -95,6 +95,22 @@ ImageRef CreateImage(int width, int height, int frames, int flags) {
     return image;
 }
 
+ImageRef CopyImage(const ImageRef& image) {
+    if (!image) return nullptr;
+    auto copy = std::make_shared<TImage>();
+    copy->width = image->width;
+    copy->height = image->height;
+    copy->flags = image->flags;
+    copy->handleX = image->handleX;
+    copy->handleY = image->handleY;
+    copy->maskR = image->maskR;
+    copy->maskG = image->maskG;
+    copy->maskB = image->maskB;
+    for (const PixmapRef& frame : image->frames)
+        copy->frames.push_back(std::make_shared<TPixmap>(*frame));
+    return copy;
+}
+
 int ImageWidth(const ImageRef& image) {
     return image ? image->width : 0;
 }
@@ -103,6 +119,17 @@ int ImageHeight(const ImageRef& image) {
 }
 int CountFrames(const ImageRef& image) {
     return image ? (int)image->frames.size() : 0;
+}
+float ImageHandleX(const ImageRef& image) {
+    return image ? image->handleX : 0;
+}
+float ImageHandleY(const ImageRef& image) {
+    return image ? image->handleY : 0;
+}
+
+PixmapRef FramePixmap(const ImageRef& image, int frame) {
+    if (!image || frame < 0 || frame >= (int)image->frames.size()) return nullptr;
+    return image->frames[size_t(frame)];
 }
 
 void MidHandleImage(const ImageRef& image) {

@@ -47,9 +47,18 @@ ImageRef LoadImageFromPixmap(const PixmapRef& pixmap, int flags = IMAGE_DEFAULT)
 // A blank (transparent) image.
 ImageRef CreateImage(int width, int height, int frames = 1, int flags = IMAGE_DEFAULT);
 
+// A copy with pixels of its own: every frame, the handle, the flags and the mask colour; its
+// texture is made on its first draw. Null for null.
+ImageRef CopyImage(const ImageRef& image);
+
 int ImageWidth(const ImageRef& image);
 int ImageHeight(const ImageRef& image);
 int CountFrames(const ImageRef& image);
+// The handle's position (0 for null).
+float ImageHandleX(const ImageRef& image);
+float ImageHandleY(const ImageRef& image);
+// The frame's pixels for reading, null when there is no such frame (LockImage to change them).
+PixmapRef FramePixmap(const ImageRef& image, int frame = 0);
 
 void MidHandleImage(const ImageRef& image);
 void SetImageHandle(const ImageRef& image, float x, float y);

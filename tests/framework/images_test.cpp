@@ -1,5 +1,8 @@
 // Colour packing, image copies and compositing onto pixmaps.
 #include "framework/cc_images.h"
+#include "platform/Renderer.h"
+
+#include "Scoped.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +104,36 @@ TEST(Images, DrawOnPixmap) {
     ccDrawOnPixmap(img, 0, clear, -1, 0, 1.0f, 1.0f); // clipped at the left edge
     EXPECT_EQ(platform::ReadPixel(clear, 0, 0), 0u);
     EXPECT_THROW(ccDrawOnPixmap(nullptr, 0, clear, 0, 0, 1, 1), std::runtime_error);
+}
+
+TEST(Images, HelpersDoNothingWithoutAnImageAFrameOrAPixmap) {
+    auto recorder = std::make_shared<platform::TRecordingRenderer>();
+    testsupport::ScopedRenderer rendering(recorder);
+    platform::ImageRef image = Numbered(2, 2), frameless = std::make_shared<platform::TImage>();
+    frameless->width = frameless->height = 2;
+    std::vector<uint8_t> before = image->frames[0]->pixels;
+
+    EXPECT_EQ(ccCopyImage(nullptr), nullptr);
+    EXPECT_EQ(ccCopyImage(frameless)->frames.size(), 0u);
+    for (const platform::ImageRef& other : {platform::ImageRef(), frameless}) {
+        EXPECT_EQ(ccCopyImageRect(other, 0, 0, 2, 2, image, 0, 0), 0);
+        EXPECT_EQ(ccCopyImageRect(image, 0, 0, 2, 2, other, 0, 0), 0);
+        EXPECT_EQ(ccCopyImageToImage(other, 0, 0, 2, 2, image, 0, 0, 1), 0);
+        EXPECT_EQ(ccCopyImageToImage(image, 0, 0, 2, 2, other, 0, 0, 1), 0);
+        EXPECT_EQ(ccDrawImageArea(other, 0, 0, 0, 0, 2, 2, 0), 0);
+        EXPECT_EQ(ccDrawImageRect(other, 0, 0, 0, 0, 2, 2), 0);
+    }
+    EXPECT_EQ(image->frames[0]->pixels, before);
+    EXPECT_TRUE(recorder->calls.empty());
+    ccDrawImageArea(image, 0, 0, 0, 0, 2, 2, 0); // the same calls with an image do draw
+    ccDrawImageRect(image, 0, 0, 0, 0, 2, 2);
+    EXPECT_EQ(recorder->calls.size(), 2u);
+
+    EXPECT_EQ(ccDrawOnPixmap(image, 0, nullptr, 0, 0, 1, 1), 0);
+    platform::PixmapRef pixmap = platform::CreatePixmap(2, 2);
+    EXPECT_EQ(ccDrawOnPixmap(frameless, 0, pixmap, 0, 0, 1, 1), 0);
+    EXPECT_EQ(ccDrawOnPixmap(image, 1, pixmap, 0, 0, 1, 1), 0); // no frame 1
+    EXPECT_EQ(platform::ReadPixel(pixmap, 0, 0), 0u);
 }
 
 } // namespace
