@@ -1,0 +1,25 @@
+// The board's one way to the screen that drives it: the player's record, the level outro, the
+// idle-hint clock, the bonus gauge's fill delays and the one-shot hints. The game screen
+// implements it; programs without one get the standalone host.
+#pragma once
+
+class TPlayer;
+
+class TBoardHost {
+public:
+    virtual ~TBoardHost() = default;
+    virtual TPlayer& Player() = 0;
+    // Non-zero while the level outro runs: the board stands still.
+    virtual int OutroActive() = 0;
+    // A match resolved, a bonus fired or a hint started.
+    virtual void ClearHintShowCounter() = 0;
+    // One more step of the bonus gauge once ms have passed.
+    virtual void AddGaugeFillDelay(int ms) = 0;
+    // Shows one-shot hint index when the profile has not shown it yet; 1 when it was shown.
+    virtual int OfferHint(int index) = 0;
+};
+
+// The host set by SetBoardHost, else the built-in standalone host.
+TBoardHost& BoardHost();
+// Null puts the standalone host back. The host is not owned.
+void SetBoardHost(TBoardHost* host);

@@ -1,0 +1,160 @@
+// The board controller: one per level, held in GameGrid. It owns the state of play (the board's
+// size and origin, the selected and hovered cells, the swap, the hint, the ice counts, the bonus
+// power) and runs the rules: swapping, matching, ice, scoring, gravity and refill, and the move
+// search. Its methods are spread over topic files: TGameGrid.cpp (set-up, cursor, pointer, hint
+// timer), _load (the level file, entry cells, outline), _match (lines, ice, scores), _swap,
+// _fall (gravity and refill) and _search (the move search).
+#pragma once
+
+#include "board/board_grid.h"
+#include "framework/TSineCounter.h"
+#include "media/TChannelArray.h"
+#include "media/TGameChannel.h"
+#include "media/TGameImage.h"
+#include "media/TGameSound.h"
+#include "platform/audio.h"
+
+#include <memory>
+#include <string>
+
+class TCell;
+class TGem;
+class TLevelFile;
+using TGemRef = std::shared_ptr<TGem>;
+using TGameGridRef = std::shared_ptr<TGameGrid>;
+
+class TGameGrid {
+public:
+    int sx = 0, sy = 0; // screen corner of cell (0, 0)
+    int w = 0, h = 0;
+    int cx = -1, cy = -1; // the selected cell
+    int dx = -1, dy = -1; // the destination of the swap
+    int mx = -1, my = -1; // the hovered cell
+    int levelwidth = 0, levelheight = 0;
+    float yacc = 0.0f;
+    float alpha = 1.0f;
+    std::string LevelName;
+    float TimeLimit = 0.0f;                 // stored only
+    int Gold = 0;                           // ice layers left
+    int Locked = 0;                         // ice cubes left
+    int LevelOffsetX = 0, LevelOffsetY = 0; // stored only
+    int TargetMet = 0;
+    int Mode = 0; // 1 while a cell is selected
+    int MouseUpFlag = 1;
+    int BlockInput = 0; // the board is busy
+    int PointerAnimated = 0;
+    float PointerAnimCounter = 0.0f;
+    int PointerAnimLength = 0;
+    int PointerGemType = 0;
+    int PointerGemTypeStored = 0;
+    float PointerAnimCounterStored = 0.0f;
+    float SwapCounter = 0.0f;
+    float SwapTime = 200.0f; // ms until Init turns it into ticks
+    TGemRef SwapSource, SwapDest;
+    int FailedMove = 0;
+    TSineCounterRef glow = TSineCounter::Create(0.0f, 180.0f, 1.0f, 0);
+    TSineCounterRef glow2 = std::make_shared<TSineCounter>();
+    float JiggleOffset = 0.0f;
+    int JiggleDirection = 0;
+    float JiggleMax = 4.0f;
+    int Exploded = 0;
+    float HintCounter = 0.0f;
+    float HintLength = 2000.0f; // ms until Init turns it into ticks
+    int HintCurrent = 1;
+    int HintX = -1, HintY = -1;
+    int DebugX = -1, DebugY = -1;
+    int HintGemType = 0;
+    TGameImageRef CursorImage, BonusHighlightMidImage, MagicHighlightImage;
+    TGameSoundRef ClickSound, ClickReverseSound, InvalidSound, SwapSound, FailedSound, MatchSound;
+    float MatchPitch = 0.8f;
+    TGameSoundRef MatchNoBrickSound, LockedSound, UnlockSound, LandSound;
+    TGameChannelRef LandChannel;
+    TGameSoundRef HintSound, SoundNoMore, SoundExplode;
+    int MunchkinPlaying = 0;
+    TGameSoundRef ExplodeSound, StarSound, BrushSound, BrushInvalidSound, PaintpotSound, HornSound,
+        TornadoSound, MagicSound;
+    float IntroCounter = 0.0f;
+    float IntroLimit = 50.0f;
+    int IntroColumn = 0;
+    float FallCounter = 0.0f;
+    int NoMore = 0;
+    float NoMoreCounter = 0.0f;
+    int MoveNeedsMatchFlag = 1;
+    int DropGemsFlag = 1;
+    int MakeNewGems = 1;
+    int DiagonalMoves = 0;
+    int DiagonalGauge = 0;
+    float DiagonalGaugeMax = 10.0f;
+    float DiagonalTextCounter = 0.0f;
+    int DiagonalTextLength = 4000;
+    int BonusPower = 1;
+    int DynamicDebug = 0;
+
+    // The board's pool of 8 channels and its two channels of its own, made once at start-up.
+    static TChannelArrayRef Channels;
+    static platform::ChannelRef ChannelNoMore;
+    static platform::ChannelRef ChannelExplode;
+
+    static int CreateChannels();
+    // A new board with its defaults, initialised.
+    static TGameGridRef Create();
+    int Init();
+    int Clear();
+    int CreateCells();
+    int SetImages();
+    int SetSounds();
+    int Centre();
+    int CursorSet(int x, int y);
+    int CursorClear();
+    int DeleteGem(int x, int y);
+    int RestorePointer();
+    int Kill();
+    // Plays a board sound on the pool at volume 1, pan 0; a null sound plays nothing.
+    static int PlayBoardSound(const TGameSoundRef& sound);
+
+    // Hint timer.
+    int HintManage();
+    int HintEnd();
+
+    // The level file.
+    int Load(int level);
+    // Applies a parsed level file in the loader's order (the level's shapes drawn here).
+    int Apply(const TLevelFile& file);
+    int TopRowClear();
+    int TopRowYCalc();
+    int FindEdges();
+
+    // Matching, ice and scores.
+    int ClearMatches();
+    int DoMatches(int testOnly, int includeSwapping);
+    int ScoreSpriteCreate(int x, int y, int n, int glowing);
+    int RemoveGold(int x, int y);
+    int PlayMunchkinSound();
+
+    // Swapping.
+    int StartSwap();
+    int SwapManage();
+    int SwapGems();
+    int SwapReverse();
+
+    // Gravity and refill.
+    int DropGems();
+    int CheckTopRow();
+
+    // The move search.
+    int NoMoreMoves(int n);
+    int TestMove(int n, int x1, int y1, int x2, int y2, const TGemRef& sourceGem, TCell& sourceCell,
+                 int& swapped, int& found, int& count, int diagonal);
+    int DoQuickMatchHoriz(int x, int y, int diagonal);
+    int DoQuickMatchVert(int x, int y, int diagonal);
+
+private:
+    // The shapes resolution and the bonus draw.
+    int ResolveCell(TCell& cell, int runTotal, int& iceBroke, int& cubeFreed);
+    int BonusDraw(int x, int y);
+    int MatchSounds(int iceBroke, int cubeFreed);
+    int ScanLines(int includeSwapping, int& runTotal);
+    int ReleasePass();
+    int MotionPass(int& landed);
+    int GemCodeAt(int x, int y) const;
+};

@@ -1,0 +1,215 @@
+// Lines of three or more equal shapes: the scan that marks them, the resolution that frees,
+// scores and bursts their shapes and breaks their ice, the bonus items that now and then take a
+// burst shape's place, and the match sounds.
+#include "board/TBoardHost.h"
+#include "board/TCell.h"
+#include "board/TGameGrid.h"
+#include "board/TGem.h"
+#include "board/TGemList.h"
+#include "board/TPlayer.h"
+#include "board/board_particles.h"
+#include "board/board_random.h"
+#include "framework/core_services.h"
+#include "media/TParticleList.h"
+
+namespace {
+
+// A gem that can start a line: a shape that is not swapping unless swapping shapes count.
+TGem* LineGem(int x, int y, int includeSwapping) {
+    TCell* cell = CellAt(x, y);
+    if (!cell || !cell->Gem) return nullptr;
+    TGem* gem = cell->Gem.get();
+    if (gem->GemType < 1 || gem->GemType > 7) return nullptr;
+    if (gem->Swapping && !includeSwapping) return nullptr;
+    return gem;
+}
+
+// Marks one line found along (stepX, stepY); the length found, counting the first cell.
+int LineAt(int x, int y, int stepX, int stepY, int limit, int includeSwapping) {
+    TGem* first = LineGem(x, y, includeSwapping);
+    if (!first) return 0;
+    int length = 1;
+    while (length < limit) {
+        TGem* next = LineGem(x + stepX * length, y + stepY * length, includeSwapping);
+        if (!next || next->GemType != first->GemType) break;
+        ++length;
+    }
+    return length;
+}
+
+// Scans one row or column from its start; adds the lengths of its lines to the run total.
+void ScanLine(int x, int y, int stepX, int stepY, int size, int includeSwapping, int& runTotal) {
+    int i = 0;
+    while (i <= size - 3) {
+        int length = LineAt(x + stepX * i, y + stepY * i, stepX, stepY, size - i, includeSwapping);
+        if (length < 3) {
+            ++i;
+            continue;
+        }
+        for (int k = 0; k < length; ++k)
+            CellAt(x + stepX * (i + k), y + stepY * (i + k))->match = 1;
+        runTotal += length;
+        i += length;
+    }
+}
+
+bool AnyGemInIceCube() {
+    for (int y = 0; y < GameGrid->levelheight; ++y)
+        for (int x = 0; x < GameGrid->levelwidth; ++x) {
+            TCell* cell = CellAt(x, y);
+            if (cell && cell->Gem && cell->Gem->locked == 1) return true;
+        }
+    return false;
+}
+
+void PlayPitched(const TGameSoundRef& sound, float pitch) {
+    if (sound) sound->pitch = pitch;
+    TGameGrid::PlayBoardSound(sound);
+}
+
+} // namespace
+
+int TGameGrid::ClearMatches() {
+    for (int y = 0; y < levelheight; ++y)
+        for (int x = 0; x < levelwidth; ++x)
+            if (TCell* cell = CellAt(x, y)) cell->match = 0;
+    return 0;
+}
+
+int TGameGrid::ScanLines(int includeSwapping, int& runTotal) {
+    for (int y = 0; y < levelheight; ++y)
+        ScanLine(0, y, 1, 0, levelwidth, includeSwapping, runTotal);
+    for (int x = 0; x < levelwidth; ++x)
+        ScanLine(x, 0, 0, 1, levelheight, includeSwapping, runTotal);
+    return 0;
+}
+
+int TGameGrid::DoMatches(int testOnly, int includeSwapping) {
+    int runTotal = 0;
+    ScanLines(includeSwapping, runTotal);
+    MunchkinPlaying = 0;
+    int result = 0, iceBroke = 0, cubeFreed = 0;
+    for (int x = 0; x < levelwidth; ++x)
+        for (int y = 0; y < levelheight; ++y) {
+            TCell* cell = CellAt(x, y);
+            if (!cell || cell->match != 1) continue;
+            ++result;
+            if (!testOnly) ResolveCell(*cell, runTotal, iceBroke, cubeFreed);
+        }
+    if (!testOnly && result > 0) MatchSounds(iceBroke, cubeFreed);
+    if (!testOnly && cubeFreed) PlayBoardSound(UnlockSound);
+    PlayMunchkinSound();
+    return result;
+}
+
+int TGameGrid::ResolveCell(TCell& cell, int runTotal, int& iceBroke, int& cubeFreed) {
+    cell.match = 0;
+    TGemRef gem = cell.Gem;
+    if (!gem) return 0;
+    if (gem->locked == 1) {
+        // Freed from its ice cube, scored as a plain shape, left standing on its ice.
+        gem->Unlock();
+        ScoreSpriteCreate(cell.x, cell.y, runTotal, 0);
+        cubeFreed = 1;
+        return 0;
+    }
+    if (Mode == 1 && cx == cell.x && cy == cell.y) {
+        CursorClear();
+        RestorePointer();
+    }
+    ScoreSpriteCreate(cell.x, cell.y, runTotal, gem->Munchkin ? 1 : 0);
+    gem->Explode(1);
+    BonusDraw(cell.x, cell.y);
+    if (RemoveGold(cell.x, cell.y) == 1) iceBroke = 1;
+    return 0;
+}
+
+int TGameGrid::BonusDraw(int x, int y) {
+    int chance = Gold <= 3 && Locked < Gold ? 60 : 30;
+    if (!(float(BoardRand(1, 1000)) < float(chance) * Delta)) return 0;
+    int candidates[POSS_BONUS_MAX + 4];
+    int n = 0;
+    for (int i = 0; i < PossBonusCount && i < POSS_BONUS_MAX; ++i)
+        candidates[n++] = PossBonus[i];
+    if (Gold <= 3 && (Locked == 1 || Locked == 2)) candidates[n++] = 14, candidates[n++] = 14;
+    if (Gold <= 3 && Locked < Gold && BoardHost().Player().Level > 4)
+        candidates[n++] = 13, candidates[n++] = 13;
+    while (n > 0) {
+        int pick = BoardRand(0, n - 1);
+        int code = candidates[pick];
+        // A matchstick needs a shape in an ice cube; a refused one leaves the list.
+        if (code == 14 && PossBonusCount > 1 && !AnyGemInIceCube()) {
+            candidates[pick] = candidates[--n];
+            continue;
+        }
+        TGemRef bonus = TGem::Make(x, y, code, 0);
+        if (GemList) GemList->InsertGem(bonus);
+        if (TCell* cell = CellAt(x, y)) cell->Gem = bonus;
+        return 1;
+    }
+    return 0;
+}
+
+int TGameGrid::MatchSounds(int iceBroke, int /*cubeFreed*/) {
+    BoardHost().ClearHintShowCounter();
+    if (iceBroke) {
+        PlayPitched(MatchSound, MatchPitch + float(BoardRnd(-0.1, 0.1)));
+        if (Gold <= 3) BoardHost().OfferHint(16);
+    }
+    PlayPitched(MatchNoBrickSound, MatchPitch + float(BoardRnd(-0.1, 0.1)));
+    return 0;
+}
+
+int TGameGrid::PlayMunchkinSound() {
+    if (MunchkinPlaying > 0) PlayBoardSound(MagicSound);
+    return 0;
+}
+
+int TGameGrid::ScoreSpriteCreate(int x, int y, int n, int glowing) {
+    int points = 10, index = 0;
+    if (n == 0) {
+        points = 0;
+    } else if (n >= 10) {
+        points = 80;
+        index = 7;
+    } else if (n >= 4) {
+        points = 10 * (n - 2);
+        index = n - 3;
+    }
+    TPlayer& player = BoardHost().Player();
+    player.Score += points;
+    if (glowing) {
+        player.Score += 100;
+        index = 8;
+    }
+    if (ScoreParticles)
+        ScoreParticles->AddNew(CalcSX(x) + 25, CalcSY(y) + 10, ScoreParticleImages[index], 0.0f, -0.1f, 0.0f,
+                               800.0f, 1, 0, 1.0f, 1.0f, 0.0f, 0, 0);
+    return 0;
+}
+
+int TGameGrid::RemoveGold(int x, int y) {
+    TCell* cell = CellAt(x, y);
+    int broke = 0;
+    if (cell && cell->armour == 1) {
+        cell->armour = 0;
+        broke = 1;
+    } else if (cell && cell->gold == 1) {
+        cell->gold = 0;
+        broke = 2;
+    }
+    if (broke) {
+        Gold -= 1;
+        const TGameImageRef& shard = ParticleImages[broke];
+        for (int i = 0; i < 3 && BackgroundParticles; ++i) {
+            float across = float(BoardRnd(-1.0, 1.0));
+            float up = float(BoardRnd(-0.2, -1.0));
+            float turn = float(BoardRnd(1.5, 3.0));
+            float scale = float(BoardRnd(0.4, 0.8));
+            BackgroundParticles->AddNew(CalcSX(x) + 25, CalcSY(y) + 25, shard, across, up, 0.04f, 1500.0f, 0,
+                                        across >= 0.0f ? 1 : -1, turn, scale, 0.0f, 0, 0);
+        }
+    }
+    if (Gold <= 0) TargetMet = 1;
+    return broke ? 1 : 0;
+}

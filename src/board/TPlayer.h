@@ -1,0 +1,42 @@
+// The running record of the person playing: name, level, unlocked levels, score, lives, gems
+// matched and time played, per level and in total, copied from and to the player's profile.
+#pragma once
+
+#include "board/TPlayerProfile.h"
+#include "media/TSprite.h"
+
+#include <string>
+
+class TPlayer : public TSprite {
+public:
+    TGameImageRef ImageLife;
+    float DeathCounter = 0.0f;
+    int DeathAnimLength = 1000;
+    std::string Name;
+    int Alive = 1;
+    int Level = 1;
+    int Unlocked = 1; // the highest level the player may choose
+    int Score = 0;
+    int LevelStartScore = 0;
+    int Lives = 3;
+    int Kills = 0; // in the current level
+    int TotalKills = 0;
+    int MunchkinsFreed = 0;
+    int TotalMunchkinsFreed = 0;
+    int NoChecks = 0;
+    int Target = 0; // ice layers of the level at its start
+    float TimeTaken = 0.0f;
+    double TotalTimeTaken = 0.0;
+
+    int InitStats();
+    // 0 and nothing changed for a null profile; re-reads it first when load is not 0.
+    int ReadProfile(TPlayerProfile* profile, int load);
+    int WriteProfile(TPlayerProfile* profile);
+    // Resets the profile's game (not its name, unlocked levels or flags); saves when asked.
+    int ProfileGameOver(TPlayerProfile* profile, int save);
+    int NewLevelStats();
+    int ClearCounters();
+    int Load();
+    int UpdateTotals();
+    int KillsAdd(int n);
+};

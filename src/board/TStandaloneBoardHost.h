@@ -1,0 +1,27 @@
+// The host of a board that runs without the game screen (headless programs, benchmarks, test
+// harnesses): it owns a player record, keeps its own idle-hint clock, counts the gauge delays it is
+// given and shows no hints.
+#pragma once
+
+#include "board/TBoardHost.h"
+#include "board/TPlayer.h"
+
+#include <vector>
+
+class TStandaloneBoardHost : public TBoardHost {
+public:
+    TPlayer PlayerRecord;
+    float HintShowCounter = 0.0f;
+    std::vector<int> GaugeFillDelays; // ms of each delay asked for
+
+    TPlayer& Player() override { return PlayerRecord; }
+    int OutroActive() override { return 0; }
+    void ClearHintShowCounter() override { HintShowCounter = 0.0f; }
+    void AddGaugeFillDelay(int ms) override { GaugeFillDelays.push_back(ms); }
+    int OfferHint(int) override { return 0; }
+    // A fresh record, clock and delay count.
+    void Reset();
+};
+
+// The built-in host that BoardHost answers while no other is set.
+TStandaloneBoardHost& StandaloneBoardHost();

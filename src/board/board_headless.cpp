@@ -1,0 +1,59 @@
+#include "board/board_headless.h"
+
+#include "board/TBoardHost.h"
+#include "board/TCell.h"
+#include "board/TGameGrid.h"
+#include "board/TGem.h"
+#include "board/TGemList.h"
+#include "board/TStandaloneBoardHost.h"
+#include "board/board_grid.h"
+#include "board/board_random.h"
+#include "core/TGame.h"
+#include "media/TImageBank.h"
+#include "media/TParticleList.h"
+#include "media/TSoundBank.h"
+#include "platform/audio.h"
+
+void BoardHeadlessStart(const std::string& prefix, int particles) {
+    Game = std::make_shared<TGame>();
+    Game->DataPrefix = prefix;
+    Game->Particles = particles;
+    Game->Sound = 1;
+    platform::SetAudioDriver("None");
+    ShowErrors = 0;
+    images = std::make_shared<TImageBank>();
+    sounds = std::make_shared<TSoundBank>();
+    MakeParticleLists();
+    TGem::InitArrays();
+    TGameGrid::CreateChannels();
+    SetBoardHost(nullptr);
+    StandaloneBoardHost().Reset();
+}
+
+void BoardResetGlobals() {
+    for (auto& column : Grid)
+        for (auto& slot : column)
+            slot = nullptr;
+    GameGrid = nullptr;
+    GemList = nullptr;
+    for (int& code : PossGems)
+        code = 0;
+    PossGemsCount = 5;
+    for (int& code : PossBonus)
+        code = 0;
+    PossBonusCount = 0;
+    for (int x = 0; x < GRID_W; ++x) {
+        for (int k = 0; k < TOP_ROWS; ++k)
+            TopRow[x][k] = TopRowY[x][k] = 0;
+        TopRowCount[x] = 0;
+    }
+    for (float& clock : TGem::BonusIdleCounter)
+        clock = 0.0f;
+    TGem::MOAnimLength = 2000;
+    for (TParticleListRef list :
+         {BackgroundParticles, Particles, AnimatedParticles, Munchkins, ScoreParticles})
+        if (list) list->Clear();
+    if (Game && Game->Mouse && Game->Mouse->ParticleList) Game->Mouse->ParticleList->Clear();
+    BoardRandClearScripts();
+    StandaloneBoardHost().Reset();
+}
