@@ -1,7 +1,8 @@
 // The game's key tables and its per-tick event drain, as the core keeps them, for tests that run
 // widgets and effects without the core: a hit counter and a down state per key code 0..255 behind
-// KeyHit, KeyDown, KeyPressed and FlushKeys, FlushMouse clearing Game.Mouse, and Drain, which
-// empties the platform's event queue into the tables and the pointer the way one tick does.
+// KeyHit, KeyDown, KeyPressed and FlushKeys, the ring of typed characters behind GetChar,
+// FlushMouse clearing Game.Mouse, and Drain, which empties the platform's event queue into the
+// tables and the pointer the way one tick does.
 #pragma once
 
 #include "core/TGame.h"
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cstddef>
+#include <deque>
 
 namespace testsupport {
 
@@ -18,11 +20,14 @@ class TCoreInputPump {
 public:
     std::array<int, 256> keys{}; // pending hits
     std::array<int, 256> down{}; // 1 while held
+    static constexpr size_t kMaxChars = 256;
+    std::deque<int> chars; // typed characters not yet read; a full ring drops what comes after
 
     // Installs the hooks; ccPolledInputState stays 0.
     void Install() {
         keys.fill(0);
         down.fill(0);
+        chars.clear();
         TCoreInputHooks hooks;
         hooks.keyHit = [this](int key) {
             if (key < 0 || key > 255) return 0;
@@ -36,9 +41,16 @@ public:
                 if (keys[size_t(key)] == 1) return key;
             return -1;
         };
+        hooks.getChar = [this] {
+            if (chars.empty()) return 0;
+            int c = chars.front();
+            chars.pop_front();
+            return c;
+        };
         hooks.flushKeys = [this] {
             keys.fill(0);
             down.fill(0);
+            chars.clear();
         };
         hooks.flushMouse = [] {
             if (Game) Game->Mouse->ClearButtons();
@@ -64,6 +76,9 @@ public:
                 break;
             case platform::EVENT_KEY_UP:
                 if (data >= 0 && data < 256) down[size_t(data)] = 0;
+                break;
+            case platform::EVENT_KEY_CHAR:
+                if (chars.size() < kMaxChars) chars.push_back(data);
                 break;
             case platform::EVENT_MOUSE_MOVE:
                 mouse.x = platform::EventX();

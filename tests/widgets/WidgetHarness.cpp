@@ -30,7 +30,9 @@ void TWidgetHarness::Open() {
     Game->SoundPath = DataDir() + "sound/";
     Game->ChannelsCreate(16);
     Delta = 1.0f;
+    Game->ProfilePath = dir / "profiles/";
     MainFontSmall = platform::LoadImageFont(DataDir() + "fonts/card.ttf", 25, 6);
+    UIFont = platform::LoadImageFont(DataDir() + "fonts/card.ttf", 30, 6);
     SetRunTimeErrorHandler([this](const std::string& message, int) -> int {
         errors.push_back(message);
         throw TReportedError(message);
@@ -46,6 +48,7 @@ void TWidgetHarness::Close() {
     platform::UnloadInputScript();
     SetRunTimeErrorHandler(nullptr);
     MainFontSmall = nullptr;
+    UIFont = nullptr;
     if (Game) Game->ChannelsKill();
     Game = nullptr;
     Delta = 1.0f;
@@ -104,6 +107,21 @@ void TWidgetHarness::Wheel(int d) {
     platform::PostEvent({platform::EVENT_MOUSE_WHEEL, d, 0, 0});
 }
 
+void TWidgetHarness::Char(int code) {
+    platform::PostEvent({platform::EVENT_KEY_CHAR, code, 0, 0});
+}
+
+void TWidgetHarness::Type(const std::string& text) {
+    for (char c : text)
+        Char(static_cast<unsigned char>(c));
+}
+
+void TWidgetHarness::KeyType(int vk, int code) {
+    KeyHold(vk);
+    Char(code);
+    KeyRelease(vk);
+}
+
 void TWidgetHarness::Script(const std::vector<std::pair<int, std::string>>& events) {
     std::string text; // a script's times count from its loading
     for (const auto& [ms, event] : events)
@@ -119,7 +137,7 @@ int TWidgetHarness::Cues(const std::string& file) const {
 
 bool TWidgetHarness::InputPending() const {
     bool key = std::any_of(input.keys.begin(), input.keys.end(), [](int hits) { return hits != 0; });
-    return key || Game->Mouse->GetMh(0) != 0;
+    return key || !input.chars.empty() || Game->Mouse->GetMh(0) != 0;
 }
 
 std::string TWidgetHarness::WritePicture(const std::string& name, int width, int height,

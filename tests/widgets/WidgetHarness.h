@@ -1,10 +1,10 @@
 // The test pump of the widget tests: it stands in for the core's tick around widgets and dialogs.
 // It installs the game object with a 16-channel pool on the recording audio, the core-like key
 // tables and hooks (FlushMouse clearing Game.Mouse, so ccFlushAll clears the pointer's hits), the
-// asset folders of the generated data, MainFontSmall, and an error handler that records and
-// throws. Tick drains the platform's events into the tables and the pointer as one game tick does,
-// sets Delta to 1 and runs the step. Input comes from small posting calls or from a script on the
-// fake clock.
+// asset folders of the generated data, a profiles folder in dir, MainFontSmall and UIFont, and an error
+// handler that records and throws. Tick drains the platform's events into the tables and the pointer as one
+// game tick does, sets Delta to 1 and runs the step. Input comes from small posting calls or from a script on
+// the fake clock.
 #pragma once
 
 #include "CoreInputPump.h"
@@ -60,6 +60,12 @@ public:
     static void Press(int button = 1);
     static void Release(int button = 1);
     static void Wheel(int d);
+    // Typed characters as the platform reports them (Latin-1 codes; 8, 13 and 27 for Backspace,
+    // Enter and Escape).
+    static void Char(int code);
+    static void Type(const std::string& text);
+    // A key that types: down, its character, up.
+    static void KeyType(int vk, int code);
     // Events at ms after now on the game clock, in the scripted-input format.
     void Script(const std::vector<std::pair<int, std::string>>& events);
 

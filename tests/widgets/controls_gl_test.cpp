@@ -1,8 +1,6 @@
 // The text entry, the options screen's sliders and a tool tip on the real GL side, with the
 // generated data folder. A few pixels are checked; each frame is kept for a person to look at.
-#include "GLWindow.h"
-#include "TempDir.h"
-#include "typing_fixture.h"
+#include "WidgetHarness.h"
 
 #include "core/TGame.h"
 #include "core/fonts.h"
@@ -21,20 +19,8 @@ namespace {
 
 const std::string kData = SLEETWHISTLE_TEST_DATA_DIR;
 
-class ControlsSceneTest : public testsupport::GLWindowTest {
+class ControlsSceneTest : public widgettest::WidgetGLTest {
 protected:
-    void SetUp() override {
-        GLWindowTest::SetUp();
-        Delta = 1.0f;
-        Game = std::make_shared<TGame>();
-        Game->ImagePath = kData + "/graphics/";
-        UIFont = platform::LoadImageFont(kData + "/fonts/card.ttf", 30, 6);
-    }
-    void TearDown() override {
-        Game = nullptr;
-        UIFont = nullptr;
-        platform::SetImageFont(nullptr);
-    }
     static void Background(int r, int g, int b) {
         platform::SetClsColor(r, g, b);
         platform::Cls();
@@ -43,14 +29,14 @@ protected:
 
 TEST_F(ControlsSceneTest, TextInputWithCursorAndDots) {
     Background(30, 40, 70);
-    TTextInput input;
-    input.MaxLength = 10;
-    input.Init(platform::LoadImageFont(kData + "/fonts/card.ttf", 60, 6), "abc", 250, 390, nullptr);
-    input.DrawDots = 1;
-    input.Draw();
+    TTextInput editor;
+    editor.MaxLength = 10;
+    editor.Init(platform::LoadImageFont(kData + "/fonts/card.ttf", 60, 6), "abc", 250, 390, nullptr);
+    editor.DrawDots = 1;
+    editor.Draw();
     platform::PixmapRef frame = Grab();
     testsupport::SaveTestOutput(frame, "widgets-text-input-dots.png");
-    platform::SetImageFont(input.Font);
+    platform::SetImageFont(editor.Font);
     const int cursorX = 250 + platform::TextWidth("abc") + platform::TextWidth("_") / 2;
     // The cursor's cyan somewhere in the underscore's place, near the bottom of the line.
     bool cyan = false;
@@ -92,9 +78,8 @@ TEST_F(ControlsSceneTest, OptionsSlidersAndOneDragged) {
 }
 
 TEST_F(ControlsSceneTest, ToolTipsFlippedAboveThePointerAndPushedLeft) {
-    testsupport::TempDir dir;
     Background(40, 60, 40);
-    widgettest::WritePicture(dir, "tipbg.png", 220, 120, 0xE0303050u);
+    WritePicture("tipbg.png", 220, 120, 0xE0303050u);
     auto makeTip = [&] {
         auto tip = std::make_shared<TToolTip>();
         tip->image = TGameImage::Create(dir / "tipbg.png", -1, 0);

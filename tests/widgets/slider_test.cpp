@@ -1,22 +1,26 @@
 // The slider: the value from the pointer's place while a button is held over the bar, its limits,
 // where the dot goes, and the options screen's sliders on the generated pictures.
-#include "typing_fixture.h"
+#include "WidgetHarness.h"
+
+#include "platform/draw.h"
+#include "platform/input.h"
+#include "platform/system.h"
 
 #include "widgets/TSlider.h"
 
 namespace {
 
-using widgettest::TypingTest;
+using widgettest::WidgetTest;
 
-class SliderTest : public TypingTest {
+class SliderTest : public WidgetTest {
 protected:
     TSliderRef slider;
 
     void SetUp() override {
-        TypingTest::SetUp();
+        WidgetTest::SetUp();
         Game->ImagePath = dir.Path();
-        widgettest::WritePicture(dir, "bar.png", 200, 20);
-        widgettest::WritePicture(dir, "dot.png", 20, 20);
+        WritePicture("bar.png", 200, 20, 0xFFFFFFFFu);
+        WritePicture("dot.png", 20, 20, 0xFFFFFFFFu);
         slider = TSlider::CreateSpecial("bar", "dot", 100, 300, 8, "Music", 5);
     }
     // One tick with the pointer at (x, y) and the left button held or not; Manage's answer.

@@ -1,6 +1,10 @@
 // The one-line text entry: which typed characters it takes, Backspace, Enter and Escape, the
 // hot-key block while typing, and what it draws.
-#include "typing_fixture.h"
+#include "WidgetHarness.h"
+
+#include "platform/draw.h"
+#include "platform/input.h"
+#include "platform/system.h"
 
 #include "audio_fixtures.h"
 
@@ -10,19 +14,19 @@
 
 namespace {
 
-using widgettest::TypingTest;
+using widgettest::WidgetTest;
 
-class TextInputTest : public TypingTest {
+class TextInputTest : public WidgetTest {
 protected:
-    TTextInput input;
+    TTextInput editor;
 
     void SetUp() override {
-        TypingTest::SetUp();
+        WidgetTest::SetUp();
         const std::string wav =
             dir.Write("type.wav", audiotest::Wav16(audiotest::Tone(80, 1, 8000), 1, 8000));
-        input.TypingSound = TGameSound::Create(wav, 0);
-        input.PlayTypingSoundOnEnter = 0;
-        input.Init(nullptr, "", 100, 50, nullptr);
+        editor.TypingSound = TGameSound::Create(wav, 0);
+        editor.PlayTypingSoundOnEnter = 0;
+        editor.Init(nullptr, "", 100, 50, nullptr);
     }
     int Typed() const { return Cues("type.wav"); }
     // Runs ticks until the input answers or the ticks run out; the answer, 0 for none.
@@ -30,7 +34,7 @@ protected:
     int Run(int ticks) {
         int result = 0;
         for (int i = 0; i < ticks && result == 0; ++i) {
-            Tick([&] { result = input.Manage(); });
+            Tick([&] { result = editor.Manage(); });
             platform::AdvanceClock(20);
         }
         return result;
@@ -64,127 +68,127 @@ TEST_F(TextInputTest, TakesOnlyTheCharactersItsRulesAllow) {
     };
     for (const CharCase& c : table) {
         SCOPED_TRACE(c.what);
-        input.Text = "";
-        input.MaxLength = 100;
-        input.MaxPixelWidth = 0;
-        input.BannedChars = "";
-        input.AllowExtendedChars = 0;
-        input.NumbersOnly = 0;
-        if (c.setup) c.setup(input);
-        input.Reset();
+        editor.Text = "";
+        editor.MaxLength = 100;
+        editor.MaxPixelWidth = 0;
+        editor.BannedChars = "";
+        editor.AllowExtendedChars = 0;
+        editor.NumbersOnly = 0;
+        if (c.setup) c.setup(editor);
+        editor.Reset();
         audio->Clear();
         Type(c.typed);
         EXPECT_EQ(Run(int(c.typed.size()) + 1), 0);
-        EXPECT_EQ(input.Active, 1);
+        EXPECT_EQ(editor.Active, 1);
         if (c.sounds < 0) {
             // The pixel limit: the text stops at the last character that keeps it within 200 px.
             platform::SetImageFont(nullptr);
-            EXPECT_LE(platform::TextWidth(input.Text), 200);
-            EXPECT_GT(platform::TextWidth(input.Text + "W"), 200);
-            EXPECT_LT(input.Text.size(), c.typed.size());
-            EXPECT_EQ(Typed(), int(input.Text.size()));
+            EXPECT_LE(platform::TextWidth(editor.Text), 200);
+            EXPECT_GT(platform::TextWidth(editor.Text + "W"), 200);
+            EXPECT_LT(editor.Text.size(), c.typed.size());
+            EXPECT_EQ(Typed(), int(editor.Text.size()));
         } else {
-            EXPECT_EQ(input.Text, c.expected);
+            EXPECT_EQ(editor.Text, c.expected);
             EXPECT_EQ(Typed(), c.sounds);
         }
-        EXPECT_EQ(input.CurrentChar, int(input.Text.size()) + 1);
+        EXPECT_EQ(editor.CurrentChar, int(editor.Text.size()) + 1);
     }
 }
 
 TEST_F(TextInputTest, OneCharacterATickABannedOneSpendsItsOwnTick) {
-    input.MakeCharsFileNameSafe();
+    editor.MakeCharsFileNameSafe();
     Type("/a");
-    Tick([&] { input.Manage(); });
-    EXPECT_EQ(input.Text, "");
+    Tick([&] { editor.Manage(); });
+    EXPECT_EQ(editor.Text, "");
     EXPECT_EQ(Typed(), 0);
-    Tick([&] { input.Manage(); });
-    EXPECT_EQ(input.Text, "a");
+    Tick([&] { editor.Manage(); });
+    EXPECT_EQ(editor.Text, "a");
     EXPECT_EQ(Typed(), 1);
 }
 
 TEST_F(TextInputTest, BackspaceDeletesFromTheEndAndIsSilentOnAnEmptyText) {
     Type("ab\x08\x08\x08");
     Run(5);
-    EXPECT_EQ(input.Text, "");
+    EXPECT_EQ(editor.Text, "");
     EXPECT_EQ(Typed(), 4) << "two characters and two deletions; the third Backspace is silent";
-    EXPECT_EQ(input.CurrentChar, 1);
+    EXPECT_EQ(editor.CurrentChar, 1);
 }
 
 TEST_F(TextInputTest, EnterOnBlanksFollowsAllowNull) {
-    input.AllowNull = 0;
+    editor.AllowNull = 0;
     Type("  ");
     EXPECT_EQ(Run(2), 0);
     Type("\rx");
     Press();
     EXPECT_EQ(Run(1), 0);
-    EXPECT_EQ(input.Active, 1) << "still open";
-    EXPECT_EQ(input.Text, "  ");
-    EXPECT_TRUE(pump.ring.empty()) << "pending characters flushed";
+    EXPECT_EQ(editor.Active, 1) << "still open";
+    EXPECT_EQ(editor.Text, "  ");
+    EXPECT_TRUE(input.chars.empty()) << "pending characters flushed";
     EXPECT_EQ(Game->Mouse->h1 + Game->Mouse->b1, 0) << "mouse flushed";
 
-    input.AllowNull = 1;
+    editor.AllowNull = 1;
     Type("\r");
     EXPECT_EQ(Run(1), 1);
-    EXPECT_EQ(input.Done, 1);
-    EXPECT_EQ(input.Active, 0);
+    EXPECT_EQ(editor.Done, 1);
+    EXPECT_EQ(editor.Active, 0);
 }
 
 TEST_F(TextInputTest, EscapeAbortsOnlyWhenAllowed) {
-    input.AllowEscToAbort = 0;
+    editor.AllowEscToAbort = 0;
     Type("\x1b");
-    const float counter = input.CursorFlashCounter;
+    const float counter = editor.CursorFlashCounter;
     EXPECT_EQ(Run(1), 0);
-    EXPECT_EQ(input.CursorFlashCounter, counter + 1.0f) << "the cursor keeps flashing";
-    input.AllowEscToAbort = 1;
-    input.ClearTextOnEscape = 1;
+    EXPECT_EQ(editor.CursorFlashCounter, counter + 1.0f) << "the cursor keeps flashing";
+    editor.AllowEscToAbort = 1;
+    editor.ClearTextOnEscape = 1;
     Type("ab\x1b");
     EXPECT_EQ(Run(4), -1);
-    EXPECT_EQ(input.Text, "");
-    EXPECT_EQ(input.Done, 1);
+    EXPECT_EQ(editor.Text, "");
+    EXPECT_EQ(editor.Done, 1);
 }
 
 TEST_F(TextInputTest, UpperCasesTheFirstCharacterAsTypedAgainAfterDeletingBackToEmpty) {
-    input.UppercaseFirstCharAsTyped = 1;
+    editor.UppercaseFirstCharAsTyped = 1;
     Type("ab\x08\x08"
          "cd");
     Run(6);
-    EXPECT_EQ(input.Text, "Cd");
+    EXPECT_EQ(editor.Text, "Cd");
 }
 
 TEST_F(TextInputTest, TypingBlocksTheGameKeysUntilFinished) {
-    pump.hits[65] = 1;
-    pump.ring.push_back('q');
+    input.keys[65] = 1;
+    input.chars.push_back('q');
     Game->BlockKeys = 0;
-    input.Reset();
+    editor.Reset();
     EXPECT_EQ(Game->BlockKeys, 1);
-    EXPECT_EQ(pump.hits[65], 0);
-    EXPECT_TRUE(pump.ring.empty());
-    pump.ring.push_back('q');
+    EXPECT_EQ(input.keys[65], 0);
+    EXPECT_TRUE(input.chars.empty());
+    input.chars.push_back('q');
     Game->Mouse->h2 = 1;
-    input.Finish();
+    editor.Finish();
     EXPECT_EQ(Game->BlockKeys, 0);
-    EXPECT_EQ(input.Active, 0);
-    EXPECT_EQ(input.Done, 1);
-    EXPECT_TRUE(pump.ring.empty());
+    EXPECT_EQ(editor.Active, 0);
+    EXPECT_EQ(editor.Done, 1);
+    EXPECT_TRUE(input.chars.empty());
     EXPECT_EQ(Game->Mouse->h2, 0);
 }
 
 TEST_F(TextInputTest, CurrentCharFollowsATextChangedFromOutside) {
-    input.MaxLength = 5;
+    editor.MaxLength = 5;
     Type("abcde");
     Run(5);
-    input.ClearTextOnEscape = 1;
+    editor.ClearTextOnEscape = 1;
     Type("\x1b");
     EXPECT_EQ(Run(1), -1);
-    input.Reset();
+    editor.Reset();
     Type("xy");
     Run(2);
-    EXPECT_EQ(input.Text, "xy") << "an emptied text takes characters again";
+    EXPECT_EQ(editor.Text, "xy") << "an emptied text takes characters again";
 
-    input.Text = "Bob"; // as an owner trimming " Bob "
+    editor.Text = "Bob"; // as an owner trimming " Bob "
     Type("12345");
     Run(5);
-    EXPECT_EQ(input.Text, "Bob12");
+    EXPECT_EQ(editor.Text, "Bob12");
 }
 
 class TextInputDrawTest : public TextInputTest {
@@ -197,9 +201,9 @@ protected:
     }
     // The unshadowed text calls, in order.
     std::vector<std::string> Drawn() {
-        input.TextShadow = nullptr;
+        editor.TextShadow = nullptr;
         recorder->calls.clear();
-        input.Draw();
+        editor.Draw();
         std::vector<std::string> texts;
         for (const auto& call : Texts())
             texts.push_back(call.text);
@@ -208,20 +212,20 @@ protected:
 };
 
 TEST_F(TextInputDrawTest, TextCursorAndDotsFillMaxLengthPlaces) {
-    input.MaxLength = 10;
-    input.DrawDots = 1;
-    input.Text = "abc";
+    editor.MaxLength = 10;
+    editor.DrawDots = 1;
+    editor.Text = "abc";
     EXPECT_EQ(Drawn(), (std::vector<std::string>{"abc", "_", "......"}));
     const float dotsX = Texts().back().x;
     platform::SetImageFont(nullptr);
     EXPECT_FLOAT_EQ(dotsX, 100.0f + float(platform::TextWidth("abc") + platform::TextWidth("_")));
 
-    input.CursorOn = 0;
+    editor.CursorOn = 0;
     EXPECT_EQ(Drawn(), (std::vector<std::string>{"abc", "......"}));
     EXPECT_FLOAT_EQ(Texts().back().x, dotsX) << "the hidden cursor keeps its place";
 
-    input.Text = "abcdefghij";
-    input.CursorOn = 1;
+    editor.Text = "abcdefghij";
+    editor.CursorOn = 1;
     EXPECT_EQ(Drawn(), (std::vector<std::string>{"abcdefghij"}));
 
     int r = 0, g = 0, b = 0;
@@ -233,18 +237,18 @@ TEST_F(TextInputDrawTest, TextCursorAndDotsFillMaxLengthPlaces) {
 TEST_F(TextInputDrawTest, CursorIsVisibleForFiftyTicksAndHiddenForFifty) {
     std::vector<int> phases;
     for (int i = 0; i < 200; ++i) {
-        phases.push_back(input.CursorOn);
-        Tick([&] { input.Manage(); });
+        phases.push_back(editor.CursorOn);
+        Tick([&] { editor.Manage(); });
     }
     for (int i = 0; i < 200; ++i)
         EXPECT_EQ(phases[size_t(i)], (i / 50) % 2 == 0 ? 1 : 0) << "tick " << i;
 }
 
 TEST_F(TextInputDrawTest, AFinishedInputDrawsOnlyWhenForced) {
-    input.Text = "abc";
-    input.Finish();
+    editor.Text = "abc";
+    editor.Finish();
     EXPECT_TRUE(Drawn().empty());
-    input.ForceDraw = 1;
+    editor.ForceDraw = 1;
     EXPECT_FALSE(Drawn().empty());
 }
 

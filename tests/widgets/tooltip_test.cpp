@@ -1,6 +1,10 @@
 // The tool tip: the rest before it comes up, its fade in and out, where it stands beside the
 // pointer, its sound, and its text drawn with the image font.
-#include "typing_fixture.h"
+#include "WidgetHarness.h"
+
+#include "platform/draw.h"
+#include "platform/input.h"
+#include "platform/system.h"
 
 #include "audio_fixtures.h"
 
@@ -9,15 +13,15 @@
 
 namespace {
 
-using widgettest::TypingTest;
+using widgettest::WidgetTest;
 
-class ToolTipTest : public TypingTest {
+class ToolTipTest : public WidgetTest {
 protected:
     TToolTip tip;
 
     void SetUp() override {
-        TypingTest::SetUp();
-        tip.image = TGameImage::Create(widgettest::WritePicture(dir, "tip.png", 200, 100), -1, 0);
+        WidgetTest::SetUp();
+        tip.image = TGameImage::Create(WritePicture("tip.png", 200, 100, 0xFFFFFFFFu), -1, 0);
         const std::string wav = dir.Write("tip.wav", audiotest::Wav16(audiotest::Tone(80, 1, 8000), 1, 8000));
         tip.ToolTipSound = TGameSound::Create(wav, 0);
         tip.Font =
