@@ -3,7 +3,10 @@
 #include "core/TGame.h"
 #include "core/fonts.h"
 #include "framework/TFont.h"
+#include "framework/cc_files.h"
+#include "framework/cc_numbers.h"
 #include "framework/core_services.h"
+#include "profiles/player_names.h"
 
 namespace {
 
@@ -61,6 +64,45 @@ TDialogYesNoRef MakeDialogYesNo(const std::string& question) {
     GlowOnMouseOver(*dialog->Menu, "No");
     StyleCaption(*dialog, 255, 255, 255);
     dialog->Start();
+    Game->FixedRateLogic->Init();
+    return dialog;
+}
+
+TDialogTextInputRef EnterNamePrompt(int showCancel) {
+    Game->FixedRateLogic->Init();
+    platform::ImageRef background = ccLoadBitmap(Game->ImagePath + "enteryourname.png", -1);
+    TDialogTextInputRef dialog =
+        TDialogTextInput::Create("", "", kPlayerNameMaxLength, background, 0, 0, 0, 0, "");
+    dialog->TextInput->MakeCharsFileNameSafe();
+    dialog->DrawHighlight = 0;
+    dialog->Gap = 38;
+    dialog->MenuCreate(showCancel, 100);
+    StyleCaption(*dialog, 0, 255, 0);
+    if (TButtonRef ok = dialog->Menu->FindButton("OK")) {
+        ok->LoadImages("OK2", "OK2MO", 0, 0, 1);
+        ok->Init();
+    }
+    dialog->Menu->ChangeShadow(0, 0, 0, 0);
+    GlowOnMouseOver(*dialog->Menu, "OK");
+    GlowOnMouseOver(*dialog->Menu, "Cancel");
+    dialog->SetupText(UIFont, TColor::Create(255, 255, 255, 1.0f), TShadow::Create(-1.0f, 1.0f, 0.6f), 0,
+                      nullptr);
+    // The typed name stands 90 px right of and 34 px below where the dialog would put it.
+    dialog->TextOX = TruncToInt(dialog->Text->X + 90.0f);
+    dialog->TextOY = TruncToInt(dialog->Text->Y + 34.0f);
+    dialog->BoxColor->Set(0, 0, 0, 0.3f);
+    dialog->TextInput->CursorCol->Set(255, 255, 255, 1.0f);
+    dialog->BoxBorderH = 90;
+    dialog->ErrorCheckFunc = CheckPlayerName;
+    dialog->ErrorDialogFunc = ErrorDialog;
+    dialog->Border = 46;
+    dialog->MenuPosition();
+    if (showCancel == 0) {
+        // The lone OK button and the text stand 20 px lower; Start applies the menu's place.
+        dialog->MenuOX = TruncToInt(dialog->Menu->x);
+        dialog->MenuOY = TruncToInt(dialog->Menu->y + 20.0f);
+        dialog->TextOY += 20;
+    }
     Game->FixedRateLogic->Init();
     return dialog;
 }

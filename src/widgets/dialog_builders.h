@@ -5,6 +5,7 @@
 #pragma once
 
 #include "widgets/TDialogOK.h"
+#include "widgets/TDialogTextInput.h"
 #include "widgets/TDialogYesNo.h"
 #include "widgets/TMenu.h"
 
@@ -18,3 +19,7 @@ TDialogOKRef MakeOKDialog(const std::string& message);
 // A message box with red text.
 TDialogOKRef ErrorDialog(const std::string& message);
 TDialogYesNoRef MakeDialogYesNo(const std::string& question);
+// The name prompt on the "enteryourname" picture: at most 12 characters, none unsafe in file
+// names, checked by CheckPlayerName, a refusal shown in a red error box; an "OK" button, and a
+// "Cancel" button beside it when showCancel is not 0. Built, not started.
+TDialogTextInputRef EnterNamePrompt(int showCancel);
