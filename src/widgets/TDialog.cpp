@@ -166,6 +166,26 @@ int TDialog::MenuPosition() {
     return 0;
 }
 
+void TDialog::FitHeightToMenuRow(int gap) {
+    if (Background) return;
+    // Summed as floats, then truncated.
+    float menuHeight = Menu ? float(Menu->CalcHeight()) : 0.0f;
+    h = int(Caption->CalcHeight() + float(gap) + float(2 * Border) + menuHeight);
+}
+
+int TDialog::PlaceMenuRow() {
+    CalcAll();
+    if (!Menu) return 0;
+    if (MenuOX == 0 && MenuOY == 0) {
+        Menu->SetX(float(MenuGetCentredX()));
+        Menu->SetY(float(y + h - Menu->CalcHeight() - Border));
+    } else {
+        Menu->SetX(float(MenuOX));
+        Menu->SetY(float(MenuOY));
+    }
+    return Menu->ManageNoSound(OffsetX, OffsetY);
+}
+
 int TDialog::MenuGetCentredX() {
     return x + (w - Menu->CalcWidth()) / 2;
 }

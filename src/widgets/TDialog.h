@@ -110,6 +110,13 @@ public:
     // Closes an active dialog first, so that the Escape flag goes back.
     virtual int Kill();
 
+protected:
+    // A drawn box grows to hold the caption, gap pixels and the menu's row, a border above and below.
+    void FitHeightToMenuRow(int gap);
+    // Lays out, puts the menu's row centred on the box's bottom border (or at MenuOX, MenuOY) and
+    // refreshes its hover states silently.
+    int PlaceMenuRow();
+
 private:
     void DrawBox();
     void DrawPicture(const TGameImageRef& picture, int atX, int atY, float scale, float angle,

@@ -30,24 +30,12 @@ int TDialogOK::MenuCreate(const std::string& buttonImage) {
 
 int TDialogOK::CalcSize() {
     TDialog::CalcSize();
-    if (!Background) {
-        float menuHeight = Menu ? float(Menu->CalcHeight()) : 0.0f;
-        h = int(Caption->CalcHeight() + float(Gap) + float(2 * Border) + menuHeight);
-    }
+    FitHeightToMenuRow(Gap);
     return 0;
 }
 
 int TDialogOK::MenuPosition() {
-    CalcAll();
-    if (!Menu) return 0;
-    if (MenuOX == 0 && MenuOY == 0) {
-        Menu->SetX(float(MenuGetCentredX()));
-        Menu->SetY(float(y + h - Menu->CalcHeight() - Border));
-    } else {
-        Menu->SetX(float(MenuOX));
-        Menu->SetY(float(MenuOY));
-    }
-    return Menu->ManageNoSound(OffsetX, OffsetY);
+    return PlaceMenuRow();
 }
 
 int TDialogOK::Manage() {

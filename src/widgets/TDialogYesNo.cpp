@@ -33,24 +33,12 @@ int TDialogYesNo::MenuCreate(int gap, const std::string& buttonImage) {
 
 int TDialogYesNo::CalcSize() {
     TDialog::CalcSize();
-    if (!Background) {
-        float menuHeight = Menu ? float(Menu->CalcHeight()) : 0.0f;
-        h = int(Caption->CalcHeight() + float(Gap) + float(2 * Border) + menuHeight);
-    }
+    FitHeightToMenuRow(Gap);
     return 0;
 }
 
 int TDialogYesNo::MenuPosition() {
-    CalcAll();
-    if (!Menu) return 0;
-    if (MenuOX == 0 && MenuOY == 0) {
-        Menu->SetX(float(MenuGetCentredX()));
-        Menu->SetY(float(y + h - Menu->CalcHeight() - Border));
-    } else {
-        Menu->SetX(float(MenuOX));
-        Menu->SetY(float(MenuOY));
-    }
-    return Menu->ManageNoSound(OffsetX, OffsetY);
+    return PlaceMenuRow();
 }
 
 void TDialogYesNo::Press(const std::string& buttonName) {

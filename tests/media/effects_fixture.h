@@ -1,7 +1,6 @@
 // The fixture of the fade, loading-screen, splash and slide-show tests: the media fixture's game
 // object, recording renderer and audio and throwing error handler, plus a fake clock of 10 ms
-// per flip (so the blocking loops end headless) and the core-like key tables and hooks of the
-// shared input pump.
+// per flip (so the blocking loops end headless) and the core's key tables and hooks.
 #pragma once
 
 #include "CoreInputPump.h"

@@ -1,10 +1,10 @@
-// The test pump of the widget tests: it stands in for the core's tick around widgets and dialogs.
-// It installs the game object with a 16-channel pool on the recording audio, the core-like key
-// tables and hooks (FlushMouse clearing Game.Mouse, so ccFlushAll clears the pointer's hits), the
-// asset folders of the generated data, a profiles folder in dir, MainFontSmall and UIFont, and an error
-// handler that records and throws. Tick drains the platform's events into the tables and the pointer as one
-// game tick does, sets Delta to 1 and runs the step. Input comes from small posting calls or from a script on
-// the fake clock.
+// The test pump of the widget tests: one logic tick of the game around widgets and dialogs,
+// without the main loop. It installs the game object with a 16-channel pool on the recording
+// audio, the core's key tables and hooks (FlushMouse clearing Game.Mouse, so ccFlushAll clears
+// the pointer's hits), the asset folders of the generated data, a profiles folder in dir,
+// MainFontSmall and UIFont, and an error handler that records and throws. Tick clears the
+// pointer's hits, runs the core's event pump, sets Delta to 1 and runs the step. Input comes from
+// small posting calls or from a script on the fake clock.
 #pragma once
 
 #include "CoreInputPump.h"
