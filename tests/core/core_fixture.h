@@ -1,0 +1,118 @@
+// What the core tests share: a new game object with the core's input hooks, a temporary per-user
+// folder (XDG_DATA_HOME), the generated data folder as the data prefix, the fake clock, the
+// recording renderer and audio, and error, end and notice handlers that record (the first two
+// then throw instead of ending the program).
+#pragma once
+
+#include "Scoped.h"
+#include "TempDir.h"
+
+#include "core/TGame.h"
+#include "core/TScreen.h"
+#include "core/input_state.h"
+#include "framework/cc_errors.h"
+#include "framework/cc_input.h"
+#include "framework/core_services.h"
+#include "platform/Renderer.h"
+#include "platform/audio_testing.h"
+#include "platform/draw.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "platform/system.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace coretest {
+
+// Thrown by the test handlers in place of ending the program.
+struct TReportedError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+struct TEnded : std::runtime_error {
+    explicit TEnded(int s) : std::runtime_error("ended"), status(s) {}
+    int status;
+};
+
+// The data folder the build generates, as the game's data prefix ("<prefix>Data/...").
+inline std::string DataPrefixForTests() {
+    return std::string(SLEETWHISTLE_TEST_DATA_DIR) + "/../";
+}
+
+class CoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        audio = &platform::UseRecordingAudio();
+        platform::ResetDrawState();
+        Delta = 1.0f;
+        SetRunTimeErrorHandler([this](const std::string& message, int endProgram) -> int {
+            errors.push_back(message);
+            if (endProgram != 0) throw TReportedError(message);
+            return 0;
+        });
+        platform::SetEndHandler([](int status) { throw TEnded(status); });
+        platform::SetNotifyHandler([this](const std::string& text, bool) { notices.push_back(text); });
+        Game = std::make_shared<TGame>();
+        InstallInputHooks();
+        TableFlushKeys();
+        DropAllEvents();
+    }
+
+    void TearDown() override {
+        if (ccPolledInputState) ccDisablePolledInput();
+        DropAllEvents();
+        Game = nullptr;
+        SetCoreInputHooks({});
+        SetCalcAnimLength(nullptr);
+        SetRunTimeErrorHandler(nullptr);
+        platform::SetEndHandler(nullptr);
+        platform::SetNotifyHandler(nullptr);
+        platform::SetDataRoot("");
+        ccErrorPath = "";
+    }
+
+    static void DropAllEvents() {
+        while (platform::PollEvent()) {
+        }
+    }
+
+    // The game's folders as start-up sets them, with the generated data folder.
+    void SetPaths() {
+        Game->DataPrefix = DataPrefixForTests();
+        platform::SetDataRoot(Game->DataPrefix);
+        Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
+    }
+
+    // Folders, settings file, driver, clock and channels, as at start-up.
+    void InitGame() {
+        SetPaths();
+        Game->Init(0, 1);
+    }
+
+    std::string UserFolder() const { return dir / "home/Brindlecove/Sleetwhistle/"; }
+    std::string SettingsPath() const { return UserFolder() + "Sleetwhistle.ini"; }
+
+    static void Post(int id, int data, int x = 0, int y = 0) {
+        platform::TEvent event;
+        event.id = id;
+        event.data = data;
+        event.x = x;
+        event.y = y;
+        platform::PostEvent(event);
+    }
+
+    platform::ScopedFakeClock clock; // from 0, and the clock as it was afterwards
+    testsupport::TempDir dir;
+    testsupport::ScopedEnv home{"XDG_DATA_HOME", (dir / "home").c_str()};
+    platform::TRecordingAudioBackend* audio = nullptr;
+    std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
+    testsupport::ScopedRenderer rendering{recorder};
+    std::vector<std::string> errors;
+    std::vector<std::string> notices;
+};
+
+} // namespace coretest
