@@ -281,7 +281,8 @@ bool CopyFile(const std::string& from, const std::string& to) {
 }
 
 bool SetFileMode(const std::string& path, int mode) {
-    mode_t narrowed = mode_t(mode) & 0777 & ~CurrentUmask();
+    // Others never get write permission, even under a umask of 000.
+    mode_t narrowed = mode_t(mode) & 0777 & ~CurrentUmask() & ~mode_t(S_IWOTH);
     return chmod(ResolvePath(path).c_str(), narrowed) == 0;
 }
 

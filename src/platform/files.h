@@ -51,8 +51,8 @@ bool DeleteFile(const std::string& path);
 bool DeleteDir(const std::string& path, bool recurse = false);
 bool RenameFile(const std::string& from, const std::string& to);
 bool CopyFile(const std::string& from, const std::string& to);
-// The one place of file-mode policy: the requested mode is narrowed by the user's umask, so
-// nothing the game writes becomes world-writable.
+// The one place of file-mode policy: the requested mode is narrowed by the user's umask and
+// never keeps the others' write bit, so nothing the game writes becomes world-writable.
 bool SetFileMode(const std::string& path, int mode);
 std::string CurrentDir();
 

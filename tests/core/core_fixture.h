@@ -93,6 +93,14 @@ protected:
         Game->Init(0, 1);
     }
 
+    // A folder's entries without "." and "..".
+    static std::vector<std::string> Entries(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const std::string& name : platform::ListDir(folder))
+            if (name != "." && name != "..") names.push_back(name);
+        return names;
+    }
+
     std::string UserFolder() const { return dir / "home/Brindlecove/Sleetwhistle/"; }
     std::string SettingsPath() const { return UserFolder() + "Sleetwhistle.ini"; }
 
@@ -107,7 +115,7 @@ protected:
 
     platform::ScopedFakeClock clock; // from 0, and the clock as it was afterwards
     testsupport::TempDir dir;
-    testsupport::ScopedEnv home{"XDG_DATA_HOME", (dir / "home").c_str()};
+    testsupport::ScopedEnv dataHome{"XDG_DATA_HOME", (dir / "home").c_str()};
     platform::TRecordingAudioBackend* audio = nullptr;
     std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
     testsupport::ScopedRenderer rendering{recorder};

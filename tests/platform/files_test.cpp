@@ -159,8 +159,8 @@ TEST(Files, SetFileModeNeverWidensBeyondTheUmask) {
         mode_t mask;
         int requested;
         mode_t result;
-    } cases[] = {
-        {022, 0777, 0755}, {022, 0666, 0644}, {077, 0777, 0700}, {002, 0777, 0775}, {022, 0600, 0600}};
+    } cases[] = {{022, 0777, 0755}, {022, 0666, 0644}, {077, 0777, 0700}, {002, 0777, 0775},
+                 {022, 0600, 0600}, {000, 0777, 0775}, {000, 0666, 0664}};
     for (const Case& c : cases) {
         ScopedUmask mask(c.mask);
         EXPECT_TRUE(SetFileMode(file, c.requested));
