@@ -204,4 +204,60 @@ TEST_F(DialogTest, DisabledDialogKeepsGlowsAndKeys) {
     EXPECT_EQ(result, 1) << "Escape still closes it";
 }
 
+TEST_F(DialogTest, HeaderTextHeaderAndPicturesDrawInTheirPlaces) {
+    auto dialog = MessageBox("parts");
+    TGameImageRef picture = TGameImage::Create(WritePicture("pic.png", 20, 20, 0xFF00FF00u), -1, 0);
+    dialog->Header =
+        TSprite::Create(TGameImage::Create(WritePicture("head.png", 30, 10, 0xFFFF0000u), -1, 1), 400, 50);
+    dialog->SetupTextHeader("Header", nullptr, TColor::Create(255, 255, 0, 1), nullptr, nullptr, 400, 60, 0);
+    dialog->Picture = picture;
+    dialog->PictureX = 10;
+    dialog->PictureY = 20;
+    dialog->PictureShadow = TShadow::Create(2, 2, 0.5f);
+    dialog->Picture2 = picture;
+    dialog->Picture2Scale = 2.0f;
+    dialog->Draw();
+    std::vector<std::string> order;
+    for (const auto& call : recorder->calls) {
+        if (call.kind == platform::DrawKind::Text && call.state.r == 255 && call.state.b == 0)
+            order.push_back("text header");
+        if (call.kind == platform::DrawKind::Text && call.text == "parts" && call.state.r == 255)
+            order.push_back("caption");
+        if (call.kind == platform::DrawKind::Image && call.image == dialog->Header->image->image)
+            order.push_back("header");
+        if (call.kind == platform::DrawKind::Image && call.image == picture->image)
+            order.push_back(call.state.r == 0 ? "picture shadow"
+                                              : "picture x" + std::to_string(int(call.state.scaleX)));
+    }
+    EXPECT_EQ(order, std::vector<std::string>(
+                         {"header", "text header", "caption", "picture shadow", "picture x1", "picture x2"}));
+    EXPECT_EQ(dialog->PictureShadow->Alpha, 0.5f) << "the shadow's alpha is put back";
+    EXPECT_EQ(platform::GetAlpha(), 1.0f);
+}
+
+TEST_F(DialogTest, OpeningTransitionHoldsTheMenuAndPlaysItsSounds) {
+    auto dialog = TDialogOK::Create("opening", nullptr, 0, 0, 0, "");
+    dialog->SlideInSound = TGameSound::Create(DataDir() + "sound/buttonMO.wav", 0);
+    dialog->ActivateSound = TGameSound::Create(DataDir() + "sound/buttonclick.wav", 0);
+    dialog->SetTransitions(50, 0, 0.6f, 1, 1, 1);
+    dialog->Start();
+    EXPECT_EQ(HoverSounds(), 1) << "the slide-in sound at once";
+    EXPECT_LT(dialog->OffsetY, 0.0f) << "from the top";
+    auto [x, y] = std::pair{int(dialog->Menu->First()->x) + 5, int(dialog->Menu->First()->y) + 5};
+    int result = 0, openedAt = -1;
+    for (int tick = 0; tick < 10; ++tick) {
+        Click(x, y - int(dialog->OffsetY));
+        Tick([&] { result = dialog->Manage(); });
+        EXPECT_EQ(result, 0) << tick;
+        if (openedAt < 0 && dialog->Transitioning == 0) openedAt = tick;
+    }
+    EXPECT_EQ(openedAt, 9) << "10 ticks of opening; the click of the last one is flushed";
+    EXPECT_EQ(ClickSounds(), 1) << "the activate sound; no click while opening";
+    EXPECT_EQ(dialog->OffsetY, 0.0f);
+    recorder->calls.clear();
+    dialog->Draw();
+    EXPECT_EQ(recorder->calls[0].w, 800.0f) << "open: the full veil";
+    EXPECT_FLOAT_EQ(recorder->calls[0].state.alpha, 0.6f);
+}
+
 } // namespace

@@ -150,6 +150,7 @@ TEST_F(ScreenMenuTest, ScreenRunsItsMenu) {
     auto play = menu->AddQuick("a", "play");
     menu->AddQuick("b", "quit");
     screen->ImageLoad("title.jpg", -1, 0);
+    screen->Header = TSprite::Create(TGameImage::Create(dir / "c.png", -1, 1), 400, 50);
     MouseTo(400, 110);
     Tick([&] { screen->Start(); });
     EXPECT_EQ(play->MouseOver, 1) << "hovered silently at the start";
@@ -161,9 +162,10 @@ TEST_F(ScreenMenuTest, ScreenRunsItsMenu) {
 
     recorder->calls.clear();
     screen->Draw();
-    ASSERT_EQ(recorder->calls.size(), 3u) << "background, then both buttons";
+    ASSERT_EQ(recorder->calls.size(), 4u) << "background, header, then both buttons";
     EXPECT_EQ(recorder->calls[0].image, screen->Image);
-    EXPECT_EQ(recorder->calls[1].image, play->ImageMouseOver->image);
+    EXPECT_EQ(recorder->calls[1].image, screen->Header->image->image);
+    EXPECT_EQ(recorder->calls[2].image, play->ImageMouseOver->image);
 
     screen->Kill();
     EXPECT_FALSE(screen->Menu);
