@@ -102,16 +102,7 @@ int TDialogTextInput::SetLabelsXY() {
 }
 
 int TDialogTextInput::MenuPosition() {
-    CalcAll();
-    if (!Menu) return 0;
-    if (MenuOX == 0 && MenuOY == 0) {
-        Menu->SetX(float(MenuGetCentredX()));
-        Menu->SetY(float(y + h - Menu->CalcHeight() - Border));
-    } else {
-        Menu->SetX(float(MenuOX));
-        Menu->SetY(float(MenuOY));
-    }
-    return Menu->ManageNoSound(OffsetX, OffsetY);
+    return PlaceMenuRow();
 }
 
 bool TDialogTextInput::ManageErrorBox() {
