@@ -4,11 +4,14 @@
 
 #include "core/TGame.h"
 #include "core/fonts.h"
+#include "framework/cc_files.h"
 #include "framework/core_services.h"
 #include "platform/TPixmap.h"
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
+#include "widgets/TListBox.h"
+#include "widgets/TScrollBar.h"
 #include "widgets/TSlider.h"
 #include "widgets/TTextInput.h"
 #include "widgets/TToolTip.h"
@@ -109,6 +112,92 @@ TEST_F(ControlsSceneTest, ToolTipsFlippedAboveThePointerAndPushedLeft) {
     testsupport::SaveTestOutput(frame, "widgets-tooltip.png");
     EXPECT_TRUE(testsupport::PixelNear(frame, 203, 418, 0x30, 0x30, 0x50, 30)) << "the low tip's corner";
     EXPECT_TRUE(testsupport::PixelNear(frame, 797, 180, 0x30, 0x30, 0x50, 30)) << "the right tip's edge";
+}
+
+// The player manager's list box as the title screen sets it up, over its picture.
+TListBoxRef TitleListBox() {
+    TListBoxRef list = TListBox::Create(10, 5, 0, 1, 500);
+    list->SetupFont(UIFont, TColor::Create(255, 255, 255, 1.0f), TShadow::Create(-1.0f, 2.0f, 0.4f), nullptr,
+                    nullptr);
+    list->SetupBox(TColor::Create(100, 100, 100, 0.5f));
+    list->Centred = 1;
+    list->HighlightCol->Set(0, 0, 150, 0.25f);
+    list->HighlightUnder = 0;
+    list->Limit = 6;
+    list->SetCoords(230, 215, 340, 6 * 46);
+    list->CalcLineHeight();
+    for (const char* name : {"Ann", "Bob", "Carl", "Dora", "Emil", "Fay", "Gus", "Hal", "Ida", "Jo"})
+        list->Strings.push_back(name);
+    return list;
+}
+
+TEST_F(ControlsSceneTest, ListBoxOverThePlayerManagersPicture) {
+    const platform::ImageRef chooser = ccLoadBitmap(Game->ImagePath + "chooseplayer.png", -1);
+    TListBoxRef list = TitleListBox();
+    list->SetIndex(8);
+    EXPECT_EQ(list->TopIndex, 3);
+    auto frameOf = [&](const std::string& name) {
+        Background(0, 0, 0);
+        platform::DrawImage(chooser, 80, 60);
+        list->Draw();
+        platform::PixmapRef frame = Grab();
+        testsupport::SaveTestOutput(frame, "widgets-" + name + ".png");
+        return frame;
+    };
+    platform::PixmapRef frame = frameOf("listbox");
+    const int lh = list->LineHeight;
+    // Row 8 is the sixth shown: its highlight is bluer than the grey rows above it.
+    const uint32_t lit = platform::ReadPixel(frame, 240, 215 + 5 * lh + 3);
+    const uint32_t grey = platform::ReadPixel(frame, 240, 215 + 4 * lh + 3);
+    EXPECT_GT(int(lit & 255) - int((lit >> 16) & 255), int(grey & 255) - int((grey >> 16) & 255) + 20);
+    for (int i = 0; i < 7; ++i) {
+        KeyHold(platform::vk::UP);
+        Tick([&] { list->Manage(); });
+        KeyRelease(platform::vk::UP);
+        Tick([&] { list->Manage(); });
+    }
+    EXPECT_EQ(list->Index, 1);
+    EXPECT_EQ(list->TopIndex, 1);
+    frame = frameOf("listbox-up");
+    const uint32_t top = platform::ReadPixel(frame, 240, 215 + 3);
+    EXPECT_GT(int(top & 255) - int((top >> 16) & 255), 20) << "row 1 is the first shown";
+    list->Kill();
+}
+
+TEST_F(ControlsSceneTest, ScrollBarBesideTheListItDrives) {
+    Background(30, 30, 50);
+    Game->ImagePath = dir.Path();
+    Game->MenuPath = dir.Path();
+    WritePicture("track.png", 24, 344, 0xFF404060u);
+    WritePicture("knob.png", 20, 40, 0xFFE0C040u);
+    WritePicture("up.png", 20, 20, 0xFF40A040u);
+    WritePicture("down.png", 20, 20, 0xFF40A040u);
+    WritePicture("down_down.png", 20, 20, 0xFFFF4040u);
+    TListBoxRef list = TitleListBox();
+    list->Strings.clear();
+    for (int i = 0; i < 30; ++i)
+        list->Strings.push_back("Row " + std::to_string(i));
+    list->Limit = 6;
+    TScrollBarRef bar =
+        TScrollBar::Create(TGameImage::Create(dir / "knob.png", -1, 0), 276, 24.0, 580, 215, 1);
+    bar->SetBackground(TGameImage::Create(dir / "track.png", -1, 0), 578, 193);
+    bar->SetArrows("up", "down", 300);
+    list->ScrollBar = bar;
+    bar->SliderSetPosition(11);
+    bar->ValueCalc();
+    TButtonRef down = bar->Menu->FindButton("down");
+    Click(int(down->x) + 10, int(down->y) + 10);
+    Tick([&] { list->Manage(); });
+    EXPECT_EQ(bar->Value, 12);
+    EXPECT_EQ(list->TopIndex, 12);
+    list->Draw();
+    platform::PixmapRef frame = Grab();
+    testsupport::SaveTestOutput(frame, "widgets-scrollbar.png");
+    EXPECT_TRUE(testsupport::PixelNear(frame, int(down->x) + 10, int(down->y) + 10, 255, 64, 64, 12))
+        << "the pressed arrow";
+    EXPECT_TRUE(testsupport::PixelNear(frame, 590, 215 + bar->SliderPosition + 20, 0xE0, 0xC0, 0x40, 12))
+        << "the slider half way";
+    list->Kill();
 }
 
 } // namespace
