@@ -62,7 +62,9 @@ public:
     std::vector<int> Offered;
     std::vector<size_t> CuesBeforeOffer;
     platform::TRecordingAudioBackend* Audio = nullptr;
+    int Outro = 0; // the level outro runs
     int OfferHint(int index) override;
+    int OutroActive() override { return Outro; }
 };
 
 // The board's sound names, as the sound bank keys them.
