@@ -14,7 +14,8 @@ void TButton::DrawLook(const TGameImageRef& look, int lookFrame, const TGameImag
 }
 
 int TButton::Draw() {
-    if (Active == 0 && AlwaysDraw == 0) return 0;
+    // A button that never loaded a picture has nothing to draw.
+    if ((Active == 0 && AlwaysDraw == 0) || !image) return 0;
     platform::SetBlend(platform::BLEND_ALPHA);
     float keptX = x, keptY = y, keptScaleX = ScaleX, keptScaleY = ScaleY;
     x += offx;

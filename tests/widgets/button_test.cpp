@@ -240,6 +240,7 @@ TEST_F(ButtonTest, LoadingNamesAndFailures) {
         EXPECT_THROW(c.load(*failing), TReportedError);
         ASSERT_EQ(errors.size(), 1u);
         EXPECT_EQ(errors[0], c.message);
+        EXPECT_EQ(failing->Draw(), 0) << "nothing loaded, nothing drawn";
     }
 }
 
