@@ -1,6 +1,7 @@
 // The text entry, the options screen's sliders and a tool tip on the real GL side, with the
 // generated data folder. A few pixels are checked; each frame is kept for a person to look at.
 #include "WidgetHarness.h"
+#include "title_list_box.h"
 
 #include "core/TGame.h"
 #include "core/fonts.h"
@@ -10,7 +11,6 @@
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
-#include "widgets/TListBox.h"
 #include "widgets/TScrollBar.h"
 #include "widgets/TSlider.h"
 #include "widgets/TTextInput.h"
@@ -112,23 +112,6 @@ TEST_F(ControlsSceneTest, ToolTipsFlippedAboveThePointerAndPushedLeft) {
     testsupport::SaveTestOutput(frame, "widgets-tooltip.png");
     EXPECT_TRUE(testsupport::PixelNear(frame, 203, 418, 0x30, 0x30, 0x50, 30)) << "the low tip's corner";
     EXPECT_TRUE(testsupport::PixelNear(frame, 797, 180, 0x30, 0x30, 0x50, 30)) << "the right tip's edge";
-}
-
-// The player manager's list box as the title screen sets it up, over its picture.
-TListBoxRef TitleListBox() {
-    TListBoxRef list = TListBox::Create(10, 5, 0, 1, 500);
-    list->SetupFont(UIFont, TColor::Create(255, 255, 255, 1.0f), TShadow::Create(-1.0f, 2.0f, 0.4f), nullptr,
-                    nullptr);
-    list->SetupBox(TColor::Create(100, 100, 100, 0.5f));
-    list->Centred = 1;
-    list->HighlightCol->Set(0, 0, 150, 0.25f);
-    list->HighlightUnder = 0;
-    list->Limit = 6;
-    list->SetCoords(230, 215, 340, 6 * 46);
-    list->CalcLineHeight();
-    for (const char* name : {"Ann", "Bob", "Carl", "Dora", "Emil", "Fay", "Gus", "Hal", "Ida", "Jo"})
-        list->Strings.push_back(name);
-    return list;
 }
 
 TEST_F(ControlsSceneTest, ListBoxOverThePlayerManagersPicture) {

@@ -1,6 +1,7 @@
 // The name prompt on the real GL side, and a scripted run through two name prompts and a list box
 // on the fake clock, drawn every tick.
 #include "WidgetHarness.h"
+#include "title_list_box.h"
 
 #include "core/TGame.h"
 #include "core/fonts.h"
@@ -11,7 +12,6 @@
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/system.h"
-#include "widgets/TListBox.h"
 #include "widgets/dialog_builders.h"
 
 #include <map>
@@ -133,19 +133,8 @@ TEST_F(PromptScriptTest, TwoNamePromptsAndAListBoxDrivenByScript) {
     const std::string ok =
         std::to_string(int(okButton->x) + 55) + " " + std::to_string(int(okButton->y) + 20);
     probe->Kill();
-    TListBoxRef list = TListBox::Create(10, 5, 1, 1, 500);
-    list->SetupFont(UIFont, TColor::Create(255, 255, 255, 1.0f), TShadow::Create(-1.0f, 2.0f, 0.4f), nullptr,
-                    nullptr);
-    list->SetupBox(TColor::Create(100, 100, 100, 0.5f));
-    list->Centred = 1;
-    list->HighlightCol->Set(0, 0, 150, 0.25f);
-    list->HighlightUnder = 0;
-    list->Limit = 6;
+    TListBoxRef list = TitleListBox();
     list->ClickSound = TGameSound::Create(Game->SoundPath + "buttonclick.wav", 0);
-    list->SetCoords(230, 215, 340, 6 * 46);
-    list->CalcLineHeight();
-    for (const char* name : {"Ann", "Bob", "Carl", "Dora", "Emil", "Fay", "Gus", "Hal", "Ida", "Jo"})
-        list->Strings.push_back(name);
     auto row = [&](int i) {
         return std::to_string(400) + " " + std::to_string(215 + i * list->LineHeight + list->LineHeight / 2);
     };
