@@ -3,7 +3,10 @@
 // power) and runs the rules: swapping, matching, ice, scoring, gravity and refill, and the move
 // search. Its methods are spread over topic files: TGameGrid.cpp (set-up, cursor, pointer, hint
 // timer), _load (the level file, entry cells, outline), _match (lines, ice, scores), _swap,
-// _fall (gravity and refill) and _search (the move search).
+// _fall (gravity and refill), _search (the move search), _tick (the board's tick, the column
+// flash and the pointer animation), _input (the mouse: hover, clicks, drags, selection), _bonus
+// (the bonus items firing), _pointer (the bonus pointer and the power gauge) and _end (the
+// no-more-moves sequence and the level end).
 #pragma once
 
 #include "board/board_grid.h"
@@ -23,7 +26,7 @@ class TLevelFile;
 using TGemRef = std::shared_ptr<TGem>;
 using TGameGridRef = std::shared_ptr<TGameGrid>;
 
-class TGameGrid {
+class TGameGrid : public std::enable_shared_from_this<TGameGrid> {
 public:
     int sx = 0, sy = 0; // screen corner of cell (0, 0)
     int w = 0, h = 0;
@@ -148,7 +151,58 @@ public:
     int DoQuickMatchHoriz(int x, int y, int diagonal);
     int DoQuickMatchVert(int x, int y, int diagonal);
 
+    // The tick.
+    int Manage();
+    int SetupIntroFlash();
+    int IntroFlash();
+    int FlashColumn(int column);
+    int RandomFlash();
+    int ManageFlash();
+    int AnimatePointer();
+    int SetPointerFrame();
+    // The board's phase in words (idle, swapping, busy, no-more-moves, ...), for logs and tests.
+    const char* Phase() const;
+
+    // The mouse. CheckMouse reads Game->Mouse; ClickCell does what CheckMouse does with a new
+    // press on cell (x, y), for programs without a pointer. Both return 1 when they ran to the end.
+    int CheckMouse();
+    int ClickCell(int x, int y);
+
+    // The bonus items. A click bonus fires at (mx, my); an aimed one, picked up at (cx, cy), acts
+    // on (mx, my) and answers 1 when it acted, 0 when it found nothing, -1 when it was refused
+    // and stays picked up. SackDraw gives the code a sack turns into.
+    int FireClickBonus(int code);
+    int FireAimedBonus(int code);
+    int SackDraw();
+
+    // The bonus pointer and the power gauge.
+    int EmptyGauge();
+    int DiagonalManage();
+    int InitPointerAnim();
+    int SetBonusPointer(int code, int restore);
+    int TogglePointer(int event);
+    int DestroySquare(int x, int y);
+
+    // The no-more-moves sequence and the level end.
+    int ManageNoMoreMoves();
+    int StartNoMoreMoves();
+    int LevelEndTest();
+    int LevelEndStart();
+
 private:
+    // MouseUpFlag from the buttons held now: the next tick's press is new only after all were up.
+    int UpdateMouseUpFlag();
+    // A swap, the level outro or the no-more-moves sequence: the board ignores the mouse.
+    int InputBlocked() const;
+    // Steps 4-8 of the mouse handling on the hovered cell (mx, my).
+    int HandleCell(int down, int newClick);
+    int HandleUnselected(int newClick);
+    int HandleSelected(int newClick);
+    int EndSelectionWithoutGem();
+    void MakeCrackerParticles(int x, int y, int vertical);
+    void NoMoreFade();
+    void NoMoreShake();
+
     // The shapes resolution and the bonus draw.
     int ResolveCell(TCell& cell, int runTotal, int& iceBroke, int& cubeFreed);
     int BonusDraw(int x, int y);

@@ -39,4 +39,14 @@ public:
     int Load();
     int UpdateTotals();
     int KillsAdd(int n);
+
+    // One tick of the level: the death countdown and the level's play time. -1 in the tick the
+    // death ends the run or resumes it, else 1.
+    int Manage();
+    // The player gives up the attempt: not alive, a 5000 ms death countdown, and the board's
+    // no-more-moves sequence. The profile is left as it is.
+    int Die();
+    // At the end of the countdown: a life is used; with lives left play resumes on the same
+    // board (1), with none the game is over (-1). 0 while the countdown runs.
+    int DeathEnd();
 };

@@ -9,6 +9,7 @@
 #include "board/board_grid.h"
 #include "board/board_random.h"
 #include "core/TGame.h"
+#include "framework/core_services.h"
 #include "media/TImageBank.h"
 #include "media/TParticleList.h"
 #include "media/TSoundBank.h"
@@ -56,4 +57,26 @@ void BoardResetGlobals() {
     if (Game && Game->Mouse && Game->Mouse->ParticleList) Game->Mouse->ParticleList->Clear();
     BoardRandClearScripts();
     StandaloneBoardHost().Reset();
+}
+
+int BoardRunToRest(int maxTicks) {
+    TBoardHost& host = BoardHost();
+    for (int tick = 0; tick < maxTicks; ++tick) {
+        Delta = 1.0f;
+        host.Player().Manage();
+        if (GameGrid) GameGrid->Manage();
+        if (BackgroundParticles) BackgroundParticles->Move();
+        if (Particles) Particles->Move();
+        if (AnimatedParticles) AnimatedParticles->Manage();
+        if (ScoreParticles) ScoreParticles->Move();
+        if (host.OutroActive()) return BOARD_LEVEL_WON;
+        if (!GameGrid) continue;
+        // Found in this tick: the quit was refused, or the sequence starts on the next tick.
+        if (GameGrid->NoMore == 1 &&
+            (GameGrid->NoMoreCounter == 0.0f || GameGrid->NoMoreCounter == CalcAnimLength(4000)))
+            return BOARD_OUT_OF_MOVES;
+        if (GameGrid->BlockInput == 0 && GameGrid->SwapCounter == 0.0f && GameGrid->NoMoreCounter == 0.0f)
+            return BOARD_AT_REST;
+    }
+    return BOARD_STILL_BUSY;
 }

@@ -1,5 +1,7 @@
 #include "board_fixture.h"
 
+#include <algorithm>
+
 #include <cctype>
 
 namespace boardtest {
@@ -12,6 +14,35 @@ int TRecordingHost::OfferHint(int index) {
             cues += e.what == "cue";
     CuesBeforeOffer.push_back(cues);
     return Profile.ShowHint(index, 1);
+}
+
+int TRecordingHost::NextLevel() {
+    Calls.push_back("NextLevel");
+    return AcceptNextLevel ? TStandaloneBoardHost::NextLevel() : 0;
+}
+
+int TRecordingHost::Quit() {
+    Calls.push_back("Quit");
+    return AcceptQuit ? TStandaloneBoardHost::Quit() : 0;
+}
+
+int TRecordingHost::RestartLevel() {
+    Calls.push_back("RestartLevel");
+    return TStandaloneBoardHost::RestartLevel();
+}
+
+void TRecordingHost::RestartIntro() {
+    Calls.push_back("RestartIntro");
+    TStandaloneBoardHost::RestartIntro();
+}
+
+void TRecordingHost::StartGameOver() {
+    Calls.push_back("StartGameOver");
+    TStandaloneBoardHost::StartGameOver();
+}
+
+int TRecordingHost::CountCalls(const std::string& name) const {
+    return int(std::count(Calls.begin(), Calls.end(), name));
 }
 
 void BoardTest::LoadBoardImages() {

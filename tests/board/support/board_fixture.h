@@ -62,9 +62,19 @@ public:
     std::vector<int> Offered;
     std::vector<size_t> CuesBeforeOffer;
     platform::TRecordingAudioBackend* Audio = nullptr;
-    int Outro = 0; // the level outro runs
+    int Outro = 0; // the level outro runs (set by a test), besides an accepted level end
+    // Every level-end and attempt call, in order ("NextLevel", "Quit", "RestartLevel",
+    // "RestartIntro", "StartGameOver"); a refused call is logged too.
+    std::vector<std::string> Calls;
+    bool AcceptNextLevel = true, AcceptQuit = true;
     int OfferHint(int index) override;
-    int OutroActive() override { return Outro; }
+    int OutroActive() override { return Outro || TStandaloneBoardHost::OutroActive(); }
+    int NextLevel() override;
+    int Quit() override;
+    int RestartLevel() override;
+    void RestartIntro() override;
+    void StartGameOver() override;
+    int CountCalls(const std::string& name) const;
 };
 
 // The board's sound names, as the sound bank keys them.

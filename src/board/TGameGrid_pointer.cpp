@@ -1,0 +1,80 @@
+// The bonus pointer and the power gauge. While a star, snowball or matchstick is picked up the
+// pointer is the small one carrying the item's looping activation strip; the in-game menu stores
+// it while it is open and arms it again when it closes. A bonus fired at double power empties the
+// gauge.
+#include "board/TCell.h"
+#include "board/TGameGrid.h"
+#include "board/TGem.h"
+#include "board/board_assets.h"
+#include "core/TGame.h"
+#include "framework/core_services.h"
+#include "platform/image.h"
+
+int TGameGrid::EmptyGauge() {
+    if (BonusPower != 2) return 0;
+    BonusPower = 1;
+    DiagonalGauge = 0;
+    return 0;
+}
+
+int TGameGrid::DiagonalManage() {
+    if (DiagonalTextCounter <= 0.0f) return 0;
+    DiagonalTextCounter -= Delta;
+    if (DiagonalTextCounter <= 0.0f) DiagonalTextCounter = 0.0f;
+    return 0;
+}
+
+int TGameGrid::InitPointerAnim() {
+    int ms =
+        PointerGemType > 0 && PointerGemType < GEM_CODES ? TGem::BonusActivateLengths[PointerGemType] : 0;
+    PointerAnimCounter = CalcAnimLength(ms);
+    PointerAnimLength = int(PointerAnimCounter);
+    return 0;
+}
+
+int TGameGrid::SetBonusPointer(int code, int restore) {
+    if (Game && Game->Mouse) {
+        TMousePointer& mouse = *Game->Mouse;
+        TGameImageRef small = BoardImage("pointersmall");
+        if (small && small->image) {
+            mouse.Image = small->image;
+            mouse.CalcSize();
+        }
+        // The item's still picture; for an aimed item the activation strip replaces it in the
+        // same tick, before anything is drawn.
+        TGameImageRef gems = BoardImage("gems");
+        mouse.Image2 = gems ? gems->image : nullptr;
+        mouse.Image2Frame = code - 1;
+        mouse.offsetx = 3;
+        if (mouse.Image) platform::SetImageHandle(mouse.Image, 3.0f, float(mouse.offsety));
+    }
+    PointerAnimated = 0;
+    PointerAnimCounter = 0.0f;
+    PointerGemType = code;
+    if (code == 11 || code == 13 || code == 14) {
+        PointerAnimated = 1;
+        InitPointerAnim();
+    }
+    if (restore) {
+        PointerAnimCounter = PointerAnimCounterStored;
+        if (PointerAnimCounter > 0.0f) SetPointerFrame();
+    }
+    return 0;
+}
+
+int TGameGrid::TogglePointer(int event) {
+    if (event == 2) {
+        PointerGemTypeStored = PointerGemType;
+        PointerAnimCounterStored = PointerAnimCounter;
+        RestorePointer();
+    } else if (event == 3 && PointerGemTypeStored > 0) {
+        SetBonusPointer(PointerGemTypeStored, 1);
+    }
+    return 0;
+}
+
+int TGameGrid::DestroySquare(int x, int y) {
+    TCell* cell = CellAt(x, y);
+    if (!cell || !cell->Gem) return 0;
+    return cell->Gem->Destroy();
+}
