@@ -110,7 +110,9 @@ TEST(DefaultSettings, HoldsTheTwentyFourKeysInOrder) {
     std::ifstream in(DataDir() / "Default.ini");
     std::vector<std::pair<std::string, std::string>> lines;
     for (std::string line; std::getline(in, line);) {
-        ASSERT_FALSE(!line.empty() && line.back() == '\r') << "line ends in CR: " << line;
+        // CR LF, as the game writes settings: a restored default file reads like a saved one.
+        ASSERT_TRUE(line.ends_with('\r')) << "line without CR LF: " << line;
+        line.pop_back();
         size_t eq = line.find('=');
         ASSERT_NE(eq, std::string::npos) << line;
         lines.push_back({line.substr(0, eq), line.substr(eq + 1)});
