@@ -35,6 +35,7 @@ struct Display {
     bool fullScreen = false;
     float virtualW = 0, virtualH = 0;
     long flips = 0;
+    int lastFlipSync = -1; // as asked, for tests of the callers that choose it
     int lastMouseX = 0, lastMouseY = 0;
     int lastSync = -2;
     bool vsyncRefused = false;
@@ -294,6 +295,7 @@ void Flip(int sync) {
     Display& d = D();
     ConfigureFrames();
     ++d.flips;
+    d.lastFlipSync = sync;
     if (d.mode && d.renderer) {
         d.renderer->Flush();
         if (d.frameNumbers.count(d.flips)) {
@@ -335,6 +337,9 @@ void Flip(int sync) {
 
 long FlipCount() {
     return D().flips;
+}
+int LastFlipSync() {
+    return D().lastFlipSync;
 }
 
 PixmapRef GrabPixmap(int x, int y, int width, int height) {
@@ -400,6 +405,10 @@ void ShowMouse() {
 
 void HideMouse() {
     if (StartVideo()) SDL_ShowCursor(SDL_DISABLE);
+}
+
+bool MouseShown() {
+    return StartVideo() && SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
 }
 
 void MoveMouse(int x, int y) {

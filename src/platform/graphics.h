@@ -68,6 +68,8 @@ void CursorPos(int& x, int& y);
 
 void ShowMouse();
 void HideMouse();
+// Whether the system pointer is shown over the window.
+bool MouseShown();
 // Moves the system pointer to pixel (x, y) of the mode.
 void MoveMouse(int x, int y);
 

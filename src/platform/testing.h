@@ -18,6 +18,9 @@ void ForceOffscreenFrame(bool on);
 // Whether the open mode draws its frames off screen.
 bool FrameOffscreen();
 
+// The sync argument of the last Flip.
+int LastFlipSync();
+
 // Pretends the desktop is width x height (0, 0: the real desktop again).
 void SetFakeDesktop(int width, int height);
 // Pretends full-screen modes of this depth do not exist (0: forget every such pretence).

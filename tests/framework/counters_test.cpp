@@ -3,6 +3,7 @@
 #include "framework/TCounter.h"
 #include "framework/TSineCounter.h"
 #include "framework/core_services.h"
+#include "platform/draw.h"
 
 #include <gtest/gtest.h>
 
@@ -117,14 +118,27 @@ TEST_F(CounterTest, SineInitAndSetCounter) {
     EXPECT_EQ(s.Active, 0);         // Init leaves it
 }
 
-TEST(Color, DataOperations) {
-    TColorRef c = TColor::Create(1, 2, 3, 0.5f);
-    TColor d;
-    d.Copy(*c);
-    int r, g, b;
-    float a;
-    d.GetFull(r, g, b, a);
-    EXPECT_EQ((std::vector<float>{float(r), float(g), float(b), a}), (std::vector<float>{1, 2, 3, 0.5f}));
+TEST(Color, ApplySetsTheDrawingStateApplyNoAlphaKeepsItsAlphaAndRestoreMakesItWhite) {
+    auto drawing = [] {
+        int r, g, b;
+        platform::GetColor(r, g, b);
+        return std::vector<float>{float(r), float(g), float(b), platform::GetAlpha()};
+    };
+    TColor copy;
+    copy.Copy(*TColor::Create(10, 20, 30, 0.25f));
+    platform::SetAlpha(0.8f);
+    copy.ApplyNoAlpha();
+    EXPECT_EQ(drawing(), (std::vector<float>{10, 20, 30, 0.8f}));
+    copy.Apply();
+    EXPECT_EQ(drawing(), (std::vector<float>{10, 20, 30, 0.25f}));
+    TColor::Restore();
+    EXPECT_EQ(drawing(), (std::vector<float>{255, 255, 255, 1}));
+    // Out-of-range values are kept as given; the platform clamps them when they are applied.
+    TColorRef bright = TColor::Create(300, -5, 128, 2.0f);
+    EXPECT_EQ(bright->R, 300);
+    bright->Apply();
+    EXPECT_EQ(drawing(), (std::vector<float>{255, 0, 128, 1}));
+    platform::ResetDrawState();
 }
 
 } // namespace

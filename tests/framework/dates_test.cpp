@@ -1,10 +1,13 @@
 // Dates: day numbers, arithmetic, templates and translations.
 #include "framework/TDateTime.h"
+#include "platform/system.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <climits>
+#include <ctime>
+#include <regex>
 
 namespace {
 
@@ -120,11 +123,28 @@ TEST(Dates, CurrentDateAndTimeFromTheClockTexts) {
     t.Set_DateText("09 Dec 2026");
     t.Set_TimeText("14:05:09");
     EXPECT_EQ(Ymdhns(t), "2026-12-09 14:05:09");
+}
+
+TEST(Dates, TheClockTextsHaveTheirExactShapesAndGiveTodaysDate) {
+    std::string date, time;
+    platform::CurrentDateTime(date, time);
+    EXPECT_TRUE(
+        std::regex_match(date, std::regex(R"(\d\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \d{4})")))
+        << date;
+    EXPECT_TRUE(std::regex_match(time, std::regex(R"(([01]\d|2[0-3]):[0-5]\d:[0-5]\d)"))) << time;
+    // Today as the C library sees it, read before and after, in case midnight falls in between.
+    auto today = [] {
+        std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        return Make(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    };
+    std::string before = TDateTime::Get_String(today(), "YYYY-MM-DD");
     TDateTime now;
     now.Set_DateTimeCurrent();
-    EXPECT_GE(now.Year, 2000);
-    EXPECT_GE(now.Month, 1);
-    EXPECT_LE(now.Month, 12);
+    std::string after = TDateTime::Get_String(today(), "YYYY-MM-DD");
+    std::string got = TDateTime::Get_String(now, "YYYY-MM-DD");
+    EXPECT_TRUE(got == before || got == after) << got << " is not " << before;
 }
 
 TEST(Dates, TranslationsAndTwelveHourClock) {

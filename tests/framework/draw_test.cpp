@@ -8,6 +8,7 @@
 #include "platform/Renderer.h"
 #include "platform/draw.h"
 #include "platform/font.h"
+#include "platform/testing.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,36 @@ TEST_F(DrawTest, DimScreenLeavesAlphaBlendWhiteAndOpaque) {
     int r, g, b;
     platform::GetColor(r, g, b);
     EXPECT_EQ(r + g + b, 765);
+}
+
+TEST_F(DrawTest, CentredImagesSitAtTheWholePixelOfIntegerHalving) {
+    struct Case {
+        int w, h;
+        float x, y;
+    } cases[] = {
+        {101, 3, 349, 298}, // odd leftovers round down, not to 349.5 and 298.5
+        {100, 600, 350, 0},
+        {1001, 801, -100, -100}, // larger than the screen: halved toward zero
+    };
+    for (const Case& c : cases) {
+        recorder->calls.clear();
+        ccDrawImageCentred(platform::CreateImage(c.w, c.h, 1, 0), nullptr);
+        auto images = Draws(DrawKind::Image);
+        ASSERT_EQ(images.size(), 1u);
+        EXPECT_EQ(At(images[0]), (std::vector<float>{c.x, c.y})) << c.w << "x" << c.h;
+    }
+}
+
+TEST_F(DrawTest, ClsVSyncFlipsWithSyncOneWhateverTheFlipSyncSetting) {
+    int kept = ccFlipSync;
+    for (int setting : {-1, 0, 1}) {
+        ccFlipSync = setting;
+        ccCls(0, 0, 0);
+        EXPECT_EQ(platform::LastFlipSync(), setting) << "ccCls follows the setting";
+        ccClsVSync(0, 0, 0);
+        EXPECT_EQ(platform::LastFlipSync(), 1) << "setting " << setting;
+    }
+    ccFlipSync = kept;
 }
 
 TEST_F(DrawTest, ImageAndRectangleShadows) {

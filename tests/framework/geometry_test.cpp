@@ -91,12 +91,14 @@ TEST(Records, Defaults) {
     EXPECT_EQ(ccWindowPosition(), nullptr);
 }
 
-TEST(SystemQueries, FixedAnswers) {
-    EXPECT_EQ(ccFixMacWindowY(100, 900, 600), 200);
-    EXPECT_EQ(ccFixMacWindowY(ccFixMacWindowY(100, 900, 600), 900, 600), 100);
-    EXPECT_EQ(ccDirectXVersionIsValid(), 1);
-    EXPECT_EQ(ccGetDirectXVersion(), "");
-    EXPECT_EQ(ccCreateMutex("Sleetwhistle"), 0);
+TEST(SystemQueries, WindowYFlipsBetweenTopAndBottomOriginsAndBack) {
+    struct Case {
+        int y, desktop, height, flipped;
+    } cases[] = {{100, 900, 600, 200}, {0, 900, 900, 0}, {0, 1080, 600, 480}, {500, 900, 600, -200}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ccFixMacWindowY(c.y, c.desktop, c.height), c.flipped) << c.y;
+        EXPECT_EQ(ccFixMacWindowY(c.flipped, c.desktop, c.height), c.y) << c.y;
+    }
 }
 
 TEST(SystemQueries, DesktopAndScreenModes) {

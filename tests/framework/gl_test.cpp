@@ -6,6 +6,7 @@
 #include "framework/cc_images.h"
 #include "framework/cc_input.h"
 #include "framework/cc_screenshots.h"
+#include "framework/core_services.h"
 
 #include "GLWindow.h"
 #include "Scoped.h"
@@ -174,6 +175,29 @@ TEST_F(GlTest, ErrorBoxOnScreenClosedByAScriptedKey) {
     EXPECT_TRUE(Near(Pixel(frame, 50, 50), {255, 255, 255}));   // the screen around it
     EXPECT_TRUE(Near(Pixel(frame, 100, 300), {220, 220, 200})); // the outline
     EXPECT_NE(dir.Read("ErrorLog.txt").find("\r\nLine one\n\nLine three\r\n"), std::string::npos);
+}
+
+TEST_F(GlTest, MouseShowHideShowsTheSystemPointerOutsideTheWindowOnlyWithTheCustomPointer) {
+    for (int custom : {1, 0}) {
+        SCOPED_TRACE(custom ? "custom pointer" : "system pointer");
+        TCoreInputHooks hooks;
+        hooks.customMousePointer = [custom] { return custom; };
+        SetCoreInputHooks(hooks);
+        platform::HideMouse();
+        while (platform::PollEvent()) { // only the pointer's own events below
+        }
+        platform::PostEvent({platform::EVENT_MOUSE_LEAVE, 0, 0, 0});
+        ccMouseShowHide();
+        EXPECT_EQ(MouseVisible, 1);
+        EXPECT_EQ(platform::MouseShown(), custom == 1); // the game's pointer is not there to see
+        platform::ShowMouse();
+        platform::PostEvent({platform::EVENT_MOUSE_ENTER, 0, 0, 0});
+        ccMouseShowHide();
+        EXPECT_EQ(MouseVisible, 0);
+        EXPECT_EQ(platform::MouseShown(), custom == 0); // the game draws its own again
+    }
+    SetCoreInputHooks({});
+    platform::ShowMouse();
 }
 
 } // namespace

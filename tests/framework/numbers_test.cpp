@@ -133,8 +133,12 @@ TEST(Timing, Pow2SizeRoundsUpToAPowerOfTwoAndStopsAt2To30) {
     } cases[] = {
         {INT_MIN, 1},
         {-1, 1},
+        {0, 1},
+        {1, 1},
         {2, 2},
         {3, 4},
+        {33, 64},
+        {64, 64},
         {(1 << 30) - 1, 1 << 30},
         {1 << 30, 1 << 30},
         {(1 << 30) + 1, 1 << 30},
@@ -144,33 +148,53 @@ TEST(Timing, Pow2SizeRoundsUpToAPowerOfTwoAndStopsAt2To30) {
         EXPECT_EQ(ccPow2Size(c.n), c.size) << c.n;
 }
 
-TEST(Timing, EasingPowersAndClamps) {
+TEST(Timing, RatioToSine180EasesInAndOutThroughTheMiddle) {
     EXPECT_NEAR(ccRatioToSine180(0), 0, 1e-6);
     EXPECT_NEAR(ccRatioToSine180(0.5f), 0.5, 1e-6);
     EXPECT_NEAR(ccRatioToSine180(1), 1, 1e-6);
     EXPECT_NEAR(ccRatioToSine180(0.001f), 0, 1e-5); // flat at the ends
-    EXPECT_EQ(ccPow2Size(0), 1);
-    EXPECT_EQ(ccPow2Size(1), 1);
-    EXPECT_EQ(ccPow2Size(33), 64);
-    EXPECT_EQ(ccPow2Size(64), 64);
-    int v[] = {37, -5, 250};
+    EXPECT_LT(ccRatioToSine180(0.25f), 0.25f);      // slow start
+    EXPECT_GT(ccRatioToSine180(0.75f), 0.75f);      // slow finish
+}
+
+TEST(Timing, RangeCheck100ClampsToZeroToHundred) {
+    int v[] = {37, -5, 250, 0, 100};
     for (int& x : v)
         ccRangeCheck100(x);
-    EXPECT_EQ((std::vector<int>{v[0], v[1], v[2]}), (std::vector<int>{37, 0, 100}));
+    EXPECT_EQ((std::vector<int>(std::begin(v), std::end(v))), (std::vector<int>{37, 0, 100, 0, 100}));
+}
+
+TEST(Timing, AlmostZeroIsStrictlyInsideTheTolerance) {
     EXPECT_EQ(ccAlmostZero(0.0005, 0.001), 1);
     EXPECT_EQ(ccAlmostZero(-0.0005, 0.001), 1);
     EXPECT_EQ(ccAlmostZero(0.001, 0.001), 0);
+    EXPECT_EQ(ccAlmostZero(-0.001, 0.001), 0);
+}
+
+TEST(Timing, MusicalNotesAreRatesOfEqualTemperament) {
+    EXPECT_FLOAT_EQ(ccGetMusicalNote(0), 1.0f);
     EXPECT_FLOAT_EQ(ccGetMusicalNote(12), 2.0f);
+    EXPECT_FLOAT_EQ(ccGetMusicalNote(-12), 0.5f);
+    EXPECT_NEAR(ccGetMusicalNote(7), 1.4983f, 1e-4); // a fifth
     // Degrees of C major over two octaves to semitones; plain semitones below 0, +10 above 14.
     const int scale[][2] = {{-2, -2}, {0, 0},   {1, 2},   {2, 4},   {3, 5},  {4, 7},
                             {5, 9},   {6, 11},  {7, 12},  {8, 14},  {9, 16}, {10, 17},
                             {11, 19}, {12, 21}, {13, 23}, {14, 24}, {15, 25}};
     for (auto [degree, semitones] : scale)
         EXPECT_FLOAT_EQ(ccGetMusicalNoteInScaleC(degree), ccGetMusicalNote(semitones)) << degree;
+}
+
+TEST(Timing, PanFollowsTheScreenXFromLeftToRight) {
     EXPECT_FLOAT_EQ(ccCalcPan(0), -0.5f);
     EXPECT_FLOAT_EQ(ccCalcPan(400), 0.0f);
+    EXPECT_FLOAT_EQ(ccCalcPan(800), 0.5f);
+}
+
+TEST(Timing, FrameTimesAndGameUnitsFollowTheTickRate) {
     EXPECT_FLOAT_EQ(ccCalcMSPerFrame(200), 5.0f);
+    EXPECT_FLOAT_EQ(ccCalcMSPerFrame(60), 1000.0f / 60);
     EXPECT_EQ(ccSecondsToGameUnits(2), 400);
+    EXPECT_EQ(ccSecondsToGameUnits(0), 0);
 }
 
 TEST(Timing, BezierEndsAndRoundFloatToString) {
