@@ -44,7 +44,9 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
     for (int attempt = 0; attempt < 100; attempt++) {
         tempPath = FolderOf(target) + TemporaryPrefix(target) + std::to_string(getpid()) + "-" +
                    std::to_string(counter++);
-        int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Never writable by others, not even before the caller sets the file's final mode: a
+        // descriptor opened on it meanwhile would stay writable after the rename.
+        int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0664);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
