@@ -8,6 +8,8 @@
 #include "framework/cc_files.h"
 #include "framework/core_services.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsHole(int x, int y) {
@@ -45,7 +47,7 @@ void ApplyCode(TGameGrid& grid, TCell& cell, int v) {
             cell.armour = 1;
             grid.Gold += 1;
         }
-        cell.bonus = v;
+        cell.bonus = v <= 15 ? v : 0; // the parser refuses presets above 15
     }
 }
 
@@ -87,10 +89,11 @@ int TGameGrid::Apply(const TLevelFile& file) {
     LevelName = file.Name;
     TimeLimit = CalcAnimLengthFromFloat(float(file.TimeSeconds) * 1000.0f);
     PickLevelShapes();
+    // The parser keeps to these limits; the tables are guarded all the same.
     for (int code : file.Bonus)
-        PossBonus[PossBonusCount++] = code;
-    levelwidth = file.Width;
-    levelheight = file.Height;
+        if (PossBonusCount < LEVEL_BONUS_MAX) PossBonus[PossBonusCount++] = code;
+    levelwidth = std::clamp(file.Width, 0, GRID_W);
+    levelheight = std::clamp(file.Height, 0, GRID_H);
     Centre();
     CreateCells();
     LevelOffsetX = file.OffsetX;

@@ -164,6 +164,14 @@ int PlayLevel(int level, int seed, bool fractions) {
     return BoardHost().Player().Kills;
 }
 
+// Fifty runs of the level; swaps are accepted and lines resolved along the way.
+void PlayFiftySeeds(int level) {
+    int kills = 0;
+    for (int seed = 1; seed <= 50 && !::testing::Test::HasFatalFailure(); ++seed)
+        kills += PlayLevel(level, seed, false);
+    EXPECT_GT(kills, 50 * 10);
+}
+
 TEST_F(HeadlessTest, TheStartMakesWhatTheBoardReads) {
     EXPECT_EQ(platform::AudioDriverName(), "None");
     EXPECT_EQ(ShowErrors, 0);
@@ -181,31 +189,19 @@ TEST_F(HeadlessTest, TheStartMakesWhatTheBoardReads) {
 }
 
 TEST_F(HeadlessTest, AFullBoardPlaysToRestAfterEverySwap) {
-    int kills = 0;
-    for (int seed = 1; seed <= 50; ++seed)
-        kills += PlayLevel(2, seed, false);
-    EXPECT_GT(kills, 50 * 10); // swaps are accepted and lines resolved
+    PlayFiftySeeds(2);
 }
 
 TEST_F(HeadlessTest, ABoardWithHolesAndSeveralEntriesPlaysToRest) {
-    int kills = 0;
-    for (int seed = 1; seed <= 50; ++seed)
-        kills += PlayLevel(3, seed, false);
-    EXPECT_GT(kills, 50 * 10); // swaps are accepted and lines resolved
+    PlayFiftySeeds(3);
 }
 
 TEST_F(HeadlessTest, ABoardWithThickIceCubesAndPresetsPlaysToRest) {
-    int kills = 0;
-    for (int seed = 1; seed <= 50; ++seed)
-        kills += PlayLevel(4, seed, false);
-    EXPECT_GT(kills, 50 * 10); // swaps are accepted and lines resolved
+    PlayFiftySeeds(4);
 }
 
 TEST_F(HeadlessTest, ANarrowBoardPlaysToRest) {
-    int kills = 0;
-    for (int seed = 1; seed <= 50; ++seed)
-        kills += PlayLevel(5, seed, false);
-    EXPECT_GT(kills, 50 * 10); // swaps are accepted and lines resolved
+    PlayFiftySeeds(5);
 }
 
 TEST_F(HeadlessTest, RunsWithFractionalTicksComeToRestToo) {
