@@ -1,10 +1,12 @@
 // The move search on full boards, headless: a board with no move at all (the whole search runs),
 // the same board with one move late in the order, and a seeded fill of the 13 x 12 test level,
-// finding the first move and counting every move. Also the level-start fill with a move.
+// finding the first move and counting every move. Also the level-start fill with a move, and one
+// board tick at rest (the no-more-moves watch searches every idle tick) and during a cascade.
 #include "board/TCell.h"
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
 #include "board/TGemList.h"
+#include "board/TStandaloneBoardHost.h"
 #include "board/board_fill.h"
 #include "board/board_grid.h"
 #include "board/board_headless.h"
@@ -78,6 +80,36 @@ void BM_FillGridWithMove(benchmark::State& state) {
     }
 }
 
+void BM_IdleTick(benchmark::State& state) {
+    FilledFixture();
+    GameGrid->Gold = 1; // the level does not end on this board
+    for (auto _ : state) {
+        GameGrid->Manage();
+        if (GameGrid->BlockInput != 0 || GameGrid->NoMore != 0)
+            state.SkipWithError("the board left its rest");
+    }
+}
+
+// A tick while gems burst and fall; whenever the board comes to rest a 3 x 3 block is destroyed
+// again (not timed).
+void BM_CascadeTick(benchmark::State& state) {
+    FilledFixture();
+    for (auto _ : state) {
+        if (GameGrid->BlockInput == 0) {
+            state.PauseTiming();
+            StandaloneBoardHost().Reset();
+            GameGrid->Gold = 1;
+            if (GameGrid->NoMore) FilledFixture();
+            for (int x = 5; x <= 7; ++x)
+                for (int y = 5; y <= 7; ++y)
+                    GameGrid->DestroySquare(x, y);
+            GameGrid->BlockInput = 1;
+            state.ResumeTiming();
+        }
+        GameGrid->Manage();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_NoMoveAtAll);
@@ -85,6 +117,8 @@ BENCHMARK(BM_OneMoveLate);
 BENCHMARK(BM_FilledFirstMove);
 BENCHMARK(BM_FilledCountEveryMove);
 BENCHMARK(BM_FillGridWithMove);
+BENCHMARK(BM_IdleTick);
+BENCHMARK(BM_CascadeTick);
 
 int main(int argc, char** argv) {
     BoardHeadlessStart(BOARD_BENCH_DIR, 80);
