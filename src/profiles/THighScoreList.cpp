@@ -5,17 +5,9 @@
 #include "platform/TStream.h"
 #include "platform/files.h"
 
-#include <filesystem>
+#include "profiles/player_names.h"
+
 #include <vector>
-
-namespace {
-
-bool EntryExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
-}
-
-} // namespace
 
 int THighScoreList::Create(const std::string& path, int maxNameLength) {
     Clear();
@@ -39,7 +31,7 @@ int THighScoreList::Insert(const std::string& name, int score, int level) {
 
 int THighScoreList::Load() {
     Clear();
-    if (!EntryExists(filepath)) return CreateDefault();
+    if (!FolderEntryExists(filepath)) return CreateDefault();
     std::string why;
     auto bytes = platform::ReadRegularFile(filepath, kHighScoreMaxFileBytes + 1, &why);
     THighScoreDecoded decoded;

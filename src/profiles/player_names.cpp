@@ -4,6 +4,7 @@
 #include "platform/files.h"
 
 #include <cstring>
+#include <filesystem>
 
 const char* const kFileNameUnsafeChars = "\"|*\\/:;~?<>,+=%";
 
@@ -55,4 +56,32 @@ int CheckPlayerName(const std::string& name, std::string& message) {
         return -1;
     }
     return 1;
+}
+
+std::string ProfileFilePath(const std::string& name) {
+    if (!PlayerNameProblem(name).empty()) return "";
+    return Game->ProfilePath + name + ".dat";
+}
+
+std::vector<std::string> ListProfileNames() {
+    std::vector<std::string> names;
+    for (const std::string& entry : platform::ListDir(Game->ProfilePath)) {
+        if (platform::ExtractExt(entry) != "dat") continue;
+        const std::string name = platform::StripExt(entry);
+        if (!PlayerNameProblem(name).empty()) continue;
+        if (platform::FileType(Game->ProfilePath + entry) != platform::FILETYPE_FILE) continue;
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::string FindProfileName(const std::string& name) {
+    for (const std::string& listed : ListProfileNames())
+        if (SameIgnoringCaseAZ(listed, name)) return listed;
+    return "";
+}
+
+bool FolderEntryExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The characters a typed name may never hold, because they are unsafe in file names; the text
 // editor bans the same ones while the player types.
@@ -21,3 +22,17 @@ std::string PlayerNameProblem(const std::string& name);
 // name already exists!" and -1; otherwise "" and 1. Existence comes from the folder's listing
 // (an entry ending in ".dat", folders and read-only files included); nothing is opened or written.
 int CheckPlayerName(const std::string& name, std::string& message);
+
+// The profile file of a player: Game.ProfilePath + name + ".dat" for a name PlayerNameProblem
+// accepts, "" for any other, so no refused name ever becomes a path.
+std::string ProfileFilePath(const std::string& name);
+
+// The players whose profiles lie in Game.ProfilePath, in the folder's byte-wise order: regular
+// files (no folders, FIFOs or devices) whose extension is exactly "dat" and whose name without
+// it passes PlayerNameProblem. Hidden names, temporaries and control characters never appear.
+std::vector<std::string> ListProfileNames();
+// The listed name equal to name ignoring the case of A-Z; "" when none.
+std::string FindProfileName(const std::string& name);
+
+// True when path names a folder entry of any kind (a broken link included).
+bool FolderEntryExists(const std::string& path);
