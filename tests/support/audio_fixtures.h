@@ -25,7 +25,9 @@ inline std::string Chunk(const std::string& id, const std::string& body, int64_t
 
 inline std::string FmtBody(int tag, int channels, int rate, int bits) {
     int align = channels * bits / 8;
-    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * align) + Le16(align) + Le16(bits);
+    // The byte rate wraps at 32 bits as the field does: the tests' absurd rates must not overflow.
+    uint32_t byteRate = uint32_t(rate) * uint32_t(align);
+    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(byteRate) + Le16(align) + Le16(bits);
 }
 
 inline std::string Riff(const std::string& chunks) {
