@@ -21,7 +21,13 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     SUDO=""
-    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Installing packages needs root: run this as root, or install sudo." >&2
+            exit 1
+        fi
+        SUDO="sudo"
+    fi
     $SUDO apt-get update -q
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
