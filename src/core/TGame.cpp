@@ -204,26 +204,6 @@ int TGame::MoveBar() {
     return 0;
 }
 
-int TGame::SpritePausedCreate(const TGameImageRef& image) {
-    SpritePaused = TSprite::Create(image, 0, 0);
-    SpritePaused->Centre();
-    return 0;
-}
-
-int TGame::ShowPaused() {
-    if ((Paused == 0 && Suspended == 0) || !SpritePaused) return 0;
-    platform::SetBlend(platform::BLEND_ALPHA);
-    if (DimWhenPaused != 0) {
-        platform::SetColor(0, 0, 0);
-        platform::SetAlpha(0.5f);
-        platform::DrawRect(0, 0, float(ScreenWidth), float(ScreenHeight));
-    }
-    platform::SetColor(255, 255, 255);
-    platform::SetAlpha(1.0f);
-    SpritePaused->Draw();
-    return 0;
-}
-
 std::string TGame::SettingsFileName() const {
     return SubPath + "Sleetwhistle";
 }

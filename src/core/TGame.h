@@ -227,9 +227,31 @@ public:
     // ClientX, ClientY from the window's origin, in top-down desktop coordinates.
     int SetClientCoords();
 
-    // The pause picture; ShowPaused draws nothing until pausing exists.
+    // Pause, focus and termination (TGame_pause.cpp).
+    // Turns the event pump's focus and quit flags into state changes: -1 when the program is to end.
+    int CheckWindow();
+    // 1 with no quit pending or the quit cancelled by the hook; -1 when the program is to end.
+    int GameTerminated();
+    int TogglePause();
+    // Pauses music and speech, keeping the player's choices; does not set Paused.
+    int Pause();
+    // Brings back what Pause saved and restarts the clock; does not clear Paused.
+    int UnPause();
+    // The pause picture, centred on the screen.
     int SpritePausedCreate(const TGameImageRef& image);
+    // The overlay (dimmed screen and pause picture) while paused or in the background.
     int ShowPaused();
+    float PauseFadeCalc();
+    int PauseFadeApply();
+    int PauseFadeManage();
+
+    // Game-wide keys and speed modes (TGame_keys.cpp).
+    // -1 when a quit ends the program at once, 0 when keys are blocked, else 1.
+    int ReadKeys();
+    int FastOn();
+    int FastOff();
+    int SlowMotionOn();
+    int SlowMotionOff();
 
     // Folders (TGame_folders.cpp).
     int SetDefaultPaths();
@@ -248,10 +270,30 @@ public:
 
     int SetFlipSync();
 
-    // MusicVolume, or its CustomMusicVolume percent (truncated) when that is set.
-    int GetMusicVolume() const;
+    // Music (TGame_music.cpp, GetMusicVolume and MusicNone in TGame.cpp).
+    // While music is on: stops it and loads MusicPath + file; always records the wish.
+    int MusicLoad(const std::string& file, int looped);
+    int MusicSet(const platform::SoundRef& sound, const std::string& file, int looped);
+    int MusicStop();
+    int MusicPlay(int fadeIn, int customVolume, int startSilent);
     // No music is current: names "none", restart asked; stops nothing.
     int MusicNone();
+    // MusicVolume, or its CustomMusicVolume percent (truncated) when that is set.
+    int GetMusicVolume() const;
+    float MusicFadeInCalc() const;
+    float MusicFadeOutCalc() const;
+    int MusicFadeInApply();
+    int MusicFadeOutApply();
+    int MusicFadeInManage();
+    int MusicFadeOutManage();
+    int MusicFadeOutSet(int ms);
+    int MusicSetVolume(int volume, int save);
+    int MusicChangeVolume(int step);
+    int ToggleMusic();
+    // 1 when music was switched off (paused), else 0.
+    int MusicOff();
+    // 1 when music was switched on (resumed or restarted), else 0.
+    int MusicOn();
 
     // Sound and speech (TGame_sound.cpp).
     // A pool of n channels with MaxVol n.

@@ -34,6 +34,7 @@ int TGame::LogicWrapper() {
     Mouse->ClearMouseHit();
     Mouse->Manage();
     DoPeekEvent();
+    ReadKeys();
     if (InstantExit != 0) return -1;
     if (Paused != 0 || Suspended != 0) return 0;
     GameFade->Manage();

@@ -2,6 +2,7 @@
 
 #include "core/TGame.h"
 #include "core/TScreen.h"
+#include "core/asset_loading.h"
 #include "core/fonts.h"
 #include "core/input_state.h"
 #include "framework/cc_errors.h"
@@ -15,6 +16,8 @@
 #include "platform/graphics.h"
 #include "platform/random.h"
 #include "platform/system.h"
+#include "screens/TIntroScreen.h"
+#include "screens/TTitleScreen.h"
 
 #include <cstdio>
 
@@ -117,10 +120,11 @@ void StartUp() {
     LoadGameFonts(FontsPath);
 
     DebugInt = 1010;
+    TitleScreen = std::make_shared<TTitleScreen>();
+    IntroScreen = std::make_shared<TIntroScreen>();
 }
 
-// Stages 1011 to 1014, inside the protected region: the graphics mode and the first screen. Until
-// asset loading and the intro exist, the run fades out once to the exit screen and ends.
+// Stages 1011 to 1014, inside the protected region: the graphics mode and the first screen.
 void OpenAndBegin() {
     ccGraphicalErrors = 1;
     DebugInt = 1011;
@@ -130,9 +134,7 @@ void OpenAndBegin() {
     platform::HideMouse();
 
     DebugInt = 1013;
-    Game->ExitScreen->CoreStart();
-    Game->DestinationTScreen = Game->ExitScreen;
-    Game->GameFade->Init(float(FADE_SPEED), 1, nullptr, 0, 0, nullptr);
+    LoadData();
     DebugInt = 1014;
     ccFlushAll();
     Game->DebugReset();

@@ -1,0 +1,59 @@
+// The title screen, the game's home: the title picture with the logo, the copyright strip, the
+// version, a greeting to the current player, an animated fire, fireflies at 43 fixed spots and
+// five buttons. On a first run it asks for the player's name before anything else.
+#pragma once
+
+#include "core/TScreen.h"
+#include "media/TAnimation.h"
+#include "platform/image.h"
+#include "widgets/TDialogOK.h"
+#include "widgets/TDialogTextInput.h"
+#include "widgets/TLabel.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+class TTitleScreen;
+using TTitleScreenRef = std::shared_ptr<TTitleScreen>;
+
+class TTitleScreen : public TScreen {
+public:
+    static constexpr int MAX_COORDS = 43;
+    struct TPoint {
+        int X = 0, Y = 0;
+    };
+
+    platform::ImageRef Copyright;
+    TDialogTextInputRef EnterName; // the first-run name prompt
+    TLabelRef Welcome;             // the greeting; null while no profile is current
+    // Stands in for the screens and the player manager that the buttons lead to until they exist:
+    // a message box saying so, run and drawn like the player manager.
+    TDialogOKRef NotYetBox;
+    platform::ImageRef FireAnim; // 17 frames
+    TAnimationRef FireCounter;
+    std::array<TPoint, MAX_COORDS> Coords{};
+
+    int PreStart() override;
+    int Kill() override;
+    int Logic() override;
+    int Draw() override;
+    int SpecialLoad(int firstLoad, int fromPlay);
+    int FillCoords();
+    int PromptForName();
+    int SetupPrompt();
+    int SetupWelcome();
+    int SpecialStart(int fromPlay);
+    int FirefliesManage();
+    int FireflyCreate();
+    int DrawWelcome();
+
+private:
+    void PlaceButtons();
+    void ShowNotYet(const std::string& text);
+    // 1 while a dialog owns the title (only it runs).
+    bool RunDialogs();
+    void TestButtons();
+};
+
+extern TTitleScreenRef TitleScreen;
