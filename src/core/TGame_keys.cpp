@@ -77,7 +77,8 @@ static void StartFadeOut(TGame& game, int ms, bool withMusic) {
 }
 
 static int HandleQuitRequest(TGame& game) {
-    if (game.FadeOnExit == 0) return -1;
+    // While paused or in the background no fade runs: the program ends at the end of the tick.
+    if (game.FadeOnExit == 0 || game.Paused != 0 || game.Suspended != 0) return -1;
     game.InstantExit = 0;
     // A running fade-in would refuse the exit fade: it ends here, unmarked, so the screen under it
     // does not take the quit for a skip.
