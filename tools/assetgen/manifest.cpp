@@ -91,7 +91,8 @@ void AddLoadingAndTitle(Builder& b) {
     b.Pic("graphics/title.jpg", 800, 600);
     b.Pic("graphics/copyright.png", 400, 20); // chosen: along the bottom edge, below the buttons
     b.Pic("graphics/fireanim.png", 2329, 128, 17);
-    b.Pic("graphics/chooseplayer.png", 640, 480); // chosen: list box 340 wide, four buttons in a row
+    // chosen: list box 340 wide with room for six rows of 46 px, four buttons in a row
+    b.Pic("graphics/chooseplayer.png", 640, 552);
     // chosen: the dialog puts the entry box 117..163 px below its top and the buttons 86 px above
     // its bottom, so it must be at least 249 high
     b.Pic("graphics/enteryourname.png", 480, 280);

@@ -303,9 +303,9 @@ void Panel(Canvas& c, double x, double y, double w, double h) {
 }
 
 void MakeChoosePlayer() {
-    Canvas c(640, 480);
-    Panel(c, 6, 8, 628, 464);
-    // The heading stays above the list box, whose frame the dialog puts 95 px below the top.
+    Canvas c(640, 552);
+    Panel(c, 6, 8, 628, 536);
+    // The heading stays above the list box, whose frame the dialog puts 131 px below the top.
     DrawText(c, "Choose Player", 320, 58, Title(46));
     // The list box and the buttons draw themselves over the plain panel.
     HollyCorner(c.cr, 40, 40, 14, 0.4);
