@@ -45,7 +45,6 @@ protected:
     }
 
     // The temporary root holds only the per-user folder's chain, and no save left a temporary
-    // (no temporaries left).
     void ExpectNothingOutside() const {
         EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"home"});
         EXPECT_EQ(Entries(dir / "home/"), std::vector<std::string>{"Brindlecove"});
