@@ -206,10 +206,9 @@ namespace {
 void PlaceFrame(TPixmap& sheet, const TPixmap& frame, int x0, int y0) {
     for (int y = -1; y <= frame.height; ++y) {
         int sy = std::clamp(y, 0, frame.height - 1);
-        for (int x = -1; x <= frame.width; ++x) {
-            int sx = std::clamp(x, 0, frame.width - 1);
-            std::memcpy(sheet.At(x0 + x, y0 + y), frame.At(sx, sy), 4);
-        }
+        std::memcpy(sheet.At(x0, y0 + y), frame.At(0, sy), size_t(frame.width) * 4);
+        std::memcpy(sheet.At(x0 - 1, y0 + y), frame.At(0, sy), 4);
+        std::memcpy(sheet.At(x0 + frame.width, y0 + y), frame.At(frame.width - 1, sy), 4);
     }
 }
 
