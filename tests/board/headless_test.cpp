@@ -12,22 +12,7 @@ using namespace boardtest;
 
 namespace {
 
-class HeadlessTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        BoardHeadlessStart(BOARD_TEST_DIR, 80);
-        Delta = 1.0f;
-        SetRunTimeErrorHandler([](const std::string& message, int) -> int { throw TReportedError(message); });
-    }
-    void TearDown() override {
-        BoardResetGlobals();
-        SetRunTimeErrorHandler(nullptr);
-        images = nullptr;
-        sounds = nullptr;
-        ShowErrors = 1;
-        Game = nullptr;
-    }
-};
+class HeadlessTest : public HeadlessBoardTest {};
 
 struct TRunState {
     std::set<TGemRef> burst;     // every gem seen bursting

@@ -165,6 +165,24 @@ TEST_F(BoardInputTest, AGoneNeighbourKeepsTheSelection) {
     EXPECT_EQ(Cues(), (std::vector<std::string>{"click"}));
 }
 
+TEST_F(BoardInputTest, ASelectionWhoseGemIsGoneEndsOnTheNextClick) {
+    for (bool removed : {false, true}) {
+        SCOPED_TRACE(removed);
+        TGameGrid& grid = BuildBoard(kBoard);
+        grid.ClickCell(4, 0); // an armed star
+        if (removed)
+            grid.DeleteGem(4, 0);
+        else
+            Grid[4][0]->Gem->GemType = -1;
+        EXPECT_EQ(grid.ClickCell(3, 0), 0);
+        EXPECT_EQ(grid.Mode, 0);
+        EXPECT_EQ(grid.PointerGemType, 0);
+        EXPECT_EQ(grid.SwapCounter, 0.0f);
+        EXPECT_FALSE(Hit(3, 0));
+        BoardResetGlobals();
+    }
+}
+
 TEST_F(BoardInputTest, AButtonHeldOverManyTicksIsOneClick) {
     TGameGrid& grid = BuildBoard(kBoard);
     PointAt(0, 0);

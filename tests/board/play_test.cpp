@@ -12,22 +12,8 @@
 namespace boardtest {
 namespace {
 
-class PlayTest : public ::testing::Test {
+class PlayTest : public HeadlessBoardTest {
 protected:
-    void SetUp() override {
-        BoardHeadlessStart(BOARD_TEST_DIR, 80);
-        Delta = 1.0f;
-        SetRunTimeErrorHandler([](const std::string& message, int) -> int { throw TReportedError(message); });
-    }
-    void TearDown() override {
-        BoardResetGlobals();
-        SetRunTimeErrorHandler(nullptr);
-        images = nullptr;
-        sounds = nullptr;
-        ShowErrors = 1;
-        Game = nullptr;
-    }
-
     static void StartLevel(int level, int seed) {
         BoardResetGlobals();
         platform::SeedRnd(seed);

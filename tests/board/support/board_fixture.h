@@ -86,6 +86,25 @@ inline const std::vector<std::string>& BoardSoundNames() {
     return names;
 }
 
+// The headless start of the board with the particles at 80 and a throwing error handler, as a
+// program without a window has it; every global put back afterwards.
+class HeadlessBoardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BoardHeadlessStart(BOARD_TEST_DIR, 80);
+        Delta = 1.0f;
+        SetRunTimeErrorHandler([](const std::string& message, int) -> int { throw TReportedError(message); });
+    }
+    void TearDown() override {
+        BoardResetGlobals();
+        SetRunTimeErrorHandler(nullptr);
+        images = nullptr;
+        sounds = nullptr;
+        ShowErrors = 1;
+        Game = nullptr;
+    }
+};
+
 class BoardTest : public ::testing::Test {
 protected:
     platform::TRecordingAudioBackend* audio = nullptr;
