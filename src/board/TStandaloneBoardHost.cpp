@@ -23,8 +23,7 @@ int TStandaloneBoardHost::NextLevel() {
 int TStandaloneBoardHost::Quit() {
     PlayerRecord.Lives = 0;
     if (PlayerRecord.DeathCounter > 0.0f) return 0;
-    PlayerRecord.ClearCounters();
-    HintShowCounter = 0.0f;
+    HintShowCounter = 0.0f; // the screen's counters
     GaugeFillDelays.clear();
     PlayerRecord.Die();
     return 1;

@@ -115,25 +115,29 @@ int PlayRandomMoves(int moves) {
     return status;
 }
 
-TEST_F(PlayTest, WholeAttemptsEndWonOutOfMovesOrAfterTheirMoves) {
-    for (int level : {2, 3, 4, 5, 20, 21}) {
-        struct {
-            int won = 0, outOfMoves = 0, played = 0;
-        } outcome;
-        for (int seed = 1; seed <= 50 && !HasFailure(); ++seed) {
-            SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed));
-            StartLevel(level, seed);
-            int status = PlayRandomMoves(60);
-            ASSERT_NE(status, BOARD_STILL_BUSY);
-            outcome.won += status == BOARD_LEVEL_WON;
-            outcome.outOfMoves += status == BOARD_OUT_OF_MOVES;
-            outcome.played += status == BOARD_AT_REST;
-        }
-        EXPECT_EQ(outcome.won + outcome.outOfMoves + outcome.played, 50) << "level " << level;
-        std::printf("level %d: %d won, %d out of moves, %d played on\n", level, outcome.won,
-                    outcome.outOfMoves, outcome.played);
+class WholeAttemptTest : public PlayTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WholeAttemptTest, EndsWonOutOfMovesOrAfterItsMoves) {
+    const int level = GetParam();
+    struct {
+        int won = 0, outOfMoves = 0, played = 0;
+    } outcome;
+    for (int seed = 1; seed <= 50 && !HasFailure(); ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        StartLevel(level, seed);
+        int status = PlayRandomMoves(60);
+        ASSERT_NE(status, BOARD_STILL_BUSY);
+        outcome.won += status == BOARD_LEVEL_WON;
+        outcome.outOfMoves += status == BOARD_OUT_OF_MOVES;
+        outcome.played += status == BOARD_AT_REST;
     }
+    EXPECT_EQ(outcome.won + outcome.outOfMoves + outcome.played, 50);
+    std::printf("level %d: %d won, %d out of moves, %d played on\n", level, outcome.won, outcome.outOfMoves,
+                outcome.played);
 }
+
+// Four part-one levels (full, holes, ice, narrow) and the two above.
+INSTANTIATE_TEST_SUITE_P(Levels, WholeAttemptTest, ::testing::Values(2, 3, 4, 5, 20, 21));
 
 TEST_F(PlayTest, TheSnowmanBreaksTheLastIceAndTheWholeBoardBursts) {
     StartLevel(20, 3);
