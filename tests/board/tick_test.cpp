@@ -160,6 +160,19 @@ TEST_F(TickTest, TheColumnFlashSweepsFadesAndStartsAtRandom) {
     EXPECT_EQ(grid.IntroColumn, 0);
 }
 
+TEST_F(TickTest, ThePhaseNamesTheBoardsFields) {
+    TGameGrid& grid = BuildBoard(kNoIce);
+    EXPECT_STREQ(grid.Phase(), "idle");
+    grid.ClickCell(2, 0);
+    grid.ClickCell(3, 0);
+    EXPECT_STREQ(grid.Phase(), "swapping");
+    while (grid.SwapCounter > 0.0f)
+        Tick();
+    EXPECT_STREQ(grid.Phase(), "busy");
+    grid.StartNoMoreMoves();
+    EXPECT_STREQ(grid.Phase(), "no more moves: shaking");
+}
+
 TEST_F(TickTest, ThePlayerCountsTimeOutsideTheOutroUntilTheTargetIsMet) {
     TGameGrid& grid = BuildBoard(kNoIce);
     TPlayer& player = host.Player();
