@@ -94,6 +94,7 @@ void StartUp() {
 
     DebugInt = 10041;
     Game->Init(0, 1);
+    platform::TraceMilestone("settings read");
 
     DebugInt = 1005;
     ForceIniSettings();
@@ -118,6 +119,7 @@ void StartUp() {
     DebugInt = 1009;
     FontsPath = Game->DataPrefix + "Data/fonts/";
     LoadGameFonts(FontsPath);
+    platform::TraceMilestone("fonts loaded");
 
     DebugInt = 1010;
     TitleScreen = std::make_shared<TTitleScreen>();
@@ -129,6 +131,7 @@ void OpenAndBegin() {
     ccGraphicalErrors = 1;
     DebugInt = 1011;
     Game->GraphicsCreate(0);
+    platform::TraceMilestone("graphics open");
     DebugInt = 1012;
     platform::SeedRnd(platform::MilliSecs());
     platform::HideMouse();
@@ -150,6 +153,7 @@ void MainLoop() {
 } // namespace
 
 int RunProgram() {
+    platform::TraceMilestone("start");
     MakeParticleLists();
     try {
         StartUp();

@@ -1,6 +1,7 @@
-// The few globals and hooks of the application core that the framework reads. The core owns
-// them; until it exists they live here with their start-up values, and the core takes them over
-// by writing the values and installing its hooks at start-up.
+// The few globals and hooks of the application core that the framework reads. The framework sits
+// below the core and cannot include it, so they are defined here with their start-up values; the
+// core takes them over at start-up: it writes the globals and installs every hook (the input
+// hooks when the game object is made, the tick conversion once the logic clock has its length).
 #pragma once
 
 #include <functional>

@@ -332,6 +332,7 @@ void Flip(int sync) {
     } else {
         d.lastFlip = std::chrono::steady_clock::now();
     }
+    if (d.flips == 1 || d.flips % 60 == 0) TraceMilestone("flip " + std::to_string(d.flips));
     ClockFlipped();
 }
 

@@ -80,6 +80,17 @@ void End(int status) {
     std::_Exit(status);
 }
 
+void TraceMilestone(const std::string& name) {
+    static const char* const path = std::getenv("SLEETWHISTLE_TRACE");
+    if (!path || !*path) return;
+    auto now = std::chrono::system_clock::now().time_since_epoch();
+    long long micros = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+    if (FILE* file = std::fopen(path, "a")) {
+        std::fprintf(file, "%lld %s\n", micros, name.c_str());
+        std::fclose(file);
+    }
+}
+
 bool Headless() {
     if (headless < 0) {
         const char* env = std::getenv("SLEETWHISTLE_HEADLESS");

@@ -71,6 +71,10 @@ private:
     long long wasNow;
 };
 
+// Under SLEETWHISTLE_TRACE=FILE, appends "<microseconds since the Unix epoch> <name>" to FILE;
+// nothing otherwise. Flip traces "flip N" after the first flip and every 60th.
+void TraceMilestone(const std::string& name);
+
 // Whether message boxes print to stderr instead of waiting for the user.
 bool Headless();
 void SetHeadless(bool on);

@@ -1,31 +1,81 @@
-// The real game binary driven by the test seams: scripted keys on a fake clock, frames written.
-#include "TempDir.h"
+// The installed game from its first start to its end: the per-user folder and its files, their
+// modes, an error caught once the graphics mode is about to open, an error before it, and a
+// broken input script.
+#include "FileModes.h"
+#include "e2e_run.h"
 
-#include "platform/TPixmap.h"
+#include "platform/files.h"
 
-#include <gtest/gtest.h>
+#include <filesystem>
+#include <sys/stat.h>
 
-#include <cstdlib>
-#include <sys/wait.h>
-
+namespace e2e {
 namespace {
 
-// Runs the game with the given environment; returns its exit status.
-int RunGame(const std::string& environment) {
-    std::string command = environment + " " SLEETWHISTLE_TEST_BIN_DIR "/sleetwhistle";
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+namespace fs = std::filesystem;
+
+std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(Startup, AFirstStartMakesTheUserFolderWithTheDefaultsAndEndsCleanly) {
+    testsupport::TempDir dir;
+    TRun run = RunGame(dir, "ALSOFT_DRIVERS=null");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string folder = UserFolder(dir);
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"GoodExit.dat", "Sleetwhistle.ini", "profiles"}));
+    EXPECT_EQ(dir.Read("home/Brindlecove/Sleetwhistle/Sleetwhistle.ini"), SavedDefaults());
+    EXPECT_TRUE(Entries(folder + "profiles").empty());
+    EXPECT_EQ(run.err.find("NOTIFY"), std::string::npos) << run.err;
+}
+
+TEST(Startup, NothingTheGameMakesIsWritableByOthersEvenUnderAnOpenUmask) {
+    testsupport::TempDir dir;
+    TRun run = RunGame(dir, "ALSOFT_DRIVERS=null", "umask 000;");
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const auto& entry : fs::recursive_directory_iterator(dir / "home/Brindlecove")) {
+        EXPECT_EQ(testsupport::ModeOf(entry.path().string()) & S_IWOTH, 0u) << entry.path();
+    }
+    EXPECT_EQ(testsupport::ModeOf(dir / "home/Brindlecove") & S_IWOTH, 0u);
+}
+
+TEST(Startup, AnErrorOnceTheModeIsAboutToOpenIsLoggedWithItsStageAndFails) {
+    testsupport::TempDir dir;
+    TRun run = RunGame(dir, "ALSOFT_DRIVERS=null", "xvfb-run -a -s '-screen 0 640x400x24'");
+    const std::string message = "(11304) Cannot find a suitable resolution. Desktop Resolution= 640x400";
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("NOTIFY: " + message), std::string::npos) << run.err;
+    std::vector<std::string> log = Lines(dir.Read("home/Brindlecove/Sleetwhistle/ErrorLog.txt"));
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0], std::string(57, '-'));
+    EXPECT_EQ(log[1].rfind("Date: ", 0), 0u) << log[1];
+    EXPECT_NE(log[1].find("   Time: "), std::string::npos) << log[1];
+    EXPECT_EQ(log[2], message);
+    EXPECT_FALSE(fs::exists(UserFolder(dir) + "GoodExit.dat"));
+}
+
+TEST(Startup, AnErrorBeforeTheModeFailsWithoutALog) {
+    testsupport::TempDir dir;
+    std::string home = dir.Write("home-file", "not a folder");
+    TRun run = RunGame(dir, "ALSOFT_DRIVERS=null", "", home);
+    EXPECT_EQ(run.status, 255) << run.err;
+    EXPECT_NE(run.err.find("NOTIFY: Cannot create shared data folder " + home + "/Brindlecove/Sleetwhistle/"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"home-file", "input.txt", "stderr.txt"}));
 }
 
 TEST(Startup, ABrokenInputScriptIsRefusedWithAClearError) {
     testsupport::TempDir dir;
-    std::string script = dir.Write("input.txt", "100 fly_away\n");
-    std::string err = dir / "stderr.txt";
-    int status = RunGame("SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_CLOCK=16 SLEETWHISTLE_INPUT=" + script +
-                         " XDG_DATA_HOME=" + dir.Path() + " 2>" + err);
-    EXPECT_NE(status, 0);
-    EXPECT_NE(dir.Read("stderr.txt").find("line 1: unknown event"), std::string::npos)
-        << dir.Read("stderr.txt");
+    std::string script = dir.Write("broken.txt", "100 fly_away\n");
+    TRun run = RunGame(dir, "SLEETWHISTLE_INPUT=" + script);
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("line 1: unknown event"), std::string::npos) << run.err;
 }
 
 } // namespace
+} // namespace e2e
