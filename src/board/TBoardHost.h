@@ -25,6 +25,10 @@ public:
     virtual int Quit() = 0;
     // The level is started again from its file with a new board and a new fill.
     virtual int RestartLevel() = 0;
+    // Non-zero while the level-complete panel shows: the board draws no hover highlight.
+    virtual int LevelCompleteActive() = 0;
+    // The click of the screen's "menu" button, heard when a hint starts.
+    virtual void PlayMenuButtonClick() = 0;
     // A life was used: the level intro and its sound start again on the same board.
     virtual void RestartIntro() = 0;
     // The last life was used: the screen and its music fade out towards the game-over screen.

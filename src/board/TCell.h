@@ -3,6 +3,9 @@
 // Drawing is kept apart from the rules.
 #pragma once
 
+#include "media/TGameImage.h"
+#include "platform/TPixmap.h"
+
 #include <memory>
 
 class TCell;
@@ -27,6 +30,17 @@ public:
     std::shared_ptr<TParticle> particle;
     float glow = 0.0f; // flash brightness
 
+    // The images shared by every cell, taken from the image bank by Load.
+    static TGameImageRef BrickImage, ArmourImage, CellImage, CellRightSideImage, CellBottomImage,
+        CellCornerImage, CellPaneImage;
+    // Loaded with the cell images; only a diagonal drag would read it, which this game never allows.
+    static platform::PixmapRef DiagonalMask;
+
     static TCellRef Create(int x, int y);
+    static int Load();
     int SetCoords(int x, int y);
+    // The cell's share of the board's outline: its drop shadow, then the outline itself.
+    int DrawBorder();
+    // The square: its ice or plain surface (ice lights up in a flash), then its frame pieces.
+    int Draw();
 };

@@ -115,7 +115,8 @@ public:
     // Plays a board sound on the pool at volume 1, pan 0; a null sound plays nothing.
     static int PlayBoardSound(const TGameSoundRef& sound);
 
-    // Hint timer.
+    // The hint: shows the next possible move by making its gem wobble. 0 when refused.
+    int HintStart();
     int HintManage();
     int HintEnd();
 
@@ -183,6 +184,9 @@ public:
     int TogglePointer(int event);
     int DestroySquare(int x, int y);
 
+    // The board on the screen: outline, squares, hover highlight, gems, selection cursor.
+    int Draw();
+
     // The no-more-moves sequence and the level end.
     int ManageNoMoreMoves();
     int StartNoMoreMoves();
@@ -190,6 +194,8 @@ public:
     int LevelEndStart();
 
 private:
+    // The hovered cell is highlighted: on a free square while nothing else holds the screen.
+    bool HoverHighlightShown() const;
     // MouseUpFlag from the buttons held now: the next tick's press is new only after all were up.
     int UpdateMouseUpFlag();
     // A swap, the level outro or the no-more-moves sequence: the board ignores the mouse.

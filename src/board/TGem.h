@@ -74,4 +74,13 @@ public:
     int MakeMunchkinParticle();
     int Manage();
     int SetHintWobble(int on);
+    // The gem on the board: its highlights, the hint wobble, the explosion, the shake of the
+    // no-more-moves sequence, the gem or item itself and its ice cube.
+    int DrawGem();
+
+private:
+    // Only the activation strip or the ring while the gem explodes.
+    void DrawExplosion();
+    void DrawShape(float offset);
+    void DrawStrip(const TGameImageRef& strip, int stripFrame, float offset);
 };

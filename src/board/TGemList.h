@@ -24,6 +24,8 @@ public:
     int ExplodeMunchkins();
     int SetShadow();
     int MoveAll();
+    // Every gem, with the two gems of a swap drawn last, the swap's source on top.
+    int Draw();
 
 private:
     void ManageMouseOver(TGem& gem);

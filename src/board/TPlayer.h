@@ -49,4 +49,10 @@ public:
     // At the end of the countdown: a life is used; with lives left play resumes on the same
     // board (1), with none the game is over (-1). 0 while the countdown runs.
     int DeathEnd();
+
+    // The heads-up texts, in the interface font with a drop shadow, 40 pixels below textY: the level's
+    // score padded to six digits, the level number centred on textX, and the time played as "m: ss".
+    int ScoreDraw(float textX, float textY);
+    int LevelDraw(float textX, float textY);
+    int TimeDraw(float textX, float textY);
 };

@@ -25,6 +25,8 @@ public:
     int NextLevel() override;
     int Quit() override;
     int RestartLevel() override;
+    int LevelCompleteActive() override { return 0; }
+    void PlayMenuButtonClick() override {}
     void RestartIntro() override { ++IntroRestarts; }
     void StartGameOver() override { ++GameOvers; }
     // A fresh record, clock and delay count.

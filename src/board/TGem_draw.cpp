@@ -1,0 +1,112 @@
+#include "board/TGem.h"
+
+#include "board/TGameGrid.h"
+#include "board/TGemList.h"
+#include "board/board_grid.h"
+#include "board/board_particles.h"
+#include "core/TGame.h"
+#include "framework/cc_draw.h"
+#include "framework/cc_numbers.h"
+#include "framework/cc_timing.h"
+#include "framework/core_services.h"
+#include "platform/draw.h"
+
+namespace {
+
+bool InRange(int code) {
+    return code >= 0 && code < GEM_CODES;
+}
+
+bool ShadowsOn() {
+    return Game && Game->Particles >= 50;
+}
+
+// A highlight image and its light pass at the given brightness.
+void DrawHighlight(const TGameImageRef& image, float x, float y, float brightness) {
+    if (!image || !image->image) return;
+    platform::DrawImage(image->image, x, y, 0);
+    ccDrawImageLight(image->image, x, y, brightness, 1.0f, 1.0f, 1.0f, 0);
+}
+
+} // namespace
+
+void TGem::DrawStrip(const TGameImageRef& strip, int stripFrame, float offset) {
+    if (!strip || !strip->image) return;
+    if (ShadowsOn()) DrawShadow(strip, stripFrame, 0);
+    platform::DrawImage(strip->image, x + offset, y, stripFrame);
+}
+
+void TGem::DrawExplosion() {
+    if (AnimActive) {
+        if (OrigGemType == 12 || !InRange(OrigGemType)) return;
+        const int frames = BonusActivateFrames[OrigGemType];
+        const TGameImageRef& strip = BonusActivateAnims[OrigGemType];
+        if (!strip || !strip->image || frames <= 0) return;
+        const int shown = (frames - 1) - ccCalcAnimFrame(ExplosionCounter, int(ExplosionLength), frames, 1);
+        platform::DrawImage(strip->image, x, y, shown);
+        return;
+    }
+    const TGameImageRef& ring = ParticleImages[12];
+    if (!ExplosionShow || !ring || !ring->image) return;
+    float scale = (ExplosionLength - ExplosionCounter) / ExplosionLength + 0.2f;
+    if (scale > 1.0f) scale = 1.0f;
+    const float fade = CalcAnimLength(100);
+    platform::SetScale(scale, scale);
+    platform::SetAlpha(ExplosionCounter < fade ? ExplosionCounter / fade : 1.0f);
+    platform::DrawImage(ring->image, x + 25.0f, y + 25.0f, 0);
+    platform::SetScale(1.0f, 1.0f);
+    platform::SetAlpha(1.0f);
+}
+
+void TGem::DrawShape(float offset) {
+    if (GemType >= 1 && GemType < 8 && MOAnimCounter > 0.0f) {
+        DrawStrip(MOAnims[GemType], ccCalcAnimFrame(MOAnimCounter, MOAnimLength, 50, 1), offset);
+    } else if (GemType < 8) {
+        Draw();
+    } else if (InRange(GemType)) {
+        const int shared = ccCalcAnimFrame(BonusIdleCounter[GemType], int(BonusIdleLengthsConverted[GemType]),
+                                           BonusIdleFrames[GemType], 1);
+        DrawStrip(BonusIdleAnims[GemType], shared, offset);
+    }
+}
+
+int TGem::DrawGem() {
+    TGameGrid* grid = GameGrid.get();
+    if (!grid) return 0;
+    if (GemType > 7)
+        DrawHighlight(grid->BonusHighlightMidImage, x, y, 0.3f + (1.0f - grid->glow2->ratio) * 0.7f);
+    if (HintWobble == 1) offx = 3.0f * SinDeg(grid->HintCounter * 10.0f);
+    if (ExplosionCounter > 0.0f) {
+        DrawExplosion();
+        return 0;
+    }
+    if (grid->NoMore) {
+        UseOffset = 1;
+        offx = grid->JiggleOffset;
+    }
+    if (Munchkin == 1) {
+        // Once the spread has centred the handles the highlight sits on the gem's own point.
+        const float m = grid->NoMoreCounter > 0.0f && grid->Exploded ? 0.0f : 7.0f;
+        DrawHighlight(grid->MagicHighlightImage, x - m, y - m, 0.1f + (1.0f - grid->glow2->ratio) * 0.3f);
+    }
+    DrawShape(offx);
+    if (locked == 1 && Locked2Image && Locked2Image->image) {
+        const bool turning = grid->NoMoreCounter > 0.0f;
+        if (turning) platform::SetRotation(Rotation);
+        platform::DrawImage(Locked2Image->image, x + offx, y, 0);
+        if (turning) platform::SetRotation(0.0f);
+    }
+    return 0;
+}
+
+int TGemList::Draw() {
+    TGem* source = GameGrid ? GameGrid->SwapSource.get() : nullptr;
+    TGem* dest = GameGrid ? GameGrid->SwapDest.get() : nullptr;
+    // A swap that ended during the no-more-moves sequence leaves its gems marked as swapping with
+    // no swap running: they are drawn here rather than vanish.
+    for (const TGemRef& gem : *this)
+        if (gem.get() != source && gem.get() != dest) gem->DrawGem();
+    if (dest) dest->DrawGem();
+    if (source) source->DrawGem();
+    return 0;
+}
