@@ -39,6 +39,7 @@ int TPlayer::TimeDraw(float textX, float textY) {
     SetHeadsUpText();
     int minutes = 0, seconds = 0;
     ccMillisecsToMinutes(TimeTaken * MillisecondsPerTick(), minutes, seconds);
-    ccDrawText(std::to_string(minutes) + ": " + ccPadWithZeros(std::to_string(seconds), 2), textX, textY + 40.0f, 1, 0);
+    ccDrawText(std::to_string(minutes) + ": " + ccPadWithZeros(std::to_string(seconds), 2), textX,
+               textY + 40.0f, 1, 0);
     return 0;
 }

@@ -37,10 +37,14 @@ TEST_F(CellDrawTest, TheSurfaceShowsTheTopIceLayerAndOnlyIceLightsUpInAFlash) {
         const char* surface;
         bool lit;
     } cases[] = {
-        {"thick ice", 1, 1, 0.0f, "armour", false},    {"thick ice lit", 1, 1, 0.3f, "armour", true},
-        {"thick ice dark", 1, 1, -0.01f, "armour", false}, {"pane", 1, 0, 0.0f, "brick", false},
-        {"pane lit", 1, 0, 0.3f, "brick", true},       {"pane dark", 1, 0, -0.01f, "brick", false},
-        {"plain", 0, 0, 0.0f, "cellpane", false},      {"plain in a flash", 0, 0, 0.3f, "cellpane", false},
+        {"thick ice", 1, 1, 0.0f, "armour", false},
+        {"thick ice lit", 1, 1, 0.3f, "armour", true},
+        {"thick ice dark", 1, 1, -0.01f, "armour", false},
+        {"pane", 1, 0, 0.0f, "brick", false},
+        {"pane lit", 1, 0, 0.3f, "brick", true},
+        {"pane dark", 1, 0, -0.01f, "brick", false},
+        {"plain", 0, 0, 0.0f, "cellpane", false},
+        {"plain in a flash", 0, 0, 0.3f, "cellpane", false},
         {"plain dark", 0, 0, -0.01f, "cellpane", false},
     };
     BuildBoard({"1 2", "3 4"});
@@ -140,7 +144,8 @@ TEST_F(CellDrawTest, TheBottomShadowStopsShortOfAnOutlineTurningDownAtTheLowerLe
     for (const TCase& c : cases) {
         recorder->calls.clear();
         TCell& cell = *Grid[c.x][c.y];
-        cell.DrawLeft = cell.DrawTop = cell.DrawRight = cell.DrawTL = cell.DrawTR = cell.DrawBR = cell.DrawBL = 0;
+        cell.DrawLeft = cell.DrawTop = cell.DrawRight = cell.DrawTL = cell.DrawTR = cell.DrawBR =
+            cell.DrawBL = 0;
         cell.DrawBottom = 1;
         if (c.x > 0 && c.y + 1 < 3) Grid[c.x - 1][c.y + 1]->DrawRight = c.lowerLeftRight ? 1 : 0;
         if (c.x == 0) Grid[0][1]->DrawRight = 1;
@@ -183,9 +188,11 @@ TEST_F(BoardLayersTest, OutlineSquaresHighlightGemsAndCursorComeInTheirOrder) {
     EXPECT_EQ(h.state.g, 214);
     EXPECT_FLOAT_EQ(h.state.alpha, 0.3f);
     EXPECT_FLOAT_EQ(Calls()[size_t(firstSquare)].state.alpha, 0.3f);
-    for (const DrawCall& call : Calls())
-        if (call.kind == DrawKind::Rect && call.state.r == 50)
+    for (const DrawCall& call : Calls()) {
+        if (call.kind == DrawKind::Rect && call.state.r == 50) {
             EXPECT_FLOAT_EQ(call.state.alpha, 0.15f); // the shadow at half the board's alpha
+        }
+    }
     EXPECT_FLOAT_EQ(Calls()[size_t(firstGem)].state.alpha, 1.0f);
     ASSERT_GT(cursor, firstGem);
     EXPECT_EQ(Find(names, "gems", size_t(cursor)), -1);
@@ -205,10 +212,14 @@ TEST_F(BoardLayersTest, TheHoverHighlightIsLeftOutWhereTheSquareCannotBeChosen) 
         int noMore, outro, levelComplete;
         bool shown;
     } cases[] = {
-        {"a free gem", 0, 0, 0, 0, 0, true},     {"an empty square", 2, 0, 0, 0, 0, true},
-        {"off the board", -1, -1, 0, 0, 0, false}, {"a hole", 3, 0, 0, 0, 0, false},
-        {"a gem in an ice cube", 1, 0, 0, 0, 0, false}, {"no more moves", 0, 0, 1, 0, 0, false},
-        {"the outro", 0, 0, 0, 1, 0, false},     {"the level-complete panel", 0, 0, 0, 0, 1, false},
+        {"a free gem", 0, 0, 0, 0, 0, true},
+        {"an empty square", 2, 0, 0, 0, 0, true},
+        {"off the board", -1, -1, 0, 0, 0, false},
+        {"a hole", 3, 0, 0, 0, 0, false},
+        {"a gem in an ice cube", 1, 0, 0, 0, 0, false},
+        {"no more moves", 0, 0, 1, 0, 0, false},
+        {"the outro", 0, 0, 0, 1, 0, false},
+        {"the level-complete panel", 0, 0, 0, 0, 1, false},
     };
     struct TPanelHost : TRecordingHost {
         int Panel = 0;
@@ -286,9 +297,9 @@ TEST_F(GemDrawTest, AnExplodingGemShowsOnlyItsGrowingFadingRing) {
         float counter;
         float scale, alpha;
     } cases[] = {
-        {60.0f, 0.2f, 1.0f},            // the start: a small ring
-        {30.0f, 0.7f, 1.0f},            // half-way
-        {12.0f, 1.0f, 12.0f / 20.0f},   // capped from the 48th tick, fading in the last 20
+        {60.0f, 0.2f, 1.0f},          // the start: a small ring
+        {30.0f, 0.7f, 1.0f},          // half-way
+        {12.0f, 1.0f, 12.0f / 20.0f}, // capped from the 48th tick, fading in the last 20
         {1.0f, 1.0f, 1.0f / 20.0f},
     };
     BuildBoard({"1g 2c"});

@@ -34,8 +34,9 @@ TEST_F(HintTest, ARefusedHintChangesNothing) {
         float hint, noMore, swap;
         int block, outro;
     } cases[] = {
-        {"a hint shows", 5.0f, 0, 0, 0, 0}, {"no more moves", 0, 5.0f, 0, 0, 0}, {"the outro", 0, 0, 0, 0, 1},
-        {"the board is busy", 0, 0, 0, 1, 0}, {"a swap slides", 0, 0, 5.0f, 0, 0},
+        {"a hint shows", 5.0f, 0, 0, 0, 0},  {"no more moves", 0, 5.0f, 0, 0, 0},
+        {"the outro", 0, 0, 0, 0, 1},        {"the board is busy", 0, 0, 0, 1, 0},
+        {"a swap slides", 0, 0, 5.0f, 0, 0},
     };
     for (const TCase& c : cases) {
         TGameGrid& grid = BuildBoard(kTwoMoves);

@@ -8,17 +8,17 @@ namespace boardtest {
 namespace {
 
 const char* const kDrawNames[] = {
-    "cell",       "cellrightside", "cellbottom",        "cellcorner",     "cellpane", "brick",
-    "armour",     "cursor",        "bonushighlightmid", "magichighlight", "lock",     "gems",
-    "gem1anim",   "gem2anim",      "gem3anim",          "gem4anim",       "gem5anim", "gem6anim",
-    "gem7anim",   "bonus8idle",    "bonus9idle",        "bonus10idle",    "bonus11idle",
-    "bonus12idle", "bonus13idle",  "bonus14idle",       "bonus15idle",    "bonus9activate",
-    "particlering"};
+    "cell",        "cellrightside", "cellbottom",        "cellcorner",     "cellpane",    "brick",
+    "armour",      "cursor",        "bonushighlightmid", "magichighlight", "lock",        "gems",
+    "gem1anim",    "gem2anim",      "gem3anim",          "gem4anim",       "gem5anim",    "gem6anim",
+    "gem7anim",    "bonus8idle",    "bonus9idle",        "bonus10idle",    "bonus11idle", "bonus12idle",
+    "bonus13idle", "bonus14idle",   "bonus15idle",       "bonus9activate", "particlering"};
 
 } // namespace
 
 void LoadBoardDrawImages() {
-    for (const char* name : {"cell", "cellrightside", "cellbottom", "cellcorner", "cellpane", "brick", "armour"}) {
+    for (const char* name :
+         {"cell", "cellrightside", "cellbottom", "cellcorner", "cellpane", "brick", "armour"}) {
         images->Load(name, "", -1, 1);
         images->Find(name)->MidHandle(0);
     }

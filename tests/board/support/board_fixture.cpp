@@ -46,6 +46,10 @@ int TRecordingHost::CountCalls(const std::string& name) const {
 }
 
 void BoardTest::LoadBoardImages() {
+    LoadBoardBankImages();
+}
+
+void LoadBoardBankImages() {
     images->SetPath(std::string(SLEETWHISTLE_TEST_DATA_DIR) + "/graphics/");
     images->Load("pointer", "", -1, 0);
     images->Load("pointersmall", "", -1, 0);

@@ -149,6 +149,10 @@ protected:
     std::vector<float> CueRates() const;
 };
 
+// The images the board reads, loaded into the current bank from the generated data as the loading
+// step loads them, and the particle slots filled as the game screen fills them.
+void LoadBoardBankImages();
+
 // A board from rows of text, top row first, cells separated by blanks. A cell is a gem code
 // (1..15), "." for an empty active cell or "#" for a hole, followed by markers: "i" ice pane,
 // "t" thick ice over a pane, "c" the gem in an ice cube, "g" a glowing gem. Gold and Locked are
