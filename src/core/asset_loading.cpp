@@ -1,5 +1,6 @@
 #include "core/asset_loading.h"
 
+#include "board/TCell.h"
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
 #include "board/board_particles.h"
@@ -142,7 +143,7 @@ int LoadData2() {
     Game->MoveBar();
     TraceMilestone("loading-finished");
     TGem::Load();
-    // Waiting for the board: the cells' own images (TCell.Load) join here once cells have them.
+    TCell::Load();
     TGameGrid::CreateChannels();
     Game->Mouse->ParticleFunc = PointerParticles;
     PointerParticle = images->Find("snowflake");

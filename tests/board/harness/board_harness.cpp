@@ -1,0 +1,131 @@
+// board_harness <folder holding data/levels/> <level>: plays one level of the board in a window
+// through the core's main loop, as the game would without its intro, title and game screen, so
+// scripted input (SLEETWHISTLE_INPUT) drives it and frames (SLEETWHISTLE_FRAMES) can be kept. On
+// its way out it prints the board as text, then the score, the ice layers and the ice cubes left.
+#include "TBoardTestScreen.h"
+
+#include "board/TCell.h"
+#include "board/TGameGrid.h"
+#include "board/TGem.h"
+#include "board/TPlayer.h"
+#include "board/board_grid.h"
+#include "board/board_particles.h"
+#include "core/TGame.h"
+#include "core/asset_loading.h"
+#include "core/fonts.h"
+#include "core/input_state.h"
+#include "core/program.h"
+#include "framework/cc_input.h"
+#include "framework/core_services.h"
+#include "media/TImageBank.h"
+#include "media/TLoadingScreen.h"
+#include "media/TMousePointer.h"
+#include "media/TParticleList.h"
+#include "media/TSoundBank.h"
+#include "platform/image.h"
+#include "platform/random.h"
+#include "platform/system.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The game's start-up up to its window, with the settings in the user's data folder.
+void StartCore() {
+    ScreenWidth = 800;
+    ScreenHeight = 600;
+    Game = std::make_shared<TGame>();
+    InstallInputHooks();
+    Game->DataInAppBundle = 1;
+    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
+    Game->Init(0, 1);
+    ForceIniSettings();
+    Game->FixedRateLogic->JitterCorrection = 0;
+    Game->ChannelsCreate(16);
+    Game->IgnoreFrameworkKeys = 1;
+    Game->IgnoreDebugKey = 1;
+    images = std::make_shared<TImageBank>();
+    images->SetPath(Game->ImagePath);
+    sounds = std::make_shared<TSoundBank>();
+    sounds->SetPath(Game->SoundPath);
+    LoadGameFonts(Game->DataPrefix + "Data/fonts/");
+    Game->GraphicsCreate(0);
+    platform::SeedRnd(platform::MilliSecs());
+}
+
+// The shared images and sounds by the core's own loading steps, then the board's statics and
+// the particle slots as the game screen fills them.
+void LoadAssets() {
+    platform::AutoMidHandle(true);
+    Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
+    sounds->Load("buttonclick", 1.0f, 1.0f, "", 0);
+    TGem::InitArrays();
+    LoadSounds();
+    LoadImages();
+    TGem::Load();
+    TCell::Load();
+    TGameGrid::CreateChannels();
+    Game->Mouse->ParticleFunc = PointerParticles;
+    PointerParticle = images->Find("snowflake");
+    static const char* slots[PARTICLE_IMAGES] = {
+        nullptr,        "armourmid", "brickmid",       "fireball",       "snowflake",  "sparkle",
+        "iceshard",     nullptr,     "bonus9activate", "iceshard2",      "lock",       "golddust",
+        "particlering", nullptr,     "snowflakesmall", "snowflakelarge", "sparklegold"};
+    for (int i = 0; i < PARTICLE_IMAGES; ++i)
+        ParticleImages[i] = slots[i] ? images->Find(slots[i]) : nullptr;
+    static const char* scores[SCORE_PARTICLE_IMAGES] = {"score10", "score20", "score30", "score40", "score50",
+                                                        "score60", "score70", "score80", "score100"};
+    for (int i = 0; i < SCORE_PARTICLE_IMAGES; ++i)
+        ScoreParticleImages[i] = images->Find(scores[i]);
+}
+
+// One line per row: gem codes, "." empty, "#" hole, "*" after a gem in an ice cube, "+" after a
+// glowing one; then the score and what is left of the ice.
+void PrintBoard() {
+    if (!GameGrid) return;
+    for (int y = 0; y < GameGrid->levelheight; ++y) {
+        std::string line;
+        for (int x = 0; x < GameGrid->levelwidth; ++x) {
+            const TCell* cell = CellAt(x, y);
+            std::string token = !cell || !cell->active ? "#" : !cell->Gem ? "." : std::to_string(cell->Gem->GemType);
+            if (cell && cell->Gem && cell->Gem->locked == 1) token += "*";
+            if (cell && cell->Gem && cell->Gem->Munchkin == 1) token += "+";
+            line += (x ? " " : "") + token;
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    std::printf("Score %d\nGold %d\nLocked %d\n", BoardHost().Player().Score, GameGrid->Gold, GameGrid->Locked);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: board_harness <folder holding data/levels/> <level>\n");
+        return 2;
+    }
+    MakeParticleLists();
+    try {
+        StartCore();
+        LoadAssets();
+        Game->DataPrefix = std::string(argv[1]) + "/"; // the levels are read from here
+        auto screen = std::make_shared<TBoardTestScreen>();
+        screen->Level = std::atoi(argv[2]);
+        ccFlushAll();
+        Game->FixedRateLogic->Init();
+        screen->Start();
+        Game->Mouse->On();
+        while (Game->MainLogicLoop() != -1)
+            Game->ScreenDraw();
+    } catch (...) {
+        HandleGeneralError(std::current_exception());
+        Shutdown(false);
+        return 1;
+    }
+    PrintBoard();
+    std::fflush(stdout);
+    Shutdown(true);
+    return 0;
+}
