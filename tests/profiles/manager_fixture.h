@@ -4,6 +4,7 @@
 #pragma once
 
 #include "WidgetHarness.h"
+#include "profile_bytes.h"
 
 #include "core/TGame.h"
 #include "core/fonts.h"
