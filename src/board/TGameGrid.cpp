@@ -122,17 +122,7 @@ int TGameGrid::DeleteGem(int x, int y) {
 }
 
 int TGameGrid::RestorePointer() {
-    if (Game && Game->Mouse) {
-        TMousePointer& mouse = *Game->Mouse;
-        TGameImageRef pointer = BoardImage("pointer");
-        if (pointer && pointer->image) {
-            mouse.Image = pointer->image;
-            mouse.CalcSize();
-        }
-        mouse.Image2 = nullptr;
-        mouse.offsetx = 4;
-        if (mouse.Image) platform::SetImageHandle(mouse.Image, 4.0f, float(mouse.offsety));
-    }
+    ShowPointer("pointer", 4, nullptr, 0);
     PointerAnimated = 0;
     PointerAnimCounter = 0.0f;
     PointerGemType = 0;

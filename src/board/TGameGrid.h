@@ -196,6 +196,9 @@ public:
 private:
     // The hovered cell is highlighted: on a free square while nothing else holds the screen.
     bool HoverHighlightShown() const;
+    // The pointer's image from the bank, its handle at (offsetx, offsety), and its second image.
+    static void ShowPointer(const std::string& name, int offsetx, const platform::ImageRef& second,
+                            int frame);
     // MouseUpFlag from the buttons held now: the next tick's press is new only after all were up.
     int UpdateMouseUpFlag();
     // A swap, the level outro or the no-more-moves sequence: the board ignores the mouse.

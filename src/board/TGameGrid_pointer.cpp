@@ -10,6 +10,21 @@
 #include "framework/core_services.h"
 #include "platform/image.h"
 
+void TGameGrid::ShowPointer(const std::string& name, int offsetx, const platform::ImageRef& second,
+                            int frame) {
+    if (!Game || !Game->Mouse) return;
+    TMousePointer& mouse = *Game->Mouse;
+    TGameImageRef image = BoardImage(name);
+    if (image && image->image) {
+        mouse.Image = image->image;
+        mouse.CalcSize();
+    }
+    mouse.Image2 = second;
+    mouse.Image2Frame = frame;
+    mouse.offsetx = offsetx;
+    if (mouse.Image) platform::SetImageHandle(mouse.Image, float(offsetx), float(mouse.offsety));
+}
+
 int TGameGrid::EmptyGauge() {
     if (BonusPower != 2) return 0;
     BonusPower = 1;
@@ -33,21 +48,10 @@ int TGameGrid::InitPointerAnim() {
 }
 
 int TGameGrid::SetBonusPointer(int code, int restore) {
-    if (Game && Game->Mouse) {
-        TMousePointer& mouse = *Game->Mouse;
-        TGameImageRef small = BoardImage("pointersmall");
-        if (small && small->image) {
-            mouse.Image = small->image;
-            mouse.CalcSize();
-        }
-        // The item's still picture; for an aimed item the activation strip replaces it in the
-        // same tick, before anything is drawn.
-        TGameImageRef gems = BoardImage("gems");
-        mouse.Image2 = gems ? gems->image : nullptr;
-        mouse.Image2Frame = code - 1;
-        mouse.offsetx = 3;
-        if (mouse.Image) platform::SetImageHandle(mouse.Image, 3.0f, float(mouse.offsety));
-    }
+    // The item's still picture; for an aimed item the activation strip replaces it in the same
+    // tick, before anything is drawn.
+    TGameImageRef gems = BoardImage("gems");
+    ShowPointer("pointersmall", 3, gems ? gems->image : nullptr, code - 1);
     PointerAnimated = 0;
     PointerAnimCounter = 0.0f;
     PointerGemType = code;
