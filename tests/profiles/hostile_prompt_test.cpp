@@ -50,20 +50,7 @@ const TypedName kTyped[] = {
     {"31 upper case", "BOB", "bob.dat", ""},
 };
 
-class HostilePromptTest : public ::testing::Test, public ManagerHarness {
-protected:
-    std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
-    void SetUp() override {
-        platform::SetRenderer(recorder);
-        TWidgetHarness::Open();
-        OpenUserFolder();
-    }
-    void TearDown() override {
-        CloseUserFolder();
-        TWidgetHarness::Close();
-        platform::SetRenderer(nullptr);
-    }
-};
+class HostilePromptTest : public ManagerUnitTest {};
 
 TEST_F(HostilePromptTest, TheFirstRunPromptTypesOnlySafeNames) {
     for (const TypedName& row : kTyped) {

@@ -11,6 +11,7 @@
 #include "framework/cc_errors.h"
 #include "media/TSoundBank.h"
 #include "platform/TStream.h"
+#include "platform/draw.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "profiles/TPlayerManager.h"
@@ -92,6 +93,23 @@ public:
         Click(int(list.Box->X) + 20, int(list.Box->Y) + list.LineHeight * row + list.LineHeight / 2);
     }
     std::string CurrentName() const { return Game->CurrentProfile ? Game->CurrentProfile->Name : "(none)"; }
+};
+
+// Unit tests with the harness: the recording renderer, the pump and the per-user folder.
+class ManagerUnitTest : public ::testing::Test, public ManagerHarness {
+protected:
+    std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
+    void SetUp() override {
+        platform::SetRenderer(recorder);
+        platform::ResetDrawState();
+        TWidgetHarness::Open();
+        OpenUserFolder();
+    }
+    void TearDown() override {
+        CloseUserFolder();
+        TWidgetHarness::Close();
+        platform::SetRenderer(nullptr);
+    }
 };
 
 } // namespace profilestest

@@ -12,20 +12,8 @@
 namespace profilestest {
 namespace {
 
-class ManagerTest : public ::testing::Test, public ManagerHarness {
+class ManagerTest : public ManagerUnitTest {
 protected:
-    std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
-    void SetUp() override {
-        platform::SetRenderer(recorder);
-        platform::ResetDrawState();
-        TWidgetHarness::Open();
-        OpenUserFolder();
-    }
-    void TearDown() override {
-        CloseUserFolder();
-        TWidgetHarness::Close();
-        platform::SetRenderer(nullptr);
-    }
     TStringArray Rows() const { return manager->ListBox->Strings; }
     std::string ErrorBoxText() const { return manager->DialogOK ? manager->DialogOK->Caption->Text : ""; }
 };
