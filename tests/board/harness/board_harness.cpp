@@ -89,14 +89,17 @@ void PrintBoard() {
         std::string line;
         for (int x = 0; x < GameGrid->levelwidth; ++x) {
             const TCell* cell = CellAt(x, y);
-            std::string token = !cell || !cell->active ? "#" : !cell->Gem ? "." : std::to_string(cell->Gem->GemType);
+            std::string token = !cell || !cell->active ? "#"
+                                : !cell->Gem           ? "."
+                                                       : std::to_string(cell->Gem->GemType);
             if (cell && cell->Gem && cell->Gem->locked == 1) token += "*";
             if (cell && cell->Gem && cell->Gem->Munchkin == 1) token += "+";
             line += (x ? " " : "") + token;
         }
         std::printf("%s\n", line.c_str());
     }
-    std::printf("Score %d\nGold %d\nLocked %d\n", BoardHost().Player().Score, GameGrid->Gold, GameGrid->Locked);
+    std::printf("Score %d\nGold %d\nLocked %d\n", BoardHost().Player().Score, GameGrid->Gold,
+                GameGrid->Locked);
 }
 
 } // namespace
