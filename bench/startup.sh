@@ -3,7 +3,7 @@
 # median reported (target: at most 150 ms). The game writes its milestones through the trace seam
 # (SLEETWHISTLE_TRACE); the script notes the time just before it starts the game.
 # Runs under the current display; without one it runs itself again under xvfb-run with Mesa's
-# llvmpipe. Sound goes to OpenAL's null output; a fake clock makes the run end by itself.
+# llvmpipe. Sound goes to OpenAL's null output; on a fake clock a scripted close ends each run.
 # Usage: bench/startup.sh [path/to/bin/sleetwhistle]   (default: build/e2e-install, installed
 # there first when missing)
 set -euo pipefail
@@ -25,6 +25,7 @@ fi
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
+echo "1000 close" > "$WORK/close.txt"
 runs=()
 for i in 1 2 3 4 5; do
     trace=$WORK/trace-$i.txt
@@ -32,6 +33,7 @@ for i in 1 2 3 4 5; do
     mkdir -p "$home"
     start=$(date +%s%6N)
     ALSOFT_DRIVERS=null SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_CLOCK=16 SLEETWHISTLE_TRACE=$trace \
+        SLEETWHISTLE_INPUT=$WORK/close.txt \
         XDG_DATA_HOME=$home "$GAME" > /dev/null 2> "$WORK/stderr-$i.txt" || {
         echo "startup.sh: run $i failed:" >&2
         cat "$WORK/stderr-$i.txt" >&2
