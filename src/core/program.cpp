@@ -161,6 +161,9 @@ int RunProgram() {
         // Before the graphics mode: no log entry, no marker; the report itself showed the box.
         std::fprintf(stderr, "%s\n", e.what());
         return 255;
+    } catch (...) {
+        std::fprintf(stderr, "Unknown error\n");
+        return 255;
     }
     try {
         OpenAndBegin();

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace e2e {
 namespace {
@@ -45,7 +46,10 @@ TEST(Startup, NothingTheGameMakesIsWritableByOthersEvenUnderAnOpenUmask) {
 
 TEST(Startup, AnErrorOnceTheModeIsAboutToOpenIsLoggedWithItsStageAndFails) {
     testsupport::TempDir dir;
-    TRun run = RunGame(dir, "ALSOFT_DRIVERS=null", "xvfb-run -a -s '-screen 0 640x400x24'");
+    // A display of its own, searched from a number of this process's, so that runs started at the
+    // same moment do not race for one display.
+    std::string server = std::to_string(200 + getpid() % 700);
+    TRun run = RunGame(dir, "ALSOFT_DRIVERS=null", "xvfb-run -a -n " + server + " -s '-screen 0 640x400x24'");
     const std::string message = "(11304) Cannot find a suitable resolution. Desktop Resolution= 640x400";
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_NE(run.err.find("NOTIFY: " + message), std::string::npos) << run.err;
