@@ -1,0 +1,170 @@
+// The real game from its first frame to the title: scripted input on the fake clock, frames
+// written and measured, the settings and markers it leaves, and the ways it ends.
+#include "TempDir.h"
+
+#include "platform/TPixmap.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace {
+
+struct TRun {
+    testsupport::TempDir dir;
+    int status = -1;
+    std::string User(const std::string& name) const {
+        return dir.Read("home/Brindlecove/Sleetwhistle/" + name);
+    }
+    bool UserFileExists(const std::string& name) const {
+        return std::system(("test -e '" + dir / ("home/Brindlecove/Sleetwhistle/" + name) + "'").c_str()) ==
+               0;
+    }
+    platform::PixmapRef Frame(int n) const {
+        return platform::LoadPixmap(dir / ("frames/frame-" + std::to_string(n) + ".png"));
+    }
+};
+
+// Runs the installed game (or another copy's binary) with a script and frames to keep.
+void RunGameWith(TRun& run, const std::string& script, const std::string& frames,
+                 const std::string& extra = "",
+                 const std::string& binary = SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle") {
+    std::string input = run.dir.Write("input.txt", script);
+    std::system(("mkdir -p '" + run.dir / "frames" + "'").c_str());
+    std::string command =
+        "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
+        "SLEETWHISTLE_INPUT='" +
+        input + "' SLEETWHISTLE_FRAMES='" + run.dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
+        run.dir / "home" + "' " + extra + " '" + binary + "' >'" + run.dir / "out.txt" + "' 2>&1";
+    int status = std::system(command.c_str());
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Share of pixels brighter than (16, 16, 16) in any channel.
+double BrightShare(const platform::PixmapRef& frame) {
+    int bright = 0;
+    for (int y = 0; y < frame->height; ++y)
+        for (int x = 0; x < frame->width; ++x) {
+            uint32_t p = platform::ReadPixel(frame, x, y);
+            if (((p >> 16) & 255) > 16 || ((p >> 8) & 255) > 16 || (p & 255) > 16) ++bright;
+        }
+    return double(bright) / double(frame->width * frame->height);
+}
+
+double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b) {
+    int different = 0;
+    for (int y = 0; y < a->height; ++y)
+        for (int x = 0; x < a->width; ++x)
+            if ((platform::ReadPixel(a, x, y) & 0xFFFFFF) != (platform::ReadPixel(b, x, y) & 0xFFFFFF))
+                ++different;
+    return double(different) / double(a->width * a->height);
+}
+
+// Mean brightness outside the pause picture's box around (400, 300).
+double MeanOutsideCentre(const platform::PixmapRef& frame) {
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < frame->height; ++y)
+        for (int x = 0; x < frame->width; ++x) {
+            if (x >= 230 && x < 570 && y >= 240 && y < 360) continue;
+            uint32_t p = platform::ReadPixel(frame, x, y);
+            sum += double(((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255)) / 3.0;
+            ++n;
+        }
+    return sum / n;
+}
+
+const char* TITLE_WITH_NAME = "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n"
+                              "38000 char 65\n38050 char 110\n38100 char 110\n38150 char 97\n"
+                              "38300 key_down 13\n38300 char 13\n38350 key_up 13\n";
+
+TEST(Boot, FirstStartShowsEveryStageAndKeepsTheNameGiven) {
+    TRun run;
+    // Splash, slide phase 0, a cross-fade, loading part-way, loading done, the prompt, the greeting.
+    RunGameWith(run, std::string(TITLE_WITH_NAME) + "41000 close\n", "150,450,530,2020,2100,2340,2450,2460");
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    for (int n : {150, 450, 530, 2020, 2100, 2340, 2450, 2460}) {
+        platform::PixmapRef frame = run.Frame(n);
+        ASSERT_TRUE(frame) << n;
+        EXPECT_GE(BrightShare(frame), 0.05) << "frame " << n << " is black";
+    }
+    EXPECT_GT(DifferentShare(run.Frame(450), run.Frame(530)), 0.01) << "the slides move on";
+    EXPECT_GT(DifferentShare(run.Frame(2450), run.Frame(2460)), 0.0) << "the fire and fireflies move";
+    EXPECT_TRUE(run.UserFileExists("GoodExit.dat"));
+    EXPECT_NE(run.User("Sleetwhistle.ini").find("PROFILE NAME=Anna"), std::string::npos);
+}
+
+TEST(Boot, PauseAndFocusLossDimTheTitleAndAClickResumes) {
+    TRun run;
+    RunGameWith(
+        run,
+        std::string(TITLE_WITH_NAME) +
+            "41000 key_down 80\n41050 key_up 80\n43000 mouse_down 1\n43050 mouse_up 1\n45000 suspend\n"
+            "47000 resume\n49000 key_down 80\n49050 key_up 80\n49500 key_down 164\n49600 key_down 13\n50000 "
+            "close\n",
+        "2750,2850,2950,3050,3100");
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    for (int n : {2750, 2850, 2950, 3050, 3100})
+        ASSERT_TRUE(run.Frame(n)) << n;
+    double running = MeanOutsideCentre(run.Frame(2750));
+    for (int n : {2850, 3050, 3100}) {
+        double ratio = MeanOutsideCentre(run.Frame(n)) / running;
+        EXPECT_GT(ratio, 0.4) << n;
+        EXPECT_LT(ratio, 0.6) << n;
+    }
+    EXPECT_NEAR(MeanOutsideCentre(run.Frame(2950)) / running, 1.0, 0.05) << "a click resumes";
+    std::string settings = run.User("Sleetwhistle.ini");
+    EXPECT_NE(settings.find("FULL SCREEN=0"), std::string::npos);
+    EXPECT_NE(settings.find("MUSIC=1"), std::string::npos);
+}
+
+// A window close in the maker's splash, the intro's fade-in, the loading steps and the title's fade-in.
+class BootClose : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BootClose, EndsTheRunCleanly) {
+    TRun run;
+    RunGameWith(run, GetParam(), "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.UserFileExists("GoodExit.dat"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, BootClose,
+                         ::testing::Values("1000 close\n", "4500 close\n", "32400 close\n",
+                                           "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n"
+                                           "36250 close\n"));
+
+TEST(Boot, AMissingPictureEndsTheRunWithItsPathInTheLog) {
+    TRun run;
+    std::string copy = run.dir / "copy";
+    std::system(("mkdir -p '" + copy + "' && cp -r " SLEETWHISTLE_TEST_BIN_DIR " '" + copy +
+                 "/bin' && cp -r " + SLEETWHISTLE_TEST_BIN_DIR "/../share '" + copy + "/share' && rm '" +
+                 copy + "/share/sleetwhistle/Data/graphics/paused.png'")
+                    .c_str());
+    std::string script;
+    for (int ms = 5000; ms < 60000; ms += 500)
+        script += std::to_string(ms) + " key_down 32\n" + std::to_string(ms + 50) + " key_up 32\n";
+    RunGameWith(run, script, "", "", copy + "/bin/sleetwhistle");
+    EXPECT_NE(run.status, 0);
+    EXPECT_FALSE(run.UserFileExists("GoodExit.dat"));
+    std::string log = run.User("ErrorLog.txt");
+    EXPECT_NE(
+        log.find("Error loading bitmap " + copy + "/bin/../share/sleetwhistle/Data/graphics/paused.png"),
+        std::string::npos)
+        << log;
+}
+
+TEST(Boot, WithoutASoundDeviceTheGameReachesTheTitleSilently) {
+    TRun run;
+    std::string script;
+    for (int ms = 0; ms <= 6000; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    script += "9000 mouse_move 400 530\n9100 mouse_down 1\n9150 mouse_up 1\n12000 close\n";
+    std::string trace = run.dir / "trace.txt";
+    RunGameWith(run, script, "", "ALSOFT_DRIVERS=nosuchdevice SLEETWHISTLE_TRACE='" + trace + "'");
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    EXPECT_NE(run.User("Sleetwhistle.ini").find("SOUND DRIVER=None"), std::string::npos);
+    EXPECT_NE(run.dir.Read("trace.txt").find("title-started"), std::string::npos);
+}
+
+} // namespace
