@@ -5,7 +5,6 @@
 #include "board/TGem.h"
 #include "board/board_particles.h"
 #include "core/TGame.h"
-#include "core/trace.h"
 #include "framework/cc_draw.h"
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
@@ -14,6 +13,7 @@
 #include "media/TSoundBank.h"
 #include "platform/files.h"
 #include "platform/image.h"
+#include "platform/system.h"
 #include "profiles/THighScoreList.h"
 #include "screens/TIntroScreen.h"
 #include "screens/TTitleScreen.h"
@@ -141,7 +141,7 @@ int LoadData2() {
     Game->MoveBar();
     TitleScreen->SpecialLoad(1, 0);
     Game->MoveBar();
-    TraceMilestone("loading-finished");
+    platform::TraceMilestone("loading-finished");
     TGem::Load();
     TCell::Load();
     TGameGrid::CreateChannels();

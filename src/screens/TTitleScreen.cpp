@@ -3,7 +3,6 @@
 #include "core/TGame.h"
 #include "core/fonts.h"
 #include "core/program.h"
-#include "core/trace.h"
 #include "framework/TColor.h"
 #include "framework/TFont.h"
 #include "framework/cc_draw.h"
@@ -18,6 +17,7 @@
 #include "platform/files.h"
 #include "platform/font.h"
 #include "platform/random.h"
+#include "platform/system.h"
 #include "profiles/TProfile.h"
 #include "profiles/player_names.h"
 #include "profiles/title_players.h"
@@ -137,7 +137,7 @@ int TTitleScreen::SpecialStart(int fromPlay) {
     FireCounter->Start();
     Game->GameFade->Init(float(FADE_SPEED), 0, nullptr, 0, 0, nullptr);
     Game->FixedRateLogic->Init();
-    TraceMilestone("title-started");
+    platform::TraceMilestone("title-started");
     return 0;
 }
 

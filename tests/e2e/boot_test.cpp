@@ -137,9 +137,9 @@ INSTANTIATE_TEST_SUITE_P(Stages, BootClose,
 TEST(Boot, AMissingPictureEndsTheRunWithItsPathInTheLog) {
     TRun run;
     std::string copy = run.dir / "copy";
-    std::system(("mkdir -p '" + copy + "' && cp -r " SLEETWHISTLE_TEST_BIN_DIR " '" + copy +
-                 "/bin' && cp -r " + SLEETWHISTLE_TEST_BIN_DIR "/../share '" + copy + "/share' && rm '" +
-                 copy + "/share/sleetwhistle/Data/graphics/paused.png'")
+    std::string prefix = SLEETWHISTLE_E2E_PREFIX;
+    std::system(("mkdir -p '" + copy + "' && cp -r '" + prefix + "/bin' '" + prefix + "/share' '" + copy +
+                 "/' && rm '" + copy + "/share/sleetwhistle/Data/graphics/paused.png'")
                     .c_str());
     std::string script;
     for (int ms = 5000; ms < 60000; ms += 500)
