@@ -95,25 +95,34 @@ TEST(Boot, FirstStartShowsEveryStageAndKeepsTheNameGiven) {
     EXPECT_NE(run.User("Sleetwhistle.ini").find("PROFILE NAME=Anna"), std::string::npos);
 }
 
-TEST(Boot, PauseAndFocusLossDimTheTitleAndAClickResumes) {
+// Clicks skip the maker's splash and the intro; the click-here button leads to the title.
+std::string SkipToTitle() {
+    std::string script;
+    for (int ms = 0; ms <= 6000; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    return script + "9000 mouse_move 400 530\n9100 mouse_down 1\n9150 mouse_up 1\n";
+}
+
+TEST(Boot, PauseAndFocusLossDimTheTitleAndTheirEndsBrightenIt) {
     TRun run;
-    RunGameWith(
-        run,
-        std::string(TITLE_WITH_NAME) +
-            "41000 key_down 80\n41050 key_up 80\n43000 mouse_down 1\n43050 mouse_up 1\n45000 suspend\n"
-            "47000 resume\n49000 key_down 80\n49050 key_up 80\n49500 key_down 164\n49600 key_down 13\n50000 "
-            "close\n",
-        "2750,2850,2950,3050,3100");
+    RunGameWith(run,
+                SkipToTitle() +
+                    "10000 char 65\n10050 char 110\n10100 char 110\n10150 char 97\n10300 key_down 13\n"
+                    "10300 char 13\n10350 key_up 13\n13000 key_down 80\n13050 key_up 80\n15000 mouse_down 1\n"
+                    "15050 mouse_up 1\n17000 suspend\n19000 resume\n21000 key_down 80\n21050 key_up 80\n"
+                    "21500 key_down 164\n21600 key_down 13\n22000 close\n",
+                "775,850,975,1100,1225,1325");
     EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
-    for (int n : {2750, 2850, 2950, 3050, 3100})
+    for (int n : {775, 850, 975, 1100, 1225, 1325})
         ASSERT_TRUE(run.Frame(n)) << n;
-    double running = MeanOutsideCentre(run.Frame(2750));
-    for (int n : {2850, 3050, 3100}) {
+    double running = MeanOutsideCentre(run.Frame(775));
+    for (int n : {850, 1100, 1325}) { // paused, in the background, paused again
         double ratio = MeanOutsideCentre(run.Frame(n)) / running;
         EXPECT_GT(ratio, 0.4) << n;
         EXPECT_LT(ratio, 0.6) << n;
     }
-    EXPECT_NEAR(MeanOutsideCentre(run.Frame(2950)) / running, 1.0, 0.05) << "a click resumes";
+    for (int n : {975, 1225}) // after the click, after the return
+        EXPECT_NEAR(MeanOutsideCentre(run.Frame(n)) / running, 1.0, 0.05) << n;
     std::string settings = run.User("Sleetwhistle.ini");
     EXPECT_NE(settings.find("FULL SCREEN=0"), std::string::npos);
     EXPECT_NE(settings.find("MUSIC=1"), std::string::npos);
@@ -156,10 +165,7 @@ TEST(Boot, AMissingPictureEndsTheRunWithItsPathInTheLog) {
 
 TEST(Boot, WithoutASoundDeviceTheGameReachesTheTitleSilently) {
     TRun run;
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    script += "9000 mouse_move 400 530\n9100 mouse_down 1\n9150 mouse_up 1\n12000 close\n";
+    std::string script = SkipToTitle() + "12000 close\n";
     std::string trace = run.dir / "trace.txt";
     RunGameWith(run, script, "", "ALSOFT_DRIVERS=nosuchdevice SLEETWHISTLE_TRACE='" + trace + "'");
     EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
