@@ -67,6 +67,7 @@ int TGameGrid::ManageNoMoreMoves() {
     NoMore = 0;
     // The restart replaces this board and the gem list: nothing of them is touched afterwards.
     BoardHost().RestartLevel();
+    if (Game) Game->MusicPlay(1, 0, 0); // the level's music comes back with a fade-in
     return 0;
 }
 

@@ -35,6 +35,8 @@ TEST_F(NoMoreMovesTest, TheSequenceRunsItsTimelineAndRestartsTheLevel) {
     BuildBoard(NoMoveRows(5, 5));
     TGameGridRef board = GameGrid;
     Game->MusicChannel = platform::AllocChannel();
+    Game->MusicSample = platform::LoadSound(std::string(SLEETWHISTLE_TEST_DATA_DIR) + "/sound/tick.wav");
+    ASSERT_TRUE(Game->MusicSample);
     Tick(); // tick 0: the idle check
     EXPECT_EQ(host.Calls, (std::vector<std::string>{"Quit"}));
     EXPECT_EQ(Cues(), (std::vector<std::string>{"alarm"}));
@@ -67,11 +69,14 @@ TEST_F(NoMoreMovesTest, TheSequenceRunsItsTimelineAndRestartsTheLevel) {
             lastX = watched->x;
         }
         if (tick < 800) {
+            EXPECT_EQ(CueCount(Cues(), "tick"), 0);
             EXPECT_EQ(GameGrid, board);
         }
     }
     EXPECT_EQ(CueCount(Cues(), "echopop"), 1);
     EXPECT_EQ(CueCount(Cues(), "alarm"), 1);
+    EXPECT_EQ(CueCount(Cues(), "tick"), 1) << "the level's music starts again once, after the restart";
+    EXPECT_GT(Game->MusicFadeInCounter, 0.0f) << "with a fade-in";
     EXPECT_EQ(host.CountCalls("RestartLevel"), 1);
     EXPECT_EQ(board->NoMore, 0);
     EXPECT_EQ(board->NoMoreCounter, 0.0f);
