@@ -12,7 +12,7 @@ set(SLEETWHISTLE_TEST_TIMEOUT 60 CACHE STRING "Seconds before CTest kills a test
 function(sw_add_tests folder)
     cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;GL_SOURCES;LIBS;REQUIRES" ${ARGN})
     if(NOT T_TIMEOUT)
-        set(T_TIMEOUT ${T_TIMEOUT})
+        set(T_TIMEOUT ${SLEETWHISTLE_TEST_TIMEOUT})
     endif()
     set(fixtures "")
     if(T_REQUIRES)
