@@ -1,16 +1,17 @@
 # sw_add_tests(folder SOURCES a.cpp ... [GL_SOURCES b.cpp ...] [LIBS lib ...] [REQUIRES fixture ...]
-#              [TIMEOUT seconds])
+#              [TIMEOUT seconds] [GL_LOCK resource])
 # Makes test_<folder> (label <folder>) and test_<folder>_gl (labels <folder> and gl, needs a display).
 # Every test is killed after its timeout, so a hung test fails instead of stalling the suite.
 # REQUIRES names CTest fixtures (FIXTURES_REQUIRED) that run before the folder's tests. TIMEOUT
-# raises the timeout of a folder whose tests run the whole game.
+# raises the timeout of a folder whose tests run the whole game. GL_LOCK names a resource that the
+# folder's GL tests hold one at a time, for tests that move the display's one shared pointer.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
 set(SLEETWHISTLE_TEST_TIMEOUT 60 CACHE STRING "Seconds before CTest kills a test (raise for slow builds)")
 
 function(sw_add_tests folder)
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;GL_SOURCES;LIBS;REQUIRES" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT;GL_LOCK" "SOURCES;GL_SOURCES;LIBS;REQUIRES" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT ${SLEETWHISTLE_TEST_TIMEOUT})
     endif()
@@ -18,6 +19,10 @@ function(sw_add_tests folder)
     if(T_REQUIRES)
         list(JOIN T_REQUIRES ";" joined)
         set(fixtures FIXTURES_REQUIRED "${joined}")
+    endif()
+    set(lock "")
+    if(T_GL_LOCK)
+        set(lock RESOURCE_LOCK ${T_GL_LOCK})
     endif()
     # Every test of the folder carries the folder's label; GL tests add "gl".
     set_property(DIRECTORY PROPERTY LABELS ${folder})
@@ -33,10 +38,10 @@ function(sw_add_tests folder)
         target_link_libraries(test_${folder}_gl PRIVATE ${T_LIBS} test_support GTest::gtest GTest::gtest_main)
         sw_warnings(test_${folder}_gl)
         gtest_discover_tests(test_${folder}_gl DISCOVERY_MODE PRE_TEST
-            PROPERTIES LABELS gl TIMEOUT ${T_TIMEOUT} ${fixtures} ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
+            PROPERTIES LABELS gl TIMEOUT ${T_TIMEOUT} ${fixtures} ${lock} ENVIRONMENT "SLEETWHISTLE_HEADLESS=1")
         # Once more with every frame drawn off screen and blitted, the way scaled and letterboxed
         # frames are presented, so both ways of presenting pass the same tests.
         gtest_discover_tests(test_${folder}_gl DISCOVERY_MODE PRE_TEST TEST_SUFFIX .offscreen_frame
-            PROPERTIES LABELS gl TIMEOUT ${T_TIMEOUT} ${fixtures} ENVIRONMENT "SLEETWHISTLE_HEADLESS=1;SLEETWHISTLE_OFFSCREEN_FRAME=1")
+            PROPERTIES LABELS gl TIMEOUT ${T_TIMEOUT} ${fixtures} ${lock} ENVIRONMENT "SLEETWHISTLE_HEADLESS=1;SLEETWHISTLE_OFFSCREEN_FRAME=1")
     endif()
 endfunction()

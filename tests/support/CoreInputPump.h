@@ -26,13 +26,17 @@ public:
     std::array<int, 256>& down = KeyStates; // 1 while held
     TCharRing chars;
 
-    // Empty tables behind the framework's input functions; ccPolledInputState stays 0.
+    // Empty tables behind the framework's input functions; ccPolledInputState stays 0. Only posted
+    // and scripted events count: the desktop's own pointer, which other tests on the same display
+    // move, stays out.
     static void Install() {
         TableFlushKeys();
         InstallInputHooks();
+        platform::IgnoreOsInput(true);
     }
 
     static void Uninstall() {
+        platform::IgnoreOsInput(false);
         TableFlushKeys();
         SetCoreInputHooks({});
     }
