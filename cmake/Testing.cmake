@@ -42,6 +42,7 @@ function(sw_add_tests folder)
         # Once more with every frame drawn off screen and blitted, the way scaled and letterboxed
         # frames are presented, so both ways of presenting pass the same tests.
         gtest_discover_tests(test_${folder}_gl DISCOVERY_MODE PRE_TEST TEST_SUFFIX .offscreen_frame
-            PROPERTIES LABELS gl TIMEOUT ${T_TIMEOUT} ${fixtures} ${lock} ENVIRONMENT "SLEETWHISTLE_HEADLESS=1;SLEETWHISTLE_OFFSCREEN_FRAME=1")
+            PROPERTIES LABELS gl TIMEOUT ${T_TIMEOUT} ${fixtures} ${lock} ENVIRONMENT "SLEETWHISTLE_HEADLESS=1"
+                       ENVIRONMENT_MODIFICATION "SLEETWHISTLE_OFFSCREEN_FRAME=set:1")
     endif()
 endfunction()
