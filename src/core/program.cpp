@@ -9,6 +9,8 @@
 #include "framework/cc_input.h"
 #include "framework/cc_system.h"
 #include "framework/core_services.h"
+#include "game/TGameFinishedScreen.h"
+#include "game/TGameOverScreen.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TParticleList.h"
@@ -123,6 +125,8 @@ void StartUp() {
 
     DebugInt = 1010;
     TitleScreen = std::make_shared<TTitleScreen>();
+    GameOverScreen = std::make_shared<TGameOverScreen>();
+    GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
     IntroScreen = std::make_shared<TIntroScreen>();
 }
 

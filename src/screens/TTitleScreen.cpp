@@ -9,6 +9,8 @@
 #include "framework/cc_errors.h"
 #include "framework/cc_files.h"
 #include "framework/core_services.h"
+#include "game/TGameFinishedScreen.h"
+#include "game/TGameOverScreen.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
@@ -117,9 +119,9 @@ int TTitleScreen::SetupWelcome() {
 
 int TTitleScreen::PreStart() {
     const TScreenRef& leaving = Game->CurrentTScreen;
-    // The game, game-over, game-finished and level-map screens do not exist yet: nothing comes
-    // back from play.
-    int fromPlay = 0;
+    // The screens that end a run come back from play; the game and level-map screens join them
+    // when they exist.
+    int fromPlay = (leaving && (leaving == GameOverScreen || leaving == GameFinishedScreen)) ? 1 : 0;
     if (leaving != Game->LoadingScreen) SpecialLoad(0, fromPlay);
     return SpecialStart(fromPlay);
 }
