@@ -1,0 +1,96 @@
+// The screens that end a run on the real GL side, kept for a person to look at: the game-finished
+// screen with the picture fully faded in, and the game-over screen with and without a name entry.
+#include "GLWindow.h"
+#include "panels_fixture.h"
+
+#include "board/TPlayer.h"
+#include "platform/graphics.h"
+
+namespace gametest {
+namespace {
+
+int Brightness(const platform::PixmapRef& frame, int x, int y) {
+    uint32_t p = platform::ReadPixel(frame, x, y);
+    return int((p >> 16) & 255) + int((p >> 8) & 255) + int(p & 255);
+}
+
+class PanelsSceneTest : public PanelsTest {
+protected:
+    static void SetUpTestSuite() {
+        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
+            platform::Graphics(800, 600, 0, 60);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
+        PanelsTest::SetUp();
+        platform::SetRenderer(nullptr);
+        platform::ResetDrawState();
+        platform::ResetViewport();
+        GameOverScreen->Player = &player;
+        player.Score = 48250;
+        player.Level = 23;
+        player.TotalKills = 1204;
+        player.TotalTimeTaken = 200.0 * 1234.0;
+    }
+    // The current screen's frame as the player sees it, without the pointer.
+    platform::PixmapRef Scene() {
+        platform::ResetDrawState();
+        Game->CurrentTScreen->Draw();
+        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
+        return platform::GrabPixmap(0, 0, 800, 600);
+    }
+    void Table(int lowest) {
+        THighScoreList& table = *Game->HighScores;
+        table.Clear();
+        for (int i = 0; i < 10; ++i)
+            table.Add("row", lowest + 1000 * (9 - i), 1);
+        table.Save();
+    }
+    void EnterGameOver() {
+        Game->GameFade->Init(float(3 * FADE_SPEED), 1, Game->MusicChannel, 1, 0, nullptr);
+        Game->DestinationTScreen = GameOverScreen;
+        ASSERT_TRUE(TicksUntil(GameOverScreen));
+        TicksUntilFaded();
+    }
+
+    TPlayer player;
+};
+
+TEST_F(PanelsSceneTest, TheGameFinishedScreenWithThePictureFullyFadedIn) {
+    Game->GameFade->Init(float(FADE_SPEED), 1, Game->MusicChannel, 1, 0, nullptr);
+    Game->DestinationTScreen = GameFinishedScreen;
+    ASSERT_TRUE(TicksUntil(GameFinishedScreen));
+    TicksUntilFaded();
+    Ticks(300);
+    platform::PixmapRef frame = Scene();
+    testsupport::SaveTestOutput(frame, "game-finished.png");
+    TButtonRef ok = GameFinishedScreen->Menu->FindButton("OK");
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(int(ok->y), 555);
+    // The picture covers the title's village in the middle of the screen.
+    EXPECT_GT(Brightness(frame, 395, 375), 0);
+}
+
+TEST_F(PanelsSceneTest, TheGameOverScreenWithANameBeingTyped) {
+    Table(1000);
+    EnterGameOver();
+    Type("Anna");
+    Ticks(400);
+    platform::PixmapRef frame = Scene();
+    testsupport::SaveTestOutput(frame, "game-over-entry.png");
+    // Prompts in their green, the first total at y 150.
+    EXPECT_EQ(GameOverScreen->GameTotals->StartY, 150);
+    EXPECT_EQ(GameOverScreen->High->InputName.Text, "Anna");
+}
+
+TEST_F(PanelsSceneTest, TheGameOverScreenWithoutAnEntryHasItsTotalsCentred) {
+    Table(60000);
+    EnterGameOver();
+    Ticks(400);
+    platform::PixmapRef frame = Scene();
+    testsupport::SaveTestOutput(frame, "game-over-totals.png");
+    EXPECT_EQ(GameOverScreen->GameTotals->StartY, 240);
+}
+
+} // namespace
+} // namespace gametest
