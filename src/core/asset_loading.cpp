@@ -106,8 +106,11 @@ void LoadEffects() {
         LoadCentred(name);
     LoadStrip("iceshard", 32, 50, 1);
     LoadStrip("iceshard2", 30, 50, 1);
-    for (const char* name : {"starinactive", "staractive", "starinactiveMO", "staractiveMO"})
+    for (const char* name : {"starinactive", "staractive", "starinactiveMO"})
         LoadCentred(name);
+    // The outro's prompt shares the last star's step, so the bar keeps its 92 steps.
+    images->Load("click", "", -1, 1);
+    LoadCentred("staractiveMO");
 }
 
 } // namespace

@@ -18,7 +18,9 @@
 #include "platform/graphics.h"
 #include "platform/random.h"
 #include "platform/system.h"
+#include "screens/TGalleryScreen.h"
 #include "screens/TIntroScreen.h"
+#include "screens/TPictureScreen.h"
 #include "screens/TTitleScreen.h"
 
 #include <cstdio>
@@ -127,6 +129,8 @@ void StartUp() {
     TitleScreen = std::make_shared<TTitleScreen>();
     GameOverScreen = std::make_shared<TGameOverScreen>();
     GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
+    GalleryScreen = std::make_shared<TGalleryScreen>();
+    PictureScreen = std::make_shared<TPictureScreen>();
     IntroScreen = std::make_shared<TIntroScreen>();
 }
 

@@ -23,6 +23,7 @@
 #include "profiles/TProfile.h"
 #include "profiles/player_names.h"
 #include "profiles/title_players.h"
+#include "screens/TGalleryScreen.h"
 #include "widgets/dialog_builders.h"
 
 #include <algorithm>
@@ -193,7 +194,11 @@ void TTitleScreen::TestButtons() {
     if (Menu->Clicked("titleoptions") != 0) ShowNotYet("The options screen is not in this build yet.");
     if (Menu->Clicked("help") != 0 || KeyHit(72) != 0)
         ShowNotYet("The instructions are not in this build yet.");
-    if (Menu->Clicked("mygallery") != 0) ShowNotYet("The gallery is not in this build yet.");
+    if (Menu->Clicked("mygallery") != 0) {
+        Game->GameFade->Init(float(FADE_SPEED), 1, nullptr, 1, 0, nullptr);
+        Game->DestinationTScreen = GalleryScreen;
+        GalleryScreen->Destination = shared_from_this();
+    }
     if (Menu->Clicked("exit") != 0) {
         Game->GameFade->Init(float(FADE_SPEED), 1, Game->MusicChannel, 1, 0, nullptr);
         Game->DestinationTScreen = Game->ExitScreen;

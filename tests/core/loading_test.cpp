@@ -52,7 +52,7 @@ TEST_F(LoadingTest, NinetyTwoStepsFinishTheBarAndFillTheBanks) {
                      TPitch{"cracker", 1.5f}, TPitch{"buttonMO", 1.0f}})
         EXPECT_FLOAT_EQ(sounds->Find(p.name)->pitch, p.pitch) << p.name;
     for (const char* name :
-         {"PANEL", "GAUGEEMPTY", "BRICKMID", "ARMOURMID", "FIREBALL", "GOLDDUST", "SNOWFLAKE"})
+         {"PANEL", "GAUGEEMPTY", "BRICKMID", "ARMOURMID", "FIREBALL", "GOLDDUST", "SNOWFLAKE", "CLICK"})
         EXPECT_TRUE(images->Find(name)) << name;
     EXPECT_TRUE(errors.empty()) << errors.front();
 }
