@@ -31,12 +31,14 @@ protected:
         LoadGameFonts(Game->DataPrefix + "Data/fonts/");
         Game->FixedRateLogic->Create();
         Game->ChannelsCreate(16);
+        Game->SetEscapeSound("buttonclick");
         Game->FixedRateLogic->JitterCorrection = 0;
         images = std::make_shared<TImageBank>();
         images->SetPath(Game->ImagePath);
         sounds = std::make_shared<TSoundBank>();
         sounds->SetPath(Game->SoundPath);
         Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
+        sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // the first loading stage's
         LoadSounds();
         TGem::InitArrays(); // the gem strips are sized by it
         LoadImages();
@@ -63,6 +65,8 @@ protected:
             Game->MainLogicLoop();
         }
     }
+    // Lets a fade-out, the switch and the next screen's fade-in run out.
+    void Settle() { Tick(220); }
     // Enters a screen the way the core's switch does, and lets its fade-in run out.
     void Enter(const TScreenRef& screen) {
         screen->PreStart();
@@ -84,7 +88,9 @@ protected:
         Post(platform::EVENT_KEY_UP, key);
         Tick();
     }
-    void SetPictureFlag(int picture, int value) { Game->CurrentProfile->HintsShown[size_t(88 + picture)] = value; }
+    void SetPictureFlag(int picture, int value) {
+        Game->CurrentProfile->HintsShown[size_t(88 + picture)] = value;
+    }
 
     // The sounds started, in order, by their file names.
     std::vector<std::string> Cues() const {
