@@ -19,7 +19,9 @@
 #include "platform/random.h"
 #include "platform/system.h"
 #include "screens/TGalleryScreen.h"
+#include "screens/TInstructionsScreen.h"
 #include "screens/TIntroScreen.h"
+#include "screens/TLevelSelectScreen.h"
 #include "screens/TPictureScreen.h"
 #include "screens/TTitleScreen.h"
 
@@ -127,8 +129,10 @@ void StartUp() {
 
     DebugInt = 1010;
     TitleScreen = std::make_shared<TTitleScreen>();
+    InstructionsScreen = std::make_shared<TInstructionsScreen>();
     GameOverScreen = std::make_shared<TGameOverScreen>();
     GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
+    LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
     GalleryScreen = std::make_shared<TGalleryScreen>();
     PictureScreen = std::make_shared<TPictureScreen>();
     IntroScreen = std::make_shared<TIntroScreen>();

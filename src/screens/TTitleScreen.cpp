@@ -24,6 +24,8 @@
 #include "profiles/player_names.h"
 #include "profiles/title_players.h"
 #include "screens/TGalleryScreen.h"
+#include "screens/TInstructionsScreen.h"
+#include "screens/TLevelSelectScreen.h"
 #include "widgets/dialog_builders.h"
 
 #include <algorithm>
@@ -41,13 +43,15 @@ constexpr TTitleScreen::TPoint FIREFLY_SPOTS[TTitleScreen::MAX_COORDS] = {
     {125, 401}, {38, 366},  {217, 483}, {190, 489}, {189, 456}, {121, 485}, {167, 537}, {337, 570},
     {413, 535}, {463, 537}, {633, 569}};
 
+constexpr int KEY_H = 72;
+
 } // namespace
 
 int TTitleScreen::SpecialLoad(int firstLoad, int fromPlay) {
     name = "title";
     if (firstLoad == 0) Game->LoadingScreen->DrawLoading(1);
-    // Until the level map exists, every return from play reloads the title music.
-    if (fromPlay != 0) Game->MusicLoad("title.ogg", 1);
+    // Coming back from the map, the title music never stopped.
+    if (fromPlay != 0 && Game->LastTScreen != LevelSelectScreen) Game->MusicLoad("title.ogg", 1);
     ImageLoad("title.jpg", 0, 1);
     HeaderLoad("mainlogo", float(ScreenWidth / 2), 90.0f, 1);
     Copyright = ccLoadBitmap(Game->ImagePath + "copyright.png", -1);
@@ -120,16 +124,19 @@ int TTitleScreen::SetupWelcome() {
 
 int TTitleScreen::PreStart() {
     const TScreenRef& leaving = Game->CurrentTScreen;
-    // The screens that end a run come back from play; the game and level-map screens join them
-    // when they exist.
-    int fromPlay = (leaving && (leaving == GameOverScreen || leaving == GameFinishedScreen)) ? 1 : 0;
+    // The screens that end a run come back from play, and so does the level map; the game screen
+    // joins them when it exists.
+    int fromPlay = (leaving && (leaving == GameOverScreen || leaving == GameFinishedScreen ||
+                                leaving == LevelSelectScreen))
+                       ? 1
+                       : 0;
     if (leaving != Game->LoadingScreen) SpecialLoad(0, fromPlay);
     return SpecialStart(fromPlay);
 }
 
 int TTitleScreen::SpecialStart(int fromPlay) {
     TScreen::Start();
-    if (fromPlay != 0) Game->MusicPlay(1, 0, 0);
+    if (fromPlay != 0 && Game->LastTScreen != LevelSelectScreen) Game->MusicPlay(1, 0, 0);
     if (EnterName) {
         EnterName->Start();
         EnterName->y += 20;
@@ -188,15 +195,24 @@ void TTitleScreen::ShowNotYet(const std::string& text) {
     NotYetBox = MakeOKDialog(text);
 }
 
+void TTitleScreen::FadeTo(const TScreenRef& screen) {
+    Game->GameFade->Init(float(FADE_SPEED), 1, nullptr, 1, 0, nullptr);
+    Game->DestinationTScreen = screen;
+}
+
 void TTitleScreen::TestButtons() {
     if (Menu->Clicked("changeplayer") != 0) ShowPlayerManager();
-    if (Menu->Clicked("play") != 0) ShowNotYet("The level map is not in this build yet.");
+    if (Menu->Clicked("play") != 0) {
+        MapPlayer().ReadProfile(Game->CurrentProfile.get(), 0);
+        FadeTo(LevelSelectScreen);
+    }
     if (Menu->Clicked("titleoptions") != 0) ShowNotYet("The options screen is not in this build yet.");
-    if (Menu->Clicked("help") != 0 || KeyHit(72) != 0)
-        ShowNotYet("The instructions are not in this build yet.");
+    if (Menu->Clicked("help") != 0 || KeyHit(KEY_H) != 0) {
+        FadeTo(InstructionsScreen);
+        InstructionsScreen->Destination = TitleScreen;
+    }
     if (Menu->Clicked("mygallery") != 0) {
-        Game->GameFade->Init(float(FADE_SPEED), 1, nullptr, 1, 0, nullptr);
-        Game->DestinationTScreen = GalleryScreen;
+        FadeTo(GalleryScreen);
         GalleryScreen->Destination = shared_from_this();
     }
     if (Menu->Clicked("exit") != 0) {

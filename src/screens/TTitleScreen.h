@@ -54,6 +54,8 @@ public:
 private:
     void PlaceButtons();
     void ShowNotYet(const std::string& text);
+    // A fade-out of FADE_SPEED with the title's logic running, towards the screen.
+    void FadeTo(const TScreenRef& screen);
     // 1 while a dialog owns the title (only it runs).
     bool RunDialogs();
     void TestButtons();

@@ -563,8 +563,9 @@ void MakeInstructions() {
     DrawText(c, "How to Play", 400, 78, Heading(44));
     // Four framed windows for the moving examples.
     for (auto [x, y] : {std::pair{143, 160}, {503, 160}, {143, 335}, {503, 335}}) {
-        RoundRect(c.cr, x - 6, y - 6, 162, 112, 8);
-        GlossyFill(c.cr, pal::GoldDeep, x - 6, y - 6, 162, 112, 1.5);
+        // A 3-px border: its lower edge ends where the cells' bottom pieces end, above the captions.
+        RoundRect(c.cr, x - 3, y - 3, 156, 106, 5);
+        GlossyFill(c.cr, pal::GoldDeep, x - 3, y - 3, 156, 106, 1.5);
         cairo_new_path(c.cr);
         cairo_rectangle(c.cr, x, y, 150, 100);
         cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + 100);

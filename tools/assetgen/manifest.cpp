@@ -143,13 +143,32 @@ void AddMenus(Builder& b) {
         int w, h;
     };
     const Button buttons[] = {
-        {"OK", 110, 40},       {"OK2", 110, 40},          {"Yes", 110, 40},       {"No", 110, 40},
-        {"Cancel", 110, 40},   {"Create", 110, 40},       {"Delete", 110, 40},    {"changeplayer", 120, 40},
-        {"play", 200, 56},     {"titleoptions", 120, 40}, {"mygallery", 120, 40}, {"exit", 120, 40},
-        {"Hint", 112, 46},     {"Menu", 112, 46}, // inside the 120-wide panel, at y 490 and 541
-        {"resume", 180, 44},   {"options", 180, 44},      {"help", 180, 44},      {"saveandexit", 180, 44},
-        {"arrowleft", 80, 44}, {"arrowright", 80, 44}, // bottom at y 540, over the strip
-        {"on", 60, 50},        {"off", 60, 50},           {"credits", 120, 40},   {"clear", 120, 40},
+        {"OK", 110, 40},
+        {"OK2", 110, 40},
+        {"Yes", 110, 40},
+        {"No", 110, 40},
+        {"Cancel", 110, 40},
+        {"Create", 110, 40},
+        {"Delete", 110, 40},
+        {"changeplayer", 120, 40},
+        {"play", 200, 56},
+        {"titleoptions", 120, 40},
+        {"mygallery", 120, 40},
+        {"exit", 120, 40},
+        {"Hint", 112, 46},
+        {"Menu", 112, 46}, // inside the 120-wide panel, at y 490 and 541
+        {"resume", 180, 44},
+        {"options", 180, 44},
+        {"help", 180, 44},
+        {"saveandexit", 180, 44},
+        // A 44-px button over 12 clear rows: the body ends at y 528, the picture at 540, above the
+        // ink of the captions beside it.
+        {"arrowleft", 80, 56},
+        {"arrowright", 80, 56},
+        {"on", 60, 50},
+        {"off", 60, 50},
+        {"credits", 120, 40},
+        {"clear", 120, 40},
     };
     for (const Button& button : buttons) {
         b.Pic(std::string("menus/") + button.name + ".png", button.w, button.h);

@@ -126,22 +126,38 @@ void Arrow(cairo_t* cr, double w, double h, bool left, bool hover) {
     cairo_fill(cr);
 }
 
-void MakeButton(const ButtonLook& b, int w, int h, bool hover) {
+// The map's arrows keep clear rows below their 44-px body, so the captions beside them, whose
+// ink starts below the arrows' lower edge, never touch the picture.
+constexpr int ARROW_CLEAR_ROWS = 12;
+
+void MakeArrowButton(const ButtonLook& b, int w, int h, bool hover) {
+    const int bodyHeight = h - ARROW_CLEAR_ROWS;
+    Canvas body(w, bodyHeight);
+    ButtonBody(body, hover, b.body);
+    Arrow(body.cr, w, bodyHeight, std::string(b.file) == "arrowleft", hover);
+    cairo_surface_flush(body.surface);
     Canvas c(w, h);
-    ButtonBody(c, hover, b.body);
+    cairo_set_source_surface(c.cr, body.surface, 0, 0);
+    cairo_paint(c.cr);
+    SavePicture(c, M(std::string(b.file) + (hover ? "MO.png" : ".png")));
+}
+
+void MakeButton(const ButtonLook& b, int w, int h, bool hover) {
     std::string file = b.file;
     if (file == "arrowleft" || file == "arrowright") {
-        Arrow(c.cr, w, h, file == "arrowleft", hover);
-    } else {
-        TextStyle t = Caption(h * 0.55);
-        double width = TextWidth(c.cr, b.caption, t.size);
-        if (width > w - 22) t.size *= (w - 22) / width;
-        if (hover) {
-            t.glow = 4;
-            t.glowColor = {1, 0.75, 0.25};
-        }
-        DrawText(c, b.caption, w / 2.0, h / 2.0 + 1, t);
+        MakeArrowButton(b, w, h, hover);
+        return;
     }
+    Canvas c(w, h);
+    ButtonBody(c, hover, b.body);
+    TextStyle t = Caption(h * 0.55);
+    double width = TextWidth(c.cr, b.caption, t.size);
+    if (width > w - 22) t.size *= (w - 22) / width;
+    if (hover) {
+        t.glow = 4;
+        t.glowColor = {1, 0.75, 0.25};
+    }
+    DrawText(c, b.caption, w / 2.0, h / 2.0 + 1, t);
     SavePicture(c, M(std::string(b.file) + (hover ? "MO.png" : ".png")));
 }
 
