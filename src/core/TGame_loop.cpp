@@ -8,6 +8,7 @@
 #include "framework/cc_input.h"
 #include "media/TGameFade.h"
 #include "media/TMousePointer.h"
+#include "screens/screen_seam.h"
 
 #include <cmath>
 
@@ -40,6 +41,7 @@ int TGame::LogicWrapper() {
     GameFade->Manage();
     if (Fading() == 0 || GameFade->AllowAnim != 0) {
         ScreenChange();
+        ScreenSeamTick();
         CurrentTScreen->Logic();
         if (Fade == 0) ScreenChange();
     }

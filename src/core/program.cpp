@@ -18,12 +18,16 @@
 #include "platform/graphics.h"
 #include "platform/random.h"
 #include "platform/system.h"
+#include "screens/TCreditsScreen.h"
 #include "screens/TGalleryScreen.h"
+#include "screens/THighScoresScreen.h"
 #include "screens/TInstructionsScreen.h"
 #include "screens/TIntroScreen.h"
 #include "screens/TLevelSelectScreen.h"
+#include "screens/TOptionsScreen.h"
 #include "screens/TPictureScreen.h"
 #include "screens/TTitleScreen.h"
+#include "screens/screen_seam.h"
 
 #include <cstdio>
 
@@ -129,13 +133,17 @@ void StartUp() {
 
     DebugInt = 1010;
     TitleScreen = std::make_shared<TTitleScreen>();
+    OptionsScreen = std::make_shared<TOptionsScreen>();
     InstructionsScreen = std::make_shared<TInstructionsScreen>();
+    HighScoresScreen = std::make_shared<THighScoresScreen>();
+    CreditsScreen = std::make_shared<TCreditsScreen>();
     GameOverScreen = std::make_shared<TGameOverScreen>();
     GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
     LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
     GalleryScreen = std::make_shared<TGalleryScreen>();
     PictureScreen = std::make_shared<TPictureScreen>();
     IntroScreen = std::make_shared<TIntroScreen>();
+    ScreenSeamRead();
 }
 
 // Stages 1011 to 1014, inside the protected region: the graphics mode and the first screen.

@@ -24,8 +24,10 @@
 #include "profiles/player_names.h"
 #include "profiles/title_players.h"
 #include "screens/TGalleryScreen.h"
+#include "screens/THighScoresScreen.h"
 #include "screens/TInstructionsScreen.h"
 #include "screens/TLevelSelectScreen.h"
+#include "screens/TOptionsScreen.h"
 #include "widgets/dialog_builders.h"
 
 #include <algorithm>
@@ -206,11 +208,15 @@ void TTitleScreen::TestButtons() {
         MapPlayer().ReadProfile(Game->CurrentProfile.get(), 0);
         FadeTo(LevelSelectScreen);
     }
-    if (Menu->Clicked("titleoptions") != 0) ShowNotYet("The options screen is not in this build yet.");
+    if (Menu->Clicked("titleoptions") != 0) {
+        FadeTo(OptionsScreen);
+        OptionsScreen->Destination = TitleScreen;
+    }
     if (Menu->Clicked("help") != 0 || KeyHit(KEY_H) != 0) {
         FadeTo(InstructionsScreen);
         InstructionsScreen->Destination = TitleScreen;
     }
+    if (Menu->Clicked("highscores") != 0) FadeTo(HighScoresScreen);
     if (Menu->Clicked("mygallery") != 0) {
         FadeTo(GalleryScreen);
         GalleryScreen->Destination = shared_from_this();
@@ -251,6 +257,11 @@ int TTitleScreen::FireflyCreate() {
     return 0;
 }
 
+bool TTitleScreen::DialogOpen() const {
+    return (EnterName && EnterName->Active != 0) || (PlayerManager && PlayerManager->Active != 0) ||
+           (NotYetBox && NotYetBox->Active != 0);
+}
+
 int TTitleScreen::DrawWelcome() {
     if (!Welcome) return 0;
     platform::SetColor(255, 255, 255);
@@ -272,10 +283,7 @@ int TTitleScreen::Draw() {
     if (EnterName) EnterName->Draw();
     if (PlayerManager) PlayerManager->Draw();
     if (NotYetBox) NotYetBox->Draw();
-    const bool dialogOpen = (EnterName && EnterName->Active != 0) ||
-                            (PlayerManager && PlayerManager->Active != 0) ||
-                            (NotYetBox && NotYetBox->Active != 0);
-    if (dialogOpen) return 0;
+    if (DialogOpen()) return 0;
     DrawWelcome();
     Menu->Draw(0, 0);
     Particles->Draw();

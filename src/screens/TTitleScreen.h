@@ -50,6 +50,8 @@ public:
     int FirefliesManage();
     int FireflyCreate();
     int DrawWelcome();
+    // true while the name prompt, the player manager or another box of the title is open.
+    bool DialogOpen() const;
 
 private:
     void PlaceButtons();
