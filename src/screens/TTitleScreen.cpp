@@ -174,15 +174,6 @@ bool TTitleScreen::RunDialogs() {
         }
         if (PlayerManager && PlayerManager->Active != 0) return true;
     }
-    if (NotYetBox) {
-        if (NotYetBox->Manage() != 0) {
-            NotYetBox->Kill();
-            NotYetBox = nullptr;
-            SetupWelcome();
-            Menu->ManageNoSound(0, 0);
-        }
-        if (NotYetBox && NotYetBox->Active != 0) return true;
-    }
     return false;
 }
 
@@ -191,10 +182,6 @@ int TTitleScreen::ShowPlayerManager() {
     PlayerManager->Start();
     Game->FixedRateLogic->Init();
     return 0;
-}
-
-void TTitleScreen::ShowNotYet(const std::string& text) {
-    NotYetBox = MakeOKDialog(text);
 }
 
 void TTitleScreen::FadeTo(const TScreenRef& screen) {
@@ -258,8 +245,7 @@ int TTitleScreen::FireflyCreate() {
 }
 
 bool TTitleScreen::DialogOpen() const {
-    return (EnterName && EnterName->Active != 0) || (PlayerManager && PlayerManager->Active != 0) ||
-           (NotYetBox && NotYetBox->Active != 0);
+    return (EnterName && EnterName->Active != 0) || (PlayerManager && PlayerManager->Active != 0);
 }
 
 int TTitleScreen::DrawWelcome() {
@@ -282,7 +268,6 @@ int TTitleScreen::Draw() {
     ccDrawText(version, float(ScreenWidth - platform::TextWidth(version) - 5), 1, 0, 0);
     if (EnterName) EnterName->Draw();
     if (PlayerManager) PlayerManager->Draw();
-    if (NotYetBox) NotYetBox->Draw();
     if (DialogOpen()) return 0;
     DrawWelcome();
     Menu->Draw(0, 0);

@@ -29,10 +29,7 @@ public:
     TDialogTextInputRef EnterName;   // the first-run name prompt
     TLabelRef Welcome;               // the greeting; null while no profile is current
     TPlayerManagerRef PlayerManager; // open after "changeplayer"
-    // Stands in for the screens that the other buttons lead to until they exist: a message box
-    // saying so, run and drawn like the player manager.
-    TDialogOKRef NotYetBox;
-    platform::ImageRef FireAnim; // 17 frames
+    platform::ImageRef FireAnim;     // 17 frames
     TAnimationRef FireCounter;
     std::array<TPoint, MAX_COORDS> Coords{};
 
@@ -50,12 +47,11 @@ public:
     int FirefliesManage();
     int FireflyCreate();
     int DrawWelcome();
-    // true while the name prompt, the player manager or another box of the title is open.
+    // true while the name prompt or the player manager is open over the title.
     bool DialogOpen() const;
 
 private:
     void PlaceButtons();
-    void ShowNotYet(const std::string& text);
     // A fade-out of FADE_SPEED with the title's logic running, towards the screen.
     void FadeTo(const TScreenRef& screen);
     // 1 while a dialog owns the title (only it runs).
