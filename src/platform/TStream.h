@@ -101,9 +101,10 @@ constexpr size_t kMaxTextFileBytes = size_t(16) << 20;
 bool LoadText(const std::string& path, std::string& out);
 // Writes through a temporary file in the same folder, synced to disk and renamed over the target,
 // so the old copy survives any failure. A symbolic link is written through (the file it points
-// at is replaced, the link stays); a target without write permission is not replaced (false).
-// Temporary files of the same target left by a killed run are removed first.
-// Returns false when anything failed.
-bool SaveTextAtomic(const std::string& path, const std::string& bytes);
+// at is replaced, the link stays) unless followLinks is false: then the link itself is replaced
+// by the file, so the save never writes outside path's folder. A target without write permission
+// is not replaced (false). Temporary files of the same target left by a killed run are removed
+// first. Returns false when anything failed.
+bool SaveTextAtomic(const std::string& path, const std::string& bytes, bool followLinks = true);
 
 } // namespace platform

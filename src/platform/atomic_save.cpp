@@ -83,6 +83,7 @@ std::string FollowLinks(std::string path) {
 bool MayReplace(const std::string& target) {
     struct stat st;
     if (lstat(target.c_str(), &st) != 0) return errno == ENOENT;
+    if (S_ISLNK(st.st_mode)) return true; // a link left in place of its target: the link goes
     return access(target.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0;
 }
 
@@ -96,8 +97,8 @@ void SyncFolder(const std::string& folder) {
 
 } // namespace
 
-bool SaveTextAtomic(const std::string& path, const std::string& bytes) {
-    std::string target = FollowLinks(WritePath(path));
+bool SaveTextAtomic(const std::string& path, const std::string& bytes, bool followLinks) {
+    std::string target = followLinks ? FollowLinks(WritePath(path)) : WritePath(path);
     if (StripDir(target).empty() || !MayReplace(target)) return false;
     RemoveStaleTemporaries(target);
     std::string temp;

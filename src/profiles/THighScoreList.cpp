@@ -52,7 +52,8 @@ int THighScoreList::Save() {
     std::vector<THighScore> rows;
     for (const auto& row : *this)
         rows.push_back(*row);
-    if (!platform::SaveTextAtomic(filepath, EncodeHighScoreRows(rows))) {
+    // A link named as the table is replaced, never written through to a file elsewhere.
+    if (!platform::SaveTextAtomic(filepath, EncodeHighScoreRows(rows), false)) {
         ccRunTimeError("Failed to save file " + filepath, 1);
         return 0;
     }

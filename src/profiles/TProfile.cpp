@@ -91,7 +91,8 @@ int TProfile::Save() {
         SaveUserFunction(extra);
         bytes += extra.Bytes();
     }
-    if (!platform::SaveTextAtomic(path, bytes)) {
+    // A link in the profiles folder is replaced, never written through to a file elsewhere.
+    if (!platform::SaveTextAtomic(path, bytes, false)) {
         ccRunTimeError("Could not create file '" + path + "'", 1);
         return 0;
     }

@@ -4,12 +4,15 @@
 #include "profiles_fixture.h"
 
 #include "FileModes.h"
+#include "profiles/THighScoreList.h"
 #include "profiles/TProfile.h"
 #include "profiles/player_names.h"
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace profilestest {
@@ -323,6 +326,38 @@ TEST_F(ProfileTest, DamagedFilesAreRepairedOnceAndSoundOnesLeftAlone) {
         ExpectNothingOutside();
     }
     EXPECT_TRUE(errors.empty());
+}
+
+// A symbolic link in place of a player's file or the high-score table, pointing out of the
+// per-user folder: a save replaces the link with the file and never writes through it.
+TEST_F(ProfileTest, ALinkInPlaceOfAFileIsReplacedAndItsTargetLeftAlone) {
+    struct LinkRow {
+        const char* label;
+        std::string link;
+        std::function<void()> save;
+        std::string saved;
+    };
+    const LinkRow rows[] = {
+        {"profile", AnnaPath(), [this] { Anna()->Save(); }, GoldenProfile()},
+        {"high scores", SwPath(),
+         [] {
+             Game->HighScores->Create(Game->SubPath + "sw", 10);
+             Game->HighScores->CreateDefault();
+         },
+         GoldenHighScores()},
+    };
+    for (const LinkRow& row : rows) {
+        SCOPED_TRACE(row.label);
+        const std::string outside = dir.Write(std::string("outside-") + row.label, "keep me");
+        ASSERT_EQ(::symlink(outside.c_str(), row.link.c_str()), 0);
+        row.save();
+        EXPECT_EQ(ReadBytes(outside), "keep me");
+        struct stat st;
+        ASSERT_EQ(::lstat(row.link.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(ReadBytes(row.link), row.saved);
+        ::unlink(outside.c_str());
+    }
 }
 
 TEST_F(ProfileTest, AnUnreadableEntryIsNotedThenEndsTheProgram) {
