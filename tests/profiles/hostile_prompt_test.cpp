@@ -1,10 +1,14 @@
 // Hostile player names typed into the title's first-run name prompt through the widgets' pump,
-// the accepted text given to CreateProfile as the title does: what the prompt does not take is
-// never typed, refused names write nothing, and every file lands directly in profiles/.
+// the accepted text given to CreateProfile as the title does, and into the player manager's
+// "Create" prompt with its real hooks: what a prompt does not take is never typed, refused names
+// write nothing, and every file lands directly in profiles/.
 #include "manager_fixture.h"
 
 #include "platform/input.h"
 #include "widgets/dialog_builders.h"
+
+#include <algorithm>
+#include <functional>
 
 namespace profilestest {
 namespace {
@@ -50,7 +54,35 @@ const TypedName kTyped[] = {
     {"31 upper case", "BOB", "bob.dat", ""},
 };
 
-class HostilePromptTest : public ManagerUnitTest {};
+class HostilePromptTest : public ManagerUnitTest {
+protected:
+    // Types the bytes of a name: a CR is Enter, an ESC is Escape, the rest are typed characters.
+    void TypeBytes(const std::string& bytes, const std::function<void()>& tick) {
+        for (char c : bytes) {
+            const int code = static_cast<unsigned char>(c);
+            if (code == 13)
+                KeyType(platform::vk::RETURN, 13);
+            else if (code == 27)
+                KeyType(platform::vk::ESCAPE, 27);
+            else
+                Char(code);
+            tick();
+        }
+    }
+    std::vector<std::string> ProfileFiles() const {
+        std::vector<std::string> files;
+        for (const std::string& name : platform::ListDir(Game->ProfilePath))
+            if (name != "." && name != "..") files.push_back(name);
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+    void ExpectNoHiddenFile() const {
+        for (const std::string& name : platform::ListDir(Game->SubPath))
+            EXPECT_TRUE(name == "." || name == ".." || name[0] != '.') << name;
+        for (const std::string& name : ProfileFiles())
+            EXPECT_NE(name[0], '.') << name;
+    }
+};
 
 TEST_F(HostilePromptTest, TheFirstRunPromptTypesOnlySafeNames) {
     for (const TypedName& row : kTyped) {
@@ -66,23 +98,12 @@ TEST_F(HostilePromptTest, TheFirstRunPromptTypesOnlySafeNames) {
             for (int i = 0; i < ticks && answer == 0; ++i)
                 Tick([&] { answer = prompt->Manage(); });
         };
-        for (char c : row.bytes) {
-            const int code = static_cast<unsigned char>(c);
-            if (code == 13)
-                KeyType(platform::vk::RETURN, 13);
-            else if (code == 27)
-                KeyType(platform::vk::ESCAPE, 27);
-            else
-                Char(code);
-            run(1);
-        }
+        TypeBytes(row.bytes, [&] { run(1); });
         KeyType(platform::vk::RETURN, 13);
         run(5);
         if (answer == 1) CreateProfile(prompt->TextInput->Text);
         prompt->Kill();
-        std::vector<std::string> files = {};
-        for (const std::string& name : platform::ListDir(Game->ProfilePath))
-            if (name != "." && name != "..") files.push_back(name);
+        std::vector<std::string> files = ProfileFiles();
         std::vector<std::string> expected;
         if (!row.present.empty()) expected.push_back(row.present);
         if (!row.created.empty()) expected.push_back(row.created);
@@ -92,8 +113,44 @@ TEST_F(HostilePromptTest, TheFirstRunPromptTypesOnlySafeNames) {
         if (!row.created.empty()) {
             EXPECT_EQ(ReadFileBytes(Game->ProfilePath + row.created), GoldenProfile());
         }
-        for (const std::string& name : platform::ListDir(Game->SubPath))
-            EXPECT_TRUE(name == "." || name == ".." || name[0] != '.') << name;
+        ExpectNoHiddenFile();
+    }
+}
+
+// The manager's prompt (opened by "Create" over Anna) takes the same names as the first-run
+// prompt, except that Escape cancels it, so the escape sequence creates nothing.
+TEST_F(HostilePromptTest, TheManagersCreatePromptTypesOnlySafeNames) {
+    for (const TypedName& row : kTyped) {
+        SCOPED_TRACE(row.label);
+        platform::DeleteDir(Game->ProfilePath, true);
+        platform::CreateDir(Game->ProfilePath, false);
+        Players({"Anna"});
+        if (!row.present.empty()) dir.Write("user/profiles/" + row.present, GoldenProfile());
+        Open();
+        ClickButton(*manager->Menu, "Create");
+        Ticks(5);
+        ASSERT_TRUE(manager && manager->EnterName);
+        TypeBytes(row.bytes, [&] { Ticks(1); });
+        if (manager && manager->EnterName) KeyType(platform::vk::RETURN, 13);
+        Ticks(5);
+        const bool cancelled = row.bytes.find('\x1b') != std::string::npos;
+        const std::string created = cancelled ? "" : row.created;
+        std::vector<std::string> expected = {"Anna.dat"};
+        if (!row.present.empty()) expected.push_back(row.present);
+        if (!created.empty()) expected.push_back(created);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(ProfileFiles(), expected);
+        EXPECT_EQ(result == 1, !created.empty()) << "a created player closes the manager";
+        if (!created.empty()) {
+            EXPECT_EQ(ReadFileBytes(Game->ProfilePath + created), GoldenProfile());
+            EXPECT_EQ(CurrentName() + ".dat", created);
+        } else {
+            EXPECT_EQ(CurrentName(), "Anna");
+        }
+        ExpectNoHiddenFile();
+        if (manager) manager->Kill();
+        manager = nullptr;
+        result = 0;
     }
 }
 

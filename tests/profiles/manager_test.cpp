@@ -8,6 +8,7 @@
 #include "framework/cc_input.h"
 #include "platform/draw.h"
 #include "platform/font.h"
+#include "platform/system.h"
 
 namespace profilestest {
 namespace {
@@ -165,6 +166,39 @@ TEST_F(ManagerTest, TooManyPlayersOrTooFewShowTheirBoxAndChangeNothing) {
     Ticks(5);
     EXPECT_FALSE(manager->DialogOK) << "nothing selected: nothing happens";
     EXPECT_TRUE(platform::FileType(ProfileFile("Anna")) == platform::FILETYPE_FILE);
+}
+
+// Without an error hook the manager shows the framework's blocking box: 400 x 100 in the middle
+// of the screen, drawn frame after frame with polled input until a key comes, then gone.
+TEST_F(ManagerTest, WithoutTheErrorHookTheBlockingBoxWaitsForAKey) {
+    Players({"Anna", "Bob", "Cy", "Di", "Ed", "Flo"});
+    Open();
+    manager->ErrorDialogFunc = nullptr;
+    platform::UseFakeClock(16); // the box's frames move the clock on to the scripted key
+    Script({{400, "key_down 32"}, {450, "key_up 32"}});
+    ClickButton(*manager->Menu, "Create");
+    recorder->calls.clear();
+    const int before = platform::MilliSecs();
+    Ticks(1);
+    platform::UseFakeClock(0);
+    EXPECT_GE(platform::MilliSecs() - before, 400) << "the box waited for the key";
+    EXPECT_EQ(ccPolledInputState, 0);
+    int boxes = 0;
+    bool message = false;
+    for (const platform::DrawCall& call : recorder->calls) {
+        if (call.kind == platform::DrawKind::Rect && call.x == 200 && call.y == 250 && call.w == 400 &&
+            call.h == 100)
+            ++boxes;
+        if (call.kind == platform::DrawKind::Text && call.text.find("more players") != std::string::npos)
+            message = true;
+    }
+    EXPECT_GT(boxes, 10) << "drawn at every frame while it waits";
+    EXPECT_TRUE(message);
+    EXPECT_FALSE(manager->DialogOK);
+    EXPECT_FALSE(manager->EnterName);
+    EXPECT_EQ(Rows().size(), 6u);
+    Ticks(3);
+    EXPECT_TRUE(manager) << "the key that closed the box reaches nobody else";
 }
 
 TEST_F(ManagerTest, DeletingKeepsTheIndexOrSelectsTheNewLastRow) {
