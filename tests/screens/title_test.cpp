@@ -1,6 +1,7 @@
 // The title screen: its buttons' places, the first player chosen or asked for, the name prompt,
-// the message box of a button whose screen is still to come, the player manager over the
-// title, the exit, the music it keeps from the loading screen, the fire and the fireflies.
+// the player manager over the title, the exit, the music it keeps from the loading screen, the
+// fire and the fireflies.
+// fireflies.
 #include "intro_title_fixture.h"
 
 #include "framework/cc_input.h"
@@ -282,30 +283,6 @@ TEST_F(TitleTest, FirefliesAppearAtTheirSpotsWithDrawsInTheirOrder) {
         Particles->Clear();
     }
     EXPECT_NEAR(made, 75, 30);
-}
-
-// A button whose screen is still to come opens a message box saying so ("titleoptions" is the
-// last of them); the title waits under it and runs again once it is closed. Once that screen
-// exists the button leads there and the test has nothing left to check.
-TEST_F(TitleTest, AButtonWithoutItsScreenOpensItsBoxAndTheTitleRunsAgainAfterOK) {
-    AddProfile("Anna.dat");
-    EnterTitle();
-    ClickButton("titleoptions");
-    const std::string shown = DrawnText();
-    if (shown.find("in this build yet") == std::string::npos) GTEST_SKIP() << "the options screen exists";
-    EXPECT_NE(shown.find("The options screen is not in this build yet."), std::string::npos) << shown;
-    EXPECT_EQ(shown.find("Season's Greetings"), std::string::npos) << "the title waits under the box";
-    // While the box is open the buttons do nothing.
-    ClickButton("exit");
-    EXPECT_EQ(Game->GameFade->Active, 0);
-    KeyTap(13, 13);
-    Tick();
-    Tick();
-    EXPECT_EQ(DrawnText().find("in this build yet"), std::string::npos);
-    EXPECT_NE(DrawnText().find("Season's Greetings, Anna"), std::string::npos);
-    EXPECT_EQ(Game->GameFade->Active, 0) << "the key that closed the box presses nothing else";
-    ClickButton("exit");
-    EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen);
 }
 
 TEST_F(TitleTest, ThePlayerManagerOwnsTheTitleWhileOpenAndTheGreetingFollowsItsChoice) {
