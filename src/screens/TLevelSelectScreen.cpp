@@ -10,6 +10,7 @@
 #include "media/TLoadingScreen.h"
 #include "media/TMousePointer.h"
 #include "media/TSoundBank.h"
+#include "platform/graphics.h"
 #include "platform/image.h"
 #include "platform/system.h"
 #include "profiles/TProfile.h"
@@ -17,6 +18,7 @@
 #include "screens/TTitleScreen.h"
 
 #include <algorithm>
+#include <string>
 
 TLevelSelectScreenRef LevelSelectScreen;
 
@@ -174,7 +176,9 @@ void TLevelSelectScreen::OpeningZoomEnded() {
     Menu->ManageNoSound(0, 0);
     // Keys pressed while the map was still zooming choose nothing.
     ccFlushAll();
-    platform::TraceMilestone("map-browsing");
+    // The flip and the game clock let scripted runs place their input and frames after it.
+    platform::TraceMilestone("map-browsing " + std::to_string(platform::FlipCount()) + " " +
+                             std::to_string(platform::MilliSecs()));
 }
 
 void TLevelSelectScreen::ChoiceZoomEnded() {

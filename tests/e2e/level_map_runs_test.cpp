@@ -1,0 +1,189 @@
+// Scripted runs of the installed game through the level map: browsing with the pointer at the
+// screen's edges, a locked stop and a choice closed during the zoom, and the ways back to the title
+// from the map and the instructions. A first run of each script finds the flip and the game time at
+// which the map starts browsing; the second, identical up to there, places its input and frames
+// after that moment.
+#include "TempDir.h"
+#include "e2e_run.h"
+
+#include "platform/TPixmap.h"
+#include "platform/files.h"
+#include "profiles/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+constexpr int MS_PER_FLIP = 16;
+const std::string OUTPUT = SLEETWHISTLE_TEST_BIN_DIR "/../test-output/e2e-map/";
+
+double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b) {
+    int different = 0;
+    for (int y = 0; y < a->height; ++y)
+        for (int x = 0; x < a->width; ++x)
+            if ((platform::ReadPixel(a, x, y) & 0xFFFFFF) != (platform::ReadPixel(b, x, y) & 0xFFFFFF))
+                ++different;
+    return double(different) / double(a->width * a->height);
+}
+
+double BrightShare(const platform::PixmapRef& frame) {
+    int bright = 0;
+    for (int y = 0; y < frame->height; ++y)
+        for (int x = 0; x < frame->width; ++x) {
+            uint32_t p = platform::ReadPixel(frame, x, y);
+            if (((p >> 16) & 255) > 16 || ((p >> 8) & 255) > 16 || (p & 255) > 16) ++bright;
+        }
+    return double(bright) / double(frame->width * frame->height);
+}
+
+// Clicks through the maker's splash, then the loading screen's button to the title.
+std::string SkipToTitle() {
+    std::string script;
+    for (int ms = 0; ms <= 1500; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    return script + "3000 mouse_move 400 530\n3100 mouse_down 1\n3150 mouse_up 1\n";
+}
+
+// A click on the title's play button at ms.
+std::string PlayAt(int ms) {
+    return std::to_string(ms) + " mouse_move 400 538\n" + std::to_string(ms + 100) + " mouse_down 1\n" +
+           std::to_string(ms + 150) + " mouse_up 1\n";
+}
+
+class MapRun {
+public:
+    testsupport::TempDir dir;
+    int status = -1;
+    int browsingFlip = 0, browsingMs = 0; // when the map first browses
+
+    // Anna's settings (no intro) and her profile.
+    void Prepare(const TProfileFields& profile) {
+        std::string settings = e2e::SavedDefaults("Anna");
+        settings.replace(settings.find("INTRO=1"), 7, "INTRO=0");
+        dir.Write("home/Brindlecove/Sleetwhistle/Sleetwhistle.ini", settings);
+        SaveProfile(profile);
+    }
+    void SaveProfile(const TProfileFields& profile) const {
+        dir.Write("home/Brindlecove/Sleetwhistle/profiles/Anna.dat", EncodeProfileFields(profile));
+    }
+    TProfileFields Profile() const {
+        return DecodeProfileFile(dir.Read("home/Brindlecove/Sleetwhistle/profiles/Anna.dat")).fields;
+    }
+    // Runs the game with the script; the frames are flip numbers.
+    void Run(const std::string& script, const std::string& frames) {
+        const std::string input = dir.Write("input.txt", script);
+        std::system(
+            ("rm -rf '" + dir / "frames" + "' '" + dir / "trace.txt" + "'; mkdir -p '" + dir / "frames" + "'")
+                .c_str());
+        const std::string command =
+            "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
+            "SLEETWHISTLE_INPUT='" +
+            input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' SLEETWHISTLE_TRACE='" +
+            dir / "trace.txt" + "' XDG_DATA_HOME='" + dir / "home" +
+            "' " SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle >'" + dir / "out.txt" + "' 2>&1";
+        const int result = std::system(command.c_str());
+        status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    }
+    // The first run: the script up to the map and a close long after; finds when it browses.
+    bool FindBrowsing(const std::string& untilMap, int closeAt) {
+        const TProfileFields saved = Profile();
+        Run(untilMap + std::to_string(closeAt) + " close\n", "");
+        SaveProfile(saved);
+        std::istringstream trace(dir.Read("trace.txt"));
+        std::string micros, name;
+        while (trace >> micros >> name) {
+            if (name == "map-browsing") {
+                trace >> browsingFlip >> browsingMs;
+                return true;
+            }
+            std::getline(trace, name);
+        }
+        return false;
+    }
+    // The game time and the flip that lie ms after the map began browsing.
+    std::string At(int ms) const { return std::to_string(browsingMs + ms) + " "; }
+    int FlipAt(int ms) const { return browsingFlip + ms / MS_PER_FLIP; }
+    // The frame kept ms after browsing began, copied for a person to look at.
+    platform::PixmapRef Frame(int ms, const std::string& keepAs) const {
+        const std::string file = dir / ("frames/frame-" + std::to_string(FlipAt(ms)) + ".png");
+        platform::CreateDir(OUTPUT, true);
+        std::system(("cp '" + file + "' '" + OUTPUT + keepAs + ".png' 2>/dev/null").c_str());
+        return platform::LoadPixmap(file);
+    }
+};
+
+TEST(LevelMapRuns, BrowsingScrollsAtTheEdgesRefusesALockedStopAndSavesTheChoiceBeforeTheZoom) {
+    MapRun run;
+    TProfileFields profile;
+    profile.CurrentLevel = 12;
+    profile.LockedLevel = 13;
+    profile.HintsShown[19] = 1;
+    run.Prepare(profile);
+    const std::string untilMap = SkipToTitle() + PlayAt(5000);
+    ASSERT_TRUE(run.FindBrowsing(untilMap, 9000)) << run.dir.Read("out.txt") << run.dir.Read("trace.txt");
+    const std::string script = untilMap + run.At(300) + "mouse_move 400 20\n" + run.At(2300) +
+                               "mouse_move 400 580\n" + run.At(4300) + "mouse_move 433 431\n" + run.At(4500) +
+                               "mouse_down 1\n" + run.At(4550) + "mouse_up 1\n" + run.At(5000) +
+                               "mouse_move 233 439\n" + run.At(5200) + "mouse_down 1\n" + run.At(5250) +
+                               "mouse_up 1\n" + run.At(5400) + "close\n";
+    std::string frames;
+    for (int ms : {200, 500, 2250, 4250, 4800, 5450})
+        frames += std::to_string(run.FlipAt(ms)) + ",";
+    run.Run(script, frames);
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    const platform::PixmapRef start = run.Frame(200, "browsing-start");
+    const platform::PixmapRef down = run.Frame(500, "browsing-moved-down");
+    const platform::PixmapRef top = run.Frame(2250, "browsing-top");
+    const platform::PixmapRef back = run.Frame(4250, "browsing-back");
+    const platform::PixmapRef locked = run.Frame(4800, "browsing-locked-click");
+    const platform::PixmapRef zoom = run.Frame(5450, "choice-zoom-half");
+    ASSERT_TRUE(start && down && top && back && locked && zoom);
+    for (const platform::PixmapRef& frame : {start, down, top, back, locked, zoom})
+        EXPECT_GE(BrightShare(frame), 0.5);
+    EXPECT_GT(DifferentShare(start, down), 0.2) << "the map moves down";
+    EXPECT_GT(DifferentShare(down, top), 0.2) << "and on to its top";
+    EXPECT_LT(DifferentShare(start, back), DifferentShare(start, top)) << "and comes back";
+    EXPECT_GT(DifferentShare(back, zoom), 0.2) << "the zoom after the choice";
+    const TProfileFields saved = run.Profile();
+    EXPECT_EQ(saved.CurrentLevel, 7);
+    EXPECT_EQ(saved.LockedLevel, 13);
+}
+
+TEST(LevelMapRuns, EscapeTheLeftArrowAndTheInstructionsAllLeadBackToTheTitle) {
+    MapRun run;
+    TProfileFields profile;
+    profile.HintsShown[19] = 1;
+    run.Prepare(profile);
+    const std::string untilMap = SkipToTitle() + PlayAt(5000);
+    ASSERT_TRUE(run.FindBrowsing(untilMap, 9000)) << run.dir.Read("out.txt") << run.dir.Read("trace.txt");
+    // Escape on the map; play again and the left arrow; key H on the title and a click.
+    const std::string script = untilMap + run.At(200) + "key_down 27\n" + run.At(250) + "key_up 27\n" +
+                               run.At(2000) + "mouse_move 400 538\n" + run.At(2100) + "mouse_down 1\n" +
+                               run.At(2150) + "mouse_up 1\n" + run.At(3800) + "mouse_move 60 506\n" +
+                               run.At(3900) + "mouse_down 1\n" + run.At(3950) + "mouse_up 1\n" +
+                               run.At(5500) + "key_down 72\n" + run.At(5550) + "key_up 72\n" + run.At(7000) +
+                               "mouse_down 1\n" + run.At(7050) + "mouse_up 1\n" + run.At(8500) + "close\n";
+    std::string frames;
+    for (int ms : {100, 1800, 3700, 5300, 6500, 8300})
+        frames += std::to_string(run.FlipAt(ms)) + ",";
+    run.Run(script, frames);
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    const platform::PixmapRef map = run.Frame(100, "ways-map");
+    const platform::PixmapRef title1 = run.Frame(1800, "ways-title-after-escape");
+    const platform::PixmapRef map2 = run.Frame(3700, "ways-map-again");
+    const platform::PixmapRef title2 = run.Frame(5300, "ways-title-after-arrow");
+    const platform::PixmapRef help = run.Frame(6500, "ways-instructions");
+    const platform::PixmapRef title3 = run.Frame(8300, "ways-title-after-help");
+    ASSERT_TRUE(map && title1 && map2 && title2 && help && title3);
+    EXPECT_GT(DifferentShare(map, title1), 0.5);
+    EXPECT_LT(DifferentShare(map, map2), 0.2) << "the map once more";
+    EXPECT_LT(DifferentShare(title1, title2), 0.2) << "the title again after the arrow";
+    EXPECT_GT(DifferentShare(title2, help), 0.5);
+    EXPECT_LT(DifferentShare(title1, title3), 0.2) << "the title again after the instructions";
+}
+
+} // namespace
