@@ -48,9 +48,9 @@ struct TSliderCase {
 
 TEST_F(OptionsTest, AHeldButtonSetsASliderFromTheBarsSlackAndEndsAndNothingIsWritten) {
     const TSliderCase cases[] = {
-        {0, 209, 230, 40}, {1, 287, 308, 75},  {2, 164, 386, 20},  {0, 101, 230, 0},
+        {0, 209, 230, 40},  {1, 287, 308, 75}, {2, 164, 386, 20}, {0, 101, 230, 0},
         {0, 360, 230, 100}, {0, 100, 230, -1}, {0, 361, 230, -1}, {0, 209, 215, 40},
-        {0, 209, 244, 40}, {0, 209, 214, -1}, {0, 209, 245, -1},
+        {0, 209, 244, 40},  {0, 209, 214, -1}, {0, 209, 245, -1},
     };
     EnterOptions();
     const std::string saved = Settings();
