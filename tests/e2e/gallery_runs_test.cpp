@@ -1,6 +1,7 @@
-// Scripted runs of the installed game through the gallery: a player with pictures 1 and 3
-// unlocked goes from the title to the gallery, points at and clicks its slots, looks at picture 3
-// and comes back to the title. The frames are kept and compared with the pictures they show.
+// Scripted runs of the installed game through the gallery and the outro: a player with pictures
+// 1 and 3 unlocked goes from the title to the gallery, points at and clicks its slots, looks at
+// picture 3 and comes back to the title; a run sent to the outro by the screen seam leaves the
+// program by a click. The frames are kept and compared with the pictures they show.
 #include "GLWindow.h"
 #include "e2e_run.h"
 
@@ -30,15 +31,15 @@ protected:
         dir.Write("home/Brindlecove/Sleetwhistle/profiles/Anna.dat", EncodeProfileFields(fields));
     }
     // Runs the script (times in ms of the game clock) and keeps the frames named.
-    int Run(const std::string& script, const std::string& frames) {
+    int Run(const std::string& script, const std::string& frames, const std::string& extra = "") {
         std::string input = dir.Write("input.txt", script);
         fs::create_directories(dir / "frames");
         std::string command =
             "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
             "SLEETWHISTLE_INPUT='" +
             input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
-            dir / "home" + "' '" + SLEETWHISTLE_E2E_PREFIX + "/bin/sleetwhistle' >'" + dir / "out.txt" +
-            "' 2>&1";
+            dir / "home" + "' " + extra + " '" + SLEETWHISTLE_E2E_PREFIX + "/bin/sleetwhistle' >'" +
+            dir / "out.txt" + "' 2>&1";
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -46,7 +47,8 @@ protected:
     platform::PixmapRef Frame(int n) const {
         platform::PixmapRef frame =
             platform::LoadPixmap(dir / ("frames/frame-" + std::to_string(n) + ".png"));
-        if (frame) testsupport::SaveTestOutput(frame, "e2e-gallery-frame-" + std::to_string(n) + ".png");
+        const std::string run = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        if (frame) testsupport::SaveTestOutput(frame, "e2e-" + run + "-frame-" + std::to_string(n) + ".png");
         return frame;
     }
     // What every run leaves: the clean-exit marker, no temporary file, nothing others may write.
@@ -142,6 +144,28 @@ TEST_F(GalleryRuns, UnlockedPicturesOpenFullScreenAndTheGalleryComesBackAsItWas)
     EXPECT_GT(SlotShows(back, 0, "thumb1.png"), 0.9);
     EXPECT_GT(SlotShows(back, 2, "thumb3.png"), 0.9);
     EXPECT_GT(ShareShowing(Frame(1300), 0, 0, 800, 300, "title.jpg", 0, 0), 0.5) << "the title";
+    ExpectCleanUserFolder();
+}
+
+// The outro takes any click, so the clicks that skip the splash and the loading screen end before
+// the title is up; the seam then leaves the title for the outro by itself.
+TEST_F(GalleryRuns, TheOutroReachedByTheSeamPulsesAndEndsTheProgramAtAClick) {
+    PlayerWithPictures({});
+    std::string script;
+    for (int ms = 0; ms <= 1600; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    // The close long after the click only keeps a run that failed to end from running on.
+    script += ClickAt(8000, 600, 300) + "30000 close\n";
+    ASSERT_EQ(Run(script, "300,320,340,600", "SLEETWHISTLE_SCREEN=outro"), 0) << dir.Read("out.txt");
+    std::vector<long> prompts;
+    for (int n : {300, 320, 340}) {
+        platform::PixmapRef frame = Frame(n);
+        ASSERT_TRUE(frame) << n;
+        EXPECT_GT(ShareShowing(frame, 0, 0, 800, 250, "outropic.jpg", 0, 0), 0.9) << n;
+        prompts.push_back(Brightness(frame, 300, 545, 200, 50));
+    }
+    EXPECT_TRUE(prompts[0] != prompts[1] || prompts[1] != prompts[2]) << "the prompt's light pass pulses";
+    EXPECT_EQ(Frame(600), nullptr) << "the click at 8.1 s ended the run";
     ExpectCleanUserFolder();
 }
 
