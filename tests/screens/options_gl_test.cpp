@@ -1,0 +1,172 @@
+// The options, the credits and the high-score table on the real GL side: frames kept for a person
+// to look at, and the overlap checks of what each screen draws, measured by its ink.
+#include "GLWindow.h"
+#include "InkBox.h"
+#include "options_fixture.h"
+
+#include "platform/graphics.h"
+#include "widgets/dialog_builders.h"
+
+#include <map>
+
+namespace screentest {
+namespace {
+
+using testsupport::InkOfDraw;
+using testsupport::TInkBox;
+
+TInkBox Union(const TInkBox& a, const TInkBox& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+std::string Describe(const TInkBox& b) {
+    return "(" + std::to_string(b.left) + "," + std::to_string(b.top) + ")-(" + std::to_string(b.right) +
+           "," + std::to_string(b.bottom) + ")";
+}
+
+class OptionsScene : public OptionsFixture {
+protected:
+    static void SetUpTestSuite() {
+        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
+            platform::Graphics(800, 600, 0, 60);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
+        OptionsFixture::SetUp();
+        platform::SetRenderer(nullptr);
+        platform::ResetDrawState();
+        platform::ResetViewport();
+    }
+    void TearDown() override {
+        platform::SetRenderer(recorder);
+        OptionsFixture::TearDown();
+    }
+    // The current screen's frame as the player sees it, without the pointer.
+    static platform::PixmapRef Scene() {
+        platform::SetRenderer(nullptr);
+        platform::ResetDrawState();
+        Game->CurrentTScreen->Draw();
+        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
+        return platform::GrabPixmap(0, 0, 800, 600);
+    }
+    // The draw calls of one frame of the current screen.
+    std::vector<platform::DrawCall> Recorded() {
+        recorder->calls.clear();
+        platform::SetRenderer(recorder);
+        platform::ResetDrawState();
+        Game->CurrentTScreen->Draw();
+        platform::SetRenderer(nullptr);
+        return recorder->calls;
+    }
+    // The ink of every image draw of one picture at one place, glow passes included.
+    static TInkBox ImageInk(const std::vector<platform::DrawCall>& calls, const platform::ImageRef& image,
+                            float x, float y) {
+        TInkBox box;
+        for (const platform::DrawCall& c : calls)
+            if (c.kind == platform::DrawKind::Image && c.image == image && c.x == x && c.y == y)
+                box = Union(box, InkOfDraw(c));
+        return box;
+    }
+    static TInkBox TextInk(const std::vector<platform::DrawCall>& calls, const std::string& text, float y) {
+        TInkBox box;
+        for (const platform::DrawCall& c : calls)
+            if (c.kind == platform::DrawKind::Text && c.text == text && c.y == y)
+                box = Union(box, InkOfDraw(c));
+        return box;
+    }
+    static void ExpectApart(const std::map<std::string, TInkBox>& pieces) {
+        for (auto a = pieces.begin(); a != pieces.end(); ++a) {
+            EXPECT_FALSE(a->second.Empty()) << a->first;
+            for (auto b = std::next(a); b != pieces.end(); ++b)
+                EXPECT_FALSE(a->second.Touches(b->second))
+                    << a->first << " " << Describe(a->second) << " touches " << b->first << " "
+                    << Describe(b->second);
+        }
+    }
+};
+
+TEST_F(OptionsScene, NoCaptionSliderToggleOrButtonTouchesAnother) {
+    Game->MusicVolume = 40;
+    Game->SoundVolume = 75;
+    Game->Particles = 20;
+    EnterOptions();
+    testsupport::SaveTestOutput(Scene(), "screens-options.png");
+    const auto calls = Recorded();
+    const TOptionsScreen& o = *OptionsScreen;
+    std::map<std::string, TInkBox> pieces;
+    const std::pair<const char*, TGameImageRef> captions[] = {{"music caption", o.MusicLabel},
+                                                              {"sound caption", o.SoundLabel},
+                                                              {"detail caption", o.DetailLabel},
+                                                              {"full-screen caption", o.FullscreenLabel}};
+    const std::pair<float, float> captionPoints[] = {{231, 203}, {231, 281}, {231, 359}, {180, 445}};
+    for (size_t i = 0; i < 4; ++i)
+        pieces[captions[i].first] =
+            ImageInk(calls, captions[i].second->image, captionPoints[i].first, captionPoints[i].second);
+    for (const auto& [label, slider] :
+         {std::pair{"music", o.MusicSlider}, {"sound", o.SoundSlider}, {"detail", o.DetailSlider}}) {
+        pieces[std::string(label) + " slider"] =
+            Union(ImageInk(calls, slider->image->image, slider->x, slider->y),
+                  ImageInk(calls, slider->DotImage->image, float(slider->DotX), float(slider->DotY)));
+    }
+    for (const char* name : {"fullscreen", "credits", "OK"}) {
+        TButtonRef button = o.Menu->FindButton(name);
+        pieces[name] = ImageInk(calls, button->image->image, button->x, button->y);
+    }
+    ExpectApart(pieces);
+    EXPECT_LT(pieces["fullscreen"].bottom, pieces["credits"].top);
+}
+
+TEST_F(OptionsScene, CreditLinesFitThePaperApartFromEachOtherAndAboveOK) {
+    Game->CurrentTScreen = OptionsScreen;
+    Enter(CreditsScreen);
+    testsupport::SaveTestOutput(Scene(), "screens-credits.png");
+    const auto calls = Recorded();
+    platform::SetImageFont(MainFontSmall);
+    std::map<std::string, TInkBox> lines;
+    for (const TCreditsScreen::TCreditLine& line : TCreditsScreen::Lines) {
+        EXPECT_LE(platform::TextWidth(line.text), 360) << line.text;
+        const TInkBox ink = TextInk(calls, line.text, float(line.y));
+        EXPECT_GE(ink.left, 50) << line.text;
+        EXPECT_LE(ink.right, 410) << line.text;
+        lines[std::to_string(line.y) + " " + line.text] = ink;
+    }
+    ExpectApart(lines);
+    TButtonRef ok = CreditsScreen->Menu->FindButton("OK");
+    const TInkBox okInk = ImageInk(calls, ok->image->image, ok->x, ok->y);
+    for (const auto& [line, ink] : lines)
+        EXPECT_LT(ink.bottom, okInk.top) << line;
+}
+
+TEST_F(OptionsScene, ScoreRowsHeadingsAndClearKeepApart) {
+    Game->HighScores->Create(Game->SubPath + "sw", 10);
+    Game->HighScores->Load();
+    Game->CurrentTScreen = caller;
+    HighScoresScreen->PreStart();
+    Tick(300);
+    testsupport::SaveTestOutput(Scene(), "screens-highscores.png");
+    const auto calls = Recorded();
+    const THighScoresScreen& h = *HighScoresScreen;
+    std::map<std::string, TInkBox> pieces;
+    for (const char* heading : {"Name", "Score", "Lev"})
+        pieces["headings"] = Union(pieces["headings"], TextInk(calls, heading, 170));
+    int i = 0;
+    for (const auto& row : *Game->HighScores) {
+        const float y = float(h.StartY + 20 * i);
+        TInkBox ink = TextInk(calls, row->name, y);
+        ink = Union(ink, TextInk(calls, std::to_string(row->score), y));
+        ink = Union(ink, TextInk(calls, std::to_string(row->level), y));
+        pieces["row " + std::to_string(i)] = ink;
+        ++i;
+    }
+    TButtonRef clear = h.Menu->FindButton("clear");
+    pieces["clear"] = ImageInk(calls, clear->image->image, clear->x, clear->y);
+    ExpectApart(pieces);
+    HighScoresScreen->DialogYesNo = MakeDialogYesNo("Clear High Scores - are you sure");
+    testsupport::SaveTestOutput(Scene(), "screens-highscores-question.png");
+}
+
+} // namespace
+} // namespace screentest
