@@ -80,3 +80,21 @@ int BoardRunToRest(int maxTicks) {
     }
     return BOARD_STILL_BUSY;
 }
+
+std::string BoardRowsText() {
+    std::string text;
+    if (!GameGrid) return text;
+    for (int y = 0; y < GameGrid->levelheight; ++y) {
+        for (int x = 0; x < GameGrid->levelwidth; ++x) {
+            const TCell* cell = CellAt(x, y);
+            std::string token = !cell || !cell->active ? "#"
+                                : !cell->Gem           ? "."
+                                                       : std::to_string(cell->Gem->GemType);
+            if (cell && cell->Gem && cell->Gem->locked == 1) token += "*";
+            if (cell && cell->Gem && cell->Gem->Munchkin == 1) token += "+";
+            text += (x ? " " : "") + token;
+        }
+        text += "\n";
+    }
+    return text;
+}

@@ -24,3 +24,7 @@ constexpr int BOARD_STILL_BUSY = -1;  // maxTicks ran out
 // sequence), the host accepts a level end or the board finds no move left. A call after
 // BOARD_OUT_OF_MOVES plays the sequence through and returns when the new board rests.
 int BoardRunToRest(int maxTicks);
+
+// The board's rows as text, top row first, one token per cell separated by blanks: "#" a hole,
+// "." an empty cell, else the gem's code, with "*" for an ice cube and "+" for a glowing gem.
+std::string BoardRowsText();

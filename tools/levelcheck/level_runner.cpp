@@ -43,22 +43,9 @@ bool SwapRefused(const TBotAction& action, const TGemRef& before1, const TGemRef
 } // namespace
 
 std::string BoardAsText() {
-    std::string text;
-    if (!GameGrid) return text;
-    for (int y = 0; y < GameGrid->levelheight; ++y) {
-        for (int x = 0; x < GameGrid->levelwidth; ++x) {
-            const TCell* cell = CellAt(x, y);
-            std::string token = !cell || !cell->active ? "#"
-                                : !cell->Gem           ? "."
-                                                       : std::to_string(cell->Gem->GemType);
-            if (cell && cell->Gem && cell->Gem->locked == 1) token += "*";
-            if (cell && cell->Gem && cell->Gem->Munchkin == 1) token += "+";
-            text += (x ? " " : "") + token;
-        }
-        text += "\n";
-    }
-    return text + "Gold " + std::to_string(GameGrid->Gold) + "\nLocked " + std::to_string(GameGrid->Locked) +
-           "\n";
+    if (!GameGrid) return "";
+    return BoardRowsText() + "Gold " + std::to_string(GameGrid->Gold) + "\nLocked " +
+           std::to_string(GameGrid->Locked) + "\n";
 }
 
 TRunResult PlayLevel(int level, int seconds, int seed, const TRunOptions& options) {

@@ -9,6 +9,7 @@
 #include "board/TGem.h"
 #include "board/TPlayer.h"
 #include "board/board_grid.h"
+#include "board/board_headless.h"
 #include "board/board_particles.h"
 #include "core/TGame.h"
 #include "core/asset_loading.h"
@@ -85,19 +86,7 @@ void LoadAssets() {
 // glowing one; then the score and what is left of the ice.
 void PrintBoard() {
     if (!GameGrid) return;
-    for (int y = 0; y < GameGrid->levelheight; ++y) {
-        std::string line;
-        for (int x = 0; x < GameGrid->levelwidth; ++x) {
-            const TCell* cell = CellAt(x, y);
-            std::string token = !cell || !cell->active ? "#"
-                                : !cell->Gem           ? "."
-                                                       : std::to_string(cell->Gem->GemType);
-            if (cell && cell->Gem && cell->Gem->locked == 1) token += "*";
-            if (cell && cell->Gem && cell->Gem->Munchkin == 1) token += "+";
-            line += (x ? " " : "") + token;
-        }
-        std::printf("%s\n", line.c_str());
-    }
+    std::printf("%s", BoardRowsText().c_str());
     std::printf("Score %d\nGold %d\nLocked %d\n", BoardHost().Player().Score, GameGrid->Gold,
                 GameGrid->Locked);
 }
