@@ -1,6 +1,7 @@
 // The real game from its first frame to the title: scripted input on the fake clock, frames
 // written and measured, the settings and markers it leaves, and the ways it ends.
 #include "TempDir.h"
+#include "e2e_run.h"
 
 #include "platform/TPixmap.h"
 
@@ -150,17 +151,56 @@ TEST(Boot, AMissingPictureEndsTheRunWithItsPathInTheLog) {
     std::system(("mkdir -p '" + copy + "' && cp -r '" + prefix + "/bin' '" + prefix + "/share' '" + copy +
                  "/' && rm '" + copy + "/share/sleetwhistle/Data/graphics/paused.png'")
                     .c_str());
+    std::string real = copy; // the path the game resolves itself, through any link
+    if (char* resolved = realpath(copy.c_str(), nullptr)) {
+        real = resolved;
+        free(resolved);
+    }
+    // A key every 500 ms from the fifth second on skips the intro and closes the error box.
     std::string script;
     for (int ms = 5000; ms < 60000; ms += 500)
         script += std::to_string(ms) + " key_down 32\n" + std::to_string(ms + 50) + " key_up 32\n";
     RunGameWith(run, script, "", "", copy + "/bin/sleetwhistle");
     EXPECT_NE(run.status, 0);
     EXPECT_FALSE(run.UserFileExists("GoodExit.dat"));
-    std::string log = run.User("ErrorLog.txt");
-    EXPECT_NE(
-        log.find("Error loading bitmap " + copy + "/bin/../share/sleetwhistle/Data/graphics/paused.png"),
-        std::string::npos)
-        << log;
+    std::vector<std::string> log = e2e::Lines(run.User("ErrorLog.txt"));
+    ASSERT_EQ(log.size(), 3u) << run.User("ErrorLog.txt");
+    EXPECT_EQ(log[0], std::string(57, '-'));
+    EXPECT_EQ(log[1].rfind("Date: ", 0), 0u) << log[1];
+    EXPECT_NE(log[1].find("   Time: "), std::string::npos) << log[1];
+    EXPECT_EQ(log[2], "Error loading bitmap " + real + "/bin/../share/sleetwhistle/Data/graphics/paused.png");
+}
+
+// Clicks and keys made while the loading steps run are dropped: the finished loading screen
+// stays, its click-here button still shown 20 frames later, until a later click leads on.
+TEST(Boot, InputDuringLoadingLeavesTheFinishedLoadingScreenUntilALaterClick) {
+    TRun run;
+    std::string script;
+    for (int ms = 32100; ms <= 32700; ms += 100)
+        script += std::to_string(ms) + " mouse_move 400 532\n" + std::to_string(ms) + " mouse_down 1\n" +
+                  std::to_string(ms + 20) + " mouse_up 1\n" + std::to_string(ms + 50) + " key_down 13\n" +
+                  std::to_string(ms + 50) + " char 13\n" + std::to_string(ms + 70) + " key_up 13\n" +
+                  std::to_string(ms + 60) + " key_down 32\n" + std::to_string(ms + 80) + " key_up 32\n";
+    script += "36000 mouse_down 1\n36050 mouse_up 1\n40000 close\n";
+    std::string trace = run.dir / "trace.txt";
+    RunGameWith(run, script, "2100,2120,2300", "SLEETWHISTLE_TRACE='" + trace + "'");
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    platform::PixmapRef done = run.Frame(2100), later = run.Frame(2120), title = run.Frame(2300);
+    ASSERT_TRUE(done && later && title);
+    EXPECT_LT(DifferentShare(done, later), 0.01) << "the finished loading screen stays";
+    EXPECT_GT(DifferentShare(later, title), 0.2) << "the later click reaches the title";
+    // In the trace (a flip line every 60 frames) the title starts only after the later click.
+    std::vector<std::string> lines = e2e::Lines(run.dir.Read("trace.txt"));
+    auto at = [&](const std::string& text) {
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].size() >= text.size() &&
+                lines[i].compare(lines[i].size() - text.size(), text.size(), text) == 0)
+                return int(i);
+        return -1;
+    };
+    ASSERT_GE(at("title-started"), 0);
+    EXPECT_GT(at("title-started"), at(" flip 2220")) << "not before the click at 36 s (frame 2250)";
+    EXPECT_LT(at("loading-finished"), at(" flip 2100"));
 }
 
 TEST(Boot, WithoutASoundDeviceTheGameReachesTheTitleSilently) {

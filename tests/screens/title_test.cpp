@@ -1,7 +1,6 @@
 // The title screen: its buttons' places, the first player chosen or asked for, the name prompt,
 // the player manager over the title, the exit, the music it keeps from the loading screen, the
 // fire and the fireflies.
-// fireflies.
 #include "intro_title_fixture.h"
 
 #include "framework/cc_input.h"
