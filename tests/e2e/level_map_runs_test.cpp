@@ -48,6 +48,16 @@ std::string SkipToTitle() {
     return script + "3000 mouse_move 400 530\n3100 mouse_down 1\n3150 mouse_up 1\n";
 }
 
+// The intro skipped by clicks, the loading screen's button, then the name prompt answered "Anna".
+std::string SkipIntroAndName() {
+    std::string script;
+    for (int ms = 0; ms <= 6000; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    return script + "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n"
+                    "38000 char 65\n38050 char 110\n38100 char 110\n38150 char 97\n"
+                    "38300 key_down 13\n38300 char 13\n38350 key_up 13\n";
+}
+
 // A click on the title's play button at ms.
 std::string PlayAt(int ms) {
     return std::to_string(ms) + " mouse_move 400 538\n" + std::to_string(ms + 100) + " mouse_down 1\n" +
@@ -184,6 +194,39 @@ TEST(LevelMapRuns, EscapeTheLeftArrowAndTheInstructionsAllLeadBackToTheTitle) {
     EXPECT_LT(DifferentShare(title1, title2), 0.2) << "the title again after the arrow";
     EXPECT_GT(DifferentShare(title2, help), 0.5);
     EXPECT_LT(DifferentShare(title1, title3), 0.2) << "the title again after the instructions";
+}
+
+TEST(LevelMapRuns, AFirstGameGoesThroughTheMapAndTheInstructionsIntoLevelOne) {
+    MapRun run;
+    // An empty per-user folder: the intro, the name prompt, "Anna" and Enter, then play.
+    const std::string untilMap = SkipIntroAndName() + PlayAt(40000);
+    ASSERT_TRUE(run.FindBrowsing(untilMap, 46000)) << run.dir.Read("out.txt");
+    std::system(("rm -rf '" + run.dir / "home" + "'").c_str());
+    const std::string script = untilMap + run.At(500) + "key_down 13\n" + run.At(550) + "key_up 13\n" +
+                               run.At(5000) + "mouse_down 1\n" + run.At(5050) + "mouse_up 1\n" +
+                               run.At(8000) + "close\n";
+    const int moments[] = {-750, -250, 300, 750, 2500, 3500, 4150, 7500};
+    std::string frames;
+    for (int ms : moments)
+        frames += std::to_string(run.FlipAt(ms)) + ",";
+    run.Run(script, frames);
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    const char* names[] = {
+        "first-map-fading-in",  "first-map-zooming",    "first-map-browsing",   "first-choice-zoom",
+        "first-instructions-0", "first-instructions-1", "first-instructions-2", "first-game"};
+    std::vector<platform::PixmapRef> shots;
+    for (size_t i = 0; i < std::size(moments); i++) {
+        shots.push_back(run.Frame(moments[i], names[i]));
+        ASSERT_TRUE(shots.back()) << names[i];
+        EXPECT_GE(BrightShare(shots.back()), 0.3) << names[i];
+    }
+    EXPECT_GT(DifferentShare(shots[1], shots[2]), 0.2) << "the zoom reaches the dot";
+    EXPECT_GT(DifferentShare(shots[3], shots[4]), 0.5) << "the instructions follow the map";
+    EXPECT_GT(DifferentShare(shots[4], shots[6]), 0.02) << "the panels move";
+    EXPECT_GT(DifferentShare(shots[6], shots[7]), 0.5) << "the game follows the instructions";
+    const TProfileFields saved = run.Profile();
+    EXPECT_EQ(saved.CurrentLevel, 1);
+    EXPECT_EQ(saved.HintsShown[19], 1);
 }
 
 } // namespace
