@@ -1,0 +1,120 @@
+// A scripted run of the installed game for a returning player: settings without the intro that
+// name Anna, her profile file, the frames asked for kept under the build's test output, and the
+// checks every run's per-user folder must pass.
+#pragma once
+
+#include "GLWindow.h"
+#include "e2e_run.h"
+
+#include "platform/TPixmap.h"
+#include "profiles/profile_file.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace e2e {
+
+class PlayerRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string settings = SavedDefaults("Anna");
+        settings.replace(settings.find("INTRO=1"), 7, "INTRO=0");
+        dir.Write("home/Brindlecove/Sleetwhistle/Sleetwhistle.ini", settings);
+        dir.Write("home/Brindlecove/Sleetwhistle/profiles/Anna.dat", EncodeProfileFields(TProfileFields{}));
+    }
+    // Runs the script (times in ms of the game clock) and keeps the frames named.
+    int Run(const std::string& script, const std::string& frames, const std::string& extra = "") {
+        std::string input = dir.Write("input.txt", script);
+        std::filesystem::create_directories(dir / "frames");
+        std::string command =
+            "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
+            "SLEETWHISTLE_INPUT='" +
+            input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
+            dir / "home" + "' " + extra + " '" + SLEETWHISTLE_E2E_PREFIX + "/bin/sleetwhistle' >'" +
+            dir / "out.txt" + "' 2>&1";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // Frame n of the run, also kept under the build's test output for a person to look at.
+    platform::PixmapRef Frame(int n) const {
+        platform::PixmapRef frame =
+            platform::LoadPixmap(dir / ("frames/frame-" + std::to_string(n) + ".png"));
+        const std::string run = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        if (frame) testsupport::SaveTestOutput(frame, "e2e-" + run + "-frame-" + std::to_string(n) + ".png");
+        return frame;
+    }
+    std::string User(const std::string& name) const {
+        return dir.Read("home/Brindlecove/Sleetwhistle/" + name);
+    }
+    bool UserFileExists(const std::string& name) const {
+        return std::filesystem::exists(UserFolder(dir) + name);
+    }
+    // What every run leaves: the clean-exit marker, no temporary file, nothing others may write.
+    void ExpectCleanUserFolder() const {
+        EXPECT_TRUE(UserFileExists("GoodExit.dat"));
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(UserFolder(dir))) {
+            std::string name = entry.path().filename().string();
+            EXPECT_EQ(name.find(".tmp"), std::string::npos) << entry.path();
+            struct stat info {};
+            ASSERT_EQ(stat(entry.path().c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & S_IWOTH, 0u) << entry.path();
+        }
+    }
+
+    testsupport::TempDir dir;
+};
+
+// Clicks at the pointer's first place from the start until ms: they skip the maker's splash and
+// take the finished loading screen to the title.
+inline std::string ClicksUntil(int ms) {
+    std::string script;
+    for (int t = 0; t <= ms; t += 50)
+        script += std::to_string(t) + " mouse_down 1\n" + std::to_string(t + 20) + " mouse_up 1\n";
+    return script;
+}
+
+// The pointer moved to (x, y) at ms, then a click.
+inline std::string ClickAt(int ms, int x, int y) {
+    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
+           std::to_string(ms + 100) + " mouse_down 1\n" + std::to_string(ms + 150) + " mouse_up 1\n";
+}
+
+// A button held at (x, y) from ms for 150 ms.
+inline std::string HoldAt(int ms, int x, int y) {
+    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
+           std::to_string(ms + 50) + " mouse_down 1\n" + std::to_string(ms + 200) + " mouse_up 1\n";
+}
+
+inline std::string KeyAt(int ms, int vk) {
+    return std::to_string(ms) + " key_down " + std::to_string(vk) + "\n" + std::to_string(ms + 50) +
+           " key_up " + std::to_string(vk) + "\n";
+}
+
+// Share of the pixels in a box of the frame that match a picture of the data folder within 12 per
+// channel; (px, py) is where the box starts in the picture.
+inline double ShareShowing(const platform::PixmapRef& frame, int x, int y, int w, int h,
+                           const std::string& file, int px, int py) {
+    platform::PixmapRef source =
+        platform::LoadPixmap(SLEETWHISTLE_E2E_PREFIX "/share/sleetwhistle/Data/" + file);
+    if (!frame || !source) return 0;
+    int same = 0;
+    for (int dy = 0; dy < h; ++dy)
+        for (int dx = 0; dx < w; ++dx) {
+            uint32_t a = platform::ReadPixel(frame, x + dx, y + dy),
+                     b = platform::ReadPixel(source, px + dx, py + dy);
+            bool near = true;
+            for (int shift : {0, 8, 16})
+                near = near && std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)) <= 12;
+            same += near;
+        }
+    return double(same) / double(w * h);
+}
+
+// The value of a line of the settings text ("" when missing).
+inline std::string SettingOf(const std::string& settings, const std::string& key) {
+    for (const std::string& line : Lines(settings))
+        if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+    return "";
+}
+
+} // namespace e2e
