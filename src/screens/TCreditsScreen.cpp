@@ -28,22 +28,12 @@ const std::array<TCreditsScreen::TCreditLine, 11> TCreditsScreen::Lines = {{
     {483, "Automated test runs"},
 }};
 
-namespace {
-
-TGameImageRef Decoration(const std::string& file) {
-    TGameImageRef image = TGameImage::Create(Game->ImagePath + file, -1, 1);
-    image->MidHandle(0);
-    return image;
-}
-
-} // namespace
-
 int TCreditsScreen::Load() {
     name = "credits";
     ImageLoad("pressie.jpg", 0, 1);
-    TagImage = Decoration("tagcredits.png");
-    BottomString = Decoration("BottomString.png");
-    TopString = Decoration("TopString.png");
+    TagImage = LoadPaperDecoration("tagcredits.png");
+    BottomString = LoadPaperDecoration("BottomString.png");
+    TopString = LoadPaperDecoration("TopString.png");
     Menu = TMenu::Create("buttonMO", "buttonclick", 0.0f, 0.0f, 0);
     OKButtonCreate(*Menu);
     Menu->FindButton("OK")->x -= 172;

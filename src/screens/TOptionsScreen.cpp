@@ -16,12 +16,6 @@ TGameImageRef Caption(const std::string& file) {
     return TGameImage::Create(Game->MenuPath + file, -1, 1);
 }
 
-TGameImageRef Decoration(const std::string& file) {
-    TGameImageRef image = TGameImage::Create(Game->ImagePath + file, -1, 1);
-    image->MidHandle(0);
-    return image;
-}
-
 TSliderRef Slider(int y, const std::string& sliderName, int value) {
     TSliderRef slider = TSlider::CreateSpecial("slider", "Dot", 111, y, 8, sliderName, 5);
     slider->SetValue(value);
@@ -29,6 +23,12 @@ TSliderRef Slider(int y, const std::string& sliderName, int value) {
 }
 
 } // namespace
+
+TGameImageRef LoadPaperDecoration(const std::string& file) {
+    TGameImageRef image = TGameImage::Create(Game->ImagePath + file, -1, 1);
+    image->MidHandle(0);
+    return image;
+}
 
 void DrawPaperDecorations(const TGameImageRef& bottomString, const TGameImageRef& tag,
                           const TGameImageRef& topString) {
@@ -45,9 +45,9 @@ int TOptionsScreen::Load() {
     SoundLabel = Caption("Sound.png");
     DetailLabel = Caption("Details.png");
     FullscreenLabel = Caption("FullScreen.png");
-    TagImage = Decoration("tagoptions.png");
-    BottomString = Decoration("BottomString.png");
-    TopString = Decoration("TopString.png");
+    TagImage = LoadPaperDecoration("tagoptions.png");
+    BottomString = LoadPaperDecoration("BottomString.png");
+    TopString = LoadPaperDecoration("TopString.png");
     Menu = TMenu::Create("buttonMO", "buttonclick", 0.0f, 0.0f, 10);
     LoadToggle(Game->FullScreen, "fullscreen");
     TButtonRef toggle = Menu->FindButton("fullscreen");

@@ -47,7 +47,9 @@ private:
 
 extern TOptionsScreenRef OptionsScreen;
 
-// The paper note's decorations, shared with the credits page: the bottom string, the tag and the
-// top string, each reaching above the top of the screen.
+// The paper note's decorations, shared with the credits page: a picture of the image folder with
+// its handle at the top-left corner.
+TGameImageRef LoadPaperDecoration(const std::string& file);
+// The bottom string, the tag and the top string, each reaching above the top of the screen.
 void DrawPaperDecorations(const TGameImageRef& bottomString, const TGameImageRef& tag,
                           const TGameImageRef& topString);
