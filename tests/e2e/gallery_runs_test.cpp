@@ -2,93 +2,29 @@
 // 1 and 3 unlocked goes from the title to the gallery, points at and clicks its slots, looks at
 // picture 3 and comes back to the title; a run sent to the outro by the screen seam leaves the
 // program by a click. The frames are kept and compared with the pictures they show.
-#include "GLWindow.h"
-#include "e2e_run.h"
+#include "player_run.h"
 
 #include "platform/TPixmap.h"
 #include "profiles/profile_file.h"
 
-#include <filesystem>
-#include <sys/stat.h>
-
 namespace e2e {
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::string GRAPHICS = SLEETWHISTLE_E2E_PREFIX "/share/sleetwhistle/Data/graphics/";
-
-class GalleryRuns : public ::testing::Test {
+class GalleryRuns : public PlayerRun {
 protected:
-    // Settings without the intro naming Anna, and Anna's profile with the pictures' flags set.
+    // Anna's profile with the pictures' flags set.
     void PlayerWithPictures(std::initializer_list<int> pictures) {
-        std::string settings = SavedDefaults("Anna");
-        settings.replace(settings.find("INTRO=1"), 7, "INTRO=0");
-        dir.Write("home/Brindlecove/Sleetwhistle/Sleetwhistle.ini", settings);
         TProfileFields fields;
         for (int picture : pictures)
             fields.HintsShown[size_t(88 + picture)] = 1;
         dir.Write("home/Brindlecove/Sleetwhistle/profiles/Anna.dat", EncodeProfileFields(fields));
     }
-    // Runs the script (times in ms of the game clock) and keeps the frames named.
-    int Run(const std::string& script, const std::string& frames, const std::string& extra = "") {
-        std::string input = dir.Write("input.txt", script);
-        fs::create_directories(dir / "frames");
-        std::string command =
-            "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
-            "SLEETWHISTLE_INPUT='" +
-            input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
-            dir / "home" + "' " + extra + " '" + SLEETWHISTLE_E2E_PREFIX + "/bin/sleetwhistle' >'" +
-            dir / "out.txt" + "' 2>&1";
-        int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    // Frame n of the run, also kept under the build's test output for a person to look at.
-    platform::PixmapRef Frame(int n) const {
-        platform::PixmapRef frame =
-            platform::LoadPixmap(dir / ("frames/frame-" + std::to_string(n) + ".png"));
-        const std::string run = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        if (frame) testsupport::SaveTestOutput(frame, "e2e-" + run + "-frame-" + std::to_string(n) + ".png");
-        return frame;
-    }
-    // What every run leaves: the clean-exit marker, no temporary file, nothing others may write.
-    void ExpectCleanUserFolder() const {
-        EXPECT_TRUE(fs::exists(UserFolder(dir) + "GoodExit.dat"));
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(UserFolder(dir))) {
-            std::string name = entry.path().filename().string();
-            EXPECT_EQ(name.find(".tmp"), std::string::npos) << entry.path();
-            struct stat info {};
-            ASSERT_EQ(stat(entry.path().c_str(), &info), 0);
-            EXPECT_EQ(info.st_mode & S_IWOTH, 0u) << entry.path();
-        }
-    }
-
-    testsupport::TempDir dir;
 };
-
-// Share of the pixels in a box of the frame that match the picture's pixels within 12 per channel;
-// (px, py) is where the box starts in the picture.
-double ShareShowing(const platform::PixmapRef& frame, int x, int y, int w, int h, const std::string& picture,
-                    int px, int py) {
-    platform::PixmapRef source = platform::LoadPixmap(GRAPHICS + picture);
-    if (!frame || !source) return 0;
-    int same = 0;
-    for (int dy = 0; dy < h; ++dy)
-        for (int dx = 0; dx < w; ++dx) {
-            uint32_t a = platform::ReadPixel(frame, x + dx, y + dy),
-                     b = platform::ReadPixel(source, px + dx, py + dy);
-            bool near = true;
-            for (int shift : {0, 8, 16})
-                near = near && std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)) <= 12;
-            same += near;
-        }
-    return double(same) / double(w * h);
-}
 
 // The thumbnail (or the lock) shown in a slot of the gallery, its top row left out.
 double SlotShows(const platform::PixmapRef& frame, int slot, const std::string& picture) {
     const int x = 112 + 104 * (slot < 10 ? slot % 5 : 2), y = slot < 5 ? 154 : slot < 10 ? 238 : 322;
-    return ShareShowing(frame, x + 2, y + 2, 96, 70, picture, 2, 2);
+    return ShareShowing(frame, x + 2, y + 2, 96, 70, "graphics/" + picture, 2, 2);
 }
 
 long Brightness(const platform::PixmapRef& frame, int x0, int y0, int w, int h) {
@@ -101,33 +37,20 @@ long Brightness(const platform::PixmapRef& frame, int x0, int y0, int w, int h) 
     return sum;
 }
 
-// Clicks at the pointer's first place skip the maker's splash and, once loading is done, take
-// the loading screen to the title.
-std::string SkipToTitle() {
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    return script;
-}
-
-std::string ClickAt(int ms, int x, int y) {
-    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
-           std::to_string(ms + 100) + " mouse_down 1\n" + std::to_string(ms + 150) + " mouse_up 1\n";
-}
-
 TEST_F(GalleryRuns, UnlockedPicturesOpenFullScreenAndTheGalleryComesBackAsItWas) {
     PlayerWithPictures({1, 3});
-    const std::string script = SkipToTitle() + ClickAt(11000, 206, 550) + // "mygallery"
-                               "13000 mouse_move 150 190\n" +             // onto slot 0
-                               ClickAt(14000, 260, 190) +                 // locked slot 1
-                               ClickAt(15000, 370, 190) +                 // slot 2: picture 3
-                               ClickAt(17000, 600, 100) +                 // anywhere: back
-                               "19000 key_down 13\n19050 key_up 13\n"     // OK
+    const std::string script = ClicksUntil(6000) + ClickAt(11000, 206, 550) + // "mygallery"
+                               "13000 mouse_move 150 190\n" +                 // onto slot 0
+                               ClickAt(14000, 260, 190) +                     // locked slot 1
+                               ClickAt(15000, 370, 190) +                     // slot 2: picture 3
+                               ClickAt(17000, 600, 100) +                     // anywhere: back
+                               "19000 key_down 13\n19050 key_up 13\n"         // OK
                                "21000 close\n";
     ASSERT_EQ(Run(script, "800,850,925,1050,1150,1300"), 0) << dir.Read("out.txt");
     platform::PixmapRef gallery = Frame(800);
     ASSERT_TRUE(gallery);
-    EXPECT_GT(ShareShowing(gallery, 0, 0, 800, 140, "gallery.jpg", 0, 0), 0.9) << "the gallery's background";
+    EXPECT_GT(ShareShowing(gallery, 0, 0, 800, 140, "graphics/gallery.jpg", 0, 0), 0.9)
+        << "the gallery's background";
     EXPECT_GT(SlotShows(gallery, 0, "thumb1.png"), 0.9);
     EXPECT_GT(SlotShows(gallery, 2, "thumb3.png"), 0.9);
     for (int slot : {1, 3, 4, 5, 6, 7, 8, 9, 10})
@@ -139,11 +62,12 @@ TEST_F(GalleryRuns, UnlockedPicturesOpenFullScreenAndTheGalleryComesBackAsItWas)
         << "slot 0 lit under the pointer";
     EXPECT_GT(SlotShows(Frame(925), 3, "lockedpicture.png"), 0.9)
         << "still the gallery after the locked slot";
-    EXPECT_GT(ShareShowing(Frame(1050), 0, 0, 800, 540, "pic3.jpg", 0, 0), 0.9) << "picture 3 full screen";
+    EXPECT_GT(ShareShowing(Frame(1050), 0, 0, 800, 540, "graphics/pic3.jpg", 0, 0), 0.9)
+        << "picture 3 full screen";
     platform::PixmapRef back = Frame(1150);
     EXPECT_GT(SlotShows(back, 0, "thumb1.png"), 0.9);
     EXPECT_GT(SlotShows(back, 2, "thumb3.png"), 0.9);
-    EXPECT_GT(ShareShowing(Frame(1300), 0, 0, 800, 300, "title.jpg", 0, 0), 0.5) << "the title";
+    EXPECT_GT(ShareShowing(Frame(1300), 0, 0, 800, 300, "graphics/title.jpg", 0, 0), 0.5) << "the title";
     ExpectCleanUserFolder();
 }
 
@@ -151,9 +75,7 @@ TEST_F(GalleryRuns, UnlockedPicturesOpenFullScreenAndTheGalleryComesBackAsItWas)
 // the title is up; the seam then leaves the title for the outro by itself.
 TEST_F(GalleryRuns, TheOutroReachedByTheSeamPulsesAndEndsTheProgramAtAClick) {
     PlayerWithPictures({});
-    std::string script;
-    for (int ms = 0; ms <= 1600; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    std::string script = ClicksUntil(1600);
     // The close long after the click only keeps a run that failed to end from running on.
     script += ClickAt(8000, 600, 300) + "30000 close\n";
     ASSERT_EQ(Run(script, "300,320,340,600", "SLEETWHISTLE_SCREEN=outro"), 0) << dir.Read("out.txt");
@@ -161,7 +83,7 @@ TEST_F(GalleryRuns, TheOutroReachedByTheSeamPulsesAndEndsTheProgramAtAClick) {
     for (int n : {300, 320, 340}) {
         platform::PixmapRef frame = Frame(n);
         ASSERT_TRUE(frame) << n;
-        EXPECT_GT(ShareShowing(frame, 0, 0, 800, 250, "outropic.jpg", 0, 0), 0.9) << n;
+        EXPECT_GT(ShareShowing(frame, 0, 0, 800, 250, "graphics/outropic.jpg", 0, 0), 0.9) << n;
         prompts.push_back(Brightness(frame, 300, 545, 200, 50));
     }
     EXPECT_TRUE(prompts[0] != prompts[1] || prompts[1] != prompts[2]) << "the prompt's light pass pulses";
