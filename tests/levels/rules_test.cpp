@@ -21,7 +21,7 @@ TEST(LevelRules, EachBrokenRuleIsReportedWithItsFileAndLine) {
         {"gap", {"--count", "3", "--no-play"}, "data/levels/2.txt: missing from the set"},
         {"stray_56", one, "data/levels/56.txt: not a level of the set (1.txt to 1.txt)"},
         {"leading_zero", one, "data/levels/01.txt: not a level of the set (1.txt to 1.txt)"},
-        {"stray_file", one, "data/levels/notes.txt: not a level of the set (1.txt to 1.txt)"},
+        {"stray_file", one, "data/levels/x: not a level of the set (1.txt to 1.txt)"},
         {"size_14", one, "data/levels/1.txt:4: the size 14 x 7 is not 1 to 13 columns and 1 to 12 rows"},
         {"typo_1l", one, "data/levels/1.txt:8: column 3: \"1l\" is not a plain integer"},
         {"carriage_return", one, "data/levels/1.txt:1: a carriage return (lines end with a line feed only)"},

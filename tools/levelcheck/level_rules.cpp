@@ -377,7 +377,8 @@ TProblems CheckSet(const std::string& prefix, int count, int first, int last) {
         bool number = !stem.empty() && stem.size() <= 3 && stem[0] != '0' &&
                       std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; });
         int n = number ? std::stoi(stem) : 0;
-        if (!number || name.substr(name.size() - 4) != ".txt" || n > count) {
+        bool text = name.size() > 4 && name.compare(name.size() - 4, 4, ".txt") == 0;
+        if (!number || !text || n > count) {
             problems.push_back({"data/levels/" + name, 0, 0,
                                 "not a level of the set (1.txt to " + std::to_string(count) + ".txt)"});
             continue;
