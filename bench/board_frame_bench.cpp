@@ -16,6 +16,7 @@
 #include "board/board_particles.h"
 #include "core/TGame.h"
 #include "framework/core_services.h"
+#include "game/particle_images.h"
 #include "media/TImageBank.h"
 #include "media/TMousePointer.h"
 #include "media/TParticleList.h"
@@ -63,16 +64,7 @@ void LoadImages() {
     for (int code = 8; code <= 15; ++code)
         images->LoadAnim("bonus" + std::to_string(code) + "idle", 50, 50, 0, TGem::BonusIdleFrames[code], -1,
                          0);
-    static const char* slots[PARTICLE_IMAGES] = {
-        nullptr,        "armourmid", "brickmid",       "fireball",       "snowflake",  "sparkle",
-        "iceshard",     nullptr,     "bonus9activate", "iceshard2",      "lock",       "golddust",
-        "particlering", nullptr,     "snowflakesmall", "snowflakelarge", "sparklegold"};
-    for (int i = 0; i < PARTICLE_IMAGES; ++i)
-        ParticleImages[i] = slots[i] ? images->Find(slots[i]) : nullptr;
-    static const char* scores[SCORE_PARTICLE_IMAGES] = {"score10", "score20", "score30", "score40", "score50",
-                                                        "score60", "score70", "score80", "score100"};
-    for (int i = 0; i < SCORE_PARTICLE_IMAGES; ++i)
-        ScoreParticleImages[i] = images->Find(scores[i]);
+    FillParticleImages();
     TGem::Load();
     TGem::InitIdleAnims();
     TCell::Load();

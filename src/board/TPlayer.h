@@ -52,7 +52,8 @@ public:
 
     // The heads-up texts, in the interface font with a drop shadow, 40 pixels below textY: the level's
     // score padded to six digits, the level number centred on textX, and the time played as "m: ss".
-    int ScoreDraw(float textX, float textY);
-    int LevelDraw(float textX, float textY);
-    int TimeDraw(float textX, float textY);
+    // A text wider than room pixels (0: no limit) is narrowed to fit, its height kept.
+    int ScoreDraw(float textX, float textY, float room = 0.0f);
+    int LevelDraw(float textX, float textY, float room = 0.0f);
+    int TimeDraw(float textX, float textY, float room = 0.0f);
 };

@@ -1,5 +1,6 @@
 #include "core/program.h"
 
+#include "board/TBoardHost.h"
 #include "core/TGame.h"
 #include "core/TScreen.h"
 #include "core/asset_loading.h"
@@ -10,7 +11,11 @@
 #include "framework/cc_system.h"
 #include "framework/core_services.h"
 #include "game/TGameFinishedScreen.h"
+#include "game/TGameMenu.h"
 #include "game/TGameOverScreen.h"
+#include "game/TGameScreen.h"
+#include "game/THintScroll.h"
+#include "game/TLevelCompleteScreen.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TParticleList.h"
@@ -133,16 +138,23 @@ void StartUp() {
 
     DebugInt = 1010;
     TitleScreen = std::make_shared<TTitleScreen>();
+    GameScreen = std::make_shared<TGameScreen>();
+    SetBoardHost(&GameScreen->Host);
     OptionsScreen = std::make_shared<TOptionsScreen>();
     InstructionsScreen = std::make_shared<TInstructionsScreen>();
     HighScoresScreen = std::make_shared<THighScoresScreen>();
     CreditsScreen = std::make_shared<TCreditsScreen>();
     GameOverScreen = std::make_shared<TGameOverScreen>();
+    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
     GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
     LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
     GalleryScreen = std::make_shared<TGalleryScreen>();
     PictureScreen = std::make_shared<TPictureScreen>();
+    GameMenu = std::make_shared<TGameMenu>();
+    // The screens that end a run report the game screen's player.
+    GameOverScreen->Player = &GameScreen->Player;
     IntroScreen = std::make_shared<TIntroScreen>();
+    HintScroll = std::make_shared<THintScroll>();
     ScreenSeamRead();
 }
 

@@ -1,5 +1,7 @@
 #include "screens/TLevelSelectScreen.h"
 
+#include "game/TGameScreen.h"
+
 #include "core/TGame.h"
 #include "framework/cc_input.h"
 #include "framework/cc_numbers.h"
@@ -37,15 +39,19 @@ constexpr TAccuratePoint LEVEL_DOTS[] = {
 constexpr int INSTRUCTIONS_FLAG = 19; // the profile's flag for the instructions before the first game
 constexpr int KEY_SPACE = 32, KEY_ENTER = 13;
 
-// Stands in for the game screen until it exists: a choice leads back to the title.
+// Where a chosen level is played; a program without the game screen (the map's own tests) goes
+// back to the title.
 TScreenRef MapGameScreen() {
+    if (GameScreen) return GameScreen;
     return TitleScreen;
 }
 
 } // namespace
 
-// Stands in for the game screen's player until it exists: filled from the current profile.
+// The game screen's player; a program without the game screen (the map's own tests) has one of
+// its own.
 TPlayer& MapPlayer() {
+    if (GameScreen) return GameScreen->Player;
     static TPlayer player;
     return player;
 }

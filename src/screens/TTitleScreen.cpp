@@ -11,6 +11,7 @@
 #include "framework/core_services.h"
 #include "game/TGameFinishedScreen.h"
 #include "game/TGameOverScreen.h"
+#include "game/TGameScreen.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
@@ -126,10 +127,9 @@ int TTitleScreen::SetupWelcome() {
 
 int TTitleScreen::PreStart() {
     const TScreenRef& leaving = Game->CurrentTScreen;
-    // The screens that end a run come back from play, and so does the level map; the game screen
-    // joins them when it exists.
-    int fromPlay = (leaving && (leaving == GameOverScreen || leaving == GameFinishedScreen ||
-                                leaving == LevelSelectScreen))
+    // The game screen, the screens that end a run and the level map come back from play.
+    int fromPlay = (leaving && (leaving == GameScreen || leaving == GameOverScreen ||
+                                leaving == GameFinishedScreen || leaving == LevelSelectScreen))
                        ? 1
                        : 0;
     if (leaving != Game->LoadingScreen) SpecialLoad(0, fromPlay);
@@ -192,7 +192,7 @@ void TTitleScreen::FadeTo(const TScreenRef& screen) {
 void TTitleScreen::TestButtons() {
     if (Menu->Clicked("changeplayer") != 0) ShowPlayerManager();
     if (Menu->Clicked("play") != 0) {
-        MapPlayer().ReadProfile(Game->CurrentProfile.get(), 0);
+        GameScreen->GameStart();
         FadeTo(LevelSelectScreen);
     }
     if (Menu->Clicked("titleoptions") != 0) {
@@ -286,9 +286,6 @@ int TTitleScreen::Kill() {
     Welcome = nullptr;
     FireAnim = nullptr;
     FireCounter = nullptr;
-    // Stands for the game screen's clearing of the shared particle lists, fireflies included.
-    for (const TParticleListRef& list :
-         {BackgroundParticles, Particles, AnimatedParticles, Munchkins, ScoreParticles})
-        if (list) list->Clear();
+    TGameScreen::ClearParticles(); // the fireflies go with the game's particles
     return 0;
 }

@@ -18,6 +18,7 @@
 #include "core/program.h"
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
+#include "game/particle_images.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
 #include "media/TMousePointer.h"
@@ -70,16 +71,7 @@ void LoadAssets() {
     TGameGrid::CreateChannels();
     Game->Mouse->ParticleFunc = PointerParticles;
     PointerParticle = images->Find("snowflake");
-    static const char* slots[PARTICLE_IMAGES] = {
-        nullptr,        "armourmid", "brickmid",       "fireball",       "snowflake",  "sparkle",
-        "iceshard",     nullptr,     "bonus9activate", "iceshard2",      "lock",       "golddust",
-        "particlering", nullptr,     "snowflakesmall", "snowflakelarge", "sparklegold"};
-    for (int i = 0; i < PARTICLE_IMAGES; ++i)
-        ParticleImages[i] = slots[i] ? images->Find(slots[i]) : nullptr;
-    static const char* scores[SCORE_PARTICLE_IMAGES] = {"score10", "score20", "score30", "score40", "score50",
-                                                        "score60", "score70", "score80", "score100"};
-    for (int i = 0; i < SCORE_PARTICLE_IMAGES; ++i)
-        ScoreParticleImages[i] = images->Find(scores[i]);
+    FillParticleImages();
 }
 
 // One line per row: gem codes, "." empty, "#" hole, "*" after a gem in an ice cube, "+" after a

@@ -1,5 +1,7 @@
 #include "board_fixture.h"
 
+#include "game/particle_images.h"
+
 #include <algorithm>
 
 #include <cctype>
@@ -68,16 +70,7 @@ void LoadBoardBankImages() {
     images->LoadAnim("iceshard", 32, 32, 0, 50, -1, 1);
     images->LoadAnim("iceshard2", 30, 30, 0, 50, -1, 1);
     images->LoadAnim("bonus9activate", 50, 50, 0, 1, -1, 1);
-    static const char* slots[PARTICLE_IMAGES] = {
-        nullptr,        "armourmid", "brickmid",       "fireball",       "snowflake",  "sparkle",
-        "iceshard",     nullptr,     "bonus9activate", "iceshard2",      "lock",       "golddust",
-        "particlering", nullptr,     "snowflakesmall", "snowflakelarge", "sparklegold"};
-    for (int i = 0; i < PARTICLE_IMAGES; ++i)
-        ParticleImages[i] = slots[i] ? images->Find(slots[i]) : nullptr;
-    static const char* scores[SCORE_PARTICLE_IMAGES] = {"score10", "score20", "score30", "score40", "score50",
-                                                        "score60", "score70", "score80", "score100"};
-    for (int i = 0; i < SCORE_PARTICLE_IMAGES; ++i)
-        ScoreParticleImages[i] = images->Find(scores[i]);
+    FillParticleImages();
     PointerParticle = images->Find("snowflake");
 }
 

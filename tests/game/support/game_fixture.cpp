@@ -1,0 +1,175 @@
+#include "game_fixture.h"
+
+#include "board/TGemList.h"
+#include "board/board_headless.h"
+#include "core/asset_loading.h"
+#include "core/fonts.h"
+#include "core/input_state.h"
+#include "core/program.h"
+#include "framework/cc_errors.h"
+#include "media/TImageBank.h"
+#include "media/TLoadingScreen.h"
+#include "media/TSoundBank.h"
+#include "platform/audio_testing.h"
+#include "platform/draw.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "profiles/TProfile.h"
+#include "screens/TTitleScreen.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace gametest {
+
+std::vector<TGemSnapshot> BoardSnapshot() {
+    std::vector<TGemSnapshot> cells;
+    for (auto& column : Grid)
+        for (auto& cell : column) {
+            TGemSnapshot snap;
+            if (cell && cell->Gem) snap = {cell->Gem.get(), cell->Gem->GemType, cell->Gem->x, cell->Gem->y};
+            cells.push_back(snap);
+        }
+    return cells;
+}
+
+void GameTest::SetUp() {
+    audio = &platform::UseRecordingAudio();
+    platform::ResetDrawState();
+    platform::IgnoreOsInput(true);
+    Delta = 1.0f;
+    ScreenWidth = 800;
+    ScreenHeight = 600;
+    SetRunTimeErrorHandler([this](const std::string& message, int endProgram) -> int {
+        errors.push_back(message);
+        if (endProgram != 0) throw TReportedError(message);
+        return 0;
+    });
+    platform::SetEndHandler([](int status) { throw TEnded(status); });
+    platform::SetNotifyHandler([](const std::string&, bool) {});
+    MakeParticleLists();
+    Game = std::make_shared<TGame>();
+    InstallInputHooks();
+    TableFlushKeys();
+    while (platform::PollEvent()) {
+    }
+    Game->DataPrefix = std::string(SLEETWHISTLE_TEST_DATA_DIR) + "/../";
+    platform::SetDataRoot(Game->DataPrefix);
+    Game->DataInAppBundle = 1;
+    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
+    Game->Init(0, 1);
+    Game->FixedRateLogic->JitterCorrection = 0;
+    Game->ChannelsCreate(16);
+    Game->IgnoreFrameworkKeys = 1;
+    Game->IgnoreDebugKey = 1;
+    images = std::make_shared<TImageBank>();
+    images->SetPath(Game->ImagePath);
+    sounds = std::make_shared<TSoundBank>();
+    sounds->SetPath(Game->SoundPath);
+    LoadGameFonts(Game->DataPrefix + "Data/fonts/");
+    TitleScreen = std::make_shared<TTitleScreen>();
+    GameScreen = std::make_shared<TGameScreen>();
+    SetBoardHost(&GameScreen->Host);
+    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
+    GameMenu = std::make_shared<TGameMenu>();
+    HintScroll = std::make_shared<THintScroll>();
+    Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
+    Game->CurrentTScreen = TitleScreen;
+    LoadData2();
+    CreateProfile("Anna");
+    Game->DataPrefix = GAME_TEST_DIR; // the fixture levels
+    Game->FixedRateLogic->Init();
+    audio->Clear();
+    recorder->calls.clear();
+}
+
+void GameTest::TearDown() {
+    BoardResetGlobals();
+    SetBoardHost(nullptr);
+    GameScreen = nullptr;
+    LevelCompleteScreen = nullptr;
+    GameMenu = nullptr;
+    HintScroll = nullptr;
+    TitleScreen = nullptr;
+    images = nullptr;
+    sounds = nullptr;
+    if (Game) Game->CurrentTScreen = nullptr;
+    Game = nullptr;
+    while (platform::PollEvent()) {
+    }
+    SetCoreInputHooks({});
+    SetCalcAnimLength(nullptr);
+    SetRunTimeErrorHandler(nullptr);
+    platform::SetEndHandler(nullptr);
+    platform::SetNotifyHandler(nullptr);
+    platform::SetDataRoot("");
+    platform::IgnoreOsInput(false);
+    platform::UseDeviceAudio();
+    ccErrorPath = "";
+}
+
+void GameTest::EnterLevel(int level) {
+    Game->CurrentProfile->CurrentLevel = level;
+    GameScreen->GameStart();
+    Game->LastTScreen = Game->CurrentTScreen;
+    GameScreen->PreStart();
+}
+
+void GameTest::Tick() {
+    platform::AdvanceClock(5);
+    Game->MainLogicLoop();
+}
+
+void GameTest::Ticks(int n) {
+    for (int i = 0; i < n; ++i)
+        Tick();
+}
+
+void GameTest::RunFadeIn() {
+    for (int i = 0; i < 1000 && Game->GameFade->Active; ++i)
+        Tick();
+}
+
+void GameTest::RunIntro() {
+    RunFadeIn();
+    for (int i = 0; i < 1000 && GameScreen->IntroAnim->Active; ++i)
+        Tick();
+}
+
+void GameTest::Post(int id, int data, int x, int y) {
+    platform::PostEvent({id, data, x, y});
+}
+
+void GameTest::PressKey(int key) {
+    Post(platform::EVENT_KEY_DOWN, key);
+    Post(platform::EVENT_KEY_UP, key);
+}
+
+void GameTest::ClickAt(float x, float y) {
+    Post(platform::EVENT_MOUSE_MOVE, 0, int(x), int(y));
+    Post(platform::EVENT_MOUSE_DOWN, 1, int(x), int(y));
+    Post(platform::EVENT_MOUSE_UP, 1, int(x), int(y));
+}
+
+std::vector<std::string> GameTest::Cues() const {
+    std::vector<std::string> names;
+    for (const auto& e : audio->Events())
+        if (e.what == "cue") {
+            std::string name = e.sound;
+            size_t slash = name.find_last_of('/');
+            if (slash != std::string::npos) name = name.substr(slash + 1);
+            size_t dot = name.find_last_of('.');
+            if (dot != std::string::npos) name = name.substr(0, dot);
+            for (char& c : name)
+                c = char(std::tolower(static_cast<unsigned char>(c)));
+            names.push_back(name);
+        }
+    return names;
+}
+
+int GameTest::CountCues(const std::string& name) const {
+    const std::vector<std::string> cues = Cues();
+    return int(std::count(cues.begin(), cues.end(), name));
+}
+
+} // namespace gametest
