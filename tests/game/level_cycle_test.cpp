@@ -3,7 +3,10 @@
 #include "game_fixture.h"
 
 #include "platform/TPixmap.h"
+#include "profiles/TProfile.h"
+
 #include "platform/image.h"
+#include <functional>
 
 namespace gametest {
 namespace {
@@ -36,6 +39,118 @@ TEST_F(LevelCycleTest, LevelsTakeTheirBackgroundTuneAndChapterInTurn) {
         EXPECT_EQ(GameScreen->GetSubLevel(), c.subLevel) << c.level;
         GameScreen->Kill();
     }
+}
+
+} // namespace
+} // namespace gametest
+
+namespace gametest {
+namespace {
+
+using LevelStartTest = GameTest;
+
+TEST_F(LevelStartTest, ARestartClearsTheCountersGaugeAndParticlesAndKeepsTheScore) {
+    EnterLevel(1);
+    RunIntro();
+    GameScreen->HintShowCounter = 50.0f;
+    GameScreen->GaugeFillDelay->AddNew(1000);
+    GameScreen->Player.Score = 480;
+    GameGrid->DiagonalGauge = 5;
+    GameGrid->BonusPower = 2;
+    AddMovingParticles();
+    GameGrid->DynamicDebug = 1; // marks the old board
+    GameScreen->RestartLevel();
+    EXPECT_EQ(GameGrid->DynamicDebug, 0) << "a new board";
+    EXPECT_EQ(GameScreen->HintShowCounter, 0.0f);
+    EXPECT_EQ(GameScreen->GaugeFillDelay->Count(), 0);
+    EXPECT_EQ(GameScreen->Player.Score, 480);
+    EXPECT_EQ(GameScreen->Player.LevelStartScore, 480);
+    EXPECT_EQ(GameGrid->DiagonalGauge, 0);
+    EXPECT_EQ(GameGrid->BonusPower, 1);
+    EXPECT_TRUE(ParticlePlaces().empty());
+    EXPECT_TRUE(GameScreen->IntroAnim->Active);
+    EXPECT_FALSE(GameScreen->OutroAnim->Active);
+    EXPECT_EQ(CountCues("levelstart"), 2); // after the first fade-in, and at the restart
+}
+
+TEST_F(LevelStartTest, NoOneShotHintFlagIsSetBeforeItsHintCanBeSeen) {
+    for (int level : {1, 5, 6}) {
+        EnterLevel(level);
+        RunIntro();
+        GameScreen->RestartLevel();
+        GameScreen->Kill();
+    }
+    auto* profile = Game->CurrentProfile.get();
+    for (int flag = 0; flag < 20; ++flag)
+        EXPECT_EQ(profile->HintsShown[size_t(flag)], 0) << flag;
+}
+
+TEST_F(LevelStartTest, ALevelThatNoFillCanGiveAMoveEndsTheProgramWithTheBoardsMessage) {
+    // 90.txt is three cells in a row: no fill of it can hold a move.
+    EXPECT_THROW(EnterLevel(90), TReportedError);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Error loading file " + std::string(GAME_TEST_DIR) +
+                             "data/levels/90.txt: no fill of this level has a possible move (1000 tries)");
+}
+
+// What must not move while an overlay is open or the screen fades in.
+struct TStillState {
+    float intro = 0.0f, outro = 0.0f, time = 0.0f, hintShow = 0.0f;
+    std::vector<TGemSnapshot> board;
+    std::vector<std::pair<float, float>> particles;
+    std::vector<float> gaugeDelays;
+    bool operator==(const TStillState&) const = default;
+};
+
+TStillState StillState() {
+    TStillState s;
+    s.intro = GameScreen->IntroAnim->Counter;
+    s.outro = GameScreen->OutroAnim->Counter;
+    s.time = GameScreen->Player.TimeTaken;
+    s.hintShow = GameScreen->HintShowCounter;
+    s.board = BoardSnapshot();
+    s.particles = ParticlePlaces();
+    for (const TCounterRef& counter : *GameScreen->GaugeFillDelay)
+        s.gaugeDelays.push_back(counter->Counter);
+    return s;
+}
+
+using OverlayTest = GameTest;
+
+TEST_F(OverlayTest, NothingMovesUnderAnOpenOverlayOrTheFadeIn) {
+    enum Phase { INTRO, PLAY, OUTRO };
+    const char* phaseNames[] = {"intro", "play", "outro"};
+    struct TOverlay {
+        const char* name;
+        std::function<void()> open;
+    } overlays[] = {
+        {"in-game menu", [] { GameMenu->Active = 1; }},
+        {"hint scroll", [] { HintScroll->Active = 1; }},
+        {"level-complete panel", [] { LevelCompleteScreen->Active = 1; }},
+        {"fade-in", [] { Game->GameFade->Init(1000.0f, 0, nullptr, 0, 0, nullptr); }},
+    };
+    for (Phase phase : {INTRO, PLAY, OUTRO})
+        for (const TOverlay& overlay : overlays) {
+            SCOPED_TRACE(std::string(phaseNames[phase]) + " under the " + overlay.name);
+            EnterLevel(1);
+            RunFadeIn();
+            if (phase != INTRO) RunIntro();
+            if (phase == OUTRO) {
+                ASSERT_EQ(GameScreen->NextLevel(), 1);
+            }
+            Ticks(phase == OUTRO ? 600 : 20); // the outro's board is falling by now
+            GameScreen->GaugeFillDelay->AddNew(1000);
+            AddMovingParticles();
+            overlay.open();
+            const TStillState before = StillState();
+            Ticks(100);
+            EXPECT_TRUE(StillState() == before);
+            GameMenu->Active = HintScroll->Active = LevelCompleteScreen->Active = 0;
+            Game->GameFade->Active = 0;
+            Ticks(1);
+            EXPECT_FALSE(StillState() == before) << "it moves again once the overlay is gone";
+            GameScreen->Kill();
+        }
 }
 
 } // namespace

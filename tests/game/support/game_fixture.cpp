@@ -173,3 +173,23 @@ int GameTest::CountCues(const std::string& name) const {
 }
 
 } // namespace gametest
+
+namespace gametest {
+
+void AddMovingParticles() {
+    const TGameImageRef image = images->Find("sparkle");
+    for (const TParticleListRef& list :
+         {BackgroundParticles, Particles, AnimatedParticles, Munchkins, ScoreParticles})
+        list->AddNew(300, 300, image, 0.5f, 0.5f, 0.0f, 10000.0f, 0, 0, 0.0f, 1.0f, 0.0f, 0, 0);
+}
+
+std::vector<std::pair<float, float>> ParticlePlaces() {
+    std::vector<std::pair<float, float>> places;
+    for (const TParticleListRef& list :
+         {BackgroundParticles, Particles, AnimatedParticles, Munchkins, ScoreParticles})
+        for (const TParticleRef& particle : *list)
+            places.emplace_back(particle->x, particle->y);
+    return places;
+}
+
+} // namespace gametest

@@ -19,6 +19,7 @@
 #include "game/THintScroll.h"
 #include "game/TLevelCompleteScreen.h"
 #include "media/TGameFade.h"
+#include "media/TParticle.h"
 #include "media/TParticleList.h"
 #include "platform/Renderer.h"
 #include "platform/TRecordingAudioBackend.h"
@@ -28,6 +29,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gametest {
@@ -93,5 +95,14 @@ protected:
     testsupport::ScopedRenderer rendering{recorder};
     std::vector<std::string> errors;
 };
+
+} // namespace gametest
+
+namespace gametest {
+
+// One moving particle in each of the five shared lists.
+void AddMovingParticles();
+// The places of every particle of the five lists, list by list.
+std::vector<std::pair<float, float>> ParticlePlaces();
 
 } // namespace gametest
