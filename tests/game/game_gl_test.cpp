@@ -1,0 +1,92 @@
+// The game screen on the real GL side, kept for a person to look at: a full board in play with the
+// largest six-digit score, ten minutes played, level 55, a half-full gauge, the "Double Bonus
+// Power!" caption and the two buttons.
+#include "GLWindow.h"
+#include "game_fixture.h"
+
+#include "board/TPlayer.h"
+#include "media/TImageBank.h"
+#include "platform/TPixmap.h"
+#include "platform/draw.h"
+#include "platform/graphics.h"
+
+namespace gametest {
+namespace {
+
+int Brightness(uint32_t p) {
+    return int((p >> 16) & 255) + int((p >> 8) & 255) + int(p & 255);
+}
+
+class GameSceneTest : public GameTest {
+protected:
+    static void SetUpTestSuite() {
+        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
+            platform::Graphics(800, 600, 0, 60);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
+        GameTest::SetUp();
+        platform::SetRenderer(nullptr);
+        platform::ResetDrawState();
+        platform::ResetViewport();
+    }
+    // The screen's frame as the player sees it, without the pointer.
+    static platform::PixmapRef Scene() {
+        platform::ResetDrawState();
+        GameScreen->Draw();
+        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
+        return platform::GrabPixmap(0, 0, 800, 600);
+    }
+    // The brightest pixel of the area.
+    static int Brightest(const platform::PixmapRef& frame, int x0, int y0, int x1, int y1) {
+        int most = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                most = std::max(most, Brightness(platform::ReadPixel(frame, x, y)));
+        return most;
+    }
+};
+
+TEST_F(GameSceneTest, TheDisplayWithLongNumbersAHalfFullGaugeAndTheCaption) {
+    EnterLevel(3);
+    RunIntro();
+    Ticks(400); // the sweep is over
+    TPlayer& player = GameScreen->Player;
+    player.Score = player.LevelStartScore + 999999;
+    player.TimeTaken = 600000.0f / 5.0f; // 10: 00
+    player.Level = 55;
+    GameGrid->DiagonalGauge = 5;
+    GameGrid->DiagonalTextCounter = 0.9f * float(GameGrid->DiagonalTextLength);
+    const platform::PixmapRef frame = Scene();
+    testsupport::SaveTestOutput(frame, "game-hud.png");
+
+    // The wells of the score and the time end at x 108: the rim and the panel after it hold no
+    // text. The well itself does.
+    for (int top : {134, 307}) {
+        EXPECT_GT(Brightest(frame, 20, top + 4, 100, top + 36), 600) << "text in the well at y " << top;
+        EXPECT_LT(Brightest(frame, 109, top + 4, 116, top + 36), 600)
+            << "nothing bright past x 108 at y " << top;
+    }
+    // Rows 46-91 of the gauge come from "gaugefull" and rows 0-45 from "gaugeempty": the gauge
+    // looks the same below row 46 as with nine steps (filled from row 22) and above it as when
+    // empty, and differs below it from the empty gauge.
+    GameGrid->DiagonalGauge = 9;
+    const platform::PixmapRef nine = Scene();
+    GameGrid->DiagonalGauge = 0;
+    const platform::PixmapRef none = Scene();
+    int differFromEmpty = 0;
+    for (int row = 0; row < 92; ++row)
+        for (int x = 36; x < 82; ++x) {
+            const uint32_t shown = platform::ReadPixel(frame, x, 376 + row);
+            if (row >= 46) {
+                EXPECT_EQ(shown, platform::ReadPixel(nine, x, 376 + row)) << x << ", row " << row;
+                differFromEmpty += shown != platform::ReadPixel(none, x, 376 + row);
+            } else {
+                EXPECT_EQ(shown, platform::ReadPixel(none, x, 376 + row)) << x << ", row " << row;
+            }
+        }
+    EXPECT_GT(differFromEmpty, 200);
+}
+
+} // namespace
+} // namespace gametest
