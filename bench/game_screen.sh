@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# What a level at rest costs: the installed game tree with the fixture levels (build/e2e-game, made
+# by the e2e_game_tree test fixture) under Xvfb with Mesa's llvmpipe, on the real clock, five runs,
+# medians reported. A fixture profile at level 3 (the full 13 x 12 board) and scripted clicks
+# reach the level; from 2 s after "level-started" (fade-in, intro and sweep over) until 12 s
+# after it there is no input, and the script measures the process's CPU-seconds per second
+# (utime + stime of /proc/<pid>/stat) and the frame rate from the trace's flip numbers. Then
+# Ctrl+J wins the level, the outro runs, the fade leads to the title and a close ends the run;
+# the peak resident memory (VmHWM) covers the whole run.
+# Targets: at most 0.5 CPU-s/s at about 60 frames per second; at most 100 MiB resident.
+# Usage: bench/game_screen.sh [game tree]   (default: build/e2e-game)
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+TREE=$(realpath "${1:-$ROOT/build/e2e-game}")
+GAME=$TREE/bin/sleetwhistle
+PROFILE_TOOL=${PROFILE_TOOL:-$ROOT/build/bin/bench_fixture_profile}
+[ -x "$GAME" ] || { echo "game_screen.sh: no game at $GAME (run the e2e_game_tree test first)" >&2; exit 1; }
+[ -x "$PROFILE_TOOL" ] || { echo "game_screen.sh: build bench_fixture_profile first" >&2; exit 1; }
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec env LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe \
+        xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" "$0" "$TREE"
+fi
+
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+
+# Clicks skip the maker's splash and press the finished loading screen's button, then "play";
+# the level is entered by about 10.5 s. Ctrl+J comes long after the quiet span.
+{
+    for ms in $(seq 0 50 5000); do echo "$ms mouse_down 1"; echo "$((ms + 20)) mouse_up 1"; done
+    echo "5500 mouse_move 400 530"
+    for ms in $(seq 5500 500 8000); do echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"; done
+    echo "10000 mouse_move 400 538"
+    echo "10000 mouse_down 1"
+    echo "10040 mouse_up 1"
+    echo "10100 mouse_move 790 590"
+    echo "26000 key_down 162"
+    echo "26020 key_down 74"
+    echo "26060 key_up 74"
+    echo "26100 key_up 162"
+    echo "34000 close"
+} > "$WORK/input.txt"
+
+clock_ticks() { # utime + stime of a process, in clock ticks
+    local stat
+    stat=$(cat "/proc/$1/stat")
+    stat=${stat##*) }
+    set -- $stat
+    echo $(( ${12} + ${13} ))
+}
+# The highest flip number the trace holds.
+last_flip() { awk '$2 == "flip" { n = $3 } END { print n + 0 }' "$1"; }
+# Microseconds of a milestone's first line, or nothing.
+milestone() { awk -v m="$2" '$2 == m { print $1; exit }' "$1"; }
+now_us() { date +%s%6N; }
+
+HZ=$(getconf CLK_TCK)
+cpus=() fps=() hwms=()
+for i in 1 2 3 4 5; do
+    home=$WORK/home-$i
+    user=$home/Brindlecove/Sleetwhistle
+    mkdir -p "$user/profiles"
+    sed -e 's/^INTRO=.*\r$/INTRO=0\r/' -e 's/^PROFILE NAME=.*\r$/PROFILE NAME=Anna\r/' \
+        "$TREE/share/sleetwhistle/Data/Default.ini" > "$user/Sleetwhistle.ini"
+    "$PROFILE_TOOL" "$user/profiles/Anna.dat" 3
+    trace=$WORK/trace-$i.txt
+    : > "$trace"
+    ALSOFT_DRIVERS=null SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_TRACE=$trace SLEETWHISTLE_INPUT=$WORK/input.txt \
+        XDG_DATA_HOME=$home "$GAME" > /dev/null 2> "$WORK/stderr-$i.txt" &
+    pid=$!
+    started=""
+    for _ in $(seq 300); do
+        started=$(milestone "$trace" level-started)
+        [ -n "$started" ] && break
+        sleep 0.1
+    done
+    [ -n "$started" ] || { echo "game_screen.sh: run $i never started the level" >&2; kill $pid; exit 1; }
+    # The quiet span: from 2 s to 12 s after the level started.
+    while [ $(( $(now_us) - started )) -lt 2000000 ]; do sleep 0.01; done
+    t0=$(now_us) c0=$(clock_ticks $pid) f0=$(last_flip "$trace")
+    ft0=$(awk '$2 == "flip" { t = $1 } END { print t + 0 }' "$trace")
+    while [ $(( $(now_us) - started )) -lt 12000000 ]; do sleep 0.01; done
+    t1=$(now_us) c1=$(clock_ticks $pid) f1=$(last_flip "$trace")
+    ft1=$(awk '$2 == "flip" { t = $1 } END { print t + 0 }' "$trace")
+    hwm=0
+    while kill -0 $pid 2> /dev/null; do
+        h=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status" 2> /dev/null || echo 0)
+        [ -n "$h" ] && [ "$h" -gt "$hwm" ] && hwm=$h
+        sleep 0.2
+    done
+    wait $pid || { echo "game_screen.sh: run $i failed:" >&2; cat "$WORK/stderr-$i.txt" >&2; exit 1; }
+    grep -q level-won "$trace" || { echo "game_screen.sh: run $i never won the level" >&2; exit 1; }
+    [ -e "$user/GoodExit.dat" ] || { echo "game_screen.sh: run $i did not end cleanly" >&2; exit 1; }
+    cpu=$(awk -v t=$((c1 - c0)) -v hz="$HZ" -v us=$((t1 - t0)) 'BEGIN { printf "%.3f", t / hz / (us / 1e6) }')
+    rate=$(awk -v f=$((f1 - f0)) -v us=$((ft1 - ft0)) 'BEGIN { printf "%.1f", us > 0 ? f / (us / 1e6) : 0 }')
+    mib=$(awk -v k="$hwm" 'BEGIN { printf "%.1f", k / 1024 }')
+    echo "run $i: $cpu CPU-s/s, $rate frames/s at rest; peak resident $mib MiB"
+    cpus+=("$cpu") fps+=("$rate") hwms+=("$mib")
+done
+
+median() { printf '%s\n' "$@" | sort -g | sed -n 3p; }
+echo "median at rest: $(median "${cpus[@]}") CPU-s/s (target at most 0.5), $(median "${fps[@]}") frames/s (about 60)"
+echo "median peak resident (VmHWM): $(median "${hwms[@]}") MiB (target at most 100)"

@@ -1,0 +1,132 @@
+#include "game_runs.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace gameruns {
+
+namespace {
+
+const std::string USER = "home/Brindlecove/Sleetwhistle/";
+
+// The installed defaults with the intro off and Anna as the player, line ends CR LF.
+std::string FixtureSettings() {
+    std::ifstream in(SLEETWHISTLE_E2E_GAME "/share/sleetwhistle/Data/Default.ini", std::ios::binary);
+    std::stringstream packaged;
+    packaged << in.rdbuf();
+    std::string text, line;
+    while (std::getline(packaged, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind("INTRO=", 0) == 0) line = "INTRO=0";
+        if (line.rfind("PROFILE NAME=", 0) == 0) line = "PROFILE NAME=Anna";
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+uint32_t Pixel(const platform::PixmapRef& frame, int x, int y) {
+    return platform::ReadPixel(frame, x, y) & 0xFFFFFF;
+}
+
+} // namespace
+
+TProfileFields FixtureProfileAtLevel(int level) {
+    TProfileFields fields;
+    fields.CurrentLevel = level;
+    fields.LockedLevel = level + 1;
+    return fields;
+}
+
+void TGameRun::PrepareUser(const TProfileFields& profile) {
+    dir.Write(USER + "Sleetwhistle.ini", FixtureSettings());
+    dir.Write(USER + "profiles/Anna.dat", EncodeProfileFields(profile));
+}
+
+std::string TGameRun::UserPath(const std::string& name) const {
+    return dir / (USER + name);
+}
+
+void TGameRun::Run(const std::string& script, const std::vector<int>& frames) {
+    std::string input = dir.Write("input.txt", script);
+    std::string list;
+    for (int flip : frames)
+        list += (list.empty() ? "" : ",") + std::to_string(flip);
+    std::system(("mkdir -p '" + dir / "frames" + "'").c_str());
+    std::string command =
+        "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=" + std::to_string(FRAME_MS) +
+        " ALSOFT_DRIVERS=null SLEETWHISTLE_INPUT='" + input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" +
+        ":" + list + "' XDG_DATA_HOME='" + dir / "home" +
+        "' '" SLEETWHISTLE_E2E_GAME "/bin/sleetwhistle' >'" + dir / "out.txt" + "' 2>&1";
+    int result = std::system(command.c_str());
+    status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    output = dir.Read("out.txt");
+}
+
+std::string TGameRun::FramePath(int flip) const {
+    return dir / ("frames/frame-" + std::to_string(flip) + ".png");
+}
+
+platform::PixmapRef TGameRun::Frame(int flip) const {
+    return platform::LoadPixmap(FramePath(flip));
+}
+
+std::string Click(int ms, int x, int y) {
+    std::string at = std::to_string(ms);
+    return at + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" + at + " mouse_down 1\n" +
+           std::to_string(ms + 40) + " mouse_up 1\n";
+}
+
+std::string Key(int ms, int vk) {
+    return std::to_string(ms) + " key_down " + std::to_string(vk) + "\n" + std::to_string(ms + 40) +
+           " key_up " + std::to_string(vk) + "\n";
+}
+
+std::string CtrlKey(int ms, int vk) {
+    return std::to_string(ms) + " key_down 162\n" + Key(ms + 20, vk) + std::to_string(ms + 100) +
+           " key_up 162\n";
+}
+
+std::string ToTheLevel(int& at) {
+    std::string script = "# the maker's splash and the loading screen, skipped by clicks\n";
+    for (int ms = 0; ms <= 6000; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    script += "# the finished loading screen's button, then \"play\" on the title\n";
+    script += Click(9000, 400, 530);
+    at = 11000;
+    return script + Click(at, 400, 538);
+}
+
+TPoint Cell9(int x, int y) {
+    return {260 + 50 * x, 100 + 50 * y};
+}
+
+TPoint Cell13(int x, int y) {
+    return {160 + 50 * x, 25 + 50 * y};
+}
+
+double BrightShare(const platform::PixmapRef& frame) {
+    int bright = 0;
+    for (int y = 0; y < frame->height; ++y)
+        for (int x = 0; x < frame->width; ++x) {
+            uint32_t p = Pixel(frame, x, y);
+            if (((p >> 16) & 255) > 16 || ((p >> 8) & 255) > 16 || (p & 255) > 16) ++bright;
+        }
+    return double(bright) / double(frame->width * frame->height);
+}
+
+double DifferentShareIn(const platform::PixmapRef& a, const platform::PixmapRef& b, int x0, int y0, int x1,
+                        int y1) {
+    int different = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (Pixel(a, x, y) != Pixel(b, x, y)) ++different;
+    return double(different) / double((x1 - x0) * (y1 - y0));
+}
+
+double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b) {
+    return DifferentShareIn(a, b, 0, 0, a->width, a->height);
+}
+
+} // namespace gameruns

@@ -1,0 +1,61 @@
+// Scripted runs of the game screen: a per-user folder holding the settings and a fixture profile,
+// the game tree's binary run with the test seams on the fake clock, the frames it keeps, and the
+// script lines that take the game from its first frame to a level.
+#pragma once
+
+#include "TempDir.h"
+
+#include "platform/TPixmap.h"
+#include "profiles/profile_file.h"
+
+#include <string>
+#include <vector>
+
+namespace gameruns {
+
+// The milliseconds the fake clock advances at every flip: frame N shows the game at about N x 16 ms.
+constexpr int FRAME_MS = 16;
+
+// A fixture profile at the given level: the test-only way of starting a level directly, since
+// "play" enters the game screen at the profile's level. Every level up to it is open.
+TProfileFields FixtureProfileAtLevel(int level);
+
+struct TGameRun {
+    testsupport::TempDir dir;
+    int status = -1;
+    std::string output; // standard output and error
+
+    // The settings file (the installed defaults with the intro off and Anna as the player, CR LF)
+    // and Anna's profile written through the profile encoder.
+    void PrepareUser(const TProfileFields& profile);
+    // Runs the game tree's binary with the script; the frames after the flips named are kept.
+    void Run(const std::string& script, const std::vector<int>& frames);
+    std::string UserPath(const std::string& name) const;
+    platform::PixmapRef Frame(int flip) const;
+    std::string FramePath(int flip) const;
+};
+
+// Script lines: the clicks through the maker's splash and the finished loading screen, and
+// "play" on the title; at returns the time of the "play" click.
+std::string ToTheLevel(int& at);
+std::string Click(int ms, int x, int y);
+std::string Key(int ms, int vk);
+// Ctrl held around the key.
+std::string CtrlKey(int ms, int vk);
+
+// The centre of a board cell: on a 9 x 9 level and on a 13 x 12 one.
+struct TPoint {
+    int x = 0, y = 0;
+};
+TPoint Cell9(int x, int y);
+TPoint Cell13(int x, int y);
+
+// Share of pixels brighter than (16, 16, 16) in any channel.
+double BrightShare(const platform::PixmapRef& frame);
+// Share of pixels that differ between two frames of one size.
+double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b);
+// Share of pixels of a rectangle that differ between two frames.
+double DifferentShareIn(const platform::PixmapRef& a, const platform::PixmapRef& b, int x0, int y0, int x1,
+                        int y1);
+
+} // namespace gameruns
