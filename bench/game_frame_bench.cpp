@@ -1,0 +1,160 @@
+// The cost of one frame of the game screen during a cascade: the game made as the program makes
+// it (the generated data's banks, fonts, channels, a profile), the screen entered on the full
+// 13 x 12 fixture level 3.txt with the particle setting at 100 and its intro run out; a pudding
+// fired at power 2 (as a full gauge leaves it) and a cracker, both laid by MakeTestGem and fired
+// through the board's click; then 300 ticks timed in frames of four ticks (Delta 1, 1, 1 and
+// 0.33, a 16.7 ms frame): the screen's Logic per tick plus its Draw of every layer into the
+// logical frame, flushed, without the flip. The main thread's CPU time per frame is measured.
+// Run under a display; the same figures follow with a renderer that discards every draw.
+#include "board/TGameGrid.h"
+#include "board/board_grid.h"
+#include "board/board_headless.h"
+#include "core/TGame.h"
+#include "core/asset_loading.h"
+#include "core/fonts.h"
+#include "core/input_state.h"
+#include "framework/core_services.h"
+#include "game/TGameMenu.h"
+#include "game/TGameScreen.h"
+#include "game/THintScroll.h"
+#include "game/TLevelCompleteScreen.h"
+#include "media/TGameFade.h"
+#include "media/TImageBank.h"
+#include "media/TLoadingScreen.h"
+#include "media/TParticleList.h"
+#include "media/TSoundBank.h"
+#include "platform/Renderer.h"
+#include "platform/audio_testing.h"
+#include "platform/draw.h"
+#include "platform/files.h"
+#include "platform/graphics.h"
+#include "platform/random.h"
+#include "platform/system.h"
+#include "profiles/TProfile.h"
+#include "screens/TTitleScreen.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <string>
+
+namespace {
+
+class TDiscardRenderer : public platform::TRenderer {
+public:
+    void Draw(const platform::DrawCall&) override {}
+};
+
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
+// The game as the program body makes it, the per-user folder in a fresh temporary folder.
+void MakeGame() {
+    char home[] = "/tmp/sleetwhistle-bench-XXXXXX";
+    if (!mkdtemp(home)) std::exit(1);
+    setenv("XDG_DATA_HOME", home, 1);
+    platform::UseRecordingAudio();
+    MakeParticleLists();
+    Game = std::make_shared<TGame>();
+    InstallInputHooks();
+    Game->DataPrefix = std::string(SLEETWHISTLE_BENCH_DATA_DIR) + "/../";
+    platform::SetDataRoot(Game->DataPrefix);
+    Game->DataInAppBundle = 1;
+    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
+    Game->Init(0, 1);
+    Game->FixedRateLogic->JitterCorrection = 0;
+    Game->ChannelsCreate(16);
+    images = std::make_shared<TImageBank>();
+    images->SetPath(Game->ImagePath);
+    sounds = std::make_shared<TSoundBank>();
+    sounds->SetPath(Game->SoundPath);
+    LoadGameFonts(Game->DataPrefix + "Data/fonts/");
+    TitleScreen = std::make_shared<TTitleScreen>();
+    GameScreen = std::make_shared<TGameScreen>();
+    SetBoardHost(&GameScreen->Host);
+    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
+    GameMenu = std::make_shared<TGameMenu>();
+    HintScroll = std::make_shared<THintScroll>();
+    Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
+    Game->CurrentTScreen = TitleScreen;
+    LoadData2();
+    CreateProfile("Anna");
+    Game->DataPrefix = GAME_BENCH_DIR; // the fixture levels
+    Game->Particles = 100;
+}
+
+// The screen entered on level 3 and run through its fade-in, intro and sweep on the fake clock.
+void EnterLevel() {
+    Game->CurrentProfile->CurrentLevel = 3;
+    GameScreen->GameStart();
+    Game->LastTScreen = Game->CurrentTScreen;
+    GameScreen->PreStart();
+    for (int tick = 0; tick < 800; ++tick) {
+        platform::AdvanceClock(5);
+        Game->MainLogicLoop();
+    }
+}
+
+int LiveParticles() {
+    int n = 0;
+    for (const TParticleListRef& list :
+         {BackgroundParticles, Particles, AnimatedParticles, Munchkins, ScoreParticles})
+        n += list->Count();
+    return n;
+}
+
+void DrawFrame() {
+    GameScreen->Draw();
+    if (platform::TRenderer* renderer = platform::CurrentRenderer()) renderer->Flush();
+}
+
+// One measured run: the level restarted, the two items fired, 300 ticks in frames of four.
+void Measure(const char* what) {
+    platform::SeedRnd(11);
+    GameScreen->RestartLevel();
+    for (int tick = 0; tick < 800; ++tick) {
+        Delta = 1.0f;
+        GameScreen->Logic();
+    }
+    GameScreen->MakeTestGem(6, 6, 8);
+    GameScreen->MakeTestGem(3, 2, 9);
+    GameGrid->BonusPower = 2;
+    GameGrid->ClickCell(6, 6);
+    GameGrid->ClickCell(3, 2);
+    double total = 0, worst = 0;
+    int frames = 0, peak = 0;
+    static const float deltas[4] = {1.0f, 1.0f, 1.0f, 0.33f};
+    for (int tick = 0; tick < 300; tick += 3) {
+        const double start = ThreadCpuMs();
+        for (float d : deltas) {
+            Delta = d;
+            GameScreen->Logic();
+        }
+        DrawFrame();
+        const double ms = ThreadCpuMs() - start;
+        total += ms;
+        worst = std::max(worst, ms);
+        peak = std::max(peak, LiveParticles());
+        ++frames;
+    }
+    std::printf("%s: %d frames, mean %.3f ms CPU, worst %.3f ms, live particles at most %d\n", what, frames,
+                total / frames, worst, peak);
+}
+
+} // namespace
+
+int main() {
+    platform::ScopedFakeClock clock;
+    const bool window = platform::Graphics(800, 600, 0, 60) != nullptr;
+    MakeGame();
+    EnterLevel();
+    if (window) Measure("GL renderer");
+    platform::SetRenderer(std::make_shared<TDiscardRenderer>());
+    Measure("discarding renderer");
+    return 0;
+}
