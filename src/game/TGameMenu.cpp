@@ -10,6 +10,7 @@
 #include "media/TSoundBank.h"
 #include "platform/draw.h"
 #include "profiles/TProfile.h"
+#include "screens/TInstructionsScreen.h"
 #include "screens/TTitleScreen.h"
 #include "widgets/dialog_builders.h"
 
@@ -129,9 +130,9 @@ int TGameMenu::TestButtons() {
         Hide();
         result = JUST_CLOSED;
     }
-    // The options and instructions screens are not in this build: their rows say so.
+    // The options screen is not in this build: its row says so.
     if (Menu->Clicked("options") != 0) ShowNotYet("The options screen is not in this build yet.");
-    if (Menu->Clicked("help") != 0) ShowNotYet("The instructions are not in this build yet.");
+    if (Menu->Clicked("help") != 0) LeaveFor(InstructionsScreen);
     if (Menu->Clicked("saveandexit") != 0) {
         Game->GameFade->Init(float(FADE_SPEED), 1, Game->MusicChannel, 1, 0, nullptr);
         Game->DestinationTScreen = TitleScreen;

@@ -36,8 +36,8 @@ public:
     TAnimationRef FadeOut;
     int QuitFlag = 0; // 1: the end of the closing slide gives up the level; nothing sets it
     float MenuY = 0.0f;
-    // The message box the "options" and "help" rows open while their screens are not in this
-    // build: while it is open only it runs, drawn over the menu.
+    // The message box the "options" row opens while the options screen is not in this build:
+    // while it is open only it runs, drawn over the menu.
     TDialogOKRef NotYetBox;
 
     int Load() override;

@@ -36,6 +36,7 @@ TProfileFields FixtureProfileAtLevel(int level) {
     TProfileFields fields;
     fields.CurrentLevel = level;
     fields.LockedLevel = level + 1;
+    fields.HintsShown[INSTRUCTIONS_SHOWN] = 1;
     return fields;
 }
 
@@ -88,14 +89,12 @@ std::string CtrlKey(int ms, int vk) {
            " key_up 162\n";
 }
 
-std::string ToTheLevel(int& at) {
+std::string ToTheLevel() {
     std::string script = "# the maker's splash and the loading screen, skipped by clicks\n";
     for (int ms = 0; ms <= 6000; ms += 50)
         script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    script += "# the finished loading screen's button, then \"play\" on the title\n";
-    script += Click(9000, 400, 530);
-    at = 11000;
-    return script + Click(at, 400, 538);
+    script += "# the finished loading screen's button, \"play\" on the title, Enter on the map\n";
+    return script + Click(9000, 400, 530) + Click(PLAY_MS, 400, 538) + Key(MAP_ENTER_MS, 13);
 }
 
 TPoint Cell9(int x, int y) {

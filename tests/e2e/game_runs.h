@@ -16,8 +16,12 @@ namespace gameruns {
 // The milliseconds the fake clock advances at every flip: frame N shows the game at about N x 16 ms.
 constexpr int FRAME_MS = 16;
 
+// The profile's flag that the instructions were shown before the first game.
+constexpr int INSTRUCTIONS_SHOWN = 19;
+
 // A fixture profile at the given level: the test-only way of starting a level directly, since
-// "play" enters the game screen at the profile's level. Every level up to it is open.
+// the level map opens on the profile's level. Every level up to it is open, and the instructions
+// count as seen, so the first choice goes straight to the game.
 TProfileFields FixtureProfileAtLevel(int level);
 
 struct TGameRun {
@@ -35,9 +39,11 @@ struct TGameRun {
     std::string FramePath(int flip) const;
 };
 
-// Script lines: the clicks through the maker's splash and the finished loading screen, and
-// "play" on the title; at returns the time of the "play" click.
-std::string ToTheLevel(int& at);
+// Script lines: the clicks through the maker's splash and the finished loading screen, "play" on
+// the title at PLAY_MS, and Enter on the level map once it has zoomed in, at MAP_ENTER_MS.
+constexpr int PLAY_MS = 11000;
+constexpr int MAP_ENTER_MS = 14000;
+std::string ToTheLevel();
 std::string Click(int ms, int x, int y);
 std::string Key(int ms, int vk);
 // Ctrl held around the key.

@@ -21,10 +21,17 @@ int FlipAt(int ms) {
     return ms / FRAME_MS;
 }
 
-// The "play" click comes at PLAY; the game screen's fade-in and the level intro follow, and the
-// board is at rest, its sweep over, by AT_REST.
-constexpr int PLAY = 11000;
-constexpr int AT_REST = PLAY + 3000;
+// The game screen's moments after ToTheLevel's script: its fade-in, the intro with the "go"
+// sprite, the column sweep, and the board at rest.
+constexpr int ENTERED = 16000;
+constexpr int FADING_IN = ENTERED + 250;
+constexpr int INTRO = ENTERED + 520;
+constexpr int INTRO_END = INTRO + 1000;
+constexpr int SWEEP = INTRO_END + 300;
+constexpr int AT_REST = INTRO_END + 2000;
+// The crackers fired on 2.txt, and the moments of the gauge's story kept besides.
+constexpr int GAUGE_CLICKS = 12;
+constexpr int GAUGE_MOMENTS[] = {AT_REST};
 
 // Every run ends cleanly and keeps no black frame.
 void ExpectCleanRun(const TGameRun& run, const std::vector<int>& frames) {
@@ -44,14 +51,33 @@ std::string ReadFile(const std::string& path) {
     return bytes.str();
 }
 
+TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
+    TGameRun run;
+    run.PrepareUser(FixtureProfileAtLevel(1));
+    std::string script = ToTheLevel();
+    // 1.txt: row 3 reads 1 1 2 1; swapping its third and fourth shapes lines up three, and the
+    // shapes above fall into a second line.
+    const TPoint a = Cell9(2, 3), b = Cell9(3, 3);
+    const int swap = AT_REST + 500;
+    script += Click(swap, a.x, a.y) + Click(swap + 200, b.x, b.y);
+    script += std::to_string(swap + 4000) + " close\n";
+    const std::vector<int> frames = {FlipAt(FADING_IN), FlipAt(INTRO),         FlipAt(INTRO_END - 80),
+                                     FlipAt(SWEEP),     FlipAt(AT_REST),       FlipAt(swap + 280),
+                                     FlipAt(swap + 600), FlipAt(swap + 1000), FlipAt(swap + 3500)};
+    run.Run(script, frames);
+    ExpectCleanRun(run, frames);
+    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(AT_REST)), run.Frame(FlipAt(swap + 3500)), 10, 80, 110, 130),
+              0.01)
+        << "the score changed in its well";
+}
+
 TEST(GameRuns, TheInGameMenuPausesOpensItsBoxAndSavesOnExit) {
     TGameRun run;
     const TProfileFields given = FixtureProfileAtLevel(1);
     run.PrepareUser(given);
     struct stat before {};
     ASSERT_EQ(stat(run.UserPath("profiles/Anna.dat").c_str(), &before), 0);
-    int play = 0;
-    std::string script = ToTheLevel(play);
+    std::string script = ToTheLevel();
     const int t = AT_REST;
     script += "# Escape opens the menu; Escape closes it\n" + Key(t, 27) + Key(t + 1000, 27);
     script += "# opened again and turned back half-way up\n" + Key(t + 2000, 27) + Key(t + 2200, 27);
@@ -78,6 +104,57 @@ TEST(GameRuns, TheInGameMenuPausesOpensItsBoxAndSavesOnExit) {
     EXPECT_EQ(saved.fields.LockedLevel, given.LockedLevel);
     EXPECT_EQ(saved.fields.Score, given.Score);
     EXPECT_EQ(saved.fields.HintsShown, given.HintsShown);
+}
+
+TEST(GameRuns, CrackersFillTheGaugeAndTheNextFiresAtDoublePower) {
+    TGameRun run;
+    run.PrepareUser(FixtureProfileAtLevel(2));
+    std::string script = ToTheLevel();
+    // 2.txt: a cracker in column 0 of every row; the one at the bottom is fired again and again,
+    // the next one falling into its place each time, and the glowing shapes' dust fills the gauge.
+    const TPoint cracker = Cell13(0, 11);
+    for (int i = 0; i < GAUGE_CLICKS; ++i)
+        script += Click(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
+    const int end = AT_REST + 500 + 1500 * GAUGE_CLICKS + 2000;
+    script += std::to_string(end) + " close\n";
+    std::vector<int> frames;
+    for (int i = 0; i < GAUGE_CLICKS; ++i)
+        frames.push_back(FlipAt(AT_REST + 500 + 1500 * i + 1400));
+    for (int ms : GAUGE_MOMENTS)
+        frames.push_back(FlipAt(ms));
+    run.Run(script, frames);
+    ExpectCleanRun(run, frames);
+}
+
+TEST(GameRuns, GivingUpShakesTheBoardAndRestartsTheLevelAndCtrlRDealsAgain) {
+    TGameRun run;
+    run.PrepareUser(FixtureProfileAtLevel(1));
+    std::string script = ToTheLevel();
+    const int q = AT_REST + 500;
+    const int r = q + 4000 + 3500; // the new board's intro and sweep are over
+    script += CtrlKey(q, 81) + CtrlKey(r, 82) + std::to_string(r + 4000) + " close\n";
+    const std::vector<int> frames = {FlipAt(q - 50),   FlipAt(q + 520),  FlipAt(q + 1520), FlipAt(q + 4200),
+                                     FlipAt(r - 50),   FlipAt(r + 3500)};
+    run.Run(script, frames);
+    ExpectCleanRun(run, frames);
+    // The board area (x 235 to 685, y 75 to 525) before and after each new fill.
+    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(q - 50)), run.Frame(FlipAt(q + 1520)), 235, 75, 685, 525), 0.2)
+        << "the gems fly off";
+    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(r - 50)), run.Frame(FlipAt(r + 3500)), 235, 75, 685, 525), 0.1)
+        << "Ctrl+R deals a new board";
+}
+
+TEST(GameRuns, AWonLevelBurstsFallsAndFadesToTheTitle) {
+    TGameRun run;
+    run.PrepareUser(FixtureProfileAtLevel(1));
+    std::string script = ToTheLevel();
+    const int j = AT_REST + 500;
+    script += "# Ctrl+J during the intro wins nothing; in play it wins the level\n";
+    script += CtrlKey(INTRO + 300, 74) + CtrlKey(j, 74) + std::to_string(j + 8000) + " close\n";
+    const std::vector<int> frames = {FlipAt(INTRO + 600), FlipAt(j + 200),  FlipAt(j + 1500),
+                                     FlipAt(j + 3750),    FlipAt(j + 4400), FlipAt(j + 7500)};
+    run.Run(script, frames);
+    ExpectCleanRun(run, frames);
 }
 
 } // namespace

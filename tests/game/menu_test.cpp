@@ -1,6 +1,6 @@
 // The in-game menu over a level in play: its answers tick by tick, the slides and the dimming, the
 // keys it reads and when, the bonus pointer put aside while it is open, save-and-exit, leaving
-// for a screen that comes back, and the boxes of the rows whose screens are not in this build.
+// for a screen that comes back, and the box of the row whose screen is not in this build.
 // The levels are the 9 x 9 fixture 1.txt.
 #include "game_fixture.h"
 
@@ -9,6 +9,7 @@
 #include "framework/TFont.h"
 #include "media/TMousePointer.h"
 #include "profiles/TProfile.h"
+#include "screens/TInstructionsScreen.h"
 #include "screens/TTitleScreen.h"
 
 #include <sys/stat.h>
@@ -47,11 +48,16 @@ class GameMenuTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
+        InstructionsScreen = std::make_shared<TInstructionsScreen>();
         GameMenu = menu = std::make_shared<TRecordingMenu>();
         EnterLevel(1);
         RunIntro();
         Ticks(400); // the column sweep ends
         menu->answers.clear();
+    }
+    void TearDown() override {
+        InstructionsScreen = nullptr;
+        GameTest::TearDown();
     }
     // The menu's answers over the next n ticks.
     std::vector<int> Answers(int n) {
@@ -288,38 +294,46 @@ TEST_F(GameMenuTest, LeavingForAScreenThatComesBackKeepsTheLevelAsItWas) {
     }
 }
 
-TEST_F(GameMenuTest, TheRowsWithoutTheirScreensOpenABoxThatOKCloses) {
-    const struct {
-        const char* row;
-        const char* text;
-    } rows[] = {
-        {"options", "The options screen is not in this build yet."},
-        {"help", "The instructions are not in this build yet."},
-    };
+TEST_F(GameMenuTest, HelpLeavesForTheInstructionsWhichComeBackToTheGame) {
     PressKey(VK_ESCAPE);
     Ticks(81);
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.row);
-        ClickRow(r.row);
-        Ticks(2);
-        ASSERT_TRUE(GameMenu->NotYetBox);
-        ASSERT_TRUE(GameMenu->NotYetBox->Caption);
-        EXPECT_EQ(GameMenu->NotYetBox->Caption->Text, r.text);
-        EXPECT_EQ(Game->GameFade->Active, 0) << "nothing leaves the game screen";
-        ClickRow("resume"); // under the box: only the box runs
-        EXPECT_EQ(Answers(20), Repeat(1, 20));
-        EXPECT_EQ(GameMenu->Active, 1);
-        recorder->calls.clear();
-        GameMenu->Draw();
-        bool boxText = false;
-        for (const platform::DrawCall& call : recorder->calls)
-            boxText = boxText || (call.kind == platform::DrawKind::Text && call.text == r.text);
-        EXPECT_TRUE(boxText) << "the box is drawn over the menu";
-        PressKey(VK_RETURN);
-        Ticks(2);
-        EXPECT_FALSE(GameMenu->NotYetBox);
-        EXPECT_EQ(GameMenu->Active, 1) << "OK closes the box, not the menu";
+    ClickRow("help");
+    Tick();
+    ASSERT_EQ(Game->GameFade->Active, 1);
+    EXPECT_EQ(Game->GameFade->Out, 1);
+    EXPECT_EQ(Game->GameFade->Channel, nullptr) << "the music plays on";
+    EXPECT_EQ(Game->DestinationTScreen, InstructionsScreen);
+    EXPECT_EQ(InstructionsScreen->Destination, GameScreen);
+    EXPECT_EQ(GameScreen->StopKill, 1);
+    EXPECT_EQ(GameScreen->StopInit, 1);
+}
+
+TEST_F(GameMenuTest, OptionsOpensABoxUntilItsScreenExistsAndOKClosesIt) {
+    const std::string text = "The options screen is not in this build yet.";
+    PressKey(VK_ESCAPE);
+    Ticks(81);
+    ClickRow("options");
+    Ticks(2);
+    ASSERT_TRUE(GameMenu->NotYetBox);
+    ASSERT_TRUE(GameMenu->NotYetBox->Caption);
+    EXPECT_EQ(GameMenu->NotYetBox->Caption->Text, text);
+    EXPECT_EQ(Game->GameFade->Active, 0) << "nothing leaves the game screen";
+    ClickRow("resume"); // under the box: only the box runs
+    EXPECT_EQ(Answers(20), Repeat(1, 20));
+    EXPECT_EQ(GameMenu->Active, 1);
+    recorder->calls.clear();
+    GameMenu->Draw();
+    size_t scroll = 0, caption = 0;
+    for (size_t i = 0; i < recorder->calls.size(); ++i) {
+        const platform::DrawCall& call = recorder->calls[i];
+        if (call.kind == platform::DrawKind::Image && call.image == GameMenu->Image) scroll = i;
+        if (call.kind == platform::DrawKind::Text && call.text == text) caption = i;
     }
+    EXPECT_GT(caption, scroll) << "the box is drawn over the menu";
+    PressKey(VK_RETURN);
+    Ticks(2);
+    EXPECT_FALSE(GameMenu->NotYetBox);
+    EXPECT_EQ(GameMenu->Active, 1) << "OK closes the box, not the menu";
     ClickRow("resume");
     EXPECT_EQ(Answers(1), std::vector<int>{3}) << "the menu works again";
 }
