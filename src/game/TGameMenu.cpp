@@ -11,8 +11,8 @@
 #include "platform/draw.h"
 #include "profiles/TProfile.h"
 #include "screens/TInstructionsScreen.h"
+#include "screens/TOptionsScreen.h"
 #include "screens/TTitleScreen.h"
-#include "widgets/dialog_builders.h"
 
 TGameMenuRef GameMenu;
 
@@ -44,8 +44,6 @@ int TGameMenu::Load() {
 
 int TGameMenu::Kill() {
     TScreen::Kill();
-    if (NotYetBox) NotYetBox->Kill();
-    NotYetBox = nullptr;
     ActivateSound = nullptr;
     DeactivateSound = nullptr;
     FadeIn = nullptr;
@@ -109,29 +107,13 @@ int TGameMenu::LeaveFor(const TScreenRef& screen) {
     return 0;
 }
 
-void TGameMenu::ShowNotYet(const std::string& text) {
-    NotYetBox = MakeOKDialog(text);
-}
-
-bool TGameMenu::RunNotYetBox() {
-    if (!NotYetBox) return false;
-    if (NotYetBox->Manage() != 0) {
-        NotYetBox->Kill();
-        NotYetBox = nullptr;
-        Menu->ManageNoSound(0, 0);
-        return false;
-    }
-    return NotYetBox->Active != 0;
-}
-
 int TGameMenu::TestButtons() {
     int result = STEADY;
     if (Menu->Clicked("Resume") != 0) {
         Hide();
         result = JUST_CLOSED;
     }
-    // The options screen is not in this build: its row says so.
-    if (Menu->Clicked("options") != 0) ShowNotYet("The options screen is not in this build yet.");
+    if (Menu->Clicked("options") != 0) LeaveFor(OptionsScreen);
     if (Menu->Clicked("help") != 0) LeaveFor(InstructionsScreen);
     if (Menu->Clicked("saveandexit") != 0) {
         Game->GameFade->Init(float(FADE_SPEED), 1, Game->MusicChannel, 1, 0, nullptr);
@@ -142,7 +124,6 @@ int TGameMenu::TestButtons() {
 }
 
 int TGameMenu::Logic() {
-    if (RunNotYetBox()) return STEADY;
     if (Active != 0) {
         FadeIn->Manage();
         if (FadeOut->Manage() != 0) {
@@ -183,6 +164,5 @@ int TGameMenu::Draw() {
     platform::SetColor(255, 255, 255);
     platform::DrawImage(Image, float(ScreenWidth / 2), float(ScreenHeight / 2) + GetTopY());
     Menu->Draw(0, 0);
-    if (NotYetBox) NotYetBox->Draw();
     return 1;
 }

@@ -9,7 +9,6 @@
 #include "core/TScreen.h"
 #include "media/TAnimation.h"
 #include "media/TGameSound.h"
-#include "widgets/TDialogOK.h"
 
 #include <memory>
 #include <string>
@@ -36,9 +35,6 @@ public:
     TAnimationRef FadeOut;
     int QuitFlag = 0; // 1: the end of the closing slide gives up the level; nothing sets it
     float MenuY = 0.0f;
-    // The message box the "options" row opens while the options screen is not in this build:
-    // while it is open only it runs, drawn over the menu.
-    TDialogOKRef NotYetBox;
 
     int Load() override;
     int Kill() override;
@@ -58,9 +54,6 @@ public:
 
 private:
     int TestButtons();
-    // 1 while the message box owns the menu.
-    bool RunNotYetBox();
-    void ShowNotYet(const std::string& text);
     void PlayEffect(const TGameSoundRef& sound) const;
 };
 

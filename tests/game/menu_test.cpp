@@ -1,6 +1,6 @@
 // The in-game menu over a level in play: its answers tick by tick, the slides and the dimming, the
 // keys it reads and when, the bonus pointer put aside while it is open, save-and-exit, leaving
-// for a screen that comes back, and the box of the row whose screen is not in this build.
+// for a screen that comes back, and the two rows that do.
 // The levels are the 9 x 9 fixture 1.txt.
 #include "game_fixture.h"
 
@@ -10,6 +10,7 @@
 #include "media/TMousePointer.h"
 #include "profiles/TProfile.h"
 #include "screens/TInstructionsScreen.h"
+#include "screens/TOptionsScreen.h"
 #include "screens/TTitleScreen.h"
 
 #include <sys/stat.h>
@@ -49,6 +50,7 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         InstructionsScreen = std::make_shared<TInstructionsScreen>();
+        OptionsScreen = std::make_shared<TOptionsScreen>();
         GameMenu = menu = std::make_shared<TRecordingMenu>();
         EnterLevel(1);
         RunIntro();
@@ -57,6 +59,7 @@ protected:
     }
     void TearDown() override {
         InstructionsScreen = nullptr;
+        OptionsScreen = nullptr;
         GameTest::TearDown();
     }
     // The menu's answers over the next n ticks.
@@ -294,48 +297,33 @@ TEST_F(GameMenuTest, LeavingForAScreenThatComesBackKeepsTheLevelAsItWas) {
     }
 }
 
-TEST_F(GameMenuTest, HelpLeavesForTheInstructionsWhichComeBackToTheGame) {
-    PressKey(VK_ESCAPE);
-    Ticks(81);
-    ClickRow("help");
-    Tick();
-    ASSERT_EQ(Game->GameFade->Active, 1);
-    EXPECT_EQ(Game->GameFade->Out, 1);
-    EXPECT_EQ(Game->GameFade->Channel, nullptr) << "the music plays on";
-    EXPECT_EQ(Game->DestinationTScreen, InstructionsScreen);
-    EXPECT_EQ(InstructionsScreen->Destination, GameScreen);
-    EXPECT_EQ(GameScreen->StopKill, 1);
-    EXPECT_EQ(GameScreen->StopInit, 1);
-}
-
-TEST_F(GameMenuTest, OptionsOpensABoxUntilItsScreenExistsAndOKClosesIt) {
-    const std::string text = "The options screen is not in this build yet.";
-    PressKey(VK_ESCAPE);
-    Ticks(81);
-    ClickRow("options");
-    Ticks(2);
-    ASSERT_TRUE(GameMenu->NotYetBox);
-    ASSERT_TRUE(GameMenu->NotYetBox->Caption);
-    EXPECT_EQ(GameMenu->NotYetBox->Caption->Text, text);
-    EXPECT_EQ(Game->GameFade->Active, 0) << "nothing leaves the game screen";
-    ClickRow("resume"); // under the box: only the box runs
-    EXPECT_EQ(Answers(20), Repeat(1, 20));
-    EXPECT_EQ(GameMenu->Active, 1);
-    recorder->calls.clear();
-    GameMenu->Draw();
-    size_t scroll = 0, caption = 0;
-    for (size_t i = 0; i < recorder->calls.size(); ++i) {
-        const platform::DrawCall& call = recorder->calls[i];
-        if (call.kind == platform::DrawKind::Image && call.image == GameMenu->Image) scroll = i;
-        if (call.kind == platform::DrawKind::Text && call.text == text) caption = i;
+TEST_F(GameMenuTest, OptionsAndHelpLeaveTheGameLoadedForScreensThatComeBack) {
+    const struct {
+        const char* row;
+        TScreenRef target;
+    } rows[] = {{"options", OptionsScreen}, {"help", InstructionsScreen}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.row);
+        PressKey(VK_ESCAPE);
+        Ticks(81);
+        ClickRow(r.row);
+        Tick();
+        ASSERT_EQ(Game->GameFade->Active, 1);
+        EXPECT_EQ(Game->GameFade->Out, 1);
+        EXPECT_EQ(Game->GameFade->AllowAnim, 1);
+        EXPECT_EQ(Game->GameFade->Channel, nullptr) << "the music plays on";
+        EXPECT_EQ(Game->DestinationTScreen, r.target);
+        EXPECT_EQ(r.target->Destination, GameScreen);
+        EXPECT_EQ(GameScreen->StopKill, 1);
+        EXPECT_EQ(GameScreen->StopInit, 1);
+        // Called off before the screens change, as a test can.
+        Game->GameFade->Active = 0;
+        Game->DestinationTScreen = nullptr;
+        GameScreen->ResetStops();
+        PressKey(VK_ESCAPE);
+        Ticks(81);
+        ASSERT_EQ(GameMenu->Active, 0);
     }
-    EXPECT_GT(caption, scroll) << "the box is drawn over the menu";
-    PressKey(VK_RETURN);
-    Ticks(2);
-    EXPECT_FALSE(GameMenu->NotYetBox);
-    EXPECT_EQ(GameMenu->Active, 1) << "OK closes the box, not the menu";
-    ClickRow("resume");
-    EXPECT_EQ(Answers(1), std::vector<int>{3}) << "the menu works again";
 }
 
 } // namespace
