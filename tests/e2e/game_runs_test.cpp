@@ -61,8 +61,8 @@ TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
     const int swap = AT_REST + 500;
     script += Click(swap, a.x, a.y) + Click(swap + 200, b.x, b.y);
     script += std::to_string(swap + 4000) + " close\n";
-    const std::vector<int> frames = {FlipAt(FADING_IN), FlipAt(INTRO),         FlipAt(INTRO_END - 80),
-                                     FlipAt(SWEEP),     FlipAt(AT_REST),       FlipAt(swap + 280),
+    const std::vector<int> frames = {FlipAt(FADING_IN),  FlipAt(INTRO),       FlipAt(INTRO_END - 80),
+                                     FlipAt(SWEEP),      FlipAt(AT_REST),     FlipAt(swap + 280),
                                      FlipAt(swap + 600), FlipAt(swap + 1000), FlipAt(swap + 3500)};
     run.Run(script, frames);
     ExpectCleanRun(run, frames);
@@ -133,14 +133,16 @@ TEST(GameRuns, GivingUpShakesTheBoardAndRestartsTheLevelAndCtrlRDealsAgain) {
     const int q = AT_REST + 500;
     const int r = q + 4000 + 3500; // the new board's intro and sweep are over
     script += CtrlKey(q, 81) + CtrlKey(r, 82) + std::to_string(r + 4000) + " close\n";
-    const std::vector<int> frames = {FlipAt(q - 50),   FlipAt(q + 520),  FlipAt(q + 1520), FlipAt(q + 4200),
-                                     FlipAt(r - 50),   FlipAt(r + 3500)};
+    const std::vector<int> frames = {FlipAt(q - 50),   FlipAt(q + 520), FlipAt(q + 1520),
+                                     FlipAt(q + 4200), FlipAt(r - 50),  FlipAt(r + 3500)};
     run.Run(script, frames);
     ExpectCleanRun(run, frames);
     // The board area (x 235 to 685, y 75 to 525) before and after each new fill.
-    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(q - 50)), run.Frame(FlipAt(q + 1520)), 235, 75, 685, 525), 0.2)
+    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(q - 50)), run.Frame(FlipAt(q + 1520)), 235, 75, 685, 525),
+              0.2)
         << "the gems fly off";
-    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(r - 50)), run.Frame(FlipAt(r + 3500)), 235, 75, 685, 525), 0.1)
+    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(r - 50)), run.Frame(FlipAt(r + 3500)), 235, 75, 685, 525),
+              0.1)
         << "Ctrl+R deals a new board";
 }
 
