@@ -90,11 +90,11 @@ std::string CtrlKey(int ms, int vk) {
 }
 
 std::string ToTheLevel() {
-    std::string script = "# the maker's splash and the loading screen, skipped by clicks\n";
+    std::string script = "# the maker's splash and the finished loading screen, skipped by clicks\n";
     for (int ms = 0; ms <= 6000; ms += 50)
         script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    script += "# the finished loading screen's button, \"play\" on the title, Enter on the map\n";
-    return script + Click(9000, 400, 530) + Click(PLAY_MS, 400, 538) + Key(MAP_ENTER_MS, 13);
+    script += "# \"play\" on the title, Enter on the map\n";
+    return script + Click(PLAY_MS, 400, 538) + Key(MAP_ENTER_MS, 13);
 }
 
 TPoint Cell9(int x, int y) {

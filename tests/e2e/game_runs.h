@@ -41,8 +41,8 @@ struct TGameRun {
 
 // Script lines: the clicks through the maker's splash and the finished loading screen, "play" on
 // the title at PLAY_MS, and Enter on the level map once it has zoomed in, at MAP_ENTER_MS.
-constexpr int PLAY_MS = 11000;
-constexpr int MAP_ENTER_MS = 14000;
+constexpr int PLAY_MS = 9000;
+constexpr int MAP_ENTER_MS = 11000;
 std::string ToTheLevel();
 std::string Click(int ms, int x, int y);
 std::string Key(int ms, int vk);

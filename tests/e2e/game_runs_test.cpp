@@ -4,6 +4,8 @@
 // a person looks at; the checks below hold the parts a machine can see.
 #include "game_runs.h"
 
+#include "GLWindow.h"
+
 #include "profiles/profile_file.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +25,7 @@ int FlipAt(int ms) {
 
 // The game screen's moments after ToTheLevel's script: its fade-in, the intro with the "go"
 // sprite, the column sweep, and the board at rest.
-constexpr int ENTERED = 16000;
+constexpr int ENTERED = 12100;
 constexpr int FADING_IN = ENTERED + 250;
 constexpr int INTRO = ENTERED + 520;
 constexpr int INTRO_END = INTRO + 1000;
@@ -33,14 +35,16 @@ constexpr int AT_REST = INTRO_END + 2000;
 constexpr int GAUGE_CLICKS = 12;
 constexpr int GAUGE_MOMENTS[] = {AT_REST};
 
-// Every run ends cleanly and keeps no black frame.
-void ExpectCleanRun(const TGameRun& run, const std::vector<int>& frames) {
+// Every run ends cleanly and keeps no black frame; the frames are kept as
+// test-output/game-run-<name>-<flip>.png for a person to look at.
+void ExpectCleanRun(const TGameRun& run, const std::string& name, const std::vector<int>& frames) {
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(std::filesystem::exists(run.UserPath("GoodExit.dat")));
     for (int flip : frames) {
         platform::PixmapRef frame = run.Frame(flip);
         ASSERT_TRUE(frame) << "no frame " << flip;
         EXPECT_GE(BrightShare(frame), 0.05) << "frame " << flip << " is black";
+        testsupport::SaveTestOutput(frame, "game-run-" + name + "-" + std::to_string(flip) + ".png");
     }
 }
 
@@ -65,7 +69,7 @@ TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
                                      FlipAt(SWEEP),      FlipAt(AT_REST),     FlipAt(swap + 280),
                                      FlipAt(swap + 600), FlipAt(swap + 1000), FlipAt(swap + 3500)};
     run.Run(script, frames);
-    ExpectCleanRun(run, frames);
+    ExpectCleanRun(run, "level1", frames);
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(AT_REST)), run.Frame(FlipAt(swap + 3500)), 10, 80, 110, 130),
               0.01)
         << "the score changed in its well";
@@ -91,7 +95,7 @@ TEST(GameRuns, TheInGameMenuPausesOpensItsBoxAndSavesOnExit) {
                                      FlipAt(t + 2300), FlipAt(t + 3600), FlipAt(t + 4500),
                                      FlipAt(t + 5500), FlipAt(t + 6600), FlipAt(t + 10000)};
     run.Run(script, frames);
-    ExpectCleanRun(run, frames);
+    ExpectCleanRun(run, "menu", frames);
     // The scroll half-way up, then in its place over the dimmed board.
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(t + 200)), run.Frame(FlipAt(t + 600)), 190, 120, 610, 480),
               0.2);
@@ -123,7 +127,7 @@ TEST(GameRuns, CrackersFillTheGaugeAndTheNextFiresAtDoublePower) {
     for (int ms : GAUGE_MOMENTS)
         frames.push_back(FlipAt(ms));
     run.Run(script, frames);
-    ExpectCleanRun(run, frames);
+    ExpectCleanRun(run, "gauge", frames);
 }
 
 TEST(GameRuns, GivingUpShakesTheBoardAndRestartsTheLevelAndCtrlRDealsAgain) {
@@ -136,7 +140,7 @@ TEST(GameRuns, GivingUpShakesTheBoardAndRestartsTheLevelAndCtrlRDealsAgain) {
     const std::vector<int> frames = {FlipAt(q - 50),   FlipAt(q + 520), FlipAt(q + 1520),
                                      FlipAt(q + 4200), FlipAt(r - 50),  FlipAt(r + 3500)};
     run.Run(script, frames);
-    ExpectCleanRun(run, frames);
+    ExpectCleanRun(run, "restart", frames);
     // The board area (x 235 to 685, y 75 to 525) before and after each new fill.
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(q - 50)), run.Frame(FlipAt(q + 1520)), 235, 75, 685, 525),
               0.2)
@@ -156,7 +160,7 @@ TEST(GameRuns, AWonLevelBurstsFallsAndFadesToTheTitle) {
     const std::vector<int> frames = {FlipAt(INTRO + 600), FlipAt(j + 200),  FlipAt(j + 1500),
                                      FlipAt(j + 3750),    FlipAt(j + 4400), FlipAt(j + 7500)};
     run.Run(script, frames);
-    ExpectCleanRun(run, frames);
+    ExpectCleanRun(run, "won", frames);
 }
 
 } // namespace
