@@ -25,8 +25,8 @@ int FlipAt(int ms) {
 
 // The game screen's moments after ToTheLevel's script: its fade-in, the intro with the "go"
 // sprite, the column sweep, and the board at rest.
-constexpr int ENTERED = 12100;
-constexpr int FADING_IN = ENTERED + 250;
+constexpr int ENTERED = 12030;
+constexpr int FADING_IN = ENTERED + 150;
 constexpr int INTRO = ENTERED + 520;
 constexpr int INTRO_END = INTRO + 1000;
 constexpr int SWEEP = INTRO_END + 300;
@@ -65,17 +65,17 @@ TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
     const int swap = AT_REST + 500;
     script += Click(swap, a.x, a.y) + Click(swap + 200, b.x, b.y);
     script += std::to_string(swap + 4000) + " close\n";
-    const std::vector<int> frames = {FlipAt(FADING_IN),  FlipAt(INTRO),       FlipAt(INTRO_END - 80),
+    const std::vector<int> frames = {FlipAt(FADING_IN),  FlipAt(INTRO),       FlipAt(INTRO_END - 150),
                                      FlipAt(SWEEP),      FlipAt(AT_REST),     FlipAt(swap + 280),
                                      FlipAt(swap + 600), FlipAt(swap + 1000), FlipAt(swap + 3500)};
     run.Run(script, frames);
     ExpectCleanRun(run, "level1", frames);
-    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(AT_REST)), run.Frame(FlipAt(swap + 3500)), 10, 80, 110, 130),
+    EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(AT_REST)), run.Frame(FlipAt(swap + 3500)), 10, 134, 110, 174),
               0.01)
         << "the score changed in its well";
 }
 
-TEST(GameRuns, TheInGameMenuPausesOpensItsBoxAndSavesOnExit) {
+TEST(GameRuns, TheInGameMenuPausesVisitsTheOptionsAndSavesOnExit) {
     TGameRun run;
     const TProfileFields given = FixtureProfileAtLevel(1);
     run.PrepareUser(given);
@@ -85,15 +85,13 @@ TEST(GameRuns, TheInGameMenuPausesOpensItsBoxAndSavesOnExit) {
     const int t = AT_REST;
     script += "# Escape opens the menu; Escape closes it\n" + Key(t, 27) + Key(t + 1000, 27);
     script += "# opened again and turned back half-way up\n" + Key(t + 2000, 27) + Key(t + 2200, 27);
-    script +=
-        "# the Menu button opens it, options shows its box, OK closes the box\n" + Click(t + 3000, 60, 564);
-    script += Click(t + 4000, 400, 275) + Key(t + 5000, 13);
+    script += "# the Menu button opens it; options, and Escape there comes back to the open menu\n";
+    script += Click(t + 3000, 60, 564) + Click(t + 4000, 400, 275) + Key(t + 5500, 27);
     script += "# resume closes the menu; Escape opens it and save-and-exit leaves for the title\n";
-    script += Click(t + 6000, 400, 226) + Key(t + 7000, 27) + Click(t + 8000, 400, 373);
-    script += std::to_string(t + 10500) + " close\n";
-    const std::vector<int> frames = {FlipAt(t - 100),  FlipAt(t + 200),  FlipAt(t + 600),
-                                     FlipAt(t + 2300), FlipAt(t + 3600), FlipAt(t + 4500),
-                                     FlipAt(t + 5500), FlipAt(t + 6600), FlipAt(t + 10000)};
+    script += Click(t + 7000, 400, 226) + Key(t + 8000, 27) + Click(t + 8600, 400, 373);
+    script += std::to_string(t + 11500) + " close\n";
+    const std::vector<int> frames = {FlipAt(t + 200),  FlipAt(t + 600),  FlipAt(t + 2300), FlipAt(t + 3600),
+                                     FlipAt(t + 5300), FlipAt(t + 6800), FlipAt(t + 7600), FlipAt(t + 10800)};
     run.Run(script, frames);
     ExpectCleanRun(run, "menu", frames);
     // The scroll half-way up, then in its place over the dimmed board.
@@ -158,7 +156,7 @@ TEST(GameRuns, AWonLevelBurstsFallsAndFadesToTheTitle) {
     script += "# Ctrl+J during the intro wins nothing; in play it wins the level\n";
     script += CtrlKey(INTRO + 300, 74) + CtrlKey(j, 74) + std::to_string(j + 8000) + " close\n";
     const std::vector<int> frames = {FlipAt(INTRO + 600), FlipAt(j + 200),  FlipAt(j + 1500),
-                                     FlipAt(j + 3750),    FlipAt(j + 4400), FlipAt(j + 7500)};
+                                     FlipAt(j + 3000),    FlipAt(j + 3750), FlipAt(j + 7500)};
     run.Run(script, frames);
     ExpectCleanRun(run, "won", frames);
 }
