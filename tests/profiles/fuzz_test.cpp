@@ -4,6 +4,8 @@
 // SLEETWHISTLE_FUZZ_RUNS sets the number of inputs per decoder (20,000 by default).
 #include "profiles_fixture.h"
 
+#include "decoder_checks.h"
+
 #include "profiles/THighScoreList.h"
 #include "profiles/TProfile.h"
 #include "profiles/highscore_file.h"
@@ -14,37 +16,6 @@
 #include <random>
 
 namespace profilestest {
-
-// Checks one profile file's bytes; a failed expectation is reported through GoogleTest.
-void FuzzProfileFile(const uint8_t* data, size_t size) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    TProfileDecoded d = DecodeProfileFile(bytes);
-    const TProfileFields& f = d.fields;
-    ASSERT_GE(f.LockedLevel, 2);
-    ASSERT_LE(f.LockedLevel, 56);
-    ASSERT_GE(f.CurrentLevel, 1);
-    ASSERT_LT(f.CurrentLevel, f.LockedLevel);
-    ASSERT_GE(f.Lives, 0);
-    ASSERT_TRUE(std::isfinite(f.TimeTaken) && f.TimeTaken >= 0.0 && f.TimeTaken <= 1e12);
-    TProfileDecoded again = DecodeProfileFile(EncodeProfileFields(f));
-    ASSERT_TRUE(again.repairs.empty());
-    ASSERT_EQ(EncodeProfileFields(again.fields), EncodeProfileFields(f));
-}
-
-void FuzzHighScoreFile(const uint8_t* data, size_t size) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    THighScoreDecoded d = DecodeHighScoreFile(bytes);
-    ASSERT_LE(d.rows.size(), 10u);
-    for (const THighScore& row : d.rows) {
-        ASSERT_LE(row.name.size(), 64u);
-        for (char c : row.name)
-            ASSERT_TRUE(c >= 32 && c <= 126);
-    }
-    ASSERT_EQ(d.useDefaults, d.rows.empty() && !d.repair.empty());
-    THighScoreDecoded again = DecodeHighScoreFile(EncodeHighScoreRows(d.rows));
-    ASSERT_EQ(again.repair, "");
-    ASSERT_EQ(EncodeHighScoreRows(again.rows), EncodeHighScoreRows(d.rows));
-}
 
 namespace {
 
@@ -129,8 +100,8 @@ TEST_F(FuzzTest, ProfileDecoderAndLoadSurviveMutatedFiles) {
     const int runs = FuzzRuns();
     for (int i = 0; i < runs; ++i) {
         const std::string input = mutator.Next();
-        FuzzProfileFile(reinterpret_cast<const uint8_t*>(input.data()), input.size());
-        if (HasFatalFailure()) FAIL() << "input " << i;
+        ASSERT_EQ(FuzzProfileFile(reinterpret_cast<const uint8_t*>(input.data()), input.size()), "")
+            << "input " << i;
         if (i % 50 != 0) continue;
         WriteBytes(path, input);
         TProfileRef anna = TProfile::Create("Anna");
@@ -154,8 +125,8 @@ TEST_F(FuzzTest, HighScoreDecoderAndLoadSurviveMutatedFiles) {
     const int runs = FuzzRuns();
     for (int i = 0; i < runs; ++i) {
         const std::string input = mutator.Next();
-        FuzzHighScoreFile(reinterpret_cast<const uint8_t*>(input.data()), input.size());
-        if (HasFatalFailure()) FAIL() << "input " << i;
+        ASSERT_EQ(FuzzHighScoreFile(reinterpret_cast<const uint8_t*>(input.data()), input.size()), "")
+            << "input " << i;
         if (i % 50 != 0) continue;
         WriteBytes(SwPath(), input);
         THighScoreList table;
