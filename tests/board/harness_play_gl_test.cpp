@@ -51,47 +51,53 @@ struct ItemRow {
 
 // Clicks the item at kAct (and its target 300 ms later); frames just before, a few ticks and
 // about 60 ticks after the firing.
-TEST(BoardHarnessItems, EachItemFiresFromABoardAtRest) {
-    const ItemRow rows[] = {
-        {"pudding", 8, 1, 3, -1, -1, false, 1, 4, true},
-        {"pudding-double", 8, 1, 3, -1, -1, true, 3, 3, true},
-        {"cracker-horizontal", 9, 2, 3, -1, -1, false, 6, 3, true},
-        {"cracker-vertical", 10, 3, 3, -1, -1, false, 3, 6, true},
-        {"snowman", 12, 5, 3, -1, -1, false, 5, 3, false},
-        {"star", 11, 4, 3, 4, 6, false, 4, 6, false},
-        {"snowball", 13, 6, 3, 6, 1, false, 6, 1, false},
-        {"matchstick", 14, 7, 3, 7, 2, false, 7, 2, false},
-    };
-    for (const ItemRow& row : rows) {
-        SCOPED_TRACE(row.scenario);
-        std::string script = row.fullGauge ? Key(kAct - 100, 71) : "";
-        script += Click(kAct, CentreX(row.x), CentreY(row.y));
-        int fire = kAct / 5;
-        std::vector<int> frames = {fire - 2, fire + 4, fire + 60};
-        if (row.tx >= 0) {
-            // Picked up: the armed pointer over the board, then fired at the target.
-            script += Move(kAct + 100, CentreX(row.tx), CentreY(row.ty) - 10) +
-                      Click(kAct + 300, CentreX(row.tx), CentreY(row.ty));
-            fire = (kAct + 300) / 5;
-            frames = {kAct / 5 + 4, kAct / 5 + 40, fire - 2, fire + 4, fire + 60};
-        }
-        script += Key(kAct + 1500, 27);
-        const THarnessRun run = RunHarness(std::string("item-") + row.scenario, 30, 10, 5, script, frames);
-        ASSERT_EQ(run.status, 0) << run.err;
-        const auto lines = Lines(run.out);
-        ASSERT_EQ(lines.size(), 12u) << run.out;
-        EXPECT_NE(CodeAt(lines, row.x, row.y), row.code) << "the item is used up";
-        if (row.scores) {
-            EXPECT_GT(ScoreOf(lines, 9), 0) << run.out;
-        }
-        const platform::PixmapRef before = Frame(run, fire - 2), after = Frame(run, fire + 4);
-        EXPECT_GT(CellChanged(before, after, row.changedX, row.changedY), 0.2);
-        for (int n : frames)
-            Frame(run, n);
+class BoardHarnessItems : public ::testing::TestWithParam<ItemRow> {};
+
+TEST_P(BoardHarnessItems, FiresFromABoardAtRest) {
+    const ItemRow& row = GetParam();
+    std::string script = row.fullGauge ? Key(kAct - 100, 71) : "";
+    script += Click(kAct, CentreX(row.x), CentreY(row.y));
+    int fire = kAct / 5;
+    std::vector<int> frames = {fire - 2, fire + 4, fire + 60};
+    if (row.tx >= 0) {
+        // Picked up: the armed pointer over the board, then fired at the target.
+        script += Move(kAct + 100, CentreX(row.tx), CentreY(row.ty) - 10) +
+                  Click(kAct + 300, CentreX(row.tx), CentreY(row.ty));
+        fire = (kAct + 300) / 5;
+        frames = {kAct / 5 + 4, kAct / 5 + 40, fire - 2, fire + 4, fire + 60};
     }
+    script += Key(kAct + 1500, 27);
+    const THarnessRun run = RunHarness(std::string("item-") + row.scenario, 30, 10, 5, script, frames);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 12u) << run.out;
+    EXPECT_NE(CodeAt(lines, row.x, row.y), row.code) << "the item is used up";
+    if (row.scores) {
+        EXPECT_GT(ScoreOf(lines, 9), 0) << run.out;
+    }
+    const platform::PixmapRef before = Frame(run, fire - 2), after = Frame(run, fire + 4);
+    EXPECT_GT(CellChanged(before, after, row.changedX, row.changedY), 0.2);
+    for (int n : frames)
+        Frame(run, n);
 }
 
-TEST(BoardHarnessItems, TheSackOnThisSeedBecomesAClickBonusAndFiresAtOnce) {
+INSTANTIATE_TEST_SUITE_P(Showcase, BoardHarnessItems,
+                         ::testing::Values(ItemRow{"pudding", 8, 1, 3, -1, -1, false, 1, 4, true},
+                                           ItemRow{"pudding-double", 8, 1, 3, -1, -1, true, 3, 3, true},
+                                           ItemRow{"cracker-horizontal", 9, 2, 3, -1, -1, false, 6, 3, true},
+                                           ItemRow{"cracker-vertical", 10, 3, 3, -1, -1, false, 3, 6, true},
+                                           ItemRow{"snowman", 12, 5, 3, -1, -1, false, 5, 3, false},
+                                           ItemRow{"star", 11, 4, 3, 4, 6, false, 4, 6, false},
+                                           ItemRow{"snowball", 13, 6, 3, 6, 1, false, 6, 1, false},
+                                           ItemRow{"matchstick", 14, 7, 3, 7, 2, false, 7, 2, false}),
+                         [](const ::testing::TestParamInfo<ItemRow>& param) {
+                             std::string name = param.param.scenario;
+                             for (char& c : name)
+                                 if (c == '-') c = '_';
+                             return name;
+                         });
+
+TEST(BoardHarnessSack, TheSackOnThisSeedBecomesAClickBonusAndFiresAtOnce) {
     const THarnessRun run =
         RunHarness("item-sack", 30, 10, 5, Click(kAct, CentreX(5), CentreY(4)) + Key(kAct + 1500, 27),
                    {kAct / 5 - 2, kAct / 5 + 4, kAct / 5 + 60});
