@@ -82,6 +82,7 @@ void MakeGame() {
     HintScroll = std::make_shared<THintScroll>();
     Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
     Game->CurrentTScreen = TitleScreen;
+    sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the program's first loading step does
     LoadData2();
     CreateProfile("Anna");
     Game->DataPrefix = GAME_BENCH_DIR; // the fixture levels

@@ -26,21 +26,21 @@ fi
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
-# Clicks skip the maker's splash and press the finished loading screen's button, then "play";
-# the level is entered by about 10.5 s. Ctrl+J comes long after the quiet span.
+# Clicks skip the maker's splash and the finished loading screen, "play" is pressed on the title
+# and Enter on the level map; the level starts at about 11 s. Ctrl+J comes long after the quiet span.
 {
     for ms in $(seq 0 50 5000); do echo "$ms mouse_down 1"; echo "$((ms + 20)) mouse_up 1"; done
-    echo "5500 mouse_move 400 530"
-    for ms in $(seq 5500 500 8000); do echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"; done
-    echo "10000 mouse_move 400 538"
-    echo "10000 mouse_down 1"
-    echo "10040 mouse_up 1"
+    echo "6000 mouse_move 400 538"
+    echo "6000 mouse_down 1"
+    echo "6040 mouse_up 1"
+    echo "10000 key_down 13"
+    echo "10040 key_up 13"
     echo "10100 mouse_move 790 590"
-    echo "26000 key_down 162"
-    echo "26020 key_down 74"
-    echo "26060 key_up 74"
-    echo "26100 key_up 162"
-    echo "34000 close"
+    echo "28000 key_down 162"
+    echo "28020 key_down 74"
+    echo "28060 key_up 74"
+    echo "28100 key_up 162"
+    echo "36000 close"
 } > "$WORK/input.txt"
 
 clock_ticks() { # utime + stime of a process, in clock ticks
