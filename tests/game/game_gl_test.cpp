@@ -1,6 +1,6 @@
 // The game screen on the real GL side, kept for a person to look at: a full board in play with the
 // largest six-digit score, ten minutes played, level 55, a half-full gauge, the "Double Bonus
-// Power!" caption and the two buttons.
+// Power!" caption and the two buttons; and the in-game menu open over the dimmed board.
 #include "GLWindow.h"
 #include "game_fixture.h"
 
@@ -86,6 +86,33 @@ TEST_F(GameSceneTest, TheDisplayWithLongNumbersAHalfFullGaugeAndTheCaption) {
             }
         }
     EXPECT_GT(differFromEmpty, 200);
+}
+
+// Mean brightness of an area.
+double Mean(const platform::PixmapRef& frame, int x0, int y0, int x1, int y1) {
+    double sum = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            sum += Brightness(platform::ReadPixel(frame, x, y));
+    return sum / double((x1 - x0) * (y1 - y0));
+}
+
+TEST_F(GameSceneTest, TheInGameMenuOpenOverTheDimmedBoard) {
+    EnterLevel(3);
+    RunIntro();
+    Ticks(400); // the sweep is over
+    const platform::PixmapRef before = Scene();
+    PressKey(VK_ESCAPE);
+    Ticks(81);
+    ASSERT_EQ(GameMenu->Active, 1);
+    const platform::PixmapRef frame = Scene();
+    testsupport::SaveTestOutput(frame, "game-menu.png");
+    // The board's corner beside the scroll is dimmed to half its brightness.
+    const double ratio = Mean(frame, 620, 20, 680, 80) / Mean(before, 620, 20, 680, 80);
+    EXPECT_GT(ratio, 0.4);
+    EXPECT_LT(ratio, 0.6);
+    EXPECT_GT(Mean(frame, 240, 400, 300, 440), 550.0)
+        << "the scroll's parchment, undimmed, below the buttons";
 }
 
 } // namespace
