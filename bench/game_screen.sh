@@ -80,10 +80,10 @@ for i in 1 2 3 4 5; do
     # The quiet span: from 2 s to 12 s after the level started.
     while [ $(( $(now_us) - started )) -lt 2000000 ]; do sleep 0.01; done
     t0=$(now_us) c0=$(clock_ticks $pid) f0=$(last_flip "$trace")
-    ft0=$(awk '$2 == "flip" { t = $1 } END { print t + 0 }' "$trace")
+    ft0=$(awk '$2 == "flip" { t = $1 } END { print (t == "" ? 0 : t) }' "$trace")
     while [ $(( $(now_us) - started )) -lt 12000000 ]; do sleep 0.01; done
     t1=$(now_us) c1=$(clock_ticks $pid) f1=$(last_flip "$trace")
-    ft1=$(awk '$2 == "flip" { t = $1 } END { print t + 0 }' "$trace")
+    ft1=$(awk '$2 == "flip" { t = $1 } END { print (t == "" ? 0 : t) }' "$trace")
     hwm=0
     while kill -0 $pid 2> /dev/null; do
         h=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status" 2> /dev/null || echo 0)
@@ -94,7 +94,7 @@ for i in 1 2 3 4 5; do
     grep -q level-won "$trace" || { echo "game_screen.sh: run $i never won the level" >&2; exit 1; }
     [ -e "$user/GoodExit.dat" ] || { echo "game_screen.sh: run $i did not end cleanly" >&2; exit 1; }
     cpu=$(awk -v t=$((c1 - c0)) -v hz="$HZ" -v us=$((t1 - t0)) 'BEGIN { printf "%.3f", t / hz / (us / 1e6) }')
-    rate=$(awk -v f=$((f1 - f0)) -v us=$((ft1 - ft0)) 'BEGIN { printf "%.1f", us > 0 ? f / (us / 1e6) : 0 }')
+    rate=$(awk -v f=$((f1 - f0)) -v us=$((ft1 - ft0)) 'BEGIN { printf "%.1f", (us > 0 ? f / (us / 1e6) : 0) }')
     mib=$(awk -v k="$hwm" 'BEGIN { printf "%.1f", k / 1024 }')
     echo "run $i: $cpu CPU-s/s, $rate frames/s at rest; peak resident $mib MiB"
     cpus+=("$cpu") fps+=("$rate") hwms+=("$mib")
