@@ -120,14 +120,17 @@ using OverlayTest = GameTest;
 TEST_F(OverlayTest, NothingMovesUnderAnOpenOverlayOrTheFadeIn) {
     enum Phase { INTRO, PLAY, OUTRO };
     const char* phaseNames[] = {"intro", "play", "outro"};
+    // How each overlay is opened, and the ticks over which it holds the screen.
     struct TOverlay {
         const char* name;
         std::function<void()> open;
+        int ticks;
     } overlays[] = {
-        {"in-game menu", [] { GameMenu->Active = 1; }},
-        {"hint scroll", [] { HintScroll->Active = 1; }},
-        {"level-complete panel", [] { LevelCompleteScreen->Active = 1; }},
-        {"fade-in", [] { Game->GameFade->Init(1000.0f, 0, nullptr, 0, 0, nullptr); }},
+        {"in-game menu sliding in and open", [] { GameMenu->Show(1); }, 100},
+        {"in-game menu sliding out", [this] { GameMenu->Show(1), Ticks(80), GameMenu->Hide(); }, 79},
+        {"hint scroll", [] { HintScroll->Active = 1; }, 100},
+        {"level-complete panel", [] { LevelCompleteScreen->Active = 1; }, 100},
+        {"fade-in", [] { Game->GameFade->Init(1000.0f, 0, nullptr, 0, 0, nullptr); }, 100},
     };
     for (Phase phase : {INTRO, PLAY, OUTRO})
         for (const TOverlay& overlay : overlays) {
@@ -143,7 +146,7 @@ TEST_F(OverlayTest, NothingMovesUnderAnOpenOverlayOrTheFadeIn) {
             AddMovingParticles();
             overlay.open();
             const TStillState before = StillState();
-            Ticks(100);
+            Ticks(overlay.ticks);
             EXPECT_TRUE(StillState() == before);
             GameMenu->Active = HintScroll->Active = LevelCompleteScreen->Active = 0;
             Game->GameFade->Active = 0;
