@@ -171,6 +171,9 @@ bool TTitleScreen::RunDialogs() {
             PlayerManager = nullptr;
             SetupWelcome();
             Menu->ManageNoSound(0, 0);
+            // Keys pressed while the manager owned the keyboard were meant for it: none of them
+            // reaches the title's own keys (H would open the instructions).
+            FlushKeys();
         }
         if (PlayerManager && PlayerManager->Active != 0) return true;
     }

@@ -13,6 +13,7 @@
 #include "media/TLoadingScreen.h"
 #include "media/TParticleList.h"
 #include "media/TSoundBank.h"
+#include "screens/TInstructionsScreen.h"
 #include "screens/TIntroScreen.h"
 #include "screens/TTitleScreen.h"
 
@@ -35,6 +36,7 @@ protected:
         sounds->SetPath(Game->SoundPath);
         TitleScreen = std::make_shared<TTitleScreen>();
         IntroScreen = std::make_shared<TIntroScreen>();
+        InstructionsScreen = std::make_shared<TInstructionsScreen>(); // where key H leads
         Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
         sounds->Load("buttonclick", 1.0f, 1.0f, "", 0);
     }
@@ -44,6 +46,7 @@ protected:
         sounds = nullptr;
         TitleScreen = nullptr;
         IntroScreen = nullptr;
+        InstructionsScreen = nullptr;
         CoreTest::TearDown();
     }
 

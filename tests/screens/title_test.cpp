@@ -6,6 +6,7 @@
 #include "framework/cc_input.h"
 #include "platform/random.h"
 #include "profiles/TProfile.h"
+#include "screens/TInstructionsScreen.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -306,6 +307,10 @@ TEST_F(TitleTest, ThePlayerManagerOwnsTheTitleWhileOpenAndTheGreetingFollowsItsC
     Ticks(400);
     EXPECT_EQ(Particles->Count(), 0);
     EXPECT_EQ(TitleScreen->FireCounter->Counter, fire);
+    // A key the title knows (H: the instructions), pressed while the manager is open, does
+    // nothing once it closes.
+    KeyTap(72, 'h');
+    Tick();
     // Bob chosen with a click on his row and OK: the greeting follows.
     const TListBox& list = *TitleScreen->PlayerManager->ListBox;
     ClickAt(int(list.Box->X) + 20, int(list.Box->Y) + list.LineHeight + list.LineHeight / 2);
@@ -315,6 +320,8 @@ TEST_F(TitleTest, ThePlayerManagerOwnsTheTitleWhileOpenAndTheGreetingFollowsItsC
     Ticks(2);
     EXPECT_FALSE(TitleScreen->PlayerManager);
     EXPECT_EQ(Greeting(), "Season's Greetings, Bob");
+    EXPECT_EQ(Game->GameFade->Active, 0) << "no screen change";
+    EXPECT_NE(Game->DestinationTScreen, InstructionsScreen);
     // Cancel after Anna's row was chosen keeps Bob, and the greeting is built again.
     ClickButton("changeplayer");
     ASSERT_TRUE(TitleScreen->PlayerManager);
