@@ -3,6 +3,7 @@
 #include "core/TGame.h"
 #include "framework/cc_numbers.h"
 #include "framework/core_services.h"
+#include "game/TGameScreen.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TMousePointer.h"
@@ -30,12 +31,6 @@ float R(double a, double b) {
 
 } // namespace
 
-void ClearSharedParticles() {
-    for (const TParticleListRef& list :
-         {BackgroundParticles, Particles, AnimatedParticles, Munchkins, ScoreParticles})
-        if (list) list->Clear();
-}
-
 int TInstructionsScreen::Load() {
     name = "instructions";
     ImageLoad("instructions.jpg", 0, 1);
@@ -47,7 +42,7 @@ int TInstructionsScreen::Load() {
         Anim1->AddPhase(ms);
     MunchkinLength = Game->CalcAnimLength(2000);
     if (Game->LastTScreen != LevelSelectScreen) Game->FadeMusic = 0;
-    ClearSharedParticles();
+    TGameScreen::ClearParticles();
     return 0;
 }
 
@@ -65,7 +60,7 @@ int TInstructionsScreen::Kill() {
     TScreen::Kill();
     Anim1 = nullptr;
     Text.clear();
-    ClearSharedParticles();
+    TGameScreen::ClearParticles();
     return 0;
 }
 

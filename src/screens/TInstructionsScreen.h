@@ -52,6 +52,3 @@ private:
 };
 
 extern TInstructionsScreenRef InstructionsScreen;
-
-// Empties the five shared particle lists.
-void ClearSharedParticles();

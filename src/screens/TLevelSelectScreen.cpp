@@ -1,11 +1,10 @@
 #include "screens/TLevelSelectScreen.h"
 
-#include "game/TGameScreen.h"
-
 #include "core/TGame.h"
 #include "framework/cc_input.h"
 #include "framework/cc_numbers.h"
 #include "framework/core_services.h"
+#include "game/TGameScreen.h"
 #include "media/TChannelArray.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
@@ -39,22 +38,7 @@ constexpr TAccuratePoint LEVEL_DOTS[] = {
 constexpr int INSTRUCTIONS_FLAG = 19; // the profile's flag for the instructions before the first game
 constexpr int KEY_SPACE = 32, KEY_ENTER = 13;
 
-// Where a chosen level is played; a program without the game screen (the map's own tests) goes
-// back to the title.
-TScreenRef MapGameScreen() {
-    if (GameScreen) return GameScreen;
-    return TitleScreen;
-}
-
 } // namespace
-
-// The game screen's player; a program without the game screen (the map's own tests) has one of
-// its own.
-TPlayer& MapPlayer() {
-    if (GameScreen) return GameScreen->Player;
-    static TPlayer player;
-    return player;
-}
 
 TLevelSelectScreen::TLevelSelectScreen() {
     CreateCoords();
@@ -122,7 +106,7 @@ int TLevelSelectScreen::Start() {
     if (Game->LastTScreen != TitleScreen) Game->MusicPlay(1, 0, 0);
     Game->Mouse->Off();
     // Held within the dot table, whatever road set the player's level.
-    Level = std::clamp(MapPlayer().Level, 1, int(Coords.size()));
+    Level = std::clamp(GameScreen->Player.Level, 1, int(Coords.size()));
     LastMOIndex = Level - 1;
     Zoom->Start();
     Logic();
@@ -190,12 +174,12 @@ void TLevelSelectScreen::OpeningZoomEnded() {
 void TLevelSelectScreen::ChoiceZoomEnded() {
     if (Game->GameFade->Active != 0) return;
     const bool firstChoice = Game->CurrentProfile->ShowHint(INSTRUCTIONS_FLAG, 1) == 1;
-    if (firstChoice && MapPlayer().Level == 1) {
+    if (firstChoice && GameScreen->Player.Level == 1) {
         Game->DestinationTScreen = InstructionsScreen;
-        InstructionsScreen->Destination = MapGameScreen();
+        InstructionsScreen->Destination = GameScreen;
         Game->GameFade->Init(float(FADE_SPEED), 1, nullptr, 1, 0, nullptr);
     } else {
-        Game->DestinationTScreen = MapGameScreen();
+        Game->DestinationTScreen = GameScreen;
         Game->GameFade->Init(float(FADE_SPEED), 1, Game->MusicChannel, 1, 0, nullptr);
     }
 }
@@ -223,7 +207,7 @@ void TLevelSelectScreen::HoverAndClick() {
     MOIndex = i;
     LastMOIndex = i;
     if (Game->Mouse->GetMh(1) == 0) return;
-    if (i + 1 > MapPlayer().Unlocked) {
+    if (i + 1 > GameScreen->Player.Unlocked) {
         Play(Invalid);
         return;
     }
@@ -266,8 +250,8 @@ int TLevelSelectScreen::LevelSelected(int levelNo) {
     Zoom->Start();
     LastX = TruncToInt(ScrollX);
     LastY = TruncToInt(ScrollY);
-    MapPlayer().Level = levelNo;
-    MapPlayer().WriteProfile(Game->CurrentProfile.get());
+    GameScreen->Player.Level = levelNo;
+    GameScreen->Player.WriteProfile(Game->CurrentProfile.get());
     Level = levelNo;
     Menu->FindButton("back")->Active = 0;
     Menu->FindButton("start")->Active = 0;

@@ -4,7 +4,6 @@
 // profile's first choice of level 1, into the instructions).
 #pragma once
 
-#include "board/TPlayer.h"
 #include "core/TScreen.h"
 #include "framework/TSineCounter.h"
 #include "framework/records.h"
@@ -75,6 +74,3 @@ private:
 };
 
 extern TLevelSelectScreenRef LevelSelectScreen;
-
-// The run's player whose level the map shows and changes.
-TPlayer& MapPlayer();

@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "framework/cc_draw.h"
 #include "framework/core_services.h"
+#include "game/TGameScreen.h"
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/image.h"
@@ -74,7 +75,7 @@ void TLevelSelectScreen::DrawDot(int i, int pass) {
     }
     if (n == Level) platform::SetScale(pulse, pulse);
     if (pass == 0) ShadowDot(Locked, x, y);
-    if (n > MapPlayer().Unlocked)
+    if (n > GameScreen->Player.Unlocked)
         DrawLockedDot(i, x, y);
     else
         DrawUnLockedDot(i, x, y);

@@ -6,6 +6,7 @@
 #include "screens_fixture.h"
 
 #include "platform/graphics.h"
+#include "platform/input.h"
 
 namespace screentest {
 namespace {
@@ -22,8 +23,15 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
         ScreensTest::SetUp();
+        // Only the posted input counts: the desktop's own pointer, which other tests on the same
+        // display move, stays out.
+        platform::IgnoreOsInput(true);
         platform::ResetDrawState();
         platform::ResetViewport();
+    }
+    void TearDown() override {
+        platform::IgnoreOsInput(false);
+        ScreensTest::TearDown();
     }
     // The current screen's frame as the player sees it, without the pointer.
     static platform::PixmapRef Scene() {

@@ -69,7 +69,7 @@ TEST_F(InstructionsTest, BurstCountsFollowTheParticleDetail) {
         int detail, dust, sparkles;
     };
     for (TCase c : {TCase{100, 30, 90}, {80, 24, 72}, {50, 15, 42}, {0, 0, 0}}) {
-        ClearSharedParticles();
+        TGameScreen::ClearParticles();
         Game->Particles = c.detail;
         TickIntoPhase(2);
         EXPECT_EQ(Particles->Count(), c.dust + c.sparkles) << c.detail;
@@ -80,7 +80,7 @@ TEST_F(InstructionsTest, BurstCountsFollowTheParticleDetail) {
 TEST_F(InstructionsTest, TheSameSeedDrawsTheSameBurst) {
     Enter(TitleScreen, TitleScreen);
     auto burst = [&] {
-        ClearSharedParticles();
+        TGameScreen::ClearParticles();
         platform::SeedRnd(99);
         TickIntoPhase(2);
         std::vector<float> values;

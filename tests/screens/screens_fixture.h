@@ -7,6 +7,7 @@
 
 #include "core/asset_loading.h"
 #include "core/fonts.h"
+#include "game/TGameScreen.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
@@ -59,6 +60,7 @@ protected:
         sounds->SetPath(Game->SoundPath);
         LoadGameFonts(Game->DataPrefix + "Data/fonts/");
         TitleScreen = std::make_shared<TTitleScreen>();
+        GameScreen = std::make_shared<TGameScreen>();
         InstructionsScreen = std::make_shared<TInstructionsScreen>();
         LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
         IntroScreen = std::make_shared<TIntroScreen>();
@@ -71,6 +73,7 @@ protected:
 
     void TearDown() override {
         TitleScreen = nullptr;
+        GameScreen = nullptr;
         InstructionsScreen = nullptr;
         LevelSelectScreen = nullptr;
         IntroScreen = nullptr;
@@ -85,7 +88,7 @@ protected:
         Game->CurrentProfile->LockedLevel = lockedLevel;
         if (instructionsSeen) Game->CurrentProfile->HintsShown[19] = 1;
         Game->CurrentProfile->Save();
-        MapPlayer().ReadProfile(Game->CurrentProfile.get(), 0);
+        GameScreen->Player.ReadProfile(Game->CurrentProfile.get(), 0);
     }
 
     // Leaves the current screen for the screen at once: the fade-out has just ended.
