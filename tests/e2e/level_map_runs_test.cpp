@@ -229,4 +229,33 @@ TEST(LevelMapRuns, AFirstGameGoesThroughTheMapAndTheInstructionsIntoLevelOne) {
     EXPECT_EQ(saved.HintsShown[19], 1);
 }
 
+TEST(LevelMapRuns, HelpFromTheInGameMenuReturnsToTheSameBoardWithTheMenuOpen) {
+    MapRun run;
+    TProfileFields profile;
+    for (int flag : {0, 1, 2, 3, 4, 5, 6, 7, 8, 19})
+        profile.HintsShown[size_t(flag)] = 1;
+    run.Prepare(profile);
+    const std::string untilMap = SkipToTitle() + PlayAt(5000);
+    ASSERT_TRUE(run.FindBrowsing(untilMap, 9000)) << run.dir.Read("out.txt");
+    // Enter on the map; Escape in the game; "help" in the menu; a click on the instructions.
+    const std::string script = untilMap + run.At(300) + "key_down 13\n" + run.At(350) + "key_up 13\n" +
+                               run.At(5000) + "mouse_move 400 324\n" + run.At(5000) + "key_down 27\n" +
+                               run.At(5050) + "key_up 27\n" + run.At(6000) + "mouse_down 1\n" + run.At(6050) +
+                               "mouse_up 1\n" + run.At(8000) + "mouse_down 1\n" + run.At(8050) +
+                               "mouse_up 1\n" + run.At(10000) + "close\n";
+    std::string frames;
+    for (int ms : {4500, 5800, 7500, 9800})
+        frames += std::to_string(run.FlipAt(ms)) + ",";
+    run.Run(script, frames);
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    const platform::PixmapRef game = run.Frame(4500, "help-game");
+    const platform::PixmapRef before = run.Frame(5800, "help-menu-open");
+    const platform::PixmapRef help = run.Frame(7500, "help-instructions");
+    const platform::PixmapRef after = run.Frame(9800, "help-menu-again");
+    ASSERT_TRUE(game && before && help && after);
+    EXPECT_GT(DifferentShare(game, before), 0.1) << "the menu over the board";
+    EXPECT_GT(DifferentShare(before, help), 0.5) << "the instructions";
+    EXPECT_LT(DifferentShare(before, after), 0.05) << "the same board under the open menu";
+}
+
 } // namespace
