@@ -40,6 +40,7 @@ TEST_F(IntroTest, TheIntroHoldsPlayForItsSecondThenStartsTheColumnSweep) {
     Ticks(2);
     Post(platform::EVENT_KEY_UP, VK_LCONTROL);
     EXPECT_TRUE(Cues().empty());
+    EXPECT_EQ(GameMenu->Active, 0);
     EXPECT_EQ(GameGrid->Mode, 0);
     EXPECT_EQ(GameGrid->HintCounter, 0.0f);
     EXPECT_FALSE(GameScreen->OutroAnim->Active);
@@ -50,6 +51,18 @@ TEST_F(IntroTest, TheIntroHoldsPlayForItsSecondThenStartsTheColumnSweep) {
     EXPECT_FALSE(GameScreen->IntroAnim->Active);
     EXPECT_EQ(Grid[0][0]->glow, 0.5f) << "the sweep starts at column 0";
     EXPECT_EQ(Grid[1][0]->glow, 0.0f);
+}
+
+TEST_F(IntroTest, EscapeDuringTheIntroOpensTheMenuWhichHoldsTheIntro) {
+    EnterLevel(1);
+    RunFadeIn();
+    PressKey(VK_ESCAPE);
+    Tick();
+    EXPECT_EQ(GameMenu->Active, 1);
+    const float left = GameScreen->IntroAnim->Counter;
+    Ticks(150);
+    EXPECT_EQ(GameScreen->IntroAnim->Counter, left);
+    EXPECT_EQ(Game->CurrentTScreen, GameScreen) << "Escape does not leave the game screen";
 }
 
 TEST_F(IntroTest, TheGoSpriteShrinksFromTwiceItsSizeAndFadesHalfWay) {
