@@ -1,5 +1,6 @@
-// The options, the credits and the high-score table on the real GL side: frames kept for a person
-// to look at, and the overlap checks of what each screen draws, measured by its ink.
+// The options, the credits and the high-score table on the real GL side: the full-screen switch,
+// frames kept for a person to look at, and the overlap checks of what each screen draws, measured
+// by its ink.
 #include "GLWindow.h"
 #include "InkBox.h"
 #include "options_fixture.h"
@@ -35,12 +36,16 @@ protected:
     }
     void SetUp() override {
         ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
+        // Only posted input counts: the display's own focus and pointer, which other runs on it
+        // change (a lost focus pauses the game), stay out, also while the set-up's loading pumps.
+        platform::IgnoreOsInput(true);
         OptionsFixture::SetUp();
         platform::SetRenderer(nullptr);
         platform::ResetDrawState();
         platform::ResetViewport();
     }
     void TearDown() override {
+        platform::IgnoreOsInput(false);
         platform::SetRenderer(recorder);
         OptionsFixture::TearDown();
     }
@@ -87,6 +92,26 @@ protected:
         }
     }
 };
+
+// The switch reopens the graphics mode, so it runs where the test's window already is.
+TEST_F(OptionsScene, TheFullScreenToggleSavesAtOnceAndShowsTheNewState) {
+    Game->FullScreen = 1;
+    EnterOptions();
+    ClickButton("fullscreen");
+    EXPECT_EQ(Game->FullScreen, 0);
+    EXPECT_EQ(Setting("FULL SCREEN"), "0");
+    EXPECT_TRUE(ChangeMarker());
+    TButtonRef toggle = OptionsScreen->Menu->FindButton("fullscreen");
+    ASSERT_TRUE(toggle) << "the reloaded button keeps its name";
+    EXPECT_EQ(toggle->image->name, "OFF");
+    EXPECT_FLOAT_EQ(toggle->x, 276.0f);
+    EXPECT_FLOAT_EQ(toggle->y, 419.0f);
+    EXPECT_EQ(toggle->SoundClick, OptionsScreen->Menu->SoundClick);
+    ClickButton("credits");
+    Settle();
+    EXPECT_EQ(Game->CurrentTScreen, CreditsScreen);
+    EXPECT_EQ(Setting("FULL SCREEN"), "0") << "kept when the screen is left without saving";
+}
 
 TEST_F(OptionsScene, NoCaptionSliderToggleOrButtonTouchesAnother) {
     Game->MusicVolume = 40;

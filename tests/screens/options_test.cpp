@@ -144,25 +144,6 @@ TEST_F(OptionsTest, OKAndEscapeSaveEveryChangeWhileCreditsSavesNothing) {
     }
 }
 
-TEST_F(OptionsTest, TheFullScreenToggleSavesAtOnceAndShowsTheNewState) {
-    Game->FullScreen = 1;
-    EnterOptions();
-    ClickButton("fullscreen");
-    EXPECT_EQ(Game->FullScreen, 0);
-    EXPECT_EQ(Setting("FULL SCREEN"), "0");
-    EXPECT_TRUE(ChangeMarker());
-    TButtonRef toggle = OptionsScreen->Menu->FindButton("fullscreen");
-    ASSERT_TRUE(toggle) << "the reloaded button keeps its name";
-    EXPECT_EQ(toggle->image->name, "OFF");
-    EXPECT_FLOAT_EQ(toggle->x, 276.0f);
-    EXPECT_FLOAT_EQ(toggle->y, 419.0f);
-    EXPECT_EQ(toggle->SoundClick, OptionsScreen->Menu->SoundClick);
-    ClickButton("credits");
-    Settle();
-    EXPECT_EQ(Game->CurrentTScreen, CreditsScreen);
-    EXPECT_EQ(Setting("FULL SCREEN"), "0") << "kept when the screen is left without saving";
-}
-
 TEST_F(OptionsTest, AToggleRefusedByAForcedWindowLeavesTheButtonAndTheFile) {
     Game->FullScreen = 0;
     Game->ForceWindowedMode = 1;
