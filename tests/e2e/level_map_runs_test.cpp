@@ -53,9 +53,9 @@ std::string SkipIntroAndName() {
     std::string script;
     for (int ms = 0; ms <= 6000; ms += 50)
         script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    return script + "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n"
-                    "38000 char 65\n38050 char 110\n38100 char 110\n38150 char 97\n"
-                    "38300 key_down 13\n38300 char 13\n38350 key_up 13\n";
+    return script + "9000 mouse_move 400 530\n9100 mouse_down 1\n9150 mouse_up 1\n"
+                    "10000 char 65\n10050 char 110\n10100 char 110\n10150 char 97\n"
+                    "10300 key_down 13\n10300 char 13\n10350 key_up 13\n";
 }
 
 // A click on the title's play button at ms.
@@ -199,8 +199,8 @@ TEST(LevelMapRuns, EscapeTheLeftArrowAndTheInstructionsAllLeadBackToTheTitle) {
 TEST(LevelMapRuns, AFirstGameGoesThroughTheMapAndTheInstructionsIntoLevelOne) {
     MapRun run;
     // An empty per-user folder: the intro, the name prompt, "Anna" and Enter, then play.
-    const std::string untilMap = SkipIntroAndName() + PlayAt(40000);
-    ASSERT_TRUE(run.FindBrowsing(untilMap, 46000)) << run.dir.Read("out.txt");
+    const std::string untilMap = SkipIntroAndName() + PlayAt(12000);
+    ASSERT_TRUE(run.FindBrowsing(untilMap, 15000)) << run.dir.Read("out.txt");
     std::system(("rm -rf '" + run.dir / "home" + "'").c_str());
     const std::string script = untilMap + run.At(500) + "key_down 13\n" + run.At(550) + "key_up 13\n" +
                                run.At(5000) + "mouse_down 1\n" + run.At(5050) + "mouse_up 1\n" +
