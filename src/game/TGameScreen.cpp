@@ -137,6 +137,12 @@ int TGameScreen::GetSubLevel() {
     return (GameScreen->Player.Level - 1) % 5 + 1;
 }
 
-int TGameScreen::OfferOneShotHint(int, int, int) {
-    return 0;
+int TGameScreen::OfferOneShotHint(int flag, int hint, int withSound) {
+    // One hint at a time: a second offer while the scroll is open would set its flag for a hint
+    // never seen, so it is left for the next time its cause arises.
+    if (HintScroll->Active != 0 || !Game->CurrentProfile) return 0;
+    if (Game->CurrentProfile->ShowHint(flag, 1) != 1) return 0;
+    HintScroll->LoadSpecial(hint);
+    HintScroll->Show(withSound);
+    return 1;
 }

@@ -92,7 +92,8 @@ public:
     int TestGrid();
     int MakeTestGem(int x, int y, int type);
 
-    // Every one-shot hint goes through here; it shows none in this build and answers 0.
+    // Every one-shot hint goes through here: the first time its profile flag is asked for, and
+    // only while no hint stands open, the scroll opens with the hint (1); else 0.
     int OfferOneShotHint(int flag, int hint, int withSound);
 };
 

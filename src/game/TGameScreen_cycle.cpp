@@ -104,10 +104,11 @@ int TGameScreen::KillGameObjects() {
 }
 
 int TGameScreen::SpecificKeys() {
-    if (GameMenu->Active) return 0;
     // Every hit is read, so a key pressed without Ctrl, or while the keys do nothing, is not kept
-    // for later.
+    // for later. Under the level-complete panel the won level is already advanced and saved, so
+    // the keys do nothing there, as under the in-game menu.
     const int quit = KeyHit(KEY_Q), restart = KeyHit(KEY_R), win = KeyHit(KEY_J);
+    if (GameMenu->Active || LevelCompleteScreen->Active) return 0;
     const bool control = ccControlDown() != 0 || Game->Debug != 0;
     if (quit && control) Quit();
     if (Player.DeathCounter > 0.0f || Game->Fading()) return 0;
