@@ -1,0 +1,104 @@
+// The hint scroll and the level-complete panel on the real GL side, kept for a person to look at:
+// the first level's hint, the panel at rest after the last level with a six-digit score and snow,
+// the picture hint that follows it, and "Click Anywhere" over the fallen board. The hint scenes
+// check that no text pixel lies inside the OK button.
+#include "GLWindow.h"
+#include "game_fixture.h"
+
+#include "platform/draw.h"
+#include "platform/graphics.h"
+#include "platform/image.h"
+#include "profiles/TProfile.h"
+
+namespace gametest {
+namespace {
+
+class GameScenesTest : public GameTest {
+protected:
+    static void SetUpTestSuite() {
+        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
+            platform::Graphics(800, 600, 0, 60);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
+        GameTest::SetUp();
+        platform::SetRenderer(nullptr);
+        platform::ResetDrawState();
+        platform::ResetViewport();
+        Game->MaxLevels = 55;
+    }
+    platform::PixmapRef Scene() {
+        platform::ResetDrawState();
+        GameScreen->Draw();
+        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
+        return platform::GrabPixmap(0, 0, 800, 600);
+    }
+    // The scene again with the hint's text left out: the OK button's rectangle must not change.
+    void ExpectNoTextOverOK(const platform::PixmapRef& scene) {
+        TButtonRef ok = HintScroll->Menu->FindButton("OK");
+        ASSERT_TRUE(ok);
+        const TStringArray text = HintScroll->Text;
+        HintScroll->Text.clear();
+        platform::PixmapRef bare = Scene();
+        HintScroll->Text = text;
+        int differing = 0;
+        for (int y = int(ok->y); y < int(ok->y) + ok->h; ++y)
+            for (int x = int(ok->x); x < int(ok->x) + ok->w; ++x)
+                differing += platform::ReadPixel(scene, x, y) != platform::ReadPixel(bare, x, y) ? 1 : 0;
+        EXPECT_EQ(differing, 0) << "text pixels inside the OK button";
+    }
+    void CtrlJ() {
+        Post(platform::EVENT_KEY_DOWN, VK_LCONTROL);
+        Post(platform::EVENT_KEY_DOWN, VK_J);
+        Tick();
+        Post(platform::EVENT_KEY_UP, VK_J);
+        Post(platform::EVENT_KEY_UP, VK_LCONTROL);
+    }
+};
+
+TEST_F(GameScenesTest, TheFirstLevelsHintStandsOpenWithItsTextAboveOK) {
+    EnterLevel(1);
+    RunFadeIn();
+    Ticks(100);
+    ASSERT_EQ(HintScroll->Active, 1);
+    EXPECT_FLOAT_EQ(HintScroll->TextScale, 0.85f);
+    platform::PixmapRef frame = Scene();
+    testsupport::SaveTestOutput(frame, "game-hint-1.png");
+    ExpectNoTextOverOK(frame);
+}
+
+TEST_F(GameScenesTest, TheLastLevelsPanelThePictureHintAndClickAnywhere) {
+    TProfile& profile = *Game->CurrentProfile;
+    profile.LockedLevel = 56;
+    profile.Save();
+    EnterLevel(55);
+    RunIntro();
+    GameScreen->Player.Score = GameScreen->Player.LevelStartScore + 999999;
+    CtrlJ();
+    for (int i = 0; i < 3000 && LevelCompleteScreen->Active == 0; ++i)
+        Tick();
+    ASSERT_EQ(LevelCompleteScreen->Active, 1);
+    Ticks(100);
+    testsupport::SaveTestOutput(Scene(), "game-panel.png");
+
+    PressKey(VK_ESCAPE);
+    for (int i = 0; i < 200 && HintScroll->Active == 0; ++i)
+        Tick();
+    ASSERT_EQ(HintScroll->Active, 1);
+    Ticks(100);
+    platform::PixmapRef hint = Scene();
+    testsupport::SaveTestOutput(hint, "game-hint-21.png");
+    EXPECT_EQ(HintScroll->Icon->name, "THUMB11");
+    ExpectNoTextOverOK(hint);
+
+    PressKey(VK_RETURN);
+    for (int i = 0; i < 200 && HintScroll->Active != 0; ++i)
+        Tick();
+    Ticks(60);
+    EXPECT_EQ(LevelCompleteScreen->Active, 2);
+    EXPECT_EQ(Game->GameFade->Active, 0) << "Click Anywhere waits for a click";
+    testsupport::SaveTestOutput(Scene(), "game-panel-click-anywhere.png");
+}
+
+} // namespace
+} // namespace gametest
