@@ -4,6 +4,7 @@
 #include "panels_fixture.h"
 
 #include "board/TPlayer.h"
+#include "game/TGameScreen.h"
 
 namespace gametest {
 namespace {
@@ -12,11 +13,12 @@ class GameOverTest : public PanelsTest {
 protected:
     void SetUp() override {
         PanelsTest::SetUp();
-        GameOverScreen->Player = &player;
-        player.Score = 1000;
-        player.Level = 12;
-        player.TotalKills = 345;
-        player.TotalTimeTaken = 12345.0; // ticks: 61.725 s
+        GameScreen = std::make_shared<TGameScreen>();
+        GameOverScreen->Player = &GameScreen->Player;
+        Player().Score = 1000;
+        Player().Level = 12;
+        Player().TotalKills = 345;
+        Player().TotalTimeTaken = 12345.0; // ticks: 61.725 s
     }
     // A table of n rows scoring 10000, 9000, ... (the tenth 1000), saved.
     void Table(int n) {
@@ -26,11 +28,16 @@ protected:
             table.Add("row" + std::to_string(i), 10000 - 1000 * i, 1);
         table.Save();
     }
-    // The run ends as the board's last death ends it: a 1500 ms fade with the music, then the
-    // screen's own fade-in.
+    void TearDown() override {
+        GameScreen = nullptr;
+        PanelsTest::TearDown();
+    }
+    // The run ends through the board's host, as the last death ends it: a 1500 ms fade with the
+    // music, then the screen's own fade-in.
     void EnterGameOver() {
-        Game->GameFade->Init(float(3 * FADE_SPEED), 1, Game->MusicChannel, 1, 0, nullptr);
-        Game->DestinationTScreen = GameOverScreen;
+        GameScreen->Host.StartGameOver();
+        EXPECT_EQ(Game->GameFade->Length, 300) << "1500 ms with the music";
+        EXPECT_EQ(Game->GameFade->Channel, Game->MusicChannel);
         ASSERT_TRUE(TicksUntil(GameOverScreen));
         TicksUntilFaded();
     }
@@ -52,7 +59,7 @@ protected:
         return n;
     }
 
-    TPlayer player;
+    static TPlayer& Player() { return GameScreen->Player; }
 };
 
 TEST_F(GameOverTest, AScoreQualifiesWhileTheTableHasRoomOrReachesItsLowestRow) {
@@ -68,7 +75,7 @@ TEST_F(GameOverTest, AScoreQualifiesWhileTheTableHasRoomOrReachesItsLowestRow) {
     for (const TCase& c : cases) {
         SCOPED_TRACE("rows " + std::to_string(c.rows) + ", score " + std::to_string(c.score));
         Table(c.rows);
-        player.Score = c.score;
+        Player().Score = c.score;
         Game->CurrentTScreen = play;
         EnterGameOver();
         ASSERT_TRUE(GameOverScreen->High);
@@ -101,7 +108,7 @@ TEST_F(GameOverTest, AScoreQualifiesWhileTheTableHasRoomOrReachesItsLowestRow) {
 
 TEST_F(GameOverTest, EnterAddsTheNameOnceAndLeavesWithTheMusicAndALaterClickOnOKAddsNothing) {
     Table(10);
-    player.Score = 5000;
+    Player().Score = 5000;
     EnterGameOver();
     Type("Zoe");
     Ticks(3);
@@ -124,7 +131,7 @@ TEST_F(GameOverTest, EnterAddsTheNameOnceAndLeavesWithTheMusicAndALaterClickOnOK
 
 TEST_F(GameOverTest, EscapeWaitsWhileTheNameIsTypedAndLeavesWithoutAnEntry) {
     Table(10);
-    player.Score = 5000;
+    Player().Score = 5000;
     EnterGameOver();
     Key(27);
     Ticks(20);
@@ -136,7 +143,7 @@ TEST_F(GameOverTest, EscapeWaitsWhileTheNameIsTypedAndLeavesWithoutAnEntry) {
     TicksUntilFaded();
     EXPECT_EQ(Rows(""), 1) << "OK accepts the empty name";
 
-    player.Score = 10;
+    Player().Score = 10;
     Game->CurrentTScreen = play;
     EnterGameOver();
     EXPECT_EQ(GameOverScreen->High->HighScore, 0);
@@ -177,7 +184,7 @@ TEST_F(GameOverTest, EnteringResetsAndSavesTheProfileWhateverThePlayerDoesThere)
     EXPECT_EQ(saved.Kills, 0);
     EXPECT_EQ(saved.TimeTaken, 0.0);
     EXPECT_EQ(saved.LockedLevel, 12) << "the open levels stay";
-    EXPECT_EQ(player.Score, 1000) << "the run itself is still shown";
+    EXPECT_EQ(Player().Score, 1000) << "the run itself is still shown";
 }
 
 TEST_F(GameOverTest, TheTotalsShowTheRunWithTheTimeInWholeSecondsRoundedDown) {
@@ -187,13 +194,13 @@ TEST_F(GameOverTest, TheTotalsShowTheRunWithTheTimeInWholeSecondsRoundedDown) {
     };
     for (TCase c : {TCase{0.0, "0"}, TCase{199.0, "0"}, TCase{200.0, "1"}, TCase{12345.0, "61"},
                     TCase{719999.0, "3599"}}) {
-        player.TotalTimeTaken = c.ticks;
-        TGameTotalsRef totals = TGameTotals::Create(player);
+        Player().TotalTimeTaken = c.ticks;
+        TGameTotalsRef totals = TGameTotals::Create(Player());
         EXPECT_EQ(totals->Value(2), c.seconds) << c.ticks;
     }
     Table(10);
-    player.Score = 10;
-    player.TotalTimeTaken = 12345.0;
+    Player().Score = 10;
+    Player().TotalTimeTaken = 12345.0;
     EnterGameOver();
     Ticks(200);
     Frame();
@@ -213,7 +220,7 @@ TEST_F(GameOverTest, TheTotalsShowTheRunWithTheTimeInWholeSecondsRoundedDown) {
 
 TEST_F(GameOverTest, EachTotalSlidesInYellowAndCyanArrivesWhiteAndFadesBack) {
     Table(10);
-    player.Score = 10;
+    Player().Score = 10;
     EnterGameOver();
     const TGameTotals& totals = *GameOverScreen->GameTotals;
     const char* labels[] = {"Total Score", "Total Kills", "Total Time"};
