@@ -5,6 +5,7 @@
 
 #include "board/board_particles.h"
 #include "game/TGameFinishedScreen.h"
+#include "game/particle_images.h"
 #include "media/TMousePointer.h"
 #include "platform/files.h"
 #include "platform/random.h"
@@ -23,6 +24,7 @@ protected:
         GameTest::SetUp();
         Game->MaxLevels = 55;
         GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
+        FillParticleImages(); // as the game screen's loading fills them
     }
     void TearDown() override {
         GameFinishedScreen = nullptr;
@@ -298,6 +300,7 @@ TEST_F(LevelCompleteTest, EachFlakeIsBuiltFromItsDrawsInOrder) {
         EXPECT_EQ(flake->DoRotate, direction);
         EXPECT_FLOAT_EQ(flake->dx, dx);
         EXPECT_FLOAT_EQ(flake->dy, dy);
+        ASSERT_TRUE(flake->image);
         EXPECT_EQ(flake->image, ParticleImages[slots[kind]]);
         EXPECT_FLOAT_EQ(flake->ScaleX, scale);
         EXPECT_FLOAT_EQ(flake->ScaleY, scale);
