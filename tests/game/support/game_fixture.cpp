@@ -77,7 +77,6 @@ void GameTest::SetUp() {
     Game->CurrentTScreen = TitleScreen;
     sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the program's first loading step does
     LoadData2();
-    sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the start of loading puts it in the bank
     CreateProfile("Anna");
     Game->DataPrefix = GAME_TEST_DIR; // the fixture levels
     Game->FixedRateLogic->Init();
