@@ -57,6 +57,7 @@ protected:
 };
 
 TEST_F(GameScenesTest, TheFirstLevelsHintStandsOpenWithItsTextAboveOK) {
+    Game->CurrentProfile->ClearHints();
     EnterLevel(1);
     RunFadeIn();
     Ticks(100);

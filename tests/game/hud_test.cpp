@@ -245,9 +245,10 @@ TEST_F(HudTest, TheFrameIsDrawnInLayersAndThePanelHidesTheDisplayButtonsAndParti
         const int caption = FirstText("Double Bonus Power!");
         EXPECT_GT(layer(0), 1) << "the board comes between the background and its particles";
         if (panel) {
-            for (int hidden : {display, score, gauge, buttons, layer(1)})
+            for (int hidden : {display, score, gauge, buttons})
                 EXPECT_EQ(hidden, -1);
             EXPECT_LT(layer(0), layer(2));
+            EXPECT_GT(layer(1), caption) << "the list is drawn only as the panel's snow, over the screen";
         } else {
             const std::vector<int> order = {layer(0), display, score, gauge, buttons, layer(1), layer(2)};
             EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << ::testing::PrintToString(order);

@@ -34,6 +34,7 @@ protected:
         TProfile& p = *Game->CurrentProfile;
         p.CurrentLevel = level;
         p.LockedLevel = locked;
+        p.ClearHints(); // exactly the flags given
         for (int f : flags)
             p.HintsShown[size_t(f)] = 1;
         p.Save();

@@ -14,6 +14,11 @@ namespace {
 
 class OneShotHintsTest : public GameTest {
 protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        Game->CurrentProfile->ClearHints(); // a new player
+        Game->CurrentProfile->Save();
+    }
     // The flag of hint index as the file holds it: one 32-bit word from byte 40 on.
     int FileFlag(int index) const {
         const std::string bytes =

@@ -1,8 +1,8 @@
 // What the game screen tests share: a game made as the program makes it, without a window: the
 // generated data's banks loaded by the core's loading steps, the effect channels, the fonts, the
 // fake clock, the recording renderer and audio, error and end handlers that record and throw, a
-// temporary per-user folder with a real profile, and the screens and overlays made as start-up
-// makes them with the game screen as the board's host. Levels are read from tests/game/data.
+// temporary per-user folder with a real profile (its hints seen), and the screens and overlays made as
+// start-up makes them with the game screen as the board's host. Levels are read from tests/game/data.
 #pragma once
 
 #include "Scoped.h"
