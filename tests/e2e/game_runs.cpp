@@ -37,6 +37,8 @@ TProfileFields FixtureProfileAtLevel(int level) {
     fields.CurrentLevel = level;
     fields.LockedLevel = level + 1;
     fields.HintsShown[INSTRUCTIONS_SHOWN] = 1;
+    for (int flag = 0; flag < 9; ++flag)
+        fields.HintsShown[size_t(flag)] = 1; // the levels' item hints
     return fields;
 }
 

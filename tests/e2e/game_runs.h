@@ -21,7 +21,7 @@ constexpr int INSTRUCTIONS_SHOWN = 19;
 
 // A fixture profile at the given level: the test-only way of starting a level directly, since
 // the level map opens on the profile's level. Every level up to it is open, and the instructions
-// count as seen, so the first choice goes straight to the game.
+// and the levels' item hints count as seen, so the first choice goes straight to the game.
 TProfileFields FixtureProfileAtLevel(int level);
 
 struct TGameRun {

@@ -148,7 +148,7 @@ TEST(GameRuns, GivingUpShakesTheBoardAndRestartsTheLevelAndCtrlRDealsAgain) {
         << "Ctrl+R deals a new board";
 }
 
-TEST(GameRuns, AWonLevelBurstsFallsAndFadesToTheTitle) {
+TEST(GameRuns, AWonLevelBurstsFallsAndOpensThePanel) {
     TGameRun run;
     run.PrepareUser(FixtureProfileAtLevel(1));
     std::string script = ToTheLevel();
