@@ -237,8 +237,9 @@ bool CreateDir(const std::string& path, bool recurse) {
     if (recurse && !parent.empty() && FileType(parent) != FILETYPE_DIR && !CreateDir(parent, true))
         return false;
     std::string target = WritePath(folder);
-    // 0777 narrowed by the umask, as for every folder the game creates.
-    return mkdir(target.c_str(), 0777) == 0 || (errno == EEXIST && IsDir(target));
+    // Narrowed by the umask; others never get write permission, even under a umask of 000, so
+    // a new folder is never world-writable for the moment before its mode is set.
+    return mkdir(target.c_str(), 0775) == 0 || (errno == EEXIST && IsDir(target));
 }
 
 bool DeleteFile(const std::string& path) {

@@ -170,6 +170,17 @@ TEST(Files, SetFileModeNeverWidensBeyondTheUmask) {
     EXPECT_FALSE(SetFileMode(dir / "missing", 0777));
 }
 
+TEST(Files, NewFoldersAreNeverWritableByOthers) {
+    TempDir dir;
+    for (mode_t mask : {mode_t(000), mode_t(022), mode_t(077)}) {
+        ScopedUmask scoped(mask);
+        const std::string folder = dir / ("umask" + std::to_string(mask) + "/sub");
+        ASSERT_TRUE(CreateDir(folder, true));
+        for (const std::string& made : {ExtractDir(folder), folder})
+            EXPECT_EQ(ModeOf(made), 0775 & ~mask) << std::oct << mask << " " << made;
+    }
+}
+
 TEST(Files, UserDataHomeFollowsXdgThenHomeThenPasswd) {
     testsupport::ScopedEnv xdg("XDG_DATA_HOME", nullptr), home("HOME", nullptr);
     passwd* entry = getpwuid(getuid());
