@@ -43,6 +43,7 @@ int TGame::LogicWrapper() {
         ScreenChange();
         ScreenSeamTick();
         CurrentTScreen->Logic();
+        if (TickHook) TickHook();
         if (Fade == 0) ScreenChange();
     }
     return 1;

@@ -16,6 +16,7 @@
 #include "game/TGameScreen.h"
 #include "game/THintScroll.h"
 #include "game/TLevelCompleteScreen.h"
+#include "game/autoplay.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TParticleList.h"
@@ -156,6 +157,7 @@ void StartUp() {
     IntroScreen = std::make_shared<TIntroScreen>();
     HintScroll = std::make_shared<THintScroll>();
     ScreenSeamRead();
+    AutoplayInstall();
 }
 
 // Stages 1011 to 1014, inside the protected region: the graphics mode and the first screen.

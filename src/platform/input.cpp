@@ -4,6 +4,7 @@
 #include "platform/graphics_internal.h"
 #include "platform/keymap.h"
 #include "platform/system.h"
+#include "platform/testing.h"
 #include "platform/text.h"
 
 #include <SDL.h>
@@ -103,11 +104,26 @@ void ReleaseScriptedEvents() {
     while (scriptNext < script.size() && scriptStart + script[scriptNext].ms <= now) {
         ScriptedEvent& s = script[scriptNext++];
         TEvent e = s.event;
-        if (e.id == EVENT_MOUSE_MOVE && s.logicalCoords) LogicalToMode(float(e.x), float(e.y), e.x, e.y);
-        if (e.id == EVENT_MOUSE_MOVE) NoteMousePosition(e.x, e.y);
-        PostEvent(e);
+        if (e.id == EVENT_MOUSE_MOVE && !s.logicalCoords) {
+            NoteMousePosition(e.x, e.y);
+            PostEvent(e);
+        } else {
+            PostScriptedEvent(e);
+        }
     }
 }
+
+} // namespace
+
+void PostScriptedEvent(TEvent e) {
+    if (e.id == EVENT_MOUSE_MOVE) {
+        LogicalToMode(float(e.x), float(e.y), e.x, e.y);
+        NoteMousePosition(e.x, e.y);
+    }
+    PostEvent(e);
+}
+
+namespace {
 
 void PostKeyChars(const std::string& utf8) {
     for (unsigned char c : Utf8ToLatin1(utf8))

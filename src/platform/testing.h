@@ -3,6 +3,8 @@
 // input.h; the recording renderer is in Renderer.h.
 #pragma once
 
+#include "platform/input.h"
+
 #include <string>
 
 namespace platform {
@@ -17,6 +19,10 @@ void CaptureFrames(const std::string& spec);
 void ForceOffscreenFrame(bool on);
 // Whether the open mode draws its frames off screen.
 bool FrameOffscreen();
+
+// Posts an event as the input script releases one: a mouse move in logical coordinates is
+// converted to the window's and noted as the pointer's place. For test seams that play the game.
+void PostScriptedEvent(TEvent e);
 
 // The sync argument of the last Flip.
 int LastFlipSync();

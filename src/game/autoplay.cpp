@@ -1,0 +1,155 @@
+#include "game/autoplay.h"
+
+#include "board/TBoardHost.h"
+#include "board/TCell.h"
+#include "board/TGameGrid.h"
+#include "board/TGem.h"
+#include "board/TLevelBot.h"
+#include "board/TPlayer.h"
+#include "board/board_grid.h"
+#include "core/TGame.h"
+#include "game/TGameMenu.h"
+#include "game/TGameScreen.h"
+#include "game/THintScroll.h"
+#include "game/TLevelCompleteScreen.h"
+#include "platform/graphics.h"
+#include "platform/system.h"
+#include "platform/testing.h"
+#include "screens/TLevelSelectScreen.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr int MAP_CLOSE_MS = 3000;
+
+struct TAutoplay {
+    int WaitMs = 600;
+    TLevelBot Bot{1};
+    int RestSince = -1; // game time at which the board was last seen at rest with play running
+    bool ReleasePending = false;
+    bool SecondPending = false;
+    std::pair<int, int> First{-1, -1}, Second{-1, -1};
+    int Actions = 0;
+    int Level = 0; // the level whose start was logged
+    bool Won = false, Refused = false, Stopped = false;
+    int MapSince = -1;
+};
+
+TAutoplay* State = nullptr;
+
+void Log(const std::string& what) {
+    std::fprintf(stderr, "AUTOPLAY %ld %s\n", platform::FlipCount(), what.c_str());
+}
+
+std::string Cell(std::pair<int, int> c) {
+    return std::to_string(c.first) + "," + std::to_string(c.second);
+}
+
+// A press on the cell's centre now, its release on the next tick.
+void Click(std::pair<int, int> c) {
+    int x = GameGrid->sx + CELL_SIZE * c.first + CELL_SIZE / 2;
+    int y = GameGrid->sy + CELL_SIZE * c.second + CELL_SIZE / 2;
+    platform::PostScriptedEvent({platform::EVENT_MOUSE_MOVE, 0, x, y});
+    platform::PostScriptedEvent({platform::EVENT_MOUSE_DOWN, 1, 0, 0});
+    State->ReleasePending = true;
+}
+
+// The board rests with play running: the intro over, no overlay, fade, outro or no-more-moves.
+bool PlayRunning() {
+    TGameGrid& grid = *GameGrid;
+    return !GameScreen->IntroAnim->Active && !GameScreen->OutroAnim->Active && !HintScroll->Active &&
+           !LevelCompleteScreen->Active && !GameMenu->Active && Game->Fading() == 0 && grid.NoMore == 0 &&
+           grid.NoMoreCounter == 0.0f && grid.BlockInput == 0 && grid.SwapCounter == 0.0f;
+}
+
+void Act() {
+    TAutoplay& s = *State;
+    if (s.SecondPending) {
+        s.SecondPending = false;
+        if (GameGrid->Mode != 1 || GameGrid->cx != s.First.first || GameGrid->cy != s.First.second) {
+            Log("misclick at " + Cell(s.First));
+            s.Stopped = true;
+            return;
+        }
+        Click(s.Second);
+        return;
+    }
+    TBotAction action = s.Bot.Choose();
+    if (action.Kind == TBotAction::NONE) return;
+    ++s.Actions;
+    Log("action " + std::to_string(s.Actions) + " " + action.Text());
+    std::vector<std::pair<int, int>> clicks = action.Clicks();
+    s.First = clicks[0];
+    Click(s.First);
+    if (clicks.size() > 1) {
+        s.SecondPending = true;
+        s.Second = clicks[1];
+    }
+}
+
+void PlayBoard() {
+    TAutoplay& s = *State;
+    int level = GameScreen->Player.Level;
+    if (s.Level != level) {
+        s.Level = level;
+        s.Won = false;
+        s.Actions = 0;
+        Log("level " + std::to_string(level) + " started");
+    }
+    if (!s.Won && BoardHost().OutroActive()) {
+        s.Won = true;
+        Log("level " + std::to_string(level) + " won after " + std::to_string(s.Actions) + " actions");
+    }
+    if (GameGrid->FailedMove == 1 && !s.Refused) Log("refused swap");
+    s.Refused = GameGrid->FailedMove == 1;
+    if (!PlayRunning()) {
+        s.RestSince = -1;
+        return;
+    }
+    int now = platform::MilliSecs();
+    if (s.RestSince < 0) s.RestSince = now;
+    if (now - s.RestSince < s.WaitMs) return;
+    s.RestSince = -1;
+    Act();
+}
+
+void Tick() {
+    TAutoplay& s = *State;
+    if (s.Stopped) return;
+    if (s.ReleasePending) {
+        platform::PostScriptedEvent({platform::EVENT_MOUSE_UP, 1, 0, 0});
+        s.ReleasePending = false;
+        return;
+    }
+    if (Game->CurrentTScreen == GameScreen && GameScreen && GameGrid) {
+        PlayBoard();
+        return;
+    }
+    if (s.Won && Game->CurrentTScreen == LevelSelectScreen && LevelSelectScreen) {
+        int now = platform::MilliSecs();
+        if (s.MapSince < 0) {
+            s.MapSince = now;
+            Log("map");
+        }
+        if (now - s.MapSince >= MAP_CLOSE_MS) {
+            Log("close");
+            platform::PostScriptedEvent({platform::EVENT_WINDOW_CLOSE, 0, 0, 0});
+            s.Stopped = true;
+        }
+    }
+}
+
+} // namespace
+
+void AutoplayInstall() {
+    const char* value = std::getenv("SLEETWHISTLE_AUTOPLAY");
+    if (!value || !*value) return;
+    static TAutoplay state;
+    state.WaitMs = std::atoi(value);
+    State = &state;
+    Game->TickHook = Tick;
+}
