@@ -37,9 +37,9 @@ trap 'rm -rf "$WORK"' EXIT
     echo "10040 key_up 13"
     echo "10100 mouse_move 790 590"
     echo "28000 key_down 162"
-    echo "28020 key_down 74"
-    echo "28060 key_up 74"
-    echo "28100 key_up 162"
+    echo "28300 key_down 74"
+    echo "28400 key_up 74"
+    echo "29000 key_up 162"
     echo "36000 close"
 } > "$WORK/input.txt"
 

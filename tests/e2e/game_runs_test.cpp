@@ -31,9 +31,11 @@ constexpr int INTRO = ENTERED + 520;
 constexpr int INTRO_END = INTRO + 1000;
 constexpr int SWEEP = INTRO_END + 300;
 constexpr int AT_REST = INTRO_END + 2000;
-// The crackers fired on 2.txt, and the moments of the gauge's story kept besides.
-constexpr int GAUGE_CLICKS = 12;
-constexpr int GAUGE_MOMENTS[] = {AT_REST};
+// The crackers fired on 2.txt, and the moments of the gauge's story kept besides (seed 7): the
+// caption large as the tenth step fills the gauge, the full gauge, the caption settled, and the
+// eighth cracker fired at double power.
+constexpr int GAUGE_CLICKS = 9;
+constexpr int GAUGE_MOMENTS[] = {AT_REST + 9800, AT_REST + 10050, AT_REST + 10700, AT_REST + 11190};
 
 // Every run ends cleanly and keeps no black frame; the frames are kept as
 // test-output/game-run-<name>-<flip>.png for a person to look at.
