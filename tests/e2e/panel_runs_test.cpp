@@ -1,0 +1,106 @@
+// Scripted runs of the installed game through the level-complete panel: the picture hint after
+// every fifth level, and the end of the game through the game-finished screen back to the title.
+// Each run keeps frames that a person looks at; the checks hold what a machine can see.
+#include "GLWindow.h"
+#include "game_runs.h"
+
+#include "profiles/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace gameruns {
+namespace {
+
+int FlipAt(int ms) {
+    return ms / FRAME_MS;
+}
+
+// The level is at rest at AT_REST after ToTheLevel's script; Ctrl+J wins it at WIN, and the
+// panel stands at rest from PANEL on.
+constexpr int AT_REST = 12030 + 520 + 1000 + 2000;
+constexpr int WIN = AT_REST + 500;
+constexpr int PANEL = WIN + 6000;
+
+void ExpectCleanRun(const TGameRun& run, const std::string& name, const std::vector<int>& frames) {
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(std::filesystem::exists(run.UserPath("GoodExit.dat")));
+    for (int flip : frames) {
+        platform::PixmapRef frame = run.Frame(flip);
+        ASSERT_TRUE(frame) << "no frame " << flip;
+        EXPECT_GE(BrightShare(frame), 0.05) << "frame " << flip << " is black";
+        testsupport::SaveTestOutput(frame, "panel-run-" + name + "-" + std::to_string(flip) + ".png");
+    }
+}
+
+TProfileFields Saved(const TGameRun& run) {
+    std::ifstream in(run.UserPath("profiles/Anna.dat"), std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return DecodeProfileFile(bytes.str()).fields;
+}
+
+TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndLeadsToTheSixth) {
+    for (bool seen : {false, true}) {
+        SCOPED_TRACE(seen ? "picture seen" : "first time");
+        TGameRun run;
+        TProfileFields profile = FixtureProfileAtLevel(5);
+        if (seen) profile.HintsShown[89] = 1;
+        run.PrepareUser(profile);
+        std::string script = ToTheLevel() + CtrlKey(WIN, 74);
+        script += "# the panel rolled up by a click; the picture hint closed by a click\n";
+        script += Click(PANEL, 120, 80);
+        const int next = seen ? PANEL + 1500 : PANEL + 2500;
+        if (!seen) script += Click(PANEL + 1500, 120, 80);
+        script += "# Click Anywhere: the next level\n" + Click(next, 120, 80);
+        script += std::to_string(next + 3000) + " close\n";
+        const std::vector<int> frames = {FlipAt(PANEL - 100), FlipAt(PANEL + 1000), FlipAt(next - 100),
+                                         FlipAt(next + 2500)};
+        run.Run(script, frames);
+        ExpectCleanRun(run, seen ? "fifth-again" : "fifth", frames);
+        const TProfileFields saved = Saved(run);
+        EXPECT_EQ(saved.CurrentLevel, 6);
+        EXPECT_EQ(saved.LockedLevel, 7);
+        EXPECT_EQ(saved.HintsShown[89], 1);
+        // The picture hint, or Click Anywhere over the background, a second after the roll-up.
+        const double scroll = DifferentShareIn(run.Frame(FlipAt(PANEL + 1000)), run.Frame(FlipAt(next - 100)),
+                                               200, 70, 600, 530);
+        if (seen)
+            EXPECT_LT(scroll, 0.05) << "no hint: Click Anywhere stands from the roll-up on";
+        else
+            EXPECT_GT(scroll, 0.2) << "the hint scroll, then the background";
+    }
+}
+
+TEST(PanelRuns, TheLastLevelEndsTheGameThroughTheGameFinishedScreen) {
+    for (bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "left by Escape" : "left by a click");
+        TGameRun run;
+        run.PrepareUser(FixtureProfileAtLevel(55));
+        std::string script = ToTheLevel() + CtrlKey(WIN, 74);
+        script += Click(PANEL, 120, 80) + Click(PANEL + 1500, 120, 80) + Click(PANEL + 2500, 120, 80);
+        const int finished = PANEL + 2500 + 1000; // the game-finished screen begins to fade in
+        const int leave = finished + 3000;
+        script += escape ? Key(leave, 27) : Click(leave, 120, 80);
+        script += std::to_string(leave + 4000) + " close\n";
+        const std::vector<int> frames = {
+            FlipAt(PANEL - 100),     FlipAt(PANEL + 1000), FlipAt(PANEL + 2000), FlipAt(finished + 400),
+            FlipAt(finished + 1100), FlipAt(leave - 100),  FlipAt(leave + 800),  FlipAt(leave + 3500)};
+        run.Run(script, frames);
+        ExpectCleanRun(run, escape ? "end-escape" : "end", frames);
+        const TProfileFields saved = Saved(run);
+        EXPECT_EQ(saved.CurrentLevel, 1);
+        EXPECT_EQ(saved.LockedLevel, 56);
+        EXPECT_EQ(saved.Score, 0);
+        EXPECT_EQ(saved.Lives, 3);
+        EXPECT_EQ(saved.Kills, 0);
+        EXPECT_EQ(saved.TimeTaken, 0.0);
+        EXPECT_EQ(saved.HintsShown[99], 1);
+    }
+}
+
+} // namespace
+} // namespace gameruns
