@@ -1,7 +1,7 @@
 // What the core tests share: a new game object with the core's input hooks, a temporary per-user
 // folder (XDG_DATA_HOME), the generated data folder as the data prefix, the fake clock, the
-// recording renderer and audio, and error, end and notice handlers that record (the first two
-// then throw instead of ending the program).
+// recording renderer and audio, only posted input, and error, end and notice handlers that record
+// (the first two then throw instead of ending the program).
 #pragma once
 
 #include "Scoped.h"
@@ -113,6 +113,9 @@ protected:
         platform::PostEvent(event);
     }
 
+    // A focus change of the display, even one queued while the set-up's loading pumps the
+    // system, would pause the game under the test.
+    testsupport::ScopedOsInputIgnored osInput;
     platform::ScopedFakeClock clock; // from 0, and the clock as it was afterwards
     testsupport::TempDir dir;
     testsupport::ScopedEnv dataHome{"XDG_DATA_HOME", (dir / "home").c_str()};

@@ -31,17 +31,10 @@ protected:
     }
     void SetUp() override {
         ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
-        // Only posted input counts: the display's own focus and pointer, which other runs on it
-        // change, stay out (also while the set-up's loading steps pump the system).
-        platform::IgnoreOsInput(true);
         FrontEndTest::SetUp();
         platform::SetRenderer(nullptr);
         platform::ResetDrawState();
         platform::ResetViewport();
-    }
-    void TearDown() override {
-        platform::IgnoreOsInput(false);
-        FrontEndTest::TearDown();
     }
     // The current screen's frame as the player sees it, without the pointer.
     static platform::PixmapRef Scene() {

@@ -35,6 +35,15 @@ struct ScopedImageFont {
     platform::ImageFontRef old;
 };
 
+// Only posted and scripted input counts: the display's own keys, pointer and focus changes (which
+// other runs on the same display cause) stay out; afterwards they count again.
+struct ScopedOsInputIgnored {
+    ScopedOsInputIgnored() { platform::IgnoreOsInput(true); }
+    ~ScopedOsInputIgnored() { platform::IgnoreOsInput(false); }
+    ScopedOsInputIgnored(const ScopedOsInputIgnored&) = delete;
+    ScopedOsInputIgnored& operator=(const ScopedOsInputIgnored&) = delete;
+};
+
 // Sets an environment variable (null value: removes it); the old value, or its absence, comes back.
 struct ScopedEnv {
     ScopedEnv(std::string variable, const char* value) : name(std::move(variable)) {
