@@ -158,7 +158,7 @@ TEST(GameRuns, AWonLevelBurstsFallsAndOpensThePanel) {
     script += "# Ctrl+J during the intro wins nothing; in play it wins the level\n";
     script += CtrlKey(INTRO + 300, 74) + CtrlKey(j, 74) + std::to_string(j + 8000) + " close\n";
     const std::vector<int> frames = {FlipAt(INTRO + 600), FlipAt(j + 200),  FlipAt(j + 1500),
-                                     FlipAt(j + 3000),    FlipAt(j + 3750), FlipAt(j + 7500)};
+                                     FlipAt(j + 2400),    FlipAt(j + 3750), FlipAt(j + 7500)};
     run.Run(script, frames);
     ExpectCleanRun(run, "won", frames);
 }
