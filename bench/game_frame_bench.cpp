@@ -85,6 +85,9 @@ void MakeGame() {
     sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the program's first loading step does
     LoadData2();
     CreateProfile("Anna");
+    // A player who has seen every hint: no scroll stops the level being measured.
+    for (int flag : {0, 1, 2, 3, 4, 5, 6, 7, 8, 15, 16, 17})
+        Game->CurrentProfile->HintsShown[size_t(flag)] = 1;
     Game->DataPrefix = GAME_BENCH_DIR; // the fixture levels
     Game->Particles = 100;
 }
