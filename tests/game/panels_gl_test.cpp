@@ -73,7 +73,7 @@ TEST_F(PanelsSceneTest, TheGameFinishedScreenWithThePictureFullyFadedIn) {
 
 TEST_F(PanelsSceneTest, TheGameOverScreenWithANameBeingTyped) {
     Table(1000);
-    EnterGameOver();
+    ASSERT_NO_FATAL_FAILURE(EnterGameOver());
     Type("Anna");
     Ticks(400);
     platform::PixmapRef frame = Scene();
@@ -85,7 +85,7 @@ TEST_F(PanelsSceneTest, TheGameOverScreenWithANameBeingTyped) {
 
 TEST_F(PanelsSceneTest, TheGameOverScreenWithoutAnEntryHasItsTotalsCentred) {
     Table(60000);
-    EnterGameOver();
+    ASSERT_NO_FATAL_FAILURE(EnterGameOver());
     Ticks(400);
     platform::PixmapRef frame = Scene();
     testsupport::SaveTestOutput(frame, "game-over-totals.png");
