@@ -11,8 +11,8 @@ namespace {
 
 const std::string USER = "home/Brindlecove/Sleetwhistle/";
 
-// The installed defaults with the intro off and Anna as the player, line ends CR LF.
-std::string FixtureSettings() {
+// The installed defaults with the intro off and the player named, line ends CR LF.
+std::string FixtureSettings(const std::string& name) {
     std::ifstream in(SLEETWHISTLE_E2E_GAME "/share/sleetwhistle/Data/Default.ini", std::ios::binary);
     std::stringstream packaged;
     packaged << in.rdbuf();
@@ -20,7 +20,7 @@ std::string FixtureSettings() {
     while (std::getline(packaged, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.rfind("INTRO=", 0) == 0) line = "INTRO=0";
-        if (line.rfind("PROFILE NAME=", 0) == 0) line = "PROFILE NAME=Anna";
+        if (line.rfind("PROFILE NAME=", 0) == 0) line = "PROFILE NAME=" + name;
         text += line + "\r\n";
     }
     return text;
@@ -43,8 +43,12 @@ TProfileFields FixtureProfileAtLevel(int level) {
 }
 
 void TGameRun::PrepareUser(const TProfileFields& profile) {
-    dir.Write(USER + "Sleetwhistle.ini", FixtureSettings());
+    dir.Write(USER + "Sleetwhistle.ini", FixtureSettings("Anna"));
     dir.Write(USER + "profiles/Anna.dat", EncodeProfileFields(profile));
+}
+
+void TGameRun::PrepareNewPlayer() {
+    dir.Write(USER + "Sleetwhistle.ini", FixtureSettings(""));
 }
 
 std::string TGameRun::UserPath(const std::string& name) const {

@@ -32,6 +32,8 @@ struct TGameRun {
     // The settings file (the installed defaults with the intro off and Anna as the player, CR LF)
     // and Anna's profile written through the profile encoder.
     void PrepareUser(const TProfileFields& profile);
+    // Only the settings file, naming no player: the title asks for a name.
+    void PrepareNewPlayer();
     // Runs the game tree's binary with the script; the frames after the flips named are kept.
     void Run(const std::string& script, const std::vector<int>& frames);
     std::string UserPath(const std::string& name) const;
