@@ -2,23 +2,12 @@
 // instructions, the level's item hint, the intro, the won level's panel and the next level with
 // its own item hint. The frames are kept for a person to look at; the checks hold what a machine
 // can see, and the profile the run leaves.
-#include "GLWindow.h"
 #include "game_runs.h"
-
-#include "profiles/profile_file.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace gameruns {
 namespace {
-
-int FlipAt(int ms) {
-    return ms / FRAME_MS;
-}
 
 // The script's moments: the name and "play" on the title, Enter on the map, a click on the
 // instructions, the item hint closed by a click, Ctrl+J after the intro, the panel rolled up by a
@@ -49,13 +38,6 @@ std::string NewPlayerScript() {
     return script + std::to_string(END) + " close\n";
 }
 
-TProfileFields Saved(const TGameRun& run) {
-    std::ifstream in(run.UserPath("profiles/Anna.dat"), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return DecodeProfileFile(bytes.str()).fields;
-}
-
 TEST(FirstLevelRun, ANewPlayerWinsLevelOneAndGoesOnToLevelTwo) {
     TGameRun run;
     run.PrepareNewPlayer();
@@ -68,19 +50,12 @@ TEST(FirstLevelRun, ANewPlayerWinsLevelOneAndGoesOnToLevelTwo) {
                                      FlipAt(panel_opening),  FlipAt(panel_open),  FlipAt(rolling_up),
                                      FlipAt(click_anywhere), FlipAt(next_fading), FlipAt(next_hint)};
     run.Run(NewPlayerScript(), frames);
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(std::filesystem::exists(run.UserPath("GoodExit.dat")));
-    for (int flip : frames) {
-        platform::PixmapRef frame = run.Frame(flip);
-        ASSERT_TRUE(frame) << "no frame " << flip;
-        EXPECT_GE(BrightShare(frame), 0.05) << "frame " << flip << " is black";
-        testsupport::SaveTestOutput(frame, "first-level-run-" + std::to_string(flip) + ".png");
-    }
+    ExpectCleanRun(run, "first-level-run-", frames);
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(panel_open)), run.Frame(FlipAt(click_anywhere)), 200, 150,
                                600, 550),
               0.2)
         << "the panel rolled away, leaving the background";
-    const TProfileFields saved = Saved(run);
+    const TProfileFields saved = run.SavedProfile();
     EXPECT_EQ(saved.CurrentLevel, 2);
     EXPECT_EQ(saved.LockedLevel, 3);
     EXPECT_EQ(saved.HintsShown[0], 1);

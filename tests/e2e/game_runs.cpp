@@ -1,6 +1,11 @@
 #include "game_runs.h"
 
+#include "GLWindow.h"
+
+#include <gtest/gtest.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -77,6 +82,24 @@ std::string TGameRun::FramePath(int flip) const {
 
 platform::PixmapRef TGameRun::Frame(int flip) const {
     return platform::LoadPixmap(FramePath(flip));
+}
+
+TProfileFields TGameRun::SavedProfile() const {
+    std::ifstream in(UserPath("profiles/Anna.dat"), std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return DecodeProfileFile(bytes.str()).fields;
+}
+
+void ExpectCleanRun(const TGameRun& run, const std::string& prefix, const std::vector<int>& frames) {
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(std::filesystem::exists(run.UserPath("GoodExit.dat")));
+    for (int flip : frames) {
+        platform::PixmapRef frame = run.Frame(flip);
+        ASSERT_TRUE(frame) << "no frame " << flip;
+        EXPECT_GE(BrightShare(frame), 0.05) << "frame " << flip << " is black";
+        testsupport::SaveTestOutput(frame, prefix + std::to_string(flip) + ".png");
+    }
 }
 
 std::string Click(int ms, int x, int y) {

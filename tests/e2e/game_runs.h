@@ -39,7 +39,18 @@ struct TGameRun {
     std::string UserPath(const std::string& name) const;
     platform::PixmapRef Frame(int flip) const;
     std::string FramePath(int flip) const;
+    // Anna's profile as the run left it.
+    TProfileFields SavedProfile() const;
 };
+
+// The flip that shows the game at a script time.
+inline int FlipAt(int ms) {
+    return ms / FRAME_MS;
+}
+
+// Every run ends cleanly and keeps no black frame; the frames are kept as
+// test-output/<prefix><flip>.png for a person to look at.
+void ExpectCleanRun(const TGameRun& run, const std::string& prefix, const std::vector<int>& frames);
 
 // Script lines: the clicks through the maker's splash and the finished loading screen, "play" on
 // the title at PLAY_MS, and Enter on the level map once it has zoomed in, at MAP_ENTER_MS.

@@ -18,11 +18,6 @@
 namespace gameruns {
 namespace {
 
-// The flip that shows the game at a script time.
-int FlipAt(int ms) {
-    return ms / FRAME_MS;
-}
-
 // The game screen's moments after ToTheLevel's script: its fade-in, the intro with the "go"
 // sprite, the column sweep, and the board at rest.
 constexpr int ENTERED = 12030;
@@ -36,19 +31,6 @@ constexpr int AT_REST = INTRO_END + 2000;
 // eighth cracker fired at double power.
 constexpr int GAUGE_CLICKS = 9;
 constexpr int GAUGE_MOMENTS[] = {AT_REST + 9800, AT_REST + 10050, AT_REST + 10700, AT_REST + 11190};
-
-// Every run ends cleanly and keeps no black frame; the frames are kept as
-// test-output/game-run-<name>-<flip>.png for a person to look at.
-void ExpectCleanRun(const TGameRun& run, const std::string& name, const std::vector<int>& frames) {
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(std::filesystem::exists(run.UserPath("GoodExit.dat")));
-    for (int flip : frames) {
-        platform::PixmapRef frame = run.Frame(flip);
-        ASSERT_TRUE(frame) << "no frame " << flip;
-        EXPECT_GE(BrightShare(frame), 0.05) << "frame " << flip << " is black";
-        testsupport::SaveTestOutput(frame, "game-run-" + name + "-" + std::to_string(flip) + ".png");
-    }
-}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -71,7 +53,7 @@ TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
                                      FlipAt(SWEEP),      FlipAt(AT_REST),     FlipAt(swap + 280),
                                      FlipAt(swap + 600), FlipAt(swap + 1000), FlipAt(swap + 3500)};
     run.Run(script, frames);
-    ExpectCleanRun(run, "level1", frames);
+    ExpectCleanRun(run, "game-run-level1-", frames);
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(AT_REST)), run.Frame(FlipAt(swap + 3500)), 10, 134, 110, 174),
               0.01)
         << "the score changed in its well";
@@ -95,7 +77,7 @@ TEST(GameRuns, TheInGameMenuPausesVisitsTheOptionsAndSavesOnExit) {
     const std::vector<int> frames = {FlipAt(t + 200),  FlipAt(t + 600),  FlipAt(t + 2300), FlipAt(t + 3600),
                                      FlipAt(t + 5300), FlipAt(t + 6800), FlipAt(t + 7600), FlipAt(t + 10800)};
     run.Run(script, frames);
-    ExpectCleanRun(run, "menu", frames);
+    ExpectCleanRun(run, "game-run-menu-", frames);
     // The scroll half-way up, then in its place over the dimmed board.
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(t + 200)), run.Frame(FlipAt(t + 600)), 190, 120, 610, 480),
               0.2);
@@ -127,7 +109,7 @@ TEST(GameRuns, CrackersFillTheGaugeAndTheNextFiresAtDoublePower) {
     for (int ms : GAUGE_MOMENTS)
         frames.push_back(FlipAt(ms));
     run.Run(script, frames);
-    ExpectCleanRun(run, "gauge", frames);
+    ExpectCleanRun(run, "game-run-gauge-", frames);
 }
 
 TEST(GameRuns, GivingUpShakesTheBoardAndRestartsTheLevelAndCtrlRDealsAgain) {
@@ -140,7 +122,7 @@ TEST(GameRuns, GivingUpShakesTheBoardAndRestartsTheLevelAndCtrlRDealsAgain) {
     const std::vector<int> frames = {FlipAt(q - 50),   FlipAt(q + 520), FlipAt(q + 1520),
                                      FlipAt(q + 4200), FlipAt(r - 50),  FlipAt(r + 3500)};
     run.Run(script, frames);
-    ExpectCleanRun(run, "restart", frames);
+    ExpectCleanRun(run, "game-run-restart-", frames);
     // The board area (x 235 to 685, y 75 to 525) before and after each new fill.
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(q - 50)), run.Frame(FlipAt(q + 1520)), 235, 75, 685, 525),
               0.2)
@@ -160,7 +142,7 @@ TEST(GameRuns, AWonLevelBurstsFallsAndOpensThePanel) {
     const std::vector<int> frames = {FlipAt(INTRO + 600), FlipAt(j + 200),  FlipAt(j + 1500),
                                      FlipAt(j + 2400),    FlipAt(j + 3750), FlipAt(j + 7500)};
     run.Run(script, frames);
-    ExpectCleanRun(run, "won", frames);
+    ExpectCleanRun(run, "game-run-won-", frames);
 }
 
 } // namespace

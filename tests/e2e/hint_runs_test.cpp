@@ -2,23 +2,12 @@
 // time without a move, and the hint of the first full bonus-power gauge, whose caption waits
 // behind the scroll. Each run keeps frames that a person looks at; the checks hold what a
 // machine can see.
-#include "GLWindow.h"
 #include "game_runs.h"
-
-#include "profiles/profile_file.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace gameruns {
 namespace {
-
-int FlipAt(int ms) {
-    return ms / FRAME_MS;
-}
 
 // The game screen's intro ends at INTRO_END after ToTheLevel's script; from then on play runs.
 constexpr int INTRO_END = 12030 + 520 + 1000;
@@ -26,27 +15,9 @@ constexpr int AT_REST = INTRO_END + 2000;
 // The scroll area of a hint at rest.
 constexpr int SCROLL[] = {200, 70, 600, 530};
 
-void ExpectCleanRun(const TGameRun& run, const std::string& name, const std::vector<int>& frames) {
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(std::filesystem::exists(run.UserPath("GoodExit.dat")));
-    for (int flip : frames) {
-        platform::PixmapRef frame = run.Frame(flip);
-        ASSERT_TRUE(frame) << "no frame " << flip;
-        EXPECT_GE(BrightShare(frame), 0.05) << "frame " << flip << " is black";
-        testsupport::SaveTestOutput(frame, "hint-run-" + name + "-" + std::to_string(flip) + ".png");
-    }
-}
-
 double ScrollChange(const TGameRun& run, int ms_a, int ms_b) {
     return DifferentShareIn(run.Frame(FlipAt(ms_a)), run.Frame(FlipAt(ms_b)), SCROLL[0], SCROLL[1], SCROLL[2],
                             SCROLL[3]);
-}
-
-TProfileFields Saved(const TGameRun& run) {
-    std::ifstream in(run.UserPath("profiles/Anna.dat"), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return DecodeProfileFile(bytes.str()).fields;
 }
 
 TEST(HintRuns, TwentySecondsWithoutAMoveOfferTheHintThatEnterCloses) {
@@ -59,10 +30,10 @@ TEST(HintRuns, TwentySecondsWithoutAMoveOfferTheHintThatEnterCloses) {
     const std::vector<int> frames = {FlipAt(offered - 500), FlipAt(offered + 200), FlipAt(offered + 1000),
                                      FlipAt(enter + 1000)};
     run.Run(script, frames);
-    ExpectCleanRun(run, "idle", frames);
+    ExpectCleanRun(run, "hint-run-idle-", frames);
     EXPECT_GT(ScrollChange(run, offered - 500, offered + 1000), 0.2) << "the hint unrolled over the board";
     EXPECT_GT(ScrollChange(run, offered + 1000, enter + 1000), 0.2) << "Enter rolled it up";
-    EXPECT_EQ(Saved(run).HintsShown[15], 1);
+    EXPECT_EQ(run.SavedProfile().HintsShown[15], 1);
 }
 
 TEST(HintRuns, TheFirstFullGaugeShowsItsHintAndTheCaptionWaitsBehindIt) {
@@ -83,7 +54,7 @@ TEST(HintRuns, TheFirstFullGaugeShowsItsHintAndTheCaptionWaitsBehindIt) {
     script += std::to_string(click + 3000) + " close\n";
     const std::vector<int> frames = {FlipAt(before), FlipAt(open), FlipAt(click + 500), FlipAt(click + 2500)};
     run.Run(script, frames);
-    ExpectCleanRun(run, "gauge", frames);
+    ExpectCleanRun(run, "hint-run-gauge-", frames);
     EXPECT_GT(ScrollChange(run, before, open), 0.2) << "the hint unrolled over the board";
     EXPECT_GT(ScrollChange(run, open, click + 500), 0.2) << "the click rolled it up";
     // The caption large right after the roll-up, settled two seconds later: its timer stood still
@@ -91,7 +62,7 @@ TEST(HintRuns, TheFirstFullGaugeShowsItsHintAndTheCaptionWaitsBehindIt) {
     EXPECT_GT(
         DifferentShareIn(run.Frame(FlipAt(click + 500)), run.Frame(FlipAt(click + 2500)), 140, 0, 790, 60),
         0.1);
-    EXPECT_EQ(Saved(run).HintsShown[17], 1);
+    EXPECT_EQ(run.SavedProfile().HintsShown[17], 1);
 }
 
 } // namespace

@@ -15,33 +15,11 @@
 namespace gameruns {
 namespace {
 
-int FlipAt(int ms) {
-    return ms / FRAME_MS;
-}
-
 // The level is at rest at AT_REST after ToTheLevel's script; Ctrl+J wins it at WIN, and the
 // panel stands at rest from PANEL on.
 constexpr int AT_REST = 12030 + 520 + 1000 + 2000;
 constexpr int WIN = AT_REST + 500;
 constexpr int PANEL = WIN + 6000;
-
-void ExpectCleanRun(const TGameRun& run, const std::string& name, const std::vector<int>& frames) {
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(std::filesystem::exists(run.UserPath("GoodExit.dat")));
-    for (int flip : frames) {
-        platform::PixmapRef frame = run.Frame(flip);
-        ASSERT_TRUE(frame) << "no frame " << flip;
-        EXPECT_GE(BrightShare(frame), 0.05) << "frame " << flip << " is black";
-        testsupport::SaveTestOutput(frame, "panel-run-" + name + "-" + std::to_string(flip) + ".png");
-    }
-}
-
-TProfileFields Saved(const TGameRun& run) {
-    std::ifstream in(run.UserPath("profiles/Anna.dat"), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return DecodeProfileFile(bytes.str()).fields;
-}
 
 TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndLeadsToTheSixth) {
     for (bool seen : {false, true}) {
@@ -60,8 +38,8 @@ TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndLeadsToTheSixth) {
         const std::vector<int> frames = {FlipAt(PANEL - 100), FlipAt(PANEL + 1000), FlipAt(next - 100),
                                          FlipAt(next + 2500)};
         run.Run(script, frames);
-        ExpectCleanRun(run, seen ? "fifth-again" : "fifth", frames);
-        const TProfileFields saved = Saved(run);
+        ExpectCleanRun(run, seen ? "panel-run-fifth-again-" : "panel-run-fifth-", frames);
+        const TProfileFields saved = run.SavedProfile();
         EXPECT_EQ(saved.CurrentLevel, 6);
         EXPECT_EQ(saved.LockedLevel, 7);
         EXPECT_EQ(saved.HintsShown[89], 1);
@@ -90,8 +68,8 @@ TEST(PanelRuns, TheLastLevelEndsTheGameThroughTheGameFinishedScreen) {
             FlipAt(PANEL - 100),     FlipAt(PANEL + 1000), FlipAt(PANEL + 2000), FlipAt(finished + 400),
             FlipAt(finished + 1100), FlipAt(leave - 100),  FlipAt(leave + 800),  FlipAt(leave + 3500)};
         run.Run(script, frames);
-        ExpectCleanRun(run, escape ? "end-escape" : "end", frames);
-        const TProfileFields saved = Saved(run);
+        ExpectCleanRun(run, escape ? "panel-run-end-escape-" : "panel-run-end-", frames);
+        const TProfileFields saved = run.SavedProfile();
         EXPECT_EQ(saved.CurrentLevel, 1);
         EXPECT_EQ(saved.LockedLevel, 56);
         EXPECT_EQ(saved.Score, 0);
