@@ -21,6 +21,7 @@
 #include "platform/random.h"
 #include "platform/system.h"
 #include "profiles/TProfile.h"
+#include "screens/TLevelSelectScreen.h"
 #include "widgets/dialog_builders.h"
 
 TLevelCompleteScreenRef LevelCompleteScreen;
@@ -182,7 +183,7 @@ int TLevelCompleteScreen::MoveSnowFlakes() {
 
 TScreenRef TLevelCompleteScreen::NextScreen() const {
     if (GameFinished == 1) return GameFinishedScreen;
-    return GameScreen;
+    return LevelSelectScreen;
 }
 
 int TLevelCompleteScreen::Logic() {

@@ -56,8 +56,8 @@ public:
 
 private:
     TButtonRef OK() const;
-    // Where "Click Anywhere" leads: the game-finished screen after the last level, else the next
-    // level at once.
+    // Where "Click Anywhere" leads: the game-finished screen after the last level, else back to
+    // the level map, which opens on the next level.
     TScreenRef NextScreen() const;
     int ScrollLogic();
     int DrawScroll();

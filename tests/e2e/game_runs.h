@@ -28,6 +28,7 @@ struct TGameRun {
     testsupport::TempDir dir;
     int status = -1;
     std::string output; // standard output and error
+    std::string trace;  // the milestones the game passed, one a line
 
     // The settings file (the installed defaults with the intro off and Anna as the player, CR LF)
     // and Anna's profile written through the profile encoder.

@@ -21,7 +21,14 @@ constexpr int AT_REST = 12030 + 520 + 1000 + 2000;
 constexpr int WIN = AT_REST + 500;
 constexpr int PANEL = WIN + 6000;
 
-TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndLeadsToTheSixth) {
+int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndTheMapThenLeadsToTheSixth) {
     for (bool seen : {false, true}) {
         SCOPED_TRACE(seen ? "picture seen" : "first time");
         TGameRun run;
@@ -33,16 +40,21 @@ TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndLeadsToTheSixth) {
         script += Click(PANEL, 120, 80);
         const int next = seen ? PANEL + 1500 : PANEL + 2500;
         if (!seen) script += Click(PANEL + 1500, 120, 80);
-        script += "# Click Anywhere: the next level\n" + Click(next, 120, 80);
-        script += std::to_string(next + 3000) + " close\n";
+        script +=
+            "# Click Anywhere: back to the map, where Enter plays the next level\n" + Click(next, 120, 80);
+        const int play = next + 3000;
+        script += Key(play, 13) + std::to_string(play + 4000) + " close\n";
         const std::vector<int> frames = {FlipAt(PANEL - 100), FlipAt(PANEL + 1000), FlipAt(next - 100),
-                                         FlipAt(next + 2500)};
+                                         FlipAt(play - 100), FlipAt(play + 3500)};
         run.Run(script, frames);
         ExpectCleanRun(run, seen ? "panel-run-fifth-again-" : "panel-run-fifth-", frames);
         const TProfileFields saved = run.SavedProfile();
         EXPECT_EQ(saved.CurrentLevel, 6);
         EXPECT_EQ(saved.LockedLevel, 7);
         EXPECT_EQ(saved.HintsShown[89], 1);
+        EXPECT_EQ(Count(run.trace, "map-browsing"), 2) << "to the fifth level and back\n" << run.trace;
+        EXPECT_EQ(Count(run.trace, "level-started"), 2) << "the fifth, then the sixth from the map\n"
+                                                        << run.trace;
         // The picture hint, or Click Anywhere over the background, a second after the roll-up.
         const double scroll = DifferentShareIn(run.Frame(FlipAt(PANEL + 1000)), run.Frame(FlipAt(next - 100)),
                                                200, 70, 600, 530);

@@ -11,6 +11,7 @@
 #include "platform/random.h"
 #include "profiles/TProfile.h"
 #include "profiles/profile_file.h"
+#include "screens/TLevelSelectScreen.h"
 
 #include <algorithm>
 #include <functional>
@@ -24,10 +25,12 @@ protected:
         GameTest::SetUp();
         Game->MaxLevels = 55;
         GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
+        LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
         FillParticleImages(); // as the game screen's loading fills them
     }
     void TearDown() override {
         GameFinishedScreen = nullptr;
+        LevelSelectScreen = nullptr;
         GameTest::TearDown();
     }
     void Profile(int level, int locked, std::initializer_list<int> flags = {}) {
@@ -136,7 +139,7 @@ TEST_F(LevelCompleteTest, AWinAdvancesAndSavesTheProfileAndChoosesWhereThePanelL
         }
         LevelCompleteScreen->SetEscDestination();
         EXPECT_EQ(Game->DestinationTScreen,
-                  c.finished ? TScreenRef(GameFinishedScreen) : TScreenRef(GameScreen));
+                  c.finished ? TScreenRef(GameFinishedScreen) : TScreenRef(LevelSelectScreen));
         GameScreen->Kill();
         Game->GameFade->Active = 0;
     }
@@ -218,14 +221,26 @@ TEST_F(LevelCompleteTest, ClickAnywhereContinuesOnceWithAnyButtonThroughAFadeWit
     EXPECT_EQ(Game->GameFade->Out, 1);
     EXPECT_EQ(Game->GameFade->Length, 100);
     EXPECT_EQ(Game->GameFade->Channel, Game->MusicChannel);
-    EXPECT_EQ(Game->DestinationTScreen, TScreenRef(GameScreen)) << "the next level at once";
+    EXPECT_EQ(Game->DestinationTScreen, TScreenRef(LevelSelectScreen)) << "back to the map";
     ClickAt(60, 60);
     Tick();
     EXPECT_EQ(Game->GameFade->Length, 100);
     EXPECT_LE(CountCues("buttonclick"), 2);
-    for (int i = 0; i < 300 && !GameScreen->IntroAnim->Active; ++i)
+    for (int i = 0; i < 300 && Game->CurrentTScreen != LevelSelectScreen; ++i)
         Tick();
+    ASSERT_EQ(Game->CurrentTScreen, TScreenRef(LevelSelectScreen));
     EXPECT_EQ(LevelCompleteScreen->Active, 0);
+    EXPECT_EQ(LevelSelectScreen->Level, 2) << "the map opens on the next level";
+    // Once the map has zoomed in, Enter plays that level.
+    for (int i = 0; i < 400 && LevelSelectScreen->Menu->FindButton("start")->Active == 0; ++i)
+        Tick();
+    PressKey(VK_RETURN);
+    const auto playing = [] {
+        return Game->CurrentTScreen == GameScreen && GameScreen->IntroAnim && GameScreen->IntroAnim->Active;
+    };
+    for (int i = 0; i < 600 && !playing(); ++i)
+        Tick();
+    ASSERT_TRUE(playing());
     EXPECT_EQ(GameScreen->Player.Level, 2) << "the next level is played";
 }
 
