@@ -46,11 +46,12 @@ TEST(FirstLevelRun, ANewPlayerWinsLevelOneAndGoesThroughTheMapToLevelTwo) {
     const int intro = HINT_CLOSED + 600;
     const int panel_opening = ROLL_UP - 1300, panel_open = ROLL_UP - 200;
     const int rolling_up = ROLL_UP + 200, click_anywhere = CLICK_ANYWHERE - 300;
-    const int map = NEXT_ENTER - 100, next_fading = NEXT_ENTER + 1650, next_hint = NEXT_ENTER + 3000;
+    const int map = NEXT_ENTER - 100, next_dim = NEXT_ENTER + 1150, next_fading = NEXT_ENTER + 1650,
+              next_hint = NEXT_ENTER + 3000;
     const std::vector<int> frames = {FlipAt(hint_rolling),   FlipAt(hint_open),  FlipAt(intro),
                                      FlipAt(panel_opening),  FlipAt(panel_open), FlipAt(rolling_up),
-                                     FlipAt(click_anywhere), FlipAt(map),        FlipAt(next_fading),
-                                     FlipAt(next_hint)};
+                                     FlipAt(click_anywhere), FlipAt(map),        FlipAt(next_dim),
+                                     FlipAt(next_fading),    FlipAt(next_hint)};
     run.Run(NewPlayerScript(), frames);
     ExpectCleanRun(run, "first-level-run-", frames);
     EXPECT_GT(DifferentShareIn(run.Frame(FlipAt(panel_open)), run.Frame(FlipAt(click_anywhere)), 200, 150,
