@@ -8,6 +8,7 @@
 #include "board/TPlayer.h"
 #include "board/board_grid.h"
 #include "core/TGame.h"
+#include "framework/core_services.h"
 #include "game/TGameMenu.h"
 #include "game/TGameScreen.h"
 #include "game/THintScroll.h"
@@ -16,6 +17,8 @@
 #include "platform/system.h"
 #include "platform/testing.h"
 #include "screens/TLevelSelectScreen.h"
+#include "widgets/TButton.h"
+#include "widgets/TMenu.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +40,8 @@ struct TAutoplay {
     int Level = 0; // the level whose start was logged
     bool Won = false, Refused = false, Stopped = false;
     int MapSince = -1;
+    int OverlaySince = -1; // game time at which the current overlay stage was first seen
+    int Overlay = 0;       // that stage: 0 none, 1 a hint, 2 the panel, 3 "Click Anywhere"
 };
 
 TAutoplay* State = nullptr;
@@ -49,13 +54,63 @@ std::string Cell(std::pair<int, int> c) {
     return std::to_string(c.first) + "," + std::to_string(c.second);
 }
 
-// A press on the cell's centre now, its release on the next tick.
-void Click(std::pair<int, int> c) {
-    int x = GameGrid->sx + CELL_SIZE * c.first + CELL_SIZE / 2;
-    int y = GameGrid->sy + CELL_SIZE * c.second + CELL_SIZE / 2;
+// A press at the point now, its release on the next tick.
+void ClickAt(int x, int y) {
     platform::PostScriptedEvent({platform::EVENT_MOUSE_MOVE, 0, x, y});
     platform::PostScriptedEvent({platform::EVENT_MOUSE_DOWN, 1, 0, 0});
     State->ReleasePending = true;
+}
+
+// A click on the cell's centre.
+void Click(std::pair<int, int> c) {
+    ClickAt(GameGrid->sx + CELL_SIZE * c.first + CELL_SIZE / 2,
+            GameGrid->sy + CELL_SIZE * c.second + CELL_SIZE / 2);
+}
+
+void ClickButton(const TButtonRef& button) {
+    ClickAt(int(button->x) + button->w / 2, int(button->y) + button->h / 2);
+}
+
+// The overlay stage standing over the board, if any, and its OK button once it takes a click.
+int OverlayStage(TButtonRef& ok) {
+    ok = nullptr;
+    if (HintScroll->Active) {
+        if (HintScroll->Menu) ok = HintScroll->Menu->FindButton("OK");
+        return 1;
+    }
+    if (LevelCompleteScreen->Active == 1) {
+        if (LevelCompleteScreen->Menu) ok = LevelCompleteScreen->Menu->FindButton("OK");
+        return 2;
+    }
+    return LevelCompleteScreen->Active == 2 ? 3 : 0;
+}
+
+// Answers the hint scroll and the panel with their OK button, and "Click Anywhere" with a click
+// on the screen's centre, MS after each stands open. True while an overlay stands.
+bool AnswerOverlay() {
+    TAutoplay& s = *State;
+    TButtonRef ok;
+    const int stage = OverlayStage(ok);
+    static const char* const names[] = {"", "hint", "panel", "click anywhere"};
+    if (stage != s.Overlay) {
+        s.Overlay = stage;
+        s.OverlaySince = -1;
+        if (stage == 1) Log("hint " + std::to_string(HintScroll->Hint) + " open");
+        if (stage > 1) Log(names[stage]);
+    }
+    if (stage == 0) return false;
+    const bool ready = stage == 3 ? Game->Fading() == 0 : (ok && ok->Active != 0);
+    if (!ready) return true;
+    const int now = platform::MilliSecs();
+    if (s.OverlaySince < 0) s.OverlaySince = now;
+    if (now - s.OverlaySince < s.WaitMs) return true;
+    s.OverlaySince = now + 1000000; // answered once
+    Log(std::string(names[stage]) + " answered");
+    if (stage == 3)
+        ClickAt(ScreenWidth / 2, ScreenHeight / 2);
+    else
+        ClickButton(ok);
+    return true;
 }
 
 // The board rests with play running: the intro over, no overlay, fade, outro or no-more-moves.
@@ -126,6 +181,7 @@ void Tick() {
         return;
     }
     if (Game->CurrentTScreen == GameScreen && GameScreen && GameGrid) {
+        if (AnswerOverlay()) return;
         PlayBoard();
         return;
     }

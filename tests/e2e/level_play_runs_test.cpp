@@ -1,9 +1,12 @@
 // A scripted first game whose level 1 the level bot plays through the game's own input path
 // (SLEETWHISTLE_AUTOPLAY): the intro skipped, "Tester" typed in the name prompt, play, Enter on
-// the map, a click on the instructions, then the bot plays the board from its first rest to the
-// won level.
+// the map, a click on the instructions, then the bot answers the pudding hint, plays the board
+// from its first rest to the won level, answers the panel and "Click Anywhere", and closes the
+// window once the map is back.
 #include "TempDir.h"
 #include "e2e_run.h"
+
+#include "profiles/profile_file.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +30,7 @@ std::string FirstGameScript() {
     script += "40000 mouse_move 400 538\n40100 mouse_down 1\n40150 mouse_up 1\n";
     script += "47000 key_down 13\n47050 key_up 13\n";
     script += "53000 mouse_down 1\n53050 mouse_up 1\n";
-    return script + "110000 close\n";
+    return script + "# a safety close: the bot closes the window first\n170000 close\n";
 }
 
 int Count(const std::string& text, const std::string& what) {
@@ -37,7 +40,7 @@ int Count(const std::string& text, const std::string& what) {
     return n;
 }
 
-TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputToTheWin) {
+TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToTheMap) {
     testsupport::TempDir dir;
     const std::string input = dir.Write("input.txt", FirstGameScript());
     const std::string command = "SLEETWHISTLE_AUTOPLAY=600 SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 "
@@ -52,6 +55,21 @@ TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputToTheWin) {
     EXPECT_EQ(Count(log, " level 1 won after "), 1) << log;
     EXPECT_EQ(Count(log, "misclick"), 0) << log;
     EXPECT_EQ(Count(log, "refused swap"), 0) << log;
+    EXPECT_EQ(Count(log, " hint 1 open"), 1) << log;
+    EXPECT_EQ(Count(log, " hint answered"), Count(log, " open"))
+        << "every hint answered, \"Nearly finished!\" too\n"
+        << log;
+    EXPECT_EQ(Count(log, " panel answered"), 1) << log;
+    EXPECT_EQ(Count(log, " click anywhere answered"), 1) << log;
+    EXPECT_EQ(Count(log, " map"), 1) << log;
+    EXPECT_EQ(Count(log, " close"), 1) << "the bot's close, before the script's\n" << log;
+    const TProfileFields saved =
+        DecodeProfileFile(dir.Read("home/Brindlecove/Sleetwhistle/profiles/Tester.dat")).fields;
+    EXPECT_EQ(saved.CurrentLevel, 2);
+    EXPECT_EQ(saved.LockedLevel, 3);
+    EXPECT_GT(saved.Score, 0);
+    EXPECT_EQ(saved.HintsShown[0], 1) << "the pudding hint";
+    EXPECT_EQ(saved.HintsShown[19], 1) << "the instructions";
 }
 
 } // namespace
