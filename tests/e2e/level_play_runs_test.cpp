@@ -2,10 +2,13 @@
 // (SLEETWHISTLE_AUTOPLAY): the intro skipped, "Tester" typed in the name prompt, play, Enter on
 // the map, a click on the instructions, then the bot answers the pudding hint, plays the board
 // from its first rest to the won level, answers the panel and "Click Anywhere", and closes the
-// window once the map is back.
+// window once the map is back. And the game's end: Tester at level 55 wins it with Ctrl+J through
+// the gallery hint and the game-finished screen back to the title.
+#include "GLWindow.h"
 #include "TempDir.h"
 #include "e2e_run.h"
 
+#include "platform/TPixmap.h"
 #include "profiles/profile_file.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +73,84 @@ TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToThe
     EXPECT_GT(saved.Score, 0);
     EXPECT_EQ(saved.HintsShown[0], 1) << "the pudding hint";
     EXPECT_EQ(saved.HintsShown[19], 1) << "the instructions";
+}
+
+// The first run of a new player: the intro skipped, "Tester" named, the window closed.
+std::string NamingScript() {
+    std::string script;
+    for (int ms = 0; ms <= 6000; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    script += "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n";
+    int ms = 38000;
+    for (char c : std::string("Tester"))
+        script += std::to_string(ms += 50) + " char " + std::to_string(int(c)) + "\n";
+    return script + "38400 key_down 13\n38400 char 13\n38450 key_up 13\n40000 close\n";
+}
+
+std::string ClickAt(int ms, int x, int y) {
+    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
+           std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 40) + " mouse_up 1\n";
+}
+
+// The moments of the last level's run: play on the title, Enter on the map zoomed onto dot 55,
+// Ctrl+J after the intro, the panel rolled up, the gallery hint closed, "Click Anywhere", and a
+// click on the game-finished screen back to the title.
+constexpr int PLAY = 40000, MAP_ENTER = 47000, WIN = 53000, PANEL = WIN + 6000, HINT = PANEL + 1500,
+              ANYWHERE = HINT + 1000, FINISHED = ANYWHERE + 1000, LEAVE = FINISHED + 3000, END = LEAVE + 4000;
+
+std::string LastLevelScript() {
+    std::string script;
+    for (int ms = 0; ms <= 6000; ms += 50)
+        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
+    script += "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n";
+    script += ClickAt(PLAY, 400, 538);
+    script += std::to_string(MAP_ENTER) + " key_down 13\n" + std::to_string(MAP_ENTER + 50) + " key_up 13\n";
+    script += std::to_string(WIN) + " key_down 162\n" + std::to_string(WIN + 20) + " key_down 74\n" +
+              std::to_string(WIN + 60) + " key_up 74\n" + std::to_string(WIN + 100) + " key_up 162\n";
+    script += ClickAt(PANEL, 120, 80) + ClickAt(HINT, 120, 80) + ClickAt(ANYWHERE, 120, 80);
+    return script + ClickAt(LEAVE, 120, 80) + std::to_string(END) + " close\n";
+}
+
+int RunGame(const testsupport::TempDir& dir, const std::string& name, const std::string& script,
+            const std::string& frames) {
+    const std::string input = dir.Write(name + ".txt", script);
+    std::system(("mkdir -p '" + dir / "frames" + "'").c_str());
+    const std::string command =
+        "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 "
+        "ALSOFT_DRIVERS=null SLEETWHISTLE_INPUT='" +
+        input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
+        dir / "home" + "' " SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle 2>'" + dir / (name + "-err.txt") + "'";
+    const int result = std::system(command.c_str());
+    return WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+}
+
+TEST(LevelPlayRuns, LevelFiftyFiveWonWithCtrlJEndsTheGameThroughTheGalleryHintBackToTheTitle) {
+    testsupport::TempDir dir;
+    ASSERT_EQ(RunGame(dir, "naming", NamingScript(), ""), 0) << dir.Read("naming-err.txt");
+    const std::string profile = "home/Brindlecove/Sleetwhistle/profiles/Tester.dat";
+    TProfileFields fields = DecodeProfileFile(dir.Read(profile)).fields;
+    fields.CurrentLevel = 55;
+    fields.LockedLevel = 56;
+    dir.Write(profile, EncodeProfileFields(fields));
+
+    const int flips[] = {MAP_ENTER - 100, WIN - 100,       PANEL - 100, HINT - 200,
+                         ANYWHERE - 100,  FINISHED + 2500, LEAVE + 3000};
+    std::string list;
+    for (int ms : flips)
+        list += (list.empty() ? "" : ",") + std::to_string(ms / 16);
+    EXPECT_EQ(RunGame(dir, "last", LastLevelScript(), list), 0) << dir.Read("last-err.txt");
+    for (int ms : flips) {
+        const std::string name = "frame-" + std::to_string(ms / 16) + ".png";
+        platform::PixmapRef frame = platform::LoadPixmap(dir / ("frames/" + name));
+        ASSERT_TRUE(frame) << name;
+        testsupport::SaveTestOutput(frame, "last-level-run-" + name);
+    }
+    const TProfileFields saved = DecodeProfileFile(dir.Read(profile)).fields;
+    EXPECT_EQ(saved.CurrentLevel, 1);
+    EXPECT_EQ(saved.LockedLevel, 56);
+    EXPECT_EQ(saved.Score, 0);
+    EXPECT_EQ(saved.Lives, 3);
+    EXPECT_EQ(saved.HintsShown[99], 1);
 }
 
 } // namespace
