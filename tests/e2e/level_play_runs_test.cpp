@@ -19,13 +19,18 @@
 
 namespace {
 
-// The intro skipped by clicks, the loading screen's button, the name prompt answered "Tester",
-// the title's play, Enter on the map and a click on the instructions.
-std::string FirstGameScript() {
+// The intro skipped by clicks and the loading screen's button.
+std::string IntroSkipped() {
     std::string script;
     for (int ms = 0; ms <= 6000; ms += 50)
         script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    script += "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n";
+    return script + "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n";
+}
+
+// The intro skipped, the name prompt answered "Tester",
+// the title's play, Enter on the map and a click on the instructions.
+std::string FirstGameScript() {
+    std::string script = IntroSkipped();
     int ms = 38000;
     for (char c : std::string("Tester"))
         script += std::to_string(ms += 50) + " char " + std::to_string(int(c)) + "\n";
@@ -77,10 +82,7 @@ TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToThe
 
 // The first run of a new player: the intro skipped, "Tester" named, the window closed.
 std::string NamingScript() {
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    script += "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n";
+    std::string script = IntroSkipped();
     int ms = 38000;
     for (char c : std::string("Tester"))
         script += std::to_string(ms += 50) + " char " + std::to_string(int(c)) + "\n";
@@ -99,10 +101,7 @@ constexpr int PLAY = 40000, MAP_ENTER = 47000, WIN = 53000, PANEL = WIN + 6000, 
               ANYWHERE = HINT + 1000, FINISHED = ANYWHERE + 1000, LEAVE = FINISHED + 3000, END = LEAVE + 4000;
 
 std::string LastLevelScript() {
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    script += "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n";
+    std::string script = IntroSkipped();
     script += ClickAt(PLAY, 400, 538);
     script += std::to_string(MAP_ENTER) + " key_down 13\n" + std::to_string(MAP_ENTER + 50) + " key_up 13\n";
     script += std::to_string(WIN) + " key_down 162\n" + std::to_string(WIN + 20) + " key_down 74\n" +
