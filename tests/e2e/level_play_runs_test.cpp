@@ -144,6 +144,18 @@ TEST(LevelPlayRuns, LevelFiftyFiveWonWithCtrlJEndsTheGameThroughTheGalleryHintBa
         ASSERT_TRUE(frame) << name;
         testsupport::SaveTestOutput(frame, "last-level-run-" + name);
     }
+    // Beside the panel and above every board the level's own background shows: the fifth.
+    const platform::PixmapRef atRest =
+        platform::LoadPixmap(dir / ("frames/frame-" + std::to_string((WIN - 100) / 16) + ".png"));
+    const platform::PixmapRef sky =
+        platform::LoadPixmap(SLEETWHISTLE_E2E_PREFIX "/share/sleetwhistle/Data/graphics/bg5.jpg");
+    ASSERT_TRUE(atRest && sky);
+    for (int y = 4; y < 16; y += 3)
+        for (int x = 140; x < 180; x += 5) {
+            const uint32_t p = platform::ReadPixel(sky, x, y);
+            EXPECT_TRUE(testsupport::PixelNear(atRest, x, y, int((p >> 16) & 255), int((p >> 8) & 255),
+                                               int(p & 255), 8));
+        }
     const TProfileFields saved = DecodeProfileFile(dir.Read(profile)).fields;
     EXPECT_EQ(saved.CurrentLevel, 1);
     EXPECT_EQ(saved.LockedLevel, 56);
