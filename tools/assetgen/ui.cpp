@@ -340,11 +340,12 @@ void MakeEnterName() {
 void Scroll(Canvas& c) {
     double w = c.w, h = c.h;
     cairo_t* cr = c.cr;
-    // Parchment sheet between two wooden rollers.
+    // A night-blue sheet between two wooden rollers: the scrolls' texts are white, so the sheet
+    // is dark enough for them to read, in the colours of the heads-up panel.
     RoundRect(cr, 22, 18, w - 44, h - 36, 6);
     cairo_pattern_t* g = cairo_pattern_create_radial(w / 2, h / 2, 20, w / 2, h / 2, std::max(w, h) * 0.7);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.99, 0.96, 0.86);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.86, 0.76, 0.56);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.13, 0.20, 0.46);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.04, 0.07, 0.22);
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
@@ -353,13 +354,13 @@ void Scroll(Canvas& c) {
     cairo_stroke(cr);
     Rng rng((uint64_t)h);
     for (int i = 0; i < 40; ++i) {
-        SetColor(cr, {0.6, 0.45, 0.25}, 0.05);
+        SetColor(cr, pal::SnowShade, 0.04);
         cairo_arc(cr, rng.Uniform(40, w - 40), rng.Uniform(40, h - 40), rng.Uniform(6, 24), 0, 2 * M_PI);
         cairo_fill(cr);
     }
-    // Border of holly-green and gold lines.
+    // Border of a gold line.
     RoundRect(cr, 34, 34, w - 68, h - 68, 4);
-    SetColor(cr, pal::GreenDeep, 0.6);
+    SetColor(cr, pal::Gold, 0.6);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     for (double y : {4.0, h - 32}) {
