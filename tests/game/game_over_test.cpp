@@ -222,13 +222,14 @@ TEST_F(GameOverTest, EachTotalSlidesInYellowAndCyanArrivesWhiteAndFadesBack) {
     Table(10);
     Player().Score = 10;
     EnterGameOver();
-    const TGameTotals& totals = *GameOverScreen->GameTotals;
     const char* labels[] = {"Total Score", "Total Kills", "Total Time"};
     const char* values[] = {"10", "345", "61"};
     for (int line = 0; line < 3; ++line) {
         SCOPED_TRACE(labels[line]);
         Game->CurrentTScreen = play;
         EnterGameOver();
+        // Each entry makes the totals anew.
+        const TGameTotals& totals = *GameOverScreen->GameTotals;
         // Each tick: the label's blue and the value's red (the colour's share of white).
         std::vector<int> white;
         std::vector<float> xs;

@@ -108,7 +108,8 @@ TEST_F(HighScoresTest, ARowArrivesWhiteAndTurnsGreenInItsHold) {
     for (const auto& moment : moments) {
         Tick(moment.ticks - at);
         at = moment.ticks;
-        const platform::DrawCall* row = Find(DrawnTexts(), "Zumbo");
+        const std::vector<platform::DrawCall> texts = DrawnTexts();
+        const platform::DrawCall* row = Find(texts, "Zumbo");
         ASSERT_TRUE(row);
         EXPECT_NEAR(row->state.r, moment.c, 5) << moment.ticks;
         EXPECT_EQ(row->state.g, 255);
