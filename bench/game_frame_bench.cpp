@@ -120,6 +120,32 @@ void DrawFrame() {
     if (platform::TRenderer* renderer = platform::CurrentRenderer()) renderer->Flush();
 }
 
+struct TFrameTimes {
+    double total = 0, worst = 0; // main-thread CPU, ms
+    int frames = 0;
+    int peak = 0; // live particles at most
+};
+
+// 300 ticks in frames of four (Delta 1, 1, 1 and 0.33): the screen's Logic per tick, then its Draw.
+TFrameTimes TimeFrames() {
+    TFrameTimes times;
+    static const float deltas[4] = {1.0f, 1.0f, 1.0f, 0.33f};
+    for (int tick = 0; tick < 300; tick += 3) {
+        const double start = ThreadCpuMs();
+        for (float d : deltas) {
+            Delta = d;
+            GameScreen->Logic();
+        }
+        DrawFrame();
+        const double ms = ThreadCpuMs() - start;
+        times.total += ms;
+        times.worst = std::max(times.worst, ms);
+        times.peak = std::max(times.peak, LiveParticles());
+        ++times.frames;
+    }
+    return times;
+}
+
 // One measured run: the level restarted, the two items fired, 300 ticks in frames of four.
 void Measure(const char* what) {
     platform::SeedRnd(11);
@@ -133,24 +159,9 @@ void Measure(const char* what) {
     GameGrid->BonusPower = 2;
     GameGrid->ClickCell(6, 6);
     GameGrid->ClickCell(3, 2);
-    double total = 0, worst = 0;
-    int frames = 0, peak = 0;
-    static const float deltas[4] = {1.0f, 1.0f, 1.0f, 0.33f};
-    for (int tick = 0; tick < 300; tick += 3) {
-        const double start = ThreadCpuMs();
-        for (float d : deltas) {
-            Delta = d;
-            GameScreen->Logic();
-        }
-        DrawFrame();
-        const double ms = ThreadCpuMs() - start;
-        total += ms;
-        worst = std::max(worst, ms);
-        peak = std::max(peak, LiveParticles());
-        ++frames;
-    }
-    std::printf("%s: %d frames, mean %.3f ms CPU, worst %.3f ms, live particles at most %d\n", what, frames,
-                total / frames, worst, peak);
+    const TFrameTimes times = TimeFrames();
+    std::printf("%s: %d frames, mean %.3f ms CPU, worst %.3f ms, live particles at most %d\n", what,
+                times.frames, times.total / times.frames, times.worst, times.peak);
 }
 
 // The level won and run through its outro until the panel stands at rest; then frames timed.
@@ -168,23 +179,9 @@ void MeasurePanel(const char* what) {
         platform::AdvanceClock(5);
         Game->MainLogicLoop();
     }
-    double total = 0, worst = 0;
-    int frames = 0;
-    static const float deltas[4] = {1.0f, 1.0f, 1.0f, 0.33f};
-    for (int tick = 0; tick < 300; tick += 3) {
-        const double start = ThreadCpuMs();
-        for (float d : deltas) {
-            Delta = d;
-            GameScreen->Logic();
-        }
-        DrawFrame();
-        const double ms = ThreadCpuMs() - start;
-        total += ms;
-        worst = std::max(worst, ms);
-        ++frames;
-    }
+    const TFrameTimes times = TimeFrames();
     std::printf("%s, panel at rest: %d frames, mean %.3f ms CPU, worst %.3f ms, %d snowflakes\n", what,
-                frames, total / frames, worst, Particles->Count());
+                times.frames, times.total / times.frames, times.worst, Particles->Count());
     // The panel put away and the level reset, so the next run plays level 3 again.
     LevelCompleteScreen->Hide();
     GameScreen->Player.Level = 3;
