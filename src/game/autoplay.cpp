@@ -28,6 +28,7 @@
 namespace {
 
 constexpr int MAP_CLOSE_MS = 3000;
+constexpr int FRAMED_ACTIONS = 3; // the bot's first actions whose frames are kept
 
 struct TAutoplay {
     int WaitMs = 600;
@@ -48,6 +49,11 @@ TAutoplay* State = nullptr;
 
 void Log(const std::string& what) {
     std::fprintf(stderr, "AUTOPLAY %ld %s\n", platform::FlipCount(), what.c_str());
+}
+
+// Keeps the next frame under the name when the run captures frames (SLEETWHISTLE_FRAMES).
+void KeepFrame(const std::string& name) {
+    if (const long flip = platform::CaptureNextFrame()) Log("frame " + std::to_string(flip) + " " + name);
 }
 
 std::string Cell(std::pair<int, int> c) {
@@ -105,6 +111,8 @@ bool AnswerOverlay() {
     if (s.OverlaySince < 0) s.OverlaySince = now;
     if (now - s.OverlaySince < s.WaitMs) return true;
     s.OverlaySince = now + 1000000; // answered once
+    static const char* const frames[] = {"", "hint-", "panel", "click-anywhere"};
+    KeepFrame(frames[stage] + (stage == 1 ? std::to_string(HintScroll->Hint) : std::string()));
     Log(std::string(names[stage]) + " answered");
     if (stage == 3)
         ClickAt(ScreenWidth / 2, ScreenHeight / 2);
@@ -137,6 +145,7 @@ void Act() {
     if (action.Kind == TBotAction::NONE) return;
     ++s.Actions;
     Log("action " + std::to_string(s.Actions) + " " + action.Text());
+    if (s.Actions <= FRAMED_ACTIONS) KeepFrame("action-" + std::to_string(s.Actions));
     std::vector<std::pair<int, int>> clicks = action.Clicks();
     s.First = clicks[0];
     Click(s.First);
@@ -158,6 +167,7 @@ void PlayBoard() {
     if (!s.Won && BoardHost().OutroActive()) {
         s.Won = true;
         Log("level " + std::to_string(level) + " won after " + std::to_string(s.Actions) + " actions");
+        KeepFrame("won");
     }
     if (GameGrid->FailedMove == 1 && !s.Refused) Log("refused swap");
     s.Refused = GameGrid->FailedMove == 1;
@@ -192,6 +202,7 @@ void Tick() {
             Log("map");
         }
         if (now - s.MapSince >= MAP_CLOSE_MS) {
+            KeepFrame("level-map");
             Log("close");
             platform::PostScriptedEvent({platform::EVENT_WINDOW_CLOSE, 0, 0, 0});
             s.Stopped = true;

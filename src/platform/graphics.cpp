@@ -486,6 +486,14 @@ void CaptureFrames(const std::string& spec) {
         if (!Trim(n).empty()) d.frameNumbers.insert(ToInt(n));
 }
 
+long CaptureNextFrame() {
+    Display& d = D();
+    ConfigureFrames();
+    if (d.framesDir.empty()) return 0;
+    d.frameNumbers.insert(d.flips + 1);
+    return d.flips + 1;
+}
+
 void ForceOffscreenFrame(bool on) {
     D().offscreenForced = on;
     ChooseFrameTarget();

@@ -12,6 +12,9 @@ namespace platform {
 // Writes the logical frame after each listed flip: "DIR:N1,N2,..." ("": stop).
 // SLEETWHISTLE_FRAMES gives the same text for a whole run.
 void CaptureFrames(const std::string& spec);
+// Adds the next flip to the frames written into that DIR, so a seam can keep the frame of an
+// event as it happens. Answers the flip's number, or 0 when no DIR is set.
+long CaptureNextFrame();
 
 // Draws every frame off screen and blits it into the window, as a scaled or letterboxed frame
 // always is, even where the window has the frame's size (SLEETWHISTLE_OFFSCREEN_FRAME=1 does the

@@ -13,9 +13,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -48,13 +55,80 @@ int Count(const std::string& text, const std::string& what) {
     return n;
 }
 
+// The frames a run keeps, in the order they were taken, and what each shows: the scripted
+// moments (the title, the map and the instructions, 200 ms before their answer) and the
+// autoplay's own ("AUTOPLAY <flip> frame <N> <name>").
+struct TKeptFrame {
+    long Flip;
+    std::string Name;
+};
+
+const std::pair<const char*, const char*> FRAME_TEXTS[] = {
+    {"title", "the title, just before its play button is clicked"},
+    {"map", "the level map zoomed onto the first dot, just before Enter"},
+    {"instructions", "the instructions over level 1, just before the click that closes them"},
+    {"hint-1", "the pudding hint over the board, as the bot answers it"},
+    {"action-1", "the board at rest as the bot makes its first action"},
+    {"action-2", "the board as the bot makes its second action"},
+    {"action-3", "the board as the bot makes its third action"},
+    {"won", "the board at the moment level 1 is won"},
+    {"panel", "the level-complete panel, as the bot answers it"},
+    {"click-anywhere", "\"Click Anywhere\", as the bot answers it"},
+    {"level-map", "the map after the won level, before the bot closes the window"},
+};
+constexpr int TITLE_MS = 39800, MAP_MS = 46800, INSTRUCTIONS_MS = 52800;
+
+std::vector<TKeptFrame> KeptFrames(const std::string& log) {
+    std::vector<TKeptFrame> kept = {
+        {TITLE_MS / 16, "title"}, {MAP_MS / 16, "map"}, {INSTRUCTIONS_MS / 16, "instructions"}};
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string tag, flip, frame, name;
+        long n = 0;
+        if (words >> tag >> flip >> frame >> n >> name && tag == "AUTOPLAY" && frame == "frame")
+            kept.push_back({n, name});
+    }
+    std::sort(kept.begin(), kept.end(),
+              [](const TKeptFrame& a, const TKeptFrame& b) { return a.Flip < b.Flip; });
+    return kept;
+}
+
+// Copies the run's frames to test-output/e2e/levels/level-1/ as NN-<name>.png beside an index
+// of what each shows; every frame named above must be among them.
+void KeepLevelOneFrames(const testsupport::TempDir& dir, const std::string& log) {
+    const std::string folder = "e2e/levels/level-1/";
+    std::ofstream index(testsupport::TestOutputPath(folder + "index.txt"));
+    int order = 0;
+    std::set<std::string> names;
+    for (const TKeptFrame& kept : KeptFrames(log)) {
+        platform::PixmapRef frame =
+            platform::LoadPixmap(dir / ("frames/frame-" + std::to_string(kept.Flip) + ".png"));
+        ASSERT_TRUE(frame) << kept.Name << " at flip " << kept.Flip;
+        char file[64];
+        std::snprintf(file, sizeof file, "%02d-%s.png", ++order, kept.Name.c_str());
+        testsupport::SaveTestOutput(frame, folder + file);
+        std::string text = "the bot's frame " + kept.Name;
+        for (const auto& [name, what] : FRAME_TEXTS)
+            if (kept.Name == name) text = what;
+        index << file << " (flip " << kept.Flip << "): " << text << "\n";
+        names.insert(kept.Name);
+    }
+    for (const auto& [name, what] : FRAME_TEXTS)
+        EXPECT_EQ(names.count(name), 1u) << "no frame of " << what << "\n" << log;
+}
+
 TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToTheMap) {
     testsupport::TempDir dir;
     const std::string input = dir.Write("input.txt", FirstGameScript());
+    std::system(("mkdir -p '" + dir / "frames" + "'").c_str());
+    const std::string frames = dir / "frames" + ":" + std::to_string(TITLE_MS / 16) + "," +
+                               std::to_string(MAP_MS / 16) + "," + std::to_string(INSTRUCTIONS_MS / 16);
     const std::string command = "SLEETWHISTLE_AUTOPLAY=600 SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 "
-                                "SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null SLEETWHISTLE_INPUT='" +
-                                input + "' XDG_DATA_HOME='" + dir / "home" +
-                                "' " SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle 2>'" + dir / "err.txt" + "'";
+                                "SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null SLEETWHISTLE_FRAMES='" +
+                                frames + "' SLEETWHISTLE_INPUT='" + input + "' XDG_DATA_HOME='" +
+                                dir / "home" + "' " SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle 2>'" +
+                                dir / "err.txt" + "'";
     const int result = std::system(command.c_str());
     const std::string log = dir.Read("err.txt");
     EXPECT_EQ(WIFEXITED(result) ? WEXITSTATUS(result) : -1, 0) << log;
@@ -78,6 +152,7 @@ TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToThe
     EXPECT_GT(saved.Score, 0);
     EXPECT_EQ(saved.HintsShown[0], 1) << "the pudding hint";
     EXPECT_EQ(saved.HintsShown[19], 1) << "the instructions";
+    KeepLevelOneFrames(dir, log);
 }
 
 // The first run of a new player: the intro skipped, "Tester" named, the window closed.

@@ -48,10 +48,15 @@ std::string RGBAt(const platform::PixmapRef& pixmap, int x, int y) {
            << " " << g << " " << b << " +-" << tolerance;
 }
 
+std::string TestOutputPath(const std::string& name) {
+    // A name may hold sub-folders ("e2e/levels/level-1/won.png"): each is made as needed.
+    const std::string path = SLEETWHISTLE_TEST_BIN_DIR "/../test-output/" + name;
+    platform::CreateDir(path.substr(0, path.rfind('/')), true);
+    return path;
+}
+
 void SaveTestOutput(const platform::PixmapRef& frame, const std::string& name) {
-    const std::string folder = SLEETWHISTLE_TEST_BIN_DIR "/../test-output";
-    platform::CreateDir(folder, true);
-    platform::SavePixmapPNG(frame, folder + "/" + name);
+    platform::SavePixmapPNG(frame, TestOutputPath(name));
 }
 
 } // namespace testsupport

@@ -21,6 +21,8 @@ std::string RGBAt(const platform::PixmapRef& pixmap, int x, int y);
 ::testing::AssertionResult PixelNear(const platform::PixmapRef& pixmap, int x, int y, int r, int g, int b,
                                      int tolerance = 6);
 
+// <build>/test-output/<name>, its folders made, for a file a person looks at.
+std::string TestOutputPath(const std::string& name);
 // Keeps a frame as <build>/test-output/<name> for a person to look at.
 void SaveTestOutput(const platform::PixmapRef& frame, const std::string& name);
 
