@@ -108,7 +108,7 @@ void KeepLevelOneFrames(const testsupport::TempDir& dir, const std::string& log)
         char file[64];
         std::snprintf(file, sizeof file, "%02d-%s.png", ++order, kept.Name.c_str());
         testsupport::SaveTestOutput(frame, folder + file);
-        std::string text = "the bot's frame " + kept.Name;
+        std::string text = "hint " + kept.Name.substr(5) + " over the board, as the bot answers it";
         for (const auto& [name, what] : FRAME_TEXTS)
             if (kept.Name == name) text = what;
         index << file << " (flip " << kept.Flip << "): " << text << "\n";
