@@ -108,9 +108,10 @@ void KeepLevelOneFrames(const testsupport::TempDir& dir, const std::string& log)
         char file[64];
         std::snprintf(file, sizeof file, "%02d-%s.png", ++order, kept.Name.c_str());
         testsupport::SaveTestOutput(frame, folder + file);
-        std::string text = "hint " + kept.Name.substr(5) + " over the board, as the bot answers it";
+        std::string text; // a hint frame other than the pudding's is named "hint-N"
         for (const auto& [name, what] : FRAME_TEXTS)
             if (kept.Name == name) text = what;
+        if (text.empty()) text = "hint " + kept.Name.substr(5) + " over the board, as the bot answers it";
         index << file << " (flip " << kept.Flip << "): " << text << "\n";
         names.insert(kept.Name);
     }
