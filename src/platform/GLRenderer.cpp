@@ -17,6 +17,7 @@ namespace {
 
 TGLRenderer* activeRenderer = nullptr;
 bool contextAlive = false;
+bool texelExactSampling = true;
 
 const char* kVertexShader = R"(#version 330 core
 layout(location = 0) in vec2 position;
@@ -130,6 +131,10 @@ bool GLContextAlive() {
 void SetGLContextAlive(bool alive) {
     contextAlive = alive;
 }
+void SetTexelExactSampling(bool on) {
+    if (activeRenderer) activeRenderer->Flush();
+    texelExactSampling = on;
+}
 
 TTexture::~TTexture() {
     if (id && contextAlive) glDeleteTextures(1, &id);
@@ -156,6 +161,12 @@ TGLRenderer::TGLRenderer() {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+
+    glGenSamplers(1, &nearestSampler);
+    glSamplerParameteri(nearestSampler, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glSamplerParameteri(nearestSampler, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glSamplerParameteri(nearestSampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(nearestSampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     vertices.reserve(6 * 4096);
 }
 
@@ -164,6 +175,7 @@ TGLRenderer::~TGLRenderer() {
     glDeleteFramebuffers(1, &fbo);
     glDeleteTextures(1, &fboColor);
     glDeleteTextures(1, &whiteTexture);
+    glDeleteSamplers(1, &nearestSampler);
     glDeleteBuffers(1, &vbo);
     glDeleteVertexArrays(1, &vao);
     glDeleteProgram(plain.id);
@@ -349,6 +361,7 @@ void TGLRenderer::ApplyBatchState() {
     }
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, current.texture);
+    glBindSampler(0, batchTexelExact && texelExactSampling ? nearestSampler : 0);
     glBindVertexArray(vao);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
 }
@@ -383,21 +396,45 @@ uint8_t TGLRenderer::AlphaByte(const DrawState& s) {
     return uint8_t(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f));
 }
 
+namespace {
+
+// Whether a quad covers whole pixels texel for texel: unturned, unscaled, on whole pixels and
+// whole texels. Each pixel centre then falls on a texel centre, where a linear filter takes that
+// texel alone: sampling it nearest gives the same pixels for less work on a software renderer.
+bool TexelExact(const float pos[8], const float uv[8], float texW, float texH) {
+    if (texW <= 0 || texH <= 0) return true;
+    auto whole = [](float v) { return std::fabs(v - std::round(v)) < 1e-3f; };
+    bool axisAligned = pos[1] == pos[3] && pos[2] == pos[4] && pos[5] == pos[7] && pos[6] == pos[0] &&
+                       uv[1] == uv[3] && uv[2] == uv[4] && uv[5] == uv[7] && uv[6] == uv[0];
+    if (!axisAligned) return false;
+    float w = pos[2] - pos[0], h = pos[5] - pos[1];
+    float tw = (uv[2] - uv[0]) * texW, th = (uv[5] - uv[1]) * texH;
+    return whole(pos[0]) && whole(pos[1]) && whole(uv[0] * texW) && whole(uv[1] * texH) &&
+           std::fabs(std::fabs(w) - std::fabs(tw)) < 1e-3f && std::fabs(std::fabs(h) - std::fabs(th)) < 1e-3f;
+}
+
+} // namespace
+
 // local: four corners relative to the draw point before scale and rotation (x0 y0 x1 y1 x2 y2 x3 y3,
 // clockwise from top-left); uv: their texture coordinates.
 void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8],
-                       unsigned texture) {
+                       unsigned texture, float texW, float texH) {
     Begin(Batch{texture, s.blend, s.viewportX, s.viewportY, s.viewportW, s.viewportH});
+    if (vertices.empty()) batchTexelExact = true;
     float rad = s.rotation * float(M_PI) / 180.0f;
     float c = std::cos(rad), sn = std::sin(rad);
     float px = x + s.originX, py = y + s.originY;
     Vertex v[4];
+    float pos[8];
     uint8_t a = AlphaByte(s);
     for (int i = 0; i < 4; ++i) {
         float lx = local[i * 2] * s.scaleX, ly = local[i * 2 + 1] * s.scaleY;
-        v[i] = Vertex{px + lx * c - ly * sn, py + lx * sn + ly * c, uv[i * 2],    uv[i * 2 + 1],
-                      uint8_t(s.r),          uint8_t(s.g),          uint8_t(s.b), a};
+        pos[i * 2] = px + lx * c - ly * sn;
+        pos[i * 2 + 1] = py + lx * sn + ly * c;
+        v[i] = Vertex{pos[i * 2],   pos[i * 2 + 1], uv[i * 2],    uv[i * 2 + 1],
+                      uint8_t(s.r), uint8_t(s.g),   uint8_t(s.b), a};
     }
+    batchTexelExact = batchTexelExact && TexelExact(pos, uv, texW, texH);
     vertices.insert(vertices.end(), {v[0], v[1], v[2], v[0], v[2], v[3]});
 }
 
@@ -459,9 +496,9 @@ void TGLRenderer::DrawImage(const DrawCall& call) {
     if (s.blend == BLEND_ALPHA && texture->opaque[call.frame] && AlphaByte(s) == 255) {
         DrawState solid = s;
         solid.blend = BLEND_SOLID;
-        Quad(solid, call.x, call.y, local, uv, texture->id);
+        Quad(solid, call.x, call.y, local, uv, texture->id, tw, th);
     } else {
-        Quad(s, call.x, call.y, local, uv, texture->id);
+        Quad(s, call.x, call.y, local, uv, texture->id, tw, th);
     }
     batchTexture = call.image->texture;
 }
@@ -484,7 +521,7 @@ void TGLRenderer::DrawText(const DrawCall& call) {
             float u0 = (ax + g.atlasX) / tw, v0 = (ay + g.atlasY) / th;
             float u1 = (ax + g.atlasX + g.width) / tw, v1 = (ay + g.atlasY + g.height) / th;
             float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-            Quad(s, call.x, call.y, local, uv, texture->id);
+            Quad(s, call.x, call.y, local, uv, texture->id, tw, th);
         }
         pen += g.advance;
     }
@@ -561,6 +598,7 @@ void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int
     glUniform2f(plain.uProjection, 2.0f / drawableW, 2.0f / drawableH);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, fboColor);
+    glBindSampler(0, 0);
     GLint filter = (w == targetW && h == targetH) ? GL_NEAREST : GL_LINEAR;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);

@@ -69,8 +69,10 @@ private:
 
     static uint8_t AlphaByte(const DrawState& s);
     void Begin(const Batch& key);
-    void Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8],
-              unsigned texture);
+    // texW x texH: the texture's size in texels (0 x 0 for one of a single colour, which any
+    // filter samples alike).
+    void Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8], unsigned texture,
+              float texW = 0, float texH = 0);
     void DrawImage(const DrawCall& call);
     void DrawText(const DrawCall& call);
     void DrawLine(const DrawCall& call);
@@ -80,6 +82,9 @@ private:
 
     Program plain, masked;
     unsigned vao = 0, vbo = 0, whiteTexture = 0;
+    // Sampled nearest: used for a batch whose every quad lands texel for pixel (see Quad).
+    unsigned nearestSampler = 0;
+    bool batchTexelExact = true;
     unsigned fbo = 0, fboColor = 0; // 0: frames go straight into the window's back buffer
     int targetW = 0, targetH = 0;
     bool ready = false; // a target is set

@@ -22,6 +22,9 @@ long CaptureNextFrame();
 void ForceOffscreenFrame(bool on);
 // Whether the open mode draws its frames off screen.
 bool FrameOffscreen();
+// Quads that land texel for pixel are sampled nearest, which gives the pixels a linear filter
+// would; off, every quad keeps its picture's own filter, so tests can compare both.
+void SetTexelExactSampling(bool on);
 
 // Posts an event as the input script releases one: a mouse move in logical coordinates is
 // converted to the window's and noted as the pointer's place. For test seams that play the game.

@@ -148,6 +148,59 @@ TEST_F(GraphicsGL, OpaquePicturesDrawWithoutBlendingToTheSamePixels) {
     testsupport::SaveTestOutput(solid, "opaque_picture_without_blending.png");
 }
 
+TEST_F(GraphicsGL, SpritesLandingTexelForPixelShowTheSamePixelsSampledEitherWay) {
+    // A busy, partly transparent picture, filtered (one copy also mip-mapped),
+    // drawn in each blend at whole-pixel places, flipped, tinted and faded: the nearest sampling
+    // of such quads must give exactly the pixels of the picture's own linear filter. A quad off
+    // the texel grid keeps the filter: its edge between a black and a white texel comes out grey.
+    auto strip = CreatePixmap(96, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 96; ++x)
+            WritePixel(strip, x, y,
+                       uint32_t((x * 7 + y * 13) % 256) << 24 | uint32_t(x * 2) << 16 | uint32_t(y * 8) << 8 |
+                           uint32_t((x ^ y) * 3 % 256));
+    auto filtered = LoadImageFromPixmap(strip, IMAGE_FILTERED);
+    MidHandleImage(filtered);
+    auto mipmapped = LoadImageFromPixmap(strip, IMAGE_FILTERED | IMAGE_MIPMAPPED);
+    auto edge = CreatePixmap(2, 1);
+    WritePixel(edge, 0, 0, 0xFF000000u);
+    WritePixel(edge, 1, 0, 0xFFFFFFFFu);
+    auto edgeImage = LoadImageFromPixmap(edge, IMAGE_FILTERED);
+    auto draw = [&](bool nearest) {
+        SetTexelExactSampling(nearest);
+        SetClsColor(40, 90, 140);
+        Cls();
+        const int blends[] = {BLEND_MASK, BLEND_SOLID, BLEND_ALPHA, BLEND_LIGHT, BLEND_SHADE};
+        for (int i = 0; i < 5; ++i) {
+            SetBlend(blends[i]);
+            SetAlpha(0.8f);
+            SetColor(255, 200 + i * 10, 160);
+            DrawImage(filtered, float(10 + i * 100), 10);
+            DrawImage(mipmapped, float(10 + i * 100), 50);
+            DrawSubImageRect(filtered, float(10 + i * 100), 90, 40, 20, 20, 5, 40, 20, 0, 0);
+            SetScale(-1, 1);
+            DrawImage(mipmapped, float(110 + i * 100), 130);
+            ResetDrawState();
+        }
+        DrawImage(edgeImage, 600.5f, 200);
+        auto frame = GrabPixmap(0, 0, 700, 220);
+        SetTexelExactSampling(true);
+        return frame;
+    };
+    auto linear = draw(false);
+    auto nearest = draw(true);
+    ASSERT_TRUE(linear && nearest);
+    int differing = 0;
+    for (int y = 0; y < 220; ++y)
+        for (int x = 0; x < 700; ++x)
+            differing += ReadPixel(linear, x, y) != ReadPixel(nearest, x, y);
+    EXPECT_EQ(differing, 0);
+    uint32_t between = ReadPixel(nearest, 601, 200) & 0xFF;
+    EXPECT_GT(between, 40u) << "a quad off the texel grid is still filtered";
+    EXPECT_LT(between, 215u) << "a quad off the texel grid is still filtered";
+    testsupport::SaveTestOutput(nearest, "texel_exact_sprites.png");
+}
+
 TEST_F(GraphicsGL, MipmappedPicturesDrawnSmallShowTheAverageOfTheirPixels) {
     // Stripes one pixel wide, black and white: drawn at an eighth of their size a mipmapped
     // picture is an even grey, a picture without mipmaps picks stripes.
