@@ -142,7 +142,6 @@ TTexture::~TTexture() {
 
 TGLRenderer::TGLRenderer() {
     plain = Link(kFragmentShader);
-    masked = Link(kMaskFragmentShader);
 
     glGenVertexArrays(1, &vao);
     glGenBuffers(1, &vbo);
@@ -179,7 +178,7 @@ TGLRenderer::~TGLRenderer() {
     glDeleteBuffers(1, &vbo);
     glDeleteVertexArrays(1, &vao);
     glDeleteProgram(plain.id);
-    glDeleteProgram(masked.id);
+    if (masked.id) glDeleteProgram(masked.id);
 }
 
 void TGLRenderer::SetTarget(int width, int height, bool offscreen) {
@@ -338,6 +337,9 @@ void TGLRenderer::ApplyBatchState() {
     glEnable(GL_SCISSOR_TEST);
     glScissor(current.vpX, targetH - (current.vpY + current.vpH), std::max(0, current.vpW),
               std::max(0, current.vpH));
+    // The mask blend's program is linked at its first use: few screens draw with it, and the
+    // first frame comes sooner without it.
+    if (current.blend == BLEND_MASK && !masked.id) masked = Link(kMaskFragmentShader);
     const Program& program = current.blend == BLEND_MASK ? masked : plain;
     glUseProgram(program.id);
     glUniform2f(program.uProjection, 2.0f / targetW, 2.0f / targetH);
