@@ -208,6 +208,8 @@ void TGLRenderer::SetTarget(int width, int height, bool offscreen) {
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
+    clearR = clearG = clearB = 0;
+    frameOneColour = true;
     haveBatch = false;
 }
 
@@ -423,6 +425,7 @@ void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8
                        unsigned texture, float texW, float texH) {
     Begin(Batch{texture, s.blend, s.viewportX, s.viewportY, s.viewportW, s.viewportH});
     if (vertices.empty()) batchTexelExact = true;
+    frameOneColour = false;
     float rad = s.rotation * float(M_PI) / 180.0f;
     float c = std::cos(rad), sn = std::sin(rad);
     float px = x + s.originX, py = y + s.originY;
@@ -449,8 +452,12 @@ void TGLRenderer::Draw(const DrawCall& call) {
         Flush();
         glBindFramebuffer(GL_FRAMEBUFFER, fbo);
         glDisable(GL_SCISSOR_TEST);
-        glClearColor(call.clsR / 255.0f, call.clsG / 255.0f, call.clsB / 255.0f, 1.0f);
+        clearR = call.clsR / 255.0f;
+        clearG = call.clsG / 255.0f;
+        clearB = call.clsB / 255.0f;
+        glClearColor(clearR, clearG, clearB, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
+        frameOneColour = true;
         haveBatch = false;
         break;
     case DrawKind::Rect: {
@@ -593,6 +600,19 @@ void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int
     glViewport(0, 0, drawableW, drawableH);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
+    if (frameOneColour) {
+        // Clears give the same pixels as drawing the frame, and a draw's first use of its
+        // state is compiled by a software renderer at every start, so this path keeps it off
+        // the first frame.
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(x, drawableH - (y + h), w, h);
+        glClearColor(clearR, clearG, clearB, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glDisable(GL_SCISSOR_TEST);
+        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+        haveBatch = false;
+        return;
+    }
     // The frame is drawn as one quad through the drawing shader rather than blitted: Mesa's
     // software renderer blits through internal shaders its shader cache never keeps.
     glDisable(GL_BLEND);

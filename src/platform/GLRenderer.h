@@ -88,6 +88,10 @@ private:
     unsigned fbo = 0, fboColor = 0; // 0: frames go straight into the window's back buffer
     int targetW = 0, targetH = 0;
     bool ready = false; // a target is set
+    // The frame holds nothing but one colour since its last clear: an off-screen frame like that
+    // is presented by clearing, without drawing (the first frame of a run is one).
+    bool frameOneColour = true;
+    float clearR = 0, clearG = 0, clearB = 0;
     Batch current;
     bool haveBatch = false;
     // The texture the pending batch draws with, kept alive until it is drawn: an image may be

@@ -480,6 +480,37 @@ TEST_F(GraphicsGL, AnOffscreenFrameIsPresentedExactlyOrScaledIntoItsLetterbox) {
     ForceOffscreenFrame(false);
 }
 
+TEST_F(GraphicsGL, AnOffscreenFrameOfOneColourIsPresentedAsADrawnFrameWouldBe) {
+    // A frame holding only its clear colour is presented by clearing; the window must show what
+    // the drawn frame would: the colour inside the letterbox, black around it. A frame with
+    // something drawn after its clear goes the drawn way.
+    ForceOffscreenFrame(true);
+    TGLRenderer* renderer = ActiveGLRenderer();
+    ASSERT_TRUE(renderer);
+    struct Case {
+        int x, y, w, h;
+    };
+    for (const Case& c : {Case{0, 0, 800, 600}, Case{200, 150, 400, 300}, Case{13, 7, 501, 333}}) {
+        SetClsColor(30, 60, 91);
+        Cls();
+        renderer->Present(800, 600, c.x, c.y, c.w, c.h);
+        auto window = WindowPixels();
+        int wrong = 0;
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x) {
+                bool inside = x >= c.x && x < c.x + c.w && y >= c.y && y < c.y + c.h;
+                wrong += ReadPixel(window, x, y) != (inside ? 0xFF1E3C5Bu : 0xFF000000u);
+            }
+        EXPECT_EQ(wrong, 0) << "letterbox at " << c.x << "," << c.y;
+    }
+    SetColor(255, 255, 255);
+    Plot(400, 300);
+    renderer->Present(800, 600, 0, 0, 800, 600);
+    EXPECT_TRUE(PixelNear(WindowPixels(), 400, 300, 255, 255, 255, 0)) << "a drawn pixel is presented";
+    Flip(0);
+    ForceOffscreenFrame(false);
+}
+
 TEST_F(GraphicsGL, BottomUpWindowAndCursorQueriesGiveBackThePointer) {
     MoveMouse(100, 50);
     int dw, dh, ox, oy, cx, cy;
