@@ -7,6 +7,7 @@
 #include "framework/cc_numbers.h"
 #include "framework/core_services.h"
 #include "game/TGameScreen.h"
+#include "game/scroll_roll.h"
 #include "media/TSoundBank.h"
 #include "platform/draw.h"
 #include "platform/font.h"
@@ -137,7 +138,7 @@ int THintScroll::Show(int withSound) {
 }
 
 int THintScroll::PlayActivateSound() {
-    if (ActivateSound && Game->Channels) Game->Channels->PlayGameSound(*ActivateSound, nullptr, 1.0f, 0.0f);
+    PlayScrollSound(ActivateSound);
     return 0;
 }
 
@@ -167,11 +168,7 @@ int THintScroll::Logic() {
 }
 
 int THintScroll::RollUp() {
-    Unroll->Reverse = 1;
-    Unroll->Start();
-    if (TButtonRef ok = OK()) ok->Active = 0;
-    if (DeactivateSound && Game->Channels)
-        Game->Channels->PlayGameSound(*DeactivateSound, nullptr, 1.0f, 0.0f);
+    StartRollUp(*Unroll, OK(), DeactivateSound);
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "game/TGameFinishedScreen.h"
 #include "game/TGameScreen.h"
 #include "game/THintScroll.h"
+#include "game/scroll_roll.h"
 #include "media/TGameFade.h"
 #include "media/TParticleList.h"
 #include "media/TSoundBank.h"
@@ -79,7 +80,7 @@ int TLevelCompleteScreen::Show() {
     ccFlushAll();
     Game->Mouse->ClearButtons();
     Game->FixedRateLogic->Init();
-    if (ActivateSound && Game->Channels) Game->Channels->PlayGameSound(*ActivateSound, nullptr, 1.0f, 0.0f);
+    PlayScrollSound(ActivateSound);
     platform::TraceMilestone("panel-shown");
     return 0;
 }
@@ -230,11 +231,7 @@ int TLevelCompleteScreen::ScrollLogic() {
 }
 
 int TLevelCompleteScreen::RollUp() {
-    Unroll->Reverse = 1;
-    Unroll->Start();
-    if (TButtonRef ok = OK()) ok->Active = 0;
-    if (DeactivateSound && Game->Channels)
-        Game->Channels->PlayGameSound(*DeactivateSound, nullptr, 1.0f, 0.0f);
+    StartRollUp(*Unroll, OK(), DeactivateSound);
     return 0;
 }
 
