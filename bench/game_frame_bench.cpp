@@ -9,32 +9,23 @@
 // panel opens, its 80 snowflakes fall for a second while it unrolls, and 300 more ticks are timed
 // the same way with the panel standing at rest over the fallen board.
 // Run under a display; the same figures follow with a renderer that discards every draw.
+#include "game_setup.h"
+
 #include "board/TGameGrid.h"
 #include "board/board_grid.h"
-#include "board/board_headless.h"
 #include "core/TGame.h"
-#include "core/asset_loading.h"
-#include "core/fonts.h"
-#include "core/input_state.h"
 #include "framework/core_services.h"
-#include "game/TGameMenu.h"
 #include "game/TGameScreen.h"
-#include "game/THintScroll.h"
 #include "game/TLevelCompleteScreen.h"
 #include "media/TGameFade.h"
-#include "media/TImageBank.h"
-#include "media/TLoadingScreen.h"
 #include "media/TParticleList.h"
-#include "media/TSoundBank.h"
 #include "platform/Renderer.h"
 #include "platform/audio_testing.h"
 #include "platform/draw.h"
-#include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/random.h"
 #include "platform/system.h"
 #include "profiles/TProfile.h"
-#include "screens/TTitleScreen.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -62,35 +53,9 @@ void MakeGame() {
     if (!mkdtemp(home)) std::exit(1);
     setenv("XDG_DATA_HOME", home, 1);
     platform::UseRecordingAudio();
-    MakeParticleLists();
-    Game = std::make_shared<TGame>();
-    InstallInputHooks();
-    Game->DataPrefix = std::string(SLEETWHISTLE_BENCH_DATA_DIR) + "/../";
-    platform::SetDataRoot(Game->DataPrefix);
-    Game->DataInAppBundle = 1;
-    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
-    Game->Init(0, 1);
-    Game->FixedRateLogic->JitterCorrection = 0;
-    Game->ChannelsCreate(16);
-    images = std::make_shared<TImageBank>();
-    images->SetPath(Game->ImagePath);
-    sounds = std::make_shared<TSoundBank>();
-    sounds->SetPath(Game->SoundPath);
-    LoadGameFonts(Game->DataPrefix + "Data/fonts/");
-    TitleScreen = std::make_shared<TTitleScreen>();
-    GameScreen = std::make_shared<TGameScreen>();
-    SetBoardHost(&GameScreen->Host);
-    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
-    GameMenu = std::make_shared<TGameMenu>();
-    HintScroll = std::make_shared<THintScroll>();
-    Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
-    Game->CurrentTScreen = TitleScreen;
-    sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the program's first loading step does
-    LoadData2();
-    CreateProfile("Anna");
-    // A player who has seen every hint: no scroll stops the level being measured.
-    for (int flag : {0, 1, 2, 3, 4, 5, 6, 7, 8, 15, 16, 17})
-        Game->CurrentProfile->HintsShown[size_t(flag)] = 1;
+    gamesetup::MakeGameObject();
+    gamesetup::OpenGameData(SLEETWHISTLE_BENCH_DATA_DIR);
+    gamesetup::LoadGameWithAnna();
     Game->DataPrefix = GAME_BENCH_DIR; // the fixture levels
     Game->Particles = 100;
 }

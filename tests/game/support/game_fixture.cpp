@@ -1,14 +1,12 @@
 #include "game_fixture.h"
+#include "game_setup.h"
 
 #include "board/TGemList.h"
 #include "board/board_headless.h"
-#include "core/asset_loading.h"
-#include "core/fonts.h"
 #include "core/input_state.h"
 #include "core/program.h"
 #include "framework/cc_errors.h"
 #include "media/TImageBank.h"
-#include "media/TLoadingScreen.h"
 #include "media/TSoundBank.h"
 #include "platform/audio_testing.h"
 #include "platform/draw.h"
@@ -47,41 +45,14 @@ void GameTest::SetUp() {
     });
     platform::SetEndHandler([](int status) { throw TEnded(status); });
     platform::SetNotifyHandler([](const std::string&, bool) {});
-    MakeParticleLists();
-    Game = std::make_shared<TGame>();
-    InstallInputHooks();
+    gamesetup::MakeGameObject();
     TableFlushKeys();
     while (platform::PollEvent()) {
     }
-    Game->DataPrefix = std::string(SLEETWHISTLE_TEST_DATA_DIR) + "/../";
-    platform::SetDataRoot(Game->DataPrefix);
-    Game->DataInAppBundle = 1;
-    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
-    Game->Init(0, 1);
-    Game->FixedRateLogic->JitterCorrection = 0;
-    Game->ChannelsCreate(16);
+    gamesetup::OpenGameData(SLEETWHISTLE_TEST_DATA_DIR);
     Game->IgnoreFrameworkKeys = 1;
     Game->IgnoreDebugKey = 1;
-    images = std::make_shared<TImageBank>();
-    images->SetPath(Game->ImagePath);
-    sounds = std::make_shared<TSoundBank>();
-    sounds->SetPath(Game->SoundPath);
-    LoadGameFonts(Game->DataPrefix + "Data/fonts/");
-    TitleScreen = std::make_shared<TTitleScreen>();
-    GameScreen = std::make_shared<TGameScreen>();
-    SetBoardHost(&GameScreen->Host);
-    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
-    GameMenu = std::make_shared<TGameMenu>();
-    HintScroll = std::make_shared<THintScroll>();
-    Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
-    Game->CurrentTScreen = TitleScreen;
-    sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the program's first loading step does
-    LoadData2();
-    CreateProfile("Anna");
-    // Anna has seen the item hints of levels 1 to 9 and the three hints of play, so no hint
-    // scroll stops a level; the tests of the hints clear them.
-    for (int flag : {0, 1, 2, 3, 4, 5, 6, 7, 8, 15, 16, 17})
-        Game->CurrentProfile->HintsShown[size_t(flag)] = 1;
+    gamesetup::LoadGameWithAnna();
     Game->CurrentProfile->Save();
     Game->DataPrefix = GAME_TEST_DIR; // the fixture levels
     Game->FixedRateLogic->Init();
