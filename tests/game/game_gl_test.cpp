@@ -1,6 +1,7 @@
 // The game screen on the real GL side, kept for a person to look at: a full board in play with the
 // largest six-digit score, ten minutes played, level 55, a half-full gauge, the "Double Bonus
 // Power!" caption and the two buttons; and the in-game menu open over the dimmed board.
+#include "GLScene.h"
 #include "GLWindow.h"
 #include "game_fixture.h"
 
@@ -14,29 +15,13 @@
 namespace gametest {
 namespace {
 
-int Brightness(uint32_t p) {
-    return int((p >> 16) & 255) + int((p >> 8) & 255) + int(p & 255);
-}
+using testsupport::Brightness;
 
-class GameSceneTest : public GameTest {
+class GameSceneTest : public testsupport::GLScene<GameTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
-            platform::Graphics(800, 600, 0, 60);
-    }
-    void SetUp() override {
-        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
-        GameTest::SetUp();
-        platform::SetRenderer(nullptr);
-        platform::ResetDrawState();
-        platform::ResetViewport();
-    }
     // The screen's frame as the player sees it, without the pointer.
     static platform::PixmapRef Scene() {
-        platform::ResetDrawState();
-        GameScreen->Draw();
-        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
-        return platform::GrabPixmap(0, 0, 800, 600);
+        return testsupport::DrawScene([] { GameScreen->Draw(); });
     }
     // The brightest pixel of the area.
     static int Brightest(const platform::PixmapRef& frame, int x0, int y0, int x1, int y1) {

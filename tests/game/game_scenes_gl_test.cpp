@@ -2,6 +2,7 @@
 // the first level's hint, the panel at rest after the last level with a six-digit score and snow,
 // the picture hint that follows it, and "Click Anywhere" over the fallen board. The hint scenes
 // check that no text pixel lies inside the OK button.
+#include "GLScene.h"
 #include "GLWindow.h"
 #include "game_fixture.h"
 
@@ -13,25 +14,14 @@
 namespace gametest {
 namespace {
 
-class GameScenesTest : public GameTest {
+class GameScenesTest : public testsupport::GLScene<GameTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
-            platform::Graphics(800, 600, 0, 60);
-    }
     void SetUp() override {
-        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
-        GameTest::SetUp();
-        platform::SetRenderer(nullptr);
-        platform::ResetDrawState();
-        platform::ResetViewport();
+        GLScene::SetUp();
         Game->MaxLevels = 55;
     }
-    platform::PixmapRef Scene() {
-        platform::ResetDrawState();
-        GameScreen->Draw();
-        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
-        return platform::GrabPixmap(0, 0, 800, 600);
+    static platform::PixmapRef Scene() {
+        return testsupport::DrawScene([] { GameScreen->Draw(); });
     }
     // The scene again with the hint's text left out: the OK button's rectangle must not change.
     void ExpectNoTextOverOK(const platform::PixmapRef& scene) {

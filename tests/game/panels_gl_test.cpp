@@ -1,5 +1,6 @@
 // The screens that end a run on the real GL side, kept for a person to look at: the game-finished
 // screen with the picture fully faded in, and the game-over screen with and without a name entry.
+#include "GLScene.h"
 #include "GLWindow.h"
 #include "panels_fixture.h"
 
@@ -10,22 +11,13 @@ namespace gametest {
 namespace {
 
 int Brightness(const platform::PixmapRef& frame, int x, int y) {
-    uint32_t p = platform::ReadPixel(frame, x, y);
-    return int((p >> 16) & 255) + int((p >> 8) & 255) + int(p & 255);
+    return testsupport::Brightness(platform::ReadPixel(frame, x, y));
 }
 
-class PanelsSceneTest : public PanelsTest {
+class PanelsSceneTest : public testsupport::GLScene<PanelsTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
-            platform::Graphics(800, 600, 0, 60);
-    }
     void SetUp() override {
-        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
-        PanelsTest::SetUp();
-        platform::SetRenderer(nullptr);
-        platform::ResetDrawState();
-        platform::ResetViewport();
+        GLScene::SetUp();
         GameOverScreen->Player = &player;
         player.Score = 48250;
         player.Level = 23;
@@ -33,11 +25,8 @@ protected:
         player.TotalTimeTaken = 200.0 * 1234.0;
     }
     // The current screen's frame as the player sees it, without the pointer.
-    platform::PixmapRef Scene() {
-        platform::ResetDrawState();
-        Game->CurrentTScreen->Draw();
-        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
-        return platform::GrabPixmap(0, 0, 800, 600);
+    static platform::PixmapRef Scene() {
+        return testsupport::DrawScene([] { Game->CurrentTScreen->Draw(); });
     }
     void Table(int lowest) {
         THighScoreList& table = *Game->HighScores;

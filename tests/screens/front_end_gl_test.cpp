@@ -1,6 +1,7 @@
 // The level map and the instructions on the real GL side: frames kept for a person to look at
 // (the map at both ends of its zooms and browsing, the instructions in phases 1 and 2), and the
 // overlap checks of the captions against the arrows, the level number and the help page's panels.
+#include "GLScene.h"
 #include "GLWindow.h"
 #include "InkBox.h"
 #include "screens_fixture.h"
@@ -14,53 +15,32 @@ namespace {
 using testsupport::InkOfDraw;
 using testsupport::TInkBox;
 
-class FrontEndScene : public ScreensTest {
+class FrontEndScene : public testsupport::GLScene<ScreensTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
-            platform::Graphics(800, 600, 0, 60);
-    }
     void SetUp() override {
-        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
-        ScreensTest::SetUp();
+        GLScene::SetUp();
         // Only the posted input counts: the desktop's own pointer, which other tests on the same
         // display move, stays out.
         platform::IgnoreOsInput(true);
-        platform::ResetDrawState();
-        platform::ResetViewport();
     }
     void TearDown() override {
         platform::IgnoreOsInput(false);
-        ScreensTest::TearDown();
+        GLScene::TearDown();
     }
     // The current screen's frame as the player sees it, without the pointer.
     static platform::PixmapRef Scene() {
-        platform::SetRenderer(nullptr);
-        platform::ResetDrawState();
-        Game->CurrentTScreen->Draw();
-        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
-        return platform::GrabPixmap(0, 0, 800, 600);
+        return testsupport::DrawScene([] { Game->CurrentTScreen->Draw(); });
     }
     // The draw calls of one frame of the current screen.
     std::vector<platform::DrawCall> Recorded() {
-        recorder->calls.clear();
-        platform::SetRenderer(recorder);
-        platform::ResetDrawState();
-        Game->CurrentTScreen->Draw();
-        platform::SetRenderer(nullptr);
-        return recorder->calls;
+        return testsupport::RecordScene(recorder, [] { Game->CurrentTScreen->Draw(); });
     }
     // The ink box of every text call with that text (shadow and letters together).
     static TInkBox TextInk(const std::vector<platform::DrawCall>& calls, const std::string& text) {
         TInkBox box;
         for (const platform::DrawCall& c : calls)
-            if (c.kind == platform::DrawKind::Text && c.text == text) {
-                TInkBox one = InkOfDraw(c);
-                box.left = std::min(box.left, one.left);
-                box.top = std::min(box.top, one.top);
-                box.right = std::max(box.right, one.right);
-                box.bottom = std::max(box.bottom, one.bottom);
-            }
+            if (c.kind == platform::DrawKind::Text && c.text == text)
+                box = testsupport::Union(box, InkOfDraw(c));
         return box;
     }
     void EnterMap(int level, int lockedLevel) {

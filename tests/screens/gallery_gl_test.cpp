@@ -1,6 +1,7 @@
 // The gallery, the picture view and the outro on the real GL side, kept for a person to look at:
 // the gallery with three pictures unlocked and one lit under the pointer, picture 3 full screen,
 // and the outro's prompt at the two ends of its pulse.
+#include "GLScene.h"
 #include "GLWindow.h"
 #include "gallery_fixture.h"
 
@@ -10,9 +11,7 @@
 namespace screentest {
 namespace {
 
-int Brightness(uint32_t p) {
-    return int((p >> 16) & 255) + int((p >> 8) & 255) + int(p & 255);
-}
+using testsupport::Brightness;
 
 // Summed brightness of a rectangle.
 long AreaBrightness(const platform::PixmapRef& frame, int x0, int y0, int w, int h) {
@@ -23,25 +22,11 @@ long AreaBrightness(const platform::PixmapRef& frame, int x0, int y0, int w, int
     return sum;
 }
 
-class GalleryScene : public FrontEndTest {
+class GalleryScene : public testsupport::GLScene<FrontEndTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
-            platform::Graphics(800, 600, 0, 60);
-    }
-    void SetUp() override {
-        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
-        FrontEndTest::SetUp();
-        platform::SetRenderer(nullptr);
-        platform::ResetDrawState();
-        platform::ResetViewport();
-    }
     // The current screen's frame as the player sees it, without the pointer.
     static platform::PixmapRef Scene() {
-        platform::ResetDrawState();
-        Game->CurrentTScreen->Draw();
-        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
-        return platform::GrabPixmap(0, 0, 800, 600);
+        return testsupport::DrawScene([] { Game->CurrentTScreen->Draw(); });
     }
     // Whether the frame shows the source picture's pixel at (sx, sy) at screen point (x, y).
     static ::testing::AssertionResult Shows(const platform::PixmapRef& frame, int x, int y,

@@ -1,6 +1,7 @@
 // The options, the credits and the high-score table on the real GL side: the full-screen switch,
 // frames kept for a person to look at, and the overlap checks of what each screen draws, measured
 // by its ink.
+#include "GLScene.h"
 #include "GLWindow.h"
 #include "InkBox.h"
 #include "options_fixture.h"
@@ -15,56 +16,33 @@ namespace {
 
 using testsupport::InkOfDraw;
 using testsupport::TInkBox;
-
-TInkBox Union(const TInkBox& a, const TInkBox& b) {
-    if (a.Empty()) return b;
-    if (b.Empty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
+using testsupport::Union;
 
 std::string Describe(const TInkBox& b) {
     return "(" + std::to_string(b.left) + "," + std::to_string(b.top) + ")-(" + std::to_string(b.right) +
            "," + std::to_string(b.bottom) + ")";
 }
 
-class OptionsScene : public OptionsFixture {
+class OptionsScene : public testsupport::GLScene<OptionsFixture> {
 protected:
-    static void SetUpTestSuite() {
-        if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800)
-            platform::Graphics(800, 600, 0, 60);
-    }
     void SetUp() override {
-        ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
         // Only posted input counts: the display's own focus and pointer, which other runs on it
         // change (a lost focus pauses the game), stay out, also while the set-up's loading pumps.
         platform::IgnoreOsInput(true);
-        OptionsFixture::SetUp();
-        platform::SetRenderer(nullptr);
-        platform::ResetDrawState();
-        platform::ResetViewport();
+        GLScene::SetUp();
     }
     void TearDown() override {
         platform::IgnoreOsInput(false);
         platform::SetRenderer(recorder);
-        OptionsFixture::TearDown();
+        GLScene::TearDown();
     }
     // The current screen's frame as the player sees it, without the pointer.
     static platform::PixmapRef Scene() {
-        platform::SetRenderer(nullptr);
-        platform::ResetDrawState();
-        Game->CurrentTScreen->Draw();
-        if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
-        return platform::GrabPixmap(0, 0, 800, 600);
+        return testsupport::DrawScene([] { Game->CurrentTScreen->Draw(); });
     }
     // The draw calls of one frame of the current screen.
     std::vector<platform::DrawCall> Recorded() {
-        recorder->calls.clear();
-        platform::SetRenderer(recorder);
-        platform::ResetDrawState();
-        Game->CurrentTScreen->Draw();
-        platform::SetRenderer(nullptr);
-        return recorder->calls;
+        return testsupport::RecordScene(recorder, [] { Game->CurrentTScreen->Draw(); });
     }
     // The ink of every image draw of one picture at one place, glow passes included.
     static TInkBox ImageInk(const std::vector<platform::DrawCall>& calls, const platform::ImageRef& image,

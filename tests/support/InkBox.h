@@ -23,6 +23,14 @@ struct TInkBox {
     }
 };
 
+// The smallest box around both; an empty box adds nothing.
+inline TInkBox Union(const TInkBox& a, const TInkBox& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
 // The box of the frame's pixels that are not black.
 inline TInkBox InkOf(const platform::PixmapRef& frame) {
     TInkBox box;
