@@ -225,6 +225,27 @@ void PlaceFrame(TPixmap& sheet, const TPixmap& frame, int x0, int y0) {
     }
 }
 
+// Uploads a lone frame into a texture of its size plus a one-pixel border that repeats its edge
+// pixels: the same texels PlaceFrame would lay out, without a copy of the picture in between.
+void UploadLoneFrame(const TPixmap& frame) {
+    int w = frame.width, h = frame.height;
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w + 2, h + 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, w);
+    auto put = [](int x, int y, int width, int height, const uint8_t* from) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, from);
+    };
+    put(1, 1, w, h, frame.At(0, 0));
+    put(1, 0, w, 1, frame.At(0, 0));
+    put(1, h + 1, w, 1, frame.At(0, h - 1));
+    put(0, 1, 1, h, frame.At(0, 0));
+    put(w + 1, 1, 1, h, frame.At(w - 1, 0));
+    put(0, 0, 1, 1, frame.At(0, 0));
+    put(w + 1, 0, 1, 1, frame.At(w - 1, 0));
+    put(0, h + 1, 1, 1, frame.At(0, h - 1));
+    put(w + 1, h + 1, 1, 1, frame.At(w - 1, h - 1));
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
 // The next smaller mipmap level: each texel the average of the 2 x 2 texels above it (an odd
 // last row or column joins the one before it).
 TPixmap HalfSize(const TPixmap& src) {
@@ -289,40 +310,47 @@ TTexture* TGLRenderer::Texture(TImage& image) {
     int rows = (count + t.columns - 1) / t.columns;
     t.width = t.columns * (image.width + 2);
     t.height = rows * (image.height + 2);
-    TPixmap sheet(t.width, t.height, true);
     t.versions.assign(count, 0);
     t.opaque.assign(count, false);
     bool allOpaque = true;
     for (int f = 0; f < count; ++f) {
-        const TPixmap& frame = *image.frames[f];
+        const TPixmap& frame = ResidentFrame(image, f);
         t.versions[f] = frame.version;
-        if (frame.width != image.width || frame.height != image.height) {
-            allOpaque = false; // its cell stays transparent
-            continue;
-        }
-        PlaceFrame(sheet, frame, t.FrameX(f), t.FrameY(f));
-        t.opaque[f] = Opaque(frame);
-        allOpaque = allOpaque && t.opaque[f];
+        t.opaque[f] = frame.width == image.width && frame.height == image.height && Opaque(frame);
+        allOpaque = allOpaque && t.opaque[f]; // a frame of another size leaves its cell transparent
     }
     bool filtered = image.flags & IMAGE_FILTERED;
     bool mipmapped = image.flags & IMAGE_MIPMAPPED;
     // Only what a filter could blend with a transparent neighbour needs the bleed; the padding
     // between cells repeats each frame's edge, so a sheet of opaque frames has no such texel.
-    if (filtered && !allOpaque) BleedTransparentTexels(sheet);
+    bool bleed = filtered && !allOpaque;
     glBindTexture(GL_TEXTURE_2D, t.id);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, t.width, t.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 sheet.pixels.data());
+    if (count == 1 && !bleed && !mipmapped && image.frames[0]->width == image.width &&
+        image.frames[0]->height == image.height) {
+        UploadLoneFrame(*image.frames[0]);
+    } else {
+        TPixmap sheet(t.width, t.height, true);
+        for (int f = 0; f < count; ++f) {
+            const TPixmap& frame = *image.frames[f];
+            if (frame.width == image.width && frame.height == image.height)
+                PlaceFrame(sheet, frame, t.FrameX(f), t.FrameY(f));
+        }
+        if (bleed) BleedTransparentTexels(sheet);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, t.width, t.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     sheet.pixels.data());
+        if (mipmapped) UploadMipmaps(sheet);
+    }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
     if (mipmapped) {
-        UploadMipmaps(sheet);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                         filtered ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_NEAREST);
     } else {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
     }
+    ReleaseFramePixels(image); // the texture holds them now
     return texture.get();
 }
 

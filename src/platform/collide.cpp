@@ -57,6 +57,7 @@ std::vector<const void*> CollideImage(const ImageRef& image, int x, int y, int f
     s.y = y - int(image->handleY);
     s.w = image->width;
     s.h = image->height;
+    ResidentFrame(*image, frame);
     s.pixels = image->frames[frame];
     s.id = id;
     return Collide(s, testMask, writeMask);

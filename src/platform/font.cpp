@@ -133,6 +133,19 @@ ImageFontRef LoadFromMemory(const unsigned char* bytes, size_t size, int pixelSi
     return font;
 }
 
+// The atlas is read only to make its texture: its pixels go once the texture holds them, and
+// the glyphs are rasterised again from the same bytes should anything read them later.
+ImageFontRef WithRemakableAtlas(ImageFontRef font, std::shared_ptr<const std::string> file) {
+    if (!font || !font->atlas) return font;
+    int pixelSize = font->pixelSize, style = font->style;
+    font->atlas->remake = [file, pixelSize, style]() -> PixmapRef {
+        auto bytes = reinterpret_cast<const unsigned char*>(file->data());
+        ImageFontRef again = LoadFromMemory(bytes, file->size(), pixelSize, style);
+        return again && again->atlas ? again->atlas->frames[0] : nullptr;
+    };
+    return font;
+}
+
 } // namespace
 
 const TGlyph& TImageFont::Glyph(unsigned char c) const {
@@ -146,9 +159,11 @@ const TGlyph& TImageFont::Glyph(unsigned char c) const {
 ImageFontRef LoadImageFont(const std::string& path, int pixelSize, int style) {
     std::optional<std::string> bytes = ReadRegularFile(path, kMaxFontFileBytes);
     if (!bytes || bytes->empty()) return nullptr;
-    // FreeType reads the face while we rasterise; the bytes stay alive until then.
-    return LoadFromMemory(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size(), pixelSize,
-                          style);
+    auto file = std::make_shared<const std::string>(std::move(*bytes));
+    // FreeType reads the face while we rasterise; the bytes stay alive until then, and after.
+    return WithRemakableAtlas(
+        LoadFromMemory(reinterpret_cast<const unsigned char*>(file->data()), file->size(), pixelSize, style),
+        file);
 }
 
 ImageFontRef BuiltInFont() {

@@ -1,6 +1,7 @@
 // Images: frames cut from pictures, handles, masks. The GL side lives in the renderer.
 #include "platform/image.h"
 
+#include "platform/files.h"
 #include "platform/graphics.h"
 
 #include <algorithm>
@@ -12,6 +13,11 @@ namespace {
 bool autoMidHandle = false;
 int autoImageFlags = IMAGE_DEFAULT_FLAGS;
 int maskR = 0, maskG = 0, maskB = 0;
+
+// Pictures whose pixels take at least this much, and whose file is at most half that size, keep
+// the file's bytes and let their pixels go while the texture holds them: the intro's slides,
+// backgrounds and title pictures, not sprites that are read often.
+constexpr size_t kReleasablePixelBytes = size_t(256) << 10;
 
 int ResolveFlags(int flags) {
     return flags == IMAGE_DEFAULT ? autoImageFlags : flags;
@@ -60,10 +66,24 @@ ImageRef LoadImageFromPixmap(const PixmapRef& pixmap, int flags) {
 }
 
 ImageRef LoadImage(const std::string& path, int flags) {
-    PixmapRef pixmap = LoadPixmap(path);
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (!bytes) return nullptr;
+    PixmapRef pixmap = LoadPixmapFromMemory(bytes->data(), bytes->size());
     if (!pixmap) return nullptr;
     auto image = NewImage(pixmap->width, pixmap->height, ResolveFlags(flags));
-    AddFrame(*image, pixmap);
+    size_t pixelBytes = pixmap->pixels.size();
+    AddFrame(*image, std::move(pixmap));
+    if (pixelBytes >= kReleasablePixelBytes && bytes->size() <= pixelBytes / 2) {
+        auto file = std::make_shared<const std::string>(std::move(*bytes));
+        bool masked = image->flags & IMAGE_MASKED;
+        int r = image->maskR, g = image->maskG, b = image->maskB;
+        image->remake = [file, masked, r, g, b]() {
+            PixmapRef again = LoadPixmapFromMemory(file->data(), file->size());
+            if (again && masked) ApplyMask(*again, r, g, b);
+            return again;
+        };
+        ReleaseFramePixels(*image); // decoded once to know the picture is sound; drawn later
+    }
     return image;
 }
 
@@ -106,8 +126,8 @@ ImageRef CopyImage(const ImageRef& image) {
     copy->maskR = image->maskR;
     copy->maskG = image->maskG;
     copy->maskB = image->maskB;
-    for (const PixmapRef& frame : image->frames)
-        copy->frames.push_back(std::make_shared<TPixmap>(*frame));
+    for (int f = 0; f < (int)image->frames.size(); ++f)
+        copy->frames.push_back(std::make_shared<TPixmap>(ResidentFrame(*image, f)));
     return copy;
 }
 
@@ -129,7 +149,33 @@ float ImageHandleY(const ImageRef& image) {
 
 PixmapRef FramePixmap(const ImageRef& image, int frame) {
     if (!image || frame < 0 || frame >= (int)image->frames.size()) return nullptr;
+    ResidentFrame(*image, frame);
     return image->frames[size_t(frame)];
+}
+
+TPixmap& ResidentFrame(TImage& image, int frame) {
+    TPixmap& pixmap = *image.frames[size_t(frame)];
+    if (!pixmap.pixels.empty() || !image.remake) return pixmap;
+    PixmapRef again = image.remake();
+    // Made from what made them the first time, so this holds; a blank frame is the safe answer
+    // should memory run out halfway.
+    if (again && again->width == pixmap.width && again->height == pixmap.height)
+        pixmap.pixels = std::move(again->pixels);
+    else
+        pixmap.pixels.assign(size_t(pixmap.pitch) * size_t(pixmap.height), 0);
+    return pixmap;
+}
+
+void ReleaseFramePixels(TImage& image) {
+    if (!image.remake) return;
+    // A frame someone else holds, or one changed since it was loaded, keeps its pixels.
+    for (PixmapRef& frame : image.frames)
+        if (frame.use_count() == 1 && frame->version == 0) std::vector<uint8_t>().swap(frame->pixels);
+}
+
+bool FrameResident(const ImageRef& image, int frame) {
+    if (!image || frame < 0 || frame >= (int)image->frames.size()) return false;
+    return !image->frames[size_t(frame)]->pixels.empty();
 }
 
 void MidHandleImage(const ImageRef& image) {
@@ -162,6 +208,7 @@ void SetMaskColor(int r, int g, int b) {
 
 PixmapRef LockImage(const ImageRef& image, int frame) {
     if (!image || frame < 0 || frame >= (int)image->frames.size()) return nullptr;
+    ResidentFrame(*image, frame);
     return image->frames[frame];
 }
 
@@ -173,7 +220,7 @@ void UnlockImage(const ImageRef& image, int frame) {
 void GrabImage(const ImageRef& image, int x, int y, int frame) {
     if (!image || frame < 0 || frame >= (int)image->frames.size()) return;
     PixmapRef grabbed = GrabPixmap(x, y, image->width, image->height);
-    TPixmap& dst = *image->frames[frame];
+    TPixmap& dst = ResidentFrame(*image, frame);
     std::fill(dst.pixels.begin(), dst.pixels.end(), 0);
     if (grabbed) {
         // The grab is clipped to the screen: place it where it came from.

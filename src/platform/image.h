@@ -4,6 +4,7 @@
 
 #include "platform/TPixmap.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ public:
     float handleX = 0, handleY = 0;
     int maskR = 0, maskG = 0, maskB = 0;
     std::vector<PixmapRef> frames;
+    // How a large single-frame image makes its pixels again (from the picture file's bytes, or a
+    // font's atlas from the font file): such pixels are let go while no one but the image holds
+    // them and made again when read. Empty: the frames always hold their pixels.
+    std::function<PixmapRef()> remake;
     // One texture holding every frame side by side (null until first drawn or precached), so
     // draws of different frames batch together.
     std::shared_ptr<TTexture> texture;
@@ -59,6 +64,15 @@ float ImageHandleX(const ImageRef& image);
 float ImageHandleY(const ImageRef& image);
 // The frame's pixels for reading, null when there is no such frame (LockImage to change them).
 PixmapRef FramePixmap(const ImageRef& image, int frame = 0);
+
+// The frame's pixels, made again if they were let go. Every reader of an image's frames goes
+// through this (or an API that does).
+TPixmap& ResidentFrame(TImage& image, int frame);
+// Lets go of the pixels of frames that the image can make again, that nothing but the image
+// holds and that are unchanged since they were made: the texture holds them meanwhile.
+void ReleaseFramePixels(TImage& image);
+// Whether the frame's pixels are in memory now (tests).
+bool FrameResident(const ImageRef& image, int frame = 0);
 
 void MidHandleImage(const ImageRef& image);
 void SetImageHandle(const ImageRef& image, float x, float y);

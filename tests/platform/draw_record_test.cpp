@@ -121,6 +121,18 @@ TEST(FontMetrics, MissingOrBrokenFontFilesGiveNullAndTextFallsBack) {
     EXPECT_EQ(GetImageFont(), BuiltInFont());
 }
 
+TEST(FontMetrics, AnAtlasLetGoIsRasterisedAgainToTheSamePixelsWhenRead) {
+    auto font = LoadImageFont(SLEETWHISTLE_TEST_FONT, 30, FONT_SMOOTH | FONT_BOLD);
+    auto twin = LoadImageFont(SLEETWHISTLE_TEST_FONT, 30, FONT_SMOOTH | FONT_BOLD);
+    ASSERT_TRUE(font && twin);
+    ReleaseFramePixels(*font->atlas); // as after its texture was made
+    EXPECT_FALSE(FrameResident(font->atlas));
+    PixmapRef again = FramePixmap(font->atlas), expected = FramePixmap(twin->atlas);
+    ASSERT_TRUE(again && expected);
+    EXPECT_TRUE(again->pixels == expected->pixels);
+    EXPECT_TRUE(FrameResident(font->atlas));
+}
+
 TEST(FontMetrics, LargerSizesMeasureLarger) {
     auto small = LoadImageFont(SLEETWHISTLE_TEST_FONT, 20, FONT_SMOOTH);
     auto large = LoadImageFont(SLEETWHISTLE_TEST_FONT, 40, FONT_SMOOTH | FONT_BOLD);

@@ -373,6 +373,40 @@ TEST_F(GraphicsGL, FrameCaptureWritesTheFrameAfterTheChosenFlip) {
     CaptureFrames("");
 }
 
+TEST_F(GraphicsGL, LargePicturesDrawTheSameWhileTheTextureAloneHoldsTheirPixels) {
+    // A 512 x 256 gradient saved as a file: loaded, it lets its pixels go; the same pixels
+    // made into an image in memory keep theirs. Both must draw alike, before and after a change.
+    testsupport::TempDir dir;
+    auto pixmap = CreatePixmap(512, 256);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 512; ++x)
+            WritePixel(pixmap, x, y, 0xFF000000u | uint32_t(x / 2) << 16 | uint32_t(y) << 8 | 40u);
+    ASSERT_TRUE(SavePixmapPNG(pixmap, dir / "large.png"));
+    auto fromFile = LoadImage(dir / "large.png", 0);
+    auto inMemory = LoadImageFromPixmap(pixmap, 0);
+    ASSERT_TRUE(fromFile && inMemory);
+    auto draw = [&](const ImageRef& image) {
+        Cls();
+        DrawImage(image, 100, 50);
+        auto frame = GrabPixmap(0, 0, 800, 600);
+        Flip(0);
+        return frame;
+    };
+    auto same = [](const PixmapRef& a, const PixmapRef& b) { return a && b && a->pixels == b->pixels; };
+    EXPECT_TRUE(same(draw(fromFile), draw(inMemory)));
+    EXPECT_FALSE(FrameResident(fromFile)) << "the texture holds them";
+    EXPECT_TRUE(same(draw(fromFile), draw(inMemory))) << "drawn again from the texture alone";
+
+    for (const ImageRef& image : {fromFile, inMemory}) {
+        WritePixel(LockImage(image), 10, 10, 0xFFFF0000u);
+        UnlockImage(image);
+    }
+    auto changed = draw(fromFile);
+    EXPECT_TRUE(same(changed, draw(inMemory)));
+    EXPECT_TRUE(PixelNear(changed, 110, 60, 255, 0, 0, 0)) << "the change reaches the screen";
+    EXPECT_TRUE(FrameResident(fromFile)) << "a changed picture keeps its pixels";
+}
+
 TEST_F(GraphicsGL, ImagesSurviveSwitchesBetweenWindowAndFullScreen) {
     auto image = SolidImage(30, 30, 250, 200, 0);
     auto check = [&](const char* when) {

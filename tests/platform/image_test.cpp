@@ -1,6 +1,7 @@
 // Image loading without a window: PNG and JPEG files, frame strips, masks and handles.
 #include "TempDir.h"
 
+#include "platform/collide.h"
 #include "platform/image.h"
 
 #include <gtest/gtest.h>
@@ -116,3 +117,69 @@ TEST(Images, JpegPicturesLoadWithoutAlpha) {
 }
 
 } // namespace
+
+namespace {
+
+// A 512 x 256 picture without alpha: a gradient whose top-left pixel is black (the mask colour).
+// Its pixels take 512 KiB, its PNG file far less, so it may let its pixels go.
+std::string WriteLargePicture(const testsupport::TempDir& dir) {
+    auto pixmap = CreatePixmap(512, 256);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 512; ++x)
+            WritePixel(pixmap, x, y, 0xFF000000u | uint32_t(x / 2) << 16 | uint32_t(y) << 8 | 77u);
+    WritePixel(pixmap, 0, 0, 0xFF000000u);
+    std::string path = dir / "large.png";
+    EXPECT_TRUE(SavePixmapPNG(pixmap, path));
+    return path;
+}
+
+} // namespace
+
+TEST(Images, LargePicturesLetTheirPixelsGoAndDecodeThemAgainOnEveryRoadToThem) {
+    testsupport::TempDir dir;
+    std::string path = WriteLargePicture(dir);
+    PixmapRef expected = LoadPixmap(path);
+    ASSERT_TRUE(expected);
+    WritePixel(expected, 0, 0, 0); // the mask makes the black corner transparent
+    SetMaskColor(0, 0, 0);
+    const std::pair<const char*, PixmapRef (*)(const ImageRef&)> roads[] = {
+        {"FramePixmap", [](const ImageRef& i) { return FramePixmap(i); }},
+        {"LockImage", [](const ImageRef& i) { return LockImage(i); }},
+        {"CopyImage", [](const ImageRef& i) { return FramePixmap(CopyImage(i)); }},
+    };
+    for (const auto& [name, road] : roads) {
+        auto image = LoadImage(path, IMAGE_MASKED);
+        ASSERT_TRUE(image);
+        EXPECT_FALSE(FrameResident(image)) << "let go once the load has checked them";
+        PixmapRef pixels = road(image);
+        ASSERT_TRUE(pixels) << name;
+        EXPECT_TRUE(pixels->pixels == expected->pixels) << name;
+    }
+
+    auto image = LoadImage(path, IMAGE_MASKED);
+    EXPECT_EQ(ReadPixel(FramePixmap(image), 0, 0), 0u) << "the mask applies again";
+    ASSERT_EQ(CollideImage(image, 0, 0, 0, 0, 1, image.get()).size(), 0u);
+    EXPECT_EQ(CollideRect(1, 0, 1, 1, 1, 0).size(), 1u) << "collisions see the decoded pixels";
+    EXPECT_EQ(CollideRect(0, 0, 1, 1, 1, 0).size(), 0u) << "and the masked corner";
+    ResetCollisions(1);
+
+    auto small = LoadImage(WriteStrip(dir, "small.png", 2, true), 0);
+    EXPECT_TRUE(FrameResident(small)) << "small pictures keep their pixels";
+}
+
+TEST(Images, FramesHeldElsewhereOrChangedKeepTheirPixels) {
+    testsupport::TempDir dir;
+    auto image = LoadImage(WriteLargePicture(dir), 0);
+    PixmapRef held = FramePixmap(image);
+    ReleaseFramePixels(*image);
+    EXPECT_TRUE(FrameResident(image)) << "someone still reads them";
+    held.reset();
+    ReleaseFramePixels(*image);
+    EXPECT_FALSE(FrameResident(image));
+
+    WritePixel(LockImage(image), 5, 5, 0xFF112233u);
+    UnlockImage(image);
+    ReleaseFramePixels(*image);
+    ASSERT_TRUE(FrameResident(image)) << "the file no longer holds what the frame shows";
+    EXPECT_EQ(ReadPixel(FramePixmap(image), 5, 5), 0xFF112233u);
+}
