@@ -126,12 +126,14 @@ PixmapRef LoadPixmap(const std::string& path) {
 
 uint32_t ReadPixel(const PixmapRef& pixmap, int x, int y) {
     if (!pixmap || x < 0 || y < 0 || x >= pixmap->width || y >= pixmap->height) return 0;
+    if (pixmap->pixels.empty()) return 0; // an image's frame let go, reached around FramePixmap
     const uint8_t* p = pixmap->At(x, y);
     return (uint32_t(p[3]) << 24) | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | uint32_t(p[2]);
 }
 
 void WritePixel(const PixmapRef& pixmap, int x, int y, uint32_t argb) {
     if (!pixmap || x < 0 || y < 0 || x >= pixmap->width || y >= pixmap->height) return;
+    if (pixmap->pixels.empty()) return;
     uint8_t* p = pixmap->At(x, y);
     p[0] = uint8_t(argb >> 16);
     p[1] = uint8_t(argb >> 8);

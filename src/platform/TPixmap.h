@@ -39,7 +39,8 @@ constexpr size_t kMaxPictureFileBytes = size_t(64) << 20;
 PixmapRef LoadPixmap(const std::string& path);
 // Decodes PNG or JPEG bytes held in memory.
 PixmapRef LoadPixmapFromMemory(const void* bytes, size_t size);
-// ARGB as one int: A in bits 24-31, then R, G, B. Outside the pixmap: 0 / nothing written.
+// ARGB as one int: A in bits 24-31, then R, G, B. Outside the pixmap, or in an image frame whose
+// pixels were let go (read those through FramePixmap or LockImage): 0 / nothing written.
 uint32_t ReadPixel(const PixmapRef& pixmap, int x, int y);
 void WritePixel(const PixmapRef& pixmap, int x, int y, uint32_t argb);
 // A copy of the rectangle (clipped to the pixmap); null when nothing of it lies inside.

@@ -143,7 +143,7 @@ TEST_F(GraphicsModeGL, AnImageLoadedBeforeASwitchStillDrawsAfterIt) {
     PixmapRef frame = GrabPixmap(0, 0, 800, 600);
     ASSERT_TRUE(frame);
     testsupport::SaveTestOutput(frame, "core_image_after_full_screen_switch.png");
-    PixmapRef source = picture->frames[0];
+    PixmapRef source = FramePixmap(picture);
     for (auto [x, y] : {std::pair{10, 10}, {400, 300}, {790, 590}})
         EXPECT_TRUE(testsupport::PixelNear(frame, x, y, int((ReadPixel(source, x, y) >> 16) & 255),
                                            int((ReadPixel(source, x, y) >> 8) & 255),
