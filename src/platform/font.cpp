@@ -133,8 +133,9 @@ ImageFontRef LoadFromMemory(const unsigned char* bytes, size_t size, int pixelSi
     return font;
 }
 
-// The atlas is read only to make its texture: its pixels go once the texture holds them, and
-// the glyphs are rasterised again from the same bytes should anything read them later.
+// The atlas is read only to make its texture, and many fonts are loaded long before their first
+// text is drawn: its pixels go at once (the metrics stay) and the glyphs are rasterised again
+// from the same bytes when the texture is made or anything else reads them.
 ImageFontRef WithRemakableAtlas(ImageFontRef font, std::shared_ptr<const std::string> file) {
     if (!font || !font->atlas) return font;
     int pixelSize = font->pixelSize, style = font->style;
@@ -143,6 +144,7 @@ ImageFontRef WithRemakableAtlas(ImageFontRef font, std::shared_ptr<const std::st
         ImageFontRef again = LoadFromMemory(bytes, file->size(), pixelSize, style);
         return again && again->atlas ? again->atlas->frames[0] : nullptr;
     };
+    ReleaseFramePixels(*font->atlas);
     return font;
 }
 
