@@ -21,7 +21,9 @@
 #include "media/TImageBank.h"
 #include "media/TParticleList.h"
 #include "media/TSoundBank.h"
+#include "platform/files.h"
 #include "platform/graphics.h"
+#include "platform/program_cache.h"
 #include "platform/random.h"
 #include "platform/system.h"
 #include "screens/TCreditsScreen.h"
@@ -104,6 +106,8 @@ void StartUp() {
     DebugInt = 1003;
     Game->DataInAppBundle = 1;
     Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
+    // Drawing programs linked on an earlier run are kept in the user's cache folder.
+    platform::SetProgramCacheFolder(platform::UserCacheHome() + "/Brindlecove/Sleetwhistle/");
 
     DebugInt = 1004;
     Game->CheckGoodExit();

@@ -4,6 +4,7 @@
 
 #include "platform/TImageFont.h"
 #include "platform/draw.h"
+#include "platform/program_cache.h"
 #include "platform/system.h"
 
 #include <epoxy/gl.h>
@@ -71,16 +72,26 @@ unsigned Compile(GLenum type, const char* source) {
     return shader;
 }
 
-TGLRenderer::Program Link(const char* fragmentSource) {
-    unsigned vs = Compile(GL_VERTEX_SHADER, kVertexShader);
-    unsigned fs = Compile(GL_FRAGMENT_SHADER, fragmentSource);
+// The program kept from an earlier run when there is one; else compiled, linked and kept.
+TGLRenderer::Program Link(const std::string& name, const char* fragmentSource) {
     TGLRenderer::Program program;
-    program.id = glCreateProgram();
-    glAttachShader(program.id, vs);
-    glAttachShader(program.id, fs);
-    glLinkProgram(program.id);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
+    uint64_t key = ProgramKey(kVertexShader, fragmentSource);
+    program.id = LoadCachedProgram(name, key);
+    if (!program.id) {
+        unsigned vs = Compile(GL_VERTEX_SHADER, kVertexShader);
+        unsigned fs = Compile(GL_FRAGMENT_SHADER, fragmentSource);
+        program.id = glCreateProgram();
+        glProgramParameteri(program.id, GL_PROGRAM_BINARY_RETRIEVABLE_HINT, GL_TRUE);
+        glAttachShader(program.id, vs);
+        glAttachShader(program.id, fs);
+        glLinkProgram(program.id);
+        // Detached, the shaders go now instead of living on with the program.
+        glDetachShader(program.id, vs);
+        glDetachShader(program.id, fs);
+        glDeleteShader(vs);
+        glDeleteShader(fs);
+        SaveCachedProgram(name, key, program.id);
+    }
     program.uProjection = glGetUniformLocation(program.id, "projection");
     return program;
 }
@@ -141,7 +152,7 @@ TTexture::~TTexture() {
 }
 
 TGLRenderer::TGLRenderer() {
-    plain = Link(kFragmentShader);
+    plain = Link("drawing", kFragmentShader);
 
     glGenVertexArrays(1, &vao);
     glGenBuffers(1, &vbo);
@@ -369,7 +380,7 @@ void TGLRenderer::ApplyBatchState() {
               std::max(0, current.vpH));
     // The mask blend's program is linked at its first use: few screens draw with it, and the
     // first frame comes sooner without it.
-    if (current.blend == BLEND_MASK && !masked.id) masked = Link(kMaskFragmentShader);
+    if (current.blend == BLEND_MASK && !masked.id) masked = Link("mask", kMaskFragmentShader);
     const Program& program = current.blend == BLEND_MASK ? masked : plain;
     glUseProgram(program.id);
     glUniform2f(program.uProjection, 2.0f / targetW, 2.0f / targetH);

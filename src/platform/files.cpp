@@ -323,8 +323,12 @@ std::string StripAll(const std::string& path) {
     return StripExt(StripDir(path));
 }
 
-std::string UserDataHome() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
+namespace {
+
+// $<variable> when it is an absolute path other than "/", else the home folder (from $HOME or
+// the user's passwd entry, "/tmp" when even that is missing) + fallback. Never ends in "/".
+std::string XdgFolder(const char* variable, const char* fallback) {
+    const char* xdg = std::getenv(variable);
     if (xdg && xdg[0] == '/') {
         std::string folder = WithoutTrailingSlashes(xdg);
         if (folder != "/") return folder;
@@ -341,7 +345,17 @@ std::string UserDataHome() {
     if (home.empty()) home = "/tmp";
     home = WithoutTrailingSlashes(home);
     if (home == "/") home = "";
-    return home + "/.local/share";
+    return home + fallback;
+}
+
+} // namespace
+
+std::string UserDataHome() {
+    return XdgFolder("XDG_DATA_HOME", "/.local/share");
+}
+
+std::string UserCacheHome() {
+    return XdgFolder("XDG_CACHE_HOME", "/.cache");
 }
 
 } // namespace platform

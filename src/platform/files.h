@@ -69,5 +69,7 @@ std::string StripAll(const std::string& path);
 // folder of the user's passwd entry + "/.local/share" ("/tmp/.local/share" when even that is
 // missing). Never "", never ends in "/".
 std::string UserDataHome();
+// The same for the user's cache home: $XDG_CACHE_HOME, else $HOME/.cache.
+std::string UserCacheHome();
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -211,6 +212,43 @@ TEST(Boot, WithoutASoundDeviceTheGameReachesTheTitleSilently) {
     EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
     EXPECT_NE(run.User("Sleetwhistle.ini").find("SOUND DRIVER=None"), std::string::npos);
     EXPECT_NE(run.dir.Read("trace.txt").find("title-started"), std::string::npos);
+}
+
+// The drawing programs linked by the first start are kept in the cache folder and serve the next
+// starts, which draw the same frames; a damaged file is compiled anew and written again.
+TEST(Boot, ProgramsKeptByOneStartDrawTheNextStartsTheSame) {
+    testsupport::TempDir cache;
+    std::string kept = cache / "Brindlecove/Sleetwhistle/drawing.glprogram";
+    std::string extra = "XDG_CACHE_HOME='" + cache.Path() + "'";
+    std::string script = SkipToTitle() + "12000 close\n";
+    auto inode = [](const std::string& path) {
+        struct stat st {};
+        return stat(path.c_str(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    auto same = [](const TRun& a, const TRun& b, int n) {
+        platform::PixmapRef x = a.Frame(n), y = b.Frame(n);
+        return x && y && x->pixels == y->pixels;
+    };
+
+    TRun first, second, damaged;
+    RunGameWith(first, script, "150,700", extra);
+    ASSERT_EQ(first.status, 0) << first.dir.Read("out.txt");
+    ino_t written = inode(kept);
+    ASSERT_NE(written, ino_t(0)) << "no program kept";
+    std::string bytes = cache.Read("Brindlecove/Sleetwhistle/drawing.glprogram");
+
+    RunGameWith(second, script, "150,700", extra);
+    ASSERT_EQ(second.status, 0) << second.dir.Read("out.txt");
+    EXPECT_EQ(inode(kept), written) << "loaded, not compiled and written again";
+    for (int n : {150, 700})
+        EXPECT_TRUE(same(first, second, n)) << "frame " << n;
+
+    cache.Write("Brindlecove/Sleetwhistle/drawing.glprogram", bytes.substr(0, bytes.size() / 2));
+    RunGameWith(damaged, script, "150,700", extra);
+    ASSERT_EQ(damaged.status, 0) << damaged.dir.Read("out.txt");
+    EXPECT_EQ(cache.Read("Brindlecove/Sleetwhistle/drawing.glprogram"), bytes) << "written anew";
+    for (int n : {150, 700})
+        EXPECT_TRUE(same(first, damaged, n)) << "frame " << n;
 }
 
 } // namespace

@@ -206,4 +206,10 @@ TEST(Files, UserDataHomeFollowsXdgThenHomeThenPasswd) {
         EXPECT_EQ(UserDataHome(), c.expected)
             << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
     }
+    // The cache home follows the same rules with its own variable and folder.
+    testsupport::ScopedEnv cacheXdg("XDG_CACHE_HOME", "/c/");
+    EXPECT_EQ(UserCacheHome(), "/c");
+    cacheXdg.Set("relative");
+    home.Set("/home/p");
+    EXPECT_EQ(UserCacheHome(), "/home/p/.cache");
 }
