@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -148,6 +150,19 @@ ImageFontRef WithRemakableAtlas(ImageFontRef font, std::shared_ptr<const std::st
     return font;
 }
 
+// The font file's bytes, shared by the fonts loaded from it while they live: a game loads one
+// file at several sizes and styles, and each font keeps the bytes to rasterise its atlas again.
+std::shared_ptr<const std::string> FontFile(const std::string& path) {
+    static std::map<std::string, std::weak_ptr<const std::string>> loaded;
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxFontFileBytes);
+    if (!bytes || bytes->empty()) return nullptr;
+    std::weak_ptr<const std::string>& entry = loaded[path];
+    if (auto kept = entry.lock(); kept && *kept == *bytes) return kept;
+    auto file = std::make_shared<const std::string>(std::move(*bytes));
+    entry = file;
+    return file;
+}
+
 } // namespace
 
 const TGlyph& TImageFont::Glyph(unsigned char c) const {
@@ -159,9 +174,8 @@ const TGlyph& TImageFont::Glyph(unsigned char c) const {
 }
 
 ImageFontRef LoadImageFont(const std::string& path, int pixelSize, int style) {
-    std::optional<std::string> bytes = ReadRegularFile(path, kMaxFontFileBytes);
-    if (!bytes || bytes->empty()) return nullptr;
-    auto file = std::make_shared<const std::string>(std::move(*bytes));
+    std::shared_ptr<const std::string> file = FontFile(path);
+    if (!file) return nullptr;
     // FreeType reads the face while we rasterise; the bytes stay alive until then, and after.
     return WithRemakableAtlas(
         LoadFromMemory(reinterpret_cast<const unsigned char*>(file->data()), file->size(), pixelSize, style),
