@@ -2,6 +2,12 @@
 #include "core/program.h"
 #include "platform/system.h"
 
+#include <malloc.h>
+
 int main() {
+    // Pictures and files are read into large buffers that live for a moment. A fixed threshold
+    // keeps such buffers mapped apart, so they go back to the system when freed; glibc's moving
+    // threshold would put them on the heap after the first one and keep that memory for good.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     platform::End(RunProgram());
 }
