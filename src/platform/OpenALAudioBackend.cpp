@@ -6,6 +6,7 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/efx.h>
 
 #include <cmath>
 #include <mutex>
@@ -161,7 +162,9 @@ private:
 std::unique_ptr<OpenALAudioBackend> OpenALAudioBackend::Open() {
     ALCdevice* device = alcOpenDevice(nullptr);
     if (!device) return nullptr;
-    ALCcontext* context = alcCreateContext(device, nullptr);
+    // The game sends nothing to effects, and every voice of the mixer would carry the sends.
+    const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
+    ALCcontext* context = alcCreateContext(device, attributes);
     if (!context || !alcMakeContextCurrent(context)) {
         if (context) alcDestroyContext(context);
         alcCloseDevice(device);
