@@ -156,8 +156,10 @@ TGLRenderer::TGLRenderer() {
 
     glGenVertexArrays(1, &vao);
     glGenBuffers(1, &vbo);
+    glGenBuffers(1, &ibo);
     glBindVertexArray(vao);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, x));
     glEnableVertexAttribArray(1);
@@ -177,7 +179,7 @@ TGLRenderer::TGLRenderer() {
     glSamplerParameteri(nearestSampler, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glSamplerParameteri(nearestSampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glSamplerParameteri(nearestSampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    vertices.reserve(6 * 4096);
+    vertices.reserve(4 * 4096);
 }
 
 TGLRenderer::~TGLRenderer() {
@@ -187,6 +189,7 @@ TGLRenderer::~TGLRenderer() {
     glDeleteTextures(1, &whiteTexture);
     glDeleteSamplers(1, &nearestSampler);
     glDeleteBuffers(1, &vbo);
+    glDeleteBuffers(1, &ibo);
     glDeleteVertexArrays(1, &vao);
     glDeleteProgram(plain.id);
     if (masked.id) glDeleteProgram(masked.id);
@@ -421,7 +424,8 @@ void TGLRenderer::Flush() {
     batchTexture.reset();
 }
 
-// With the vertex array and buffer bound.
+// With the vertex array and buffer bound; count is four corners per quad. Each quad's two
+// triangles share two corners through an index buffer: a third fewer vertices to send and shade.
 void TGLRenderer::DrawVertices(const Vertex* first, size_t count) {
     // One buffer kept for the whole run, grown when a batch needs more: a fresh allocation for
     // every batch costs more than the draw itself on a software renderer.
@@ -429,8 +433,19 @@ void TGLRenderer::DrawVertices(const Vertex* first, size_t count) {
         vboCapacity = std::max(count, vboCapacity * 2);
         glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vboCapacity * sizeof(Vertex)), nullptr, GL_DYNAMIC_DRAW);
     }
+    size_t quads = count / 4;
+    if (quads > quadIndexCapacity) {
+        quadIndexCapacity = std::max(quads, quadIndexCapacity * 2);
+        std::vector<uint32_t> indices;
+        indices.reserve(quadIndexCapacity * 6);
+        for (uint32_t q = 0; q < quadIndexCapacity; ++q)
+            for (uint32_t corner : {0u, 1u, 2u, 0u, 2u, 3u})
+                indices.push_back(q * 4 + corner);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)), indices.data(),
+                     GL_STATIC_DRAW);
+    }
     glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(count * sizeof(Vertex)), first);
-    glDrawArrays(GL_TRIANGLES, 0, GLsizei(count));
+    glDrawElements(GL_TRIANGLES, GLsizei(quads * 6), GL_UNSIGNED_INT, nullptr);
 }
 
 // The alpha a quad's vertices carry.
@@ -479,7 +494,7 @@ void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8
                       uint8_t(s.r), uint8_t(s.g),   uint8_t(s.b), a};
     }
     batchTexelExact = batchTexelExact && TexelExact(pos, uv, texW, texH);
-    vertices.insert(vertices.end(), {v[0], v[1], v[2], v[0], v[2], v[3]});
+    vertices.insert(vertices.end(), v, v + 4);
 }
 
 void TGLRenderer::Draw(const DrawCall& call) {
@@ -665,14 +680,15 @@ void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     // The window rectangle is given top-down; the frame's rows run bottom-up in its texture.
     float x0 = float(x), y0 = float(y), x1 = float(x + w), y1 = float(y + h);
-    const Vertex quad[6] = {
-        {x0, y0, 0, 1, 255, 255, 255, 255}, {x1, y0, 1, 1, 255, 255, 255, 255},
-        {x1, y1, 1, 0, 255, 255, 255, 255}, {x0, y0, 0, 1, 255, 255, 255, 255},
-        {x1, y1, 1, 0, 255, 255, 255, 255}, {x0, y1, 0, 0, 255, 255, 255, 255},
+    const Vertex quad[4] = {
+        {x0, y0, 0, 1, 255, 255, 255, 255},
+        {x1, y0, 1, 1, 255, 255, 255, 255},
+        {x1, y1, 1, 0, 255, 255, 255, 255},
+        {x0, y1, 0, 0, 255, 255, 255, 255},
     };
     glBindVertexArray(vao);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    DrawVertices(quad, 6);
+    DrawVertices(quad, 4);
     glBindFramebuffer(GL_FRAMEBUFFER, fbo);
     haveBatch = false;
 }

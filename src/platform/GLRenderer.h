@@ -81,7 +81,7 @@ private:
     void DrawVertices(const Vertex* first, size_t count);
 
     Program plain, masked;
-    unsigned vao = 0, vbo = 0, whiteTexture = 0;
+    unsigned vao = 0, vbo = 0, ibo = 0, whiteTexture = 0;
     // Sampled nearest: used for a batch whose every quad lands texel for pixel (see Quad).
     unsigned nearestSampler = 0;
     bool batchTexelExact = true;
@@ -97,8 +97,8 @@ private:
     // The texture the pending batch draws with, kept alive until it is drawn: an image may be
     // dropped right after its draw.
     std::shared_ptr<TTexture> batchTexture;
-    std::vector<Vertex> vertices;
-    size_t vboCapacity = 0;
+    std::vector<Vertex> vertices; // four corners per quad, clockwise from top-left
+    size_t vboCapacity = 0, quadIndexCapacity = 0;
 };
 
 // The renderer of the open graphics mode, or null.
