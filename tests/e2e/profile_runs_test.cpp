@@ -61,7 +61,8 @@ public:
         return names;
     }
     // The clean-exit marker; no temporary and nothing others may write in the per-user folder;
-    // nothing in the working folder; only the per-user folder below the data home.
+    // nothing in the working folder; only the per-user folder below the data home, and beside it
+    // only the game's folder of kept drawing programs below the cache home (HOME/.cache).
     void ExpectCleanAndNothingOutside() const {
         EXPECT_TRUE(fs::exists(User("GoodExit.dat")));
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(UserFolder(dir))) {
@@ -71,8 +72,12 @@ public:
             EXPECT_EQ(info.st_mode & S_IWOTH, 0u) << entry.path();
         }
         EXPECT_EQ(Entries(dir / "cwd"), std::vector<std::string>{});
-        EXPECT_EQ(Entries(dir / "home"), std::vector<std::string>{"Brindlecove"});
+        EXPECT_EQ(Entries(dir / "home"), (std::vector<std::string>{".cache", "Brindlecove"}));
         EXPECT_EQ(Entries(dir / "home/Brindlecove"), std::vector<std::string>{"Sleetwhistle"});
+        EXPECT_EQ(Entries(dir / "home/.cache"), std::vector<std::string>{"Brindlecove"});
+        EXPECT_EQ(Entries(dir / "home/.cache/Brindlecove"), std::vector<std::string>{"Sleetwhistle"});
+        for (const std::string& name : Entries(dir / "home/.cache/Brindlecove/Sleetwhistle"))
+            EXPECT_EQ(fs::path(name).extension(), ".glprogram") << name;
         EXPECT_EQ(Entries(dir.Path()),
                   (std::vector<std::string>{"cwd", "frames", "home", "input.txt", "out.txt"}));
     }
