@@ -8,6 +8,10 @@ int main() {
     // Pictures and files are read into large buffers that live for a moment. A fixed threshold
     // keeps such buffers mapped apart, so they go back to the system when freed; glibc's moving
     // threshold would put them on the heap after the first one and keep that memory for good.
+    // Fixing it also fixes the heap's trim threshold, which then must be as high as the moving
+    // one gets: the software renderer takes and frees megabytes of small blocks every frame,
+    // and trimming them away would have every frame grow the heap again, page by page.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
     platform::End(RunProgram());
 }
