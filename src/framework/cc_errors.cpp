@@ -18,8 +18,11 @@ TDateTimeSource errorLogClock;
 
 constexpr int FATAL_STATUS = 1; // a report that ends the program is a failure
 
-void LogAndEnd(const std::string& message, int endProgram) {
+void Log(const std::string& message) {
     if (ccWriteErrors) ccErrorLog(message);
+}
+
+void End(int endProgram) {
     if (ccRunTimeErrorDebugStop) platform::DebugStop();
     if (endProgram) platform::End(FATAL_STATUS);
 }
@@ -44,13 +47,16 @@ int ccReportRunTimeError(const std::string& message, int endProgram) {
     if (!platform::CurrentGraphics()) {
         // No window to draw the box in (graphical errors are switched on just before the mode
         // opens): the system's message box instead, still logged.
+        Log(message);
         platform::Notify(message, false);
-        LogAndEnd(message, endProgram);
+        End(endProgram);
         return 0;
     }
+    // Logged before the box: a session that ends while the box is up keeps the record.
+    Log(message);
     ccEnablePolledInput();
     ccDialogOK(message, 600, 100);
-    LogAndEnd(message, endProgram);
+    End(endProgram);
     if (polled) {
         ccEnablePolledInput();
     } else {
@@ -65,22 +71,14 @@ void SetErrorLogClock(TDateTimeSource source) {
 
 int ccErrorLog(const std::string& message) {
     std::string path = ccErrorPath + "ErrorLog.txt";
-    if (!ccFileExists(path)) {
-        if (platform::StreamRef created = platform::WriteFile(path)) created->Close();
-    }
-    platform::StreamRef log = platform::OpenFile(path, true, true);
-    if (!log) return 0;
     std::string date, time;
     if (errorLogClock) {
         errorLogClock(date, time);
     } else {
         platform::CurrentDateTime(date, time);
     }
-    log->Seek(log->Size());
-    log->WriteLine(std::string(57, '-'));
-    log->WriteLine("Date: " + date + "   Time: " + time);
-    log->WriteLine(message);
-    log->Close();
-    ccShareFileOSX(path);
+    std::string entry =
+        std::string(57, '-') + "\r\n" + "Date: " + date + "   Time: " + time + "\r\n" + message + "\r\n";
+    if (platform::AppendText(path, entry)) ccShareFileOSX(path);
     return 0;
 }

@@ -100,11 +100,15 @@ constexpr size_t kMaxTextFileBytes = size_t(16) << 20;
 // larger than kMaxTextFileBytes or unreadable.
 bool LoadText(const std::string& path, std::string& out);
 // Writes through a temporary file in the same folder, synced to disk and renamed over the target,
-// so the old copy survives any failure. A symbolic link is written through (the file it points
-// at is replaced, the link stays) unless followLinks is false: then the link itself is replaced
-// by the file, so the save never writes outside path's folder. A target without write permission
-// is not replaced (false). Temporary files of the same target left by a killed run are removed
-// first. Returns false when anything failed.
-bool SaveTextAtomic(const std::string& path, const std::string& bytes, bool followLinks = true);
+// so the old copy survives any failure. A symbolic link in path's place is replaced by the file,
+// never written through, so the save never writes outside path's folder. A target without write
+// permission, or one that is not a regular file (a folder, device or FIFO), is not replaced
+// (false). Temporary files of the same target left by a killed run are removed first. Returns
+// false when anything failed.
+bool SaveTextAtomic(const std::string& path, const std::string& bytes);
+// Appends bytes to the regular file at path, creating it when missing. A symbolic link in path's
+// place is replaced by a new file, never written through; anything else that is not a regular
+// file is left alone (false). Returns false when anything failed.
+bool AppendText(const std::string& path, const std::string& bytes);
 
 } // namespace platform

@@ -1,4 +1,5 @@
-// Atomic saves: a whole text written beside its target and renamed over it.
+// Writes to files of the per-user folder: whole texts saved beside their target and renamed over
+// it, and appends to a log; neither ever goes through a symbolic link.
 #include "platform/TStream.h"
 #include "platform/files.h"
 
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,25 +65,15 @@ void RemoveStaleTemporaries(const std::string& target) {
     }
 }
 
-// The file a save replaces: the final target of a symbolic link, so the link itself stays.
-std::string FollowLinks(std::string path) {
-    namespace fs = std::filesystem;
-    for (int hops = 0; hops < 40; hops++) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(path, error))) break;
-        fs::path link = fs::read_symlink(path, error);
-        if (error) break;
-        path = link.is_absolute() ? link.string() : (fs::path(path).parent_path() / link).string();
-    }
-    return path;
-}
-
 // An existing target without write permission is the user's wish to keep it as it is: a save
-// must not replace it (root could, and rename would not ask).
+// must not replace it (root could, and rename would not ask). A symbolic link is replaced by the
+// file itself, never written through, so a save cannot land outside its folder; a device, FIFO
+// or folder in the file's place is never renamed over.
 bool MayReplace(const std::string& target) {
     struct stat st;
     if (lstat(target.c_str(), &st) != 0) return errno == ENOENT;
-    if (S_ISLNK(st.st_mode)) return true; // a link left in place of its target: the link goes
+    if (S_ISLNK(st.st_mode)) return true;
+    if (!S_ISREG(st.st_mode)) return false;
     return access(target.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0;
 }
 
@@ -97,8 +87,8 @@ void SyncFolder(const std::string& folder) {
 
 } // namespace
 
-bool SaveTextAtomic(const std::string& path, const std::string& bytes, bool followLinks) {
-    std::string target = followLinks ? FollowLinks(WritePath(path)) : WritePath(path);
+bool SaveTextAtomic(const std::string& path, const std::string& bytes) {
+    std::string target = WritePath(path);
     if (StripDir(target).empty() || !MayReplace(target)) return false;
     RemoveStaleTemporaries(target);
     std::string temp;
@@ -112,6 +102,21 @@ bool SaveTextAtomic(const std::string& path, const std::string& bytes, bool foll
     if (!ok) unlink(temp.c_str());
     if (ok) SyncFolder(FolderOf(target));
     return ok;
+}
+
+bool AppendText(const std::string& path, const std::string& bytes) {
+    std::string target = WritePath(path);
+    struct stat st;
+    if (lstat(target.c_str(), &st) == 0) {
+        if (S_ISLNK(st.st_mode) && unlink(target.c_str()) != 0) return false; // the link goes
+        if (!S_ISLNK(st.st_mode) && !S_ISREG(st.st_mode)) return false;
+    }
+    // No-follow and non-blocking, and checked again once open: whatever took the name meanwhile
+    // is never written through or waited on.
+    int fd = open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && WriteAll(fd, bytes);
+    return close(fd) == 0 && ok;
 }
 
 } // namespace platform

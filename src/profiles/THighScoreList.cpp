@@ -35,6 +35,11 @@ int THighScoreList::Load() {
     std::string why;
     auto bytes = platform::ReadRegularFile(filepath, kHighScoreMaxFileBytes + 1, &why);
     THighScoreDecoded decoded;
+    if (!bytes && platform::FileType(filepath) != platform::FILETYPE_FILE) {
+        // A folder, FIFO or dangling link cannot be repaired: only noted, and the defaults saved.
+        ccErrorLog(NotAReadableFile("High-score", filepath));
+        return CreateDefault();
+    }
     if (bytes) {
         decoded = DecodeHighScoreFile(*bytes);
     } else {
@@ -53,7 +58,7 @@ int THighScoreList::Save() {
     for (const auto& row : *this)
         rows.push_back(*row);
     // A link named as the table is replaced, never written through to a file elsewhere.
-    if (!platform::SaveTextAtomic(filepath, EncodeHighScoreRows(rows), false)) {
+    if (!platform::SaveTextAtomic(filepath, EncodeHighScoreRows(rows))) {
         ccRunTimeError("Failed to save file " + filepath, 1);
         return 0;
     }

@@ -92,8 +92,11 @@ int TProfile::Save() {
         bytes += extra.Bytes();
     }
     // A link in the profiles folder is replaced, never written through to a file elsewhere.
-    if (!platform::SaveTextAtomic(path, bytes, false)) {
-        ccRunTimeError("Could not create file '" + path + "'", 1);
+    if (!platform::SaveTextAtomic(path, bytes)) {
+        ccRunTimeError(
+            std::string(FolderEntryExists(path) ? "Could not write file '" : "Could not create file '") +
+                path + "'",
+            1);
         return 0;
     }
     ccShareFileOSX(path);
@@ -110,9 +113,11 @@ int TProfile::Load() {
     std::string why;
     auto bytes = platform::ReadRegularFile(path, kProfileMaxFileBytes, &why);
     TProfileDecoded decoded;
+    // A folder, FIFO or dangling link in the file's place cannot be repaired: only noted.
+    const bool notAFile = !bytes && platform::FileType(path) != platform::FILETYPE_FILE;
     if (bytes) {
         decoded = DecodeProfileFile(*bytes);
-    } else {
+    } else if (!notAFile) {
         decoded.repairs.push_back("it cannot be read (" + why + ")");
     }
     SetFields(decoded.fields);
@@ -120,10 +125,10 @@ int TProfile::Load() {
         platform::TMemoryStream extra(decoded.extra);
         LoadUserFunction(extra);
     }
-    if (!decoded.repairs.empty()) {
+    if (notAFile) ccErrorLog(NotAReadableFile("Profile", path));
+    if (!decoded.repairs.empty())
         ccErrorLog("Damaged profile file '" + path + "' repaired: " + JoinRepairs(decoded.repairs));
-        Save();
-    }
+    if (notAFile || !decoded.repairs.empty()) Save();
     return 1;
 }
 

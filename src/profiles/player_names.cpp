@@ -85,3 +85,7 @@ bool FolderEntryExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
+
+std::string NotAReadableFile(const std::string& kind, const std::string& path) {
+    return kind + " file '" + path + "' is not a readable file";
+}

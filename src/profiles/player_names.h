@@ -36,3 +36,6 @@ std::string FindProfileName(const std::string& name);
 
 // True when path names a folder entry of any kind (a broken link included).
 bool FolderEntryExists(const std::string& path);
+// The log line for a player file whose name holds no regular file (a folder, a FIFO, a dangling
+// link): kind is "Profile" or "High-score".
+std::string NotAReadableFile(const std::string& kind, const std::string& path);

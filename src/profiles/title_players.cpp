@@ -10,15 +10,30 @@
 #include "profiles/player_names.h"
 #include "widgets/dialog_builders.h"
 
+namespace {
+
+// A name of the settings whose profile entry is there but holds no regular file (a folder, a FIFO,
+// a dangling link) cannot be used: noted in the log, it is passed over like a refused name.
+bool UsableStartName(const std::string& name) {
+    if (!PlayerNameProblem(name).empty()) return false;
+    const std::string path = ProfileFilePath(name);
+    if (!FolderEntryExists(path) || platform::FileType(path) == platform::FILETYPE_FILE) return true;
+    ccErrorLog(NotAReadableFile("Profile", path));
+    return false;
+}
+
+} // namespace
+
 int ChooseStartProfile() {
     if (!platform::ReadDir(Game->ProfilePath)) {
         ccRunTimeError("Failed to read directory '" + Game->ProfilePath + "'", 1);
         return 0;
     }
+    std::string name = Game->ProfileName;
+    const bool usable = UsableStartName(name);
     const std::vector<std::string> names = ListProfileNames();
     if (names.empty()) return 0;
-    std::string name = Game->ProfileName;
-    if (PlayerNameProblem(name).empty()) {
+    if (usable) {
         const std::string listed = FindProfileName(name);
         if (!listed.empty()) name = listed;
     } else {

@@ -1,6 +1,7 @@
 #include "platform/TStream.h"
 #include "platform/files.h"
 
+#include "FileKinds.h"
 #include "FileModes.h"
 #include "TempDir.h"
 
@@ -16,11 +17,19 @@
 #include <unistd.h>
 
 using namespace platform;
+using testsupport::MakeKind;
 using testsupport::ModeOf;
 using testsupport::ScopedUmask;
+using testsupport::Snapshot;
 using testsupport::TempDir;
 
-namespace {} // namespace
+namespace {
+
+// The two ways the game writes its per-user files: whole saves, and appends to the error log.
+const std::pair<const char*, bool (*)(const std::string&, const std::string&)> kWriters[] = {
+    {"save", SaveTextAtomic}, {"append", AppendText}};
+
+} // namespace
 
 TEST(Stream, NumbersRoundTripAtTheirLimits) {
     const int ints[] = {0, 1, -1, INT_MAX, INT_MIN, 0x01020304};
@@ -267,20 +276,40 @@ TEST(Stream, SaveTextAtomicReplacesWholeFilesAndLeavesNoTemporaries) {
     EXPECT_FALSE(LoadText(dir / "user/missing.ini", text));
 }
 
-TEST(Stream, SaveTextAtomicWritesThroughSymbolicLinks) {
-    TempDir dir;
-    dir.Write("store/real.ini", "old");
-    CreateDir(dir / "user");
-    ASSERT_EQ(symlink("../store/real.ini", (dir / "user/Sleetwhistle.ini").c_str()), 0);
-    ASSERT_EQ(symlink("../store/later.ini", (dir / "user/dangling.ini").c_str()), 0);
-    EXPECT_TRUE(SaveTextAtomic(dir / "user/Sleetwhistle.ini", "new"));
-    EXPECT_TRUE(SaveTextAtomic(dir / "user/dangling.ini", "first"));
-    struct stat st;
-    ASSERT_EQ(lstat((dir / "user/Sleetwhistle.ini").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays a link";
-    EXPECT_EQ(dir.Read("store/real.ini"), "new");
-    EXPECT_EQ(dir.Read("store/later.ini"), "first");
-    EXPECT_EQ(ListDir(dir / "store"), (std::vector<std::string>{".", "..", "later.ini", "real.ini"}));
+TEST(Stream, WritesReplaceALinkAndLeaveWhatItLeadsToAlone) {
+    for (auto [writer, write] : kWriters) {
+        for (std::string kind : {"file", "missing", "fifo", "folder", "device"}) {
+            SCOPED_TRACE(std::string(writer) + " through a link to " + kind);
+            TempDir dir;
+            CreateDir(dir / "user");
+            std::string target = dir / "outside/target";
+            // Without root no device can be made: /dev/null, which is only looked at.
+            if (!MakeKind(kind, target)) target = "/dev/null";
+            std::string before = Snapshot(target);
+            std::string path = dir / "user/Sleetwhistle.ini";
+            ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
+            EXPECT_TRUE(write(path, "new"));
+            EXPECT_EQ(Snapshot(target), before);
+            EXPECT_EQ(FileType(path), FILETYPE_FILE);
+            EXPECT_EQ(dir.Read("user/Sleetwhistle.ini"), "new");
+            EXPECT_EQ(ListDir(dir / "user"), (std::vector<std::string>{".", "..", "Sleetwhistle.ini"}));
+        }
+    }
+}
+
+TEST(Stream, WritesRefuseWhatIsNotARegularFile) {
+    for (auto [writer, write] : kWriters) {
+        for (std::string kind : {"fifo", "folder", "device"}) {
+            SCOPED_TRACE(std::string(writer) + " over a " + kind);
+            TempDir dir;
+            std::string path = dir / "user/Sleetwhistle.ini";
+            if (!MakeKind(kind, path)) continue; // a device needs root
+            std::string before = Snapshot(path);
+            EXPECT_FALSE(write(path, "new"));
+            EXPECT_EQ(Snapshot(path), before);
+            EXPECT_EQ(ListDir(dir / "user"), (std::vector<std::string>{".", "..", "Sleetwhistle.ini"}));
+        }
+    }
 }
 
 TEST(Stream, SaveTextAtomicRefusesAReadOnlyTarget) {

@@ -231,7 +231,7 @@ TEST_F(ProfileTest, AFailedSaveEndsTheProgramAndLeavesTheOldFile) {
     chmod(ProfileDir().c_str(), 0555);
     EXPECT_THROW(anna->Save(), coretest::TReportedError);
     chmod(ProfileDir().c_str(), 0755);
-    EXPECT_EQ(errors, std::vector<std::string>{"Could not create file '" + AnnaPath() + "'"});
+    EXPECT_EQ(errors, std::vector<std::string>{"Could not write file '" + AnnaPath() + "'"});
     EXPECT_EQ(ReadBytes(AnnaPath()), GoldenProfile());
     ExpectNothingOutside();
 }
@@ -360,19 +360,32 @@ TEST_F(ProfileTest, ALinkInPlaceOfAFileIsReplacedAndItsTargetLeftAlone) {
     }
 }
 
-TEST_F(ProfileTest, AnUnreadableEntryIsNotedThenEndsTheProgram) {
+TEST_F(ProfileTest, AnEntryThatIsNoReadableFileIsNotedNeverRepairedThenEndsTheProgram) {
     ASSERT_TRUE(platform::CreateDir(AnnaPath(), false));
     EXPECT_THROW(Anna()->Load(), coretest::TReportedError);
-    EXPECT_EQ(errors, std::vector<std::string>{"Could not create file '" + AnnaPath() + "'"});
-    EXPECT_EQ(Notes(), 1);
+    EXPECT_EQ(errors, std::vector<std::string>{"Could not write file '" + AnnaPath() + "'"});
+    EXPECT_EQ(ReadBytes(ErrorLogPath()).find("repaired"), std::string::npos);
+    EXPECT_NE(ReadBytes(ErrorLogPath()).find("Profile file '" + AnnaPath() + "' is not a readable file"),
+              std::string::npos);
     platform::DeleteDir(AnnaPath());
     if (geteuid() == 0) return; // root reads files of mode 000
     WriteBytes(AnnaPath(), GoldenProfile());
     chmod(AnnaPath().c_str(), 0);
     errors.clear();
     EXPECT_THROW(Anna()->Load(), coretest::TReportedError);
-    EXPECT_EQ(errors, std::vector<std::string>{"Could not create file '" + AnnaPath() + "'"});
-    EXPECT_EQ(Notes(), 2);
+    EXPECT_EQ(errors, std::vector<std::string>{"Could not write file '" + AnnaPath() + "'"});
+    EXPECT_EQ(Notes(), 1);
+    chmod(AnnaPath().c_str(), 0644);
+}
+
+TEST_F(ProfileTest, AReadOnlyProfileIsNotWrittenAndSaysSo) {
+    WriteBytes(AnnaPath(), GoldenProfile());
+    chmod(AnnaPath().c_str(), 0444);
+    TProfileRef anna = Anna();
+    anna->Score = 99;
+    EXPECT_THROW(anna->Save(), coretest::TReportedError);
+    EXPECT_EQ(errors, std::vector<std::string>{"Could not write file '" + AnnaPath() + "'"});
+    EXPECT_EQ(ReadBytes(AnnaPath()), GoldenProfile());
     chmod(AnnaPath().c_str(), 0644);
 }
 
