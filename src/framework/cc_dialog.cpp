@@ -1,5 +1,5 @@
 // The blocking message box of error reports and the player manager: drawn over whatever the
-// frame holds until any key or mouse button is hit.
+// frame holds until any key or mouse button is hit, or the window is closed.
 #include "framework/cc_draw.h"
 #include "framework/cc_errors.h"
 #include "framework/cc_input.h"
@@ -7,6 +7,7 @@
 #include "framework/core_services.h"
 #include "platform/draw.h"
 #include "platform/font.h"
+#include "platform/input.h"
 
 namespace {
 
@@ -39,7 +40,9 @@ int ccDialogOK(const std::string& message, int width, int height) {
     platform::SetImageFont(nullptr); // the built-in font: always there, whatever failed to load
     TStringArray lines = ccWordWrapArray(ccSplitStringIntoLines(message), width - 2 * MARGIN, nullptr, 1.0f);
     ccFlushAll(); // a key or click already pending must not close the box
-    while (!ccAnyKeyPressed() && !ccMouseHit())
+    // A window close or terminate request dismisses the box like a click and stays queued, so
+    // the game still quits when the box has not ended the program.
+    while (!ccAnyKeyPressed() && !ccMouseHit() && !platform::QuitRequested())
         DrawBox(x, y, width, height, lines);
     platform::SetColor(255, 255, 255);
     ccFlushAll(); // the closing key or click reaches nobody else

@@ -69,8 +69,8 @@ void TGameRun::Run(const std::string& script, const std::vector<int>& frames) {
     std::string command =
         "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=" + std::to_string(FRAME_MS) +
         " ALSOFT_DRIVERS=null SLEETWHISTLE_TRACE='" + dir / "trace.txt" + "' SLEETWHISTLE_INPUT='" + input +
-        "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + list + "' XDG_DATA_HOME='" + dir / "home" +
-        "' '" SLEETWHISTLE_E2E_GAME "/bin/sleetwhistle' >'" + dir / "out.txt" + "' 2>&1";
+        "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + list + "' XDG_DATA_HOME='" + dir / "home" + "' " +
+        wrapper + " '" + tree + "/bin/sleetwhistle' >'" + dir / "out.txt" + "' 2>&1";
     int result = std::system(command.c_str());
     status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
     output = dir.Read("out.txt");

@@ -29,6 +29,9 @@ struct TGameRun {
     int status = -1;
     std::string output; // standard output and error
     std::string trace;  // the milestones the game passed, one a line
+    // The installed tree whose binary runs, and a command put before it (a time limit).
+    std::string tree = SLEETWHISTLE_E2E_GAME;
+    std::string wrapper;
 
     // The settings file (the installed defaults with the intro off and Anna as the player, CR LF)
     // and Anna's profile written through the profile encoder.

@@ -1,5 +1,6 @@
 // The error box of an error report: drawn once a graphics mode is open, closed by a key that
-// arrives while it is up (a key pending before it opened does not count), and logged.
+// arrives while it is up (a key pending before it opened does not count) or by a window close,
+// and logged before it shows.
 #include "framework/cc_draw.h"
 #include "framework/cc_errors.h"
 #include "framework/cc_input.h"
@@ -7,6 +8,7 @@
 #include "TempDir.h"
 
 #include "platform/Renderer.h"
+#include "platform/TStream.h"
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
@@ -18,20 +20,23 @@
 
 namespace {
 
-// Records the box and presses a key as soon as the box's last line has been drawn.
+// Records the box and, as soon as the box's last line has been drawn, posts its event: a key
+// press unless told otherwise. The log as it stood at the first frame is kept; from the third
+// frame on a key is pressed, so a box that ignores the event still ends.
 class KeyPressingRenderer : public platform::TRecordingRenderer {
 public:
     void Draw(const platform::DrawCall& call) override {
         TRecordingRenderer::Draw(call);
         if (call.text == "<press any key>" && call.state.g == 220) {
-            ++frames;
-            platform::TEvent key;
-            key.id = platform::EVENT_KEY_DOWN;
-            key.data = platform::vk::SPACE;
-            platform::PostEvent(key);
+            if (++frames == 1 && !logPath.empty()) platform::LoadText(logPath, logAtFirstFrame);
+            platform::TEvent event = press;
+            if (frames >= 3) event = platform::TEvent{platform::EVENT_KEY_DOWN, platform::vk::SPACE, 0, 0};
+            platform::PostEvent(event);
         }
     }
     int frames = 0;
+    platform::TEvent press{platform::EVENT_KEY_DOWN, platform::vk::SPACE, 0, 0};
+    std::string logPath, logAtFirstFrame;
 };
 
 class ErrorBoxTest : public ::testing::Test {
@@ -111,6 +116,21 @@ TEST_F(ErrorBoxTest, PolledInputStaysOnWhenItWasOnAndLongLinesWrapInsideTheBox) 
             EXPECT_LE(platform::TextWidth(c.text), 600 - 2 * 10) << c.text;
         }
     EXPECT_GT(bodyLines, 1);
+}
+
+TEST_F(ErrorBoxTest, ACloseOrTerminateRequestDismissesTheBoxWhoseEntryIsAlreadyLogged) {
+    recorder->logPath = dir / "ErrorLog.txt";
+    for (int id : {platform::EVENT_WINDOW_CLOSE, platform::EVENT_APP_TERMINATE}) {
+        SCOPED_TRACE(id);
+        recorder->frames = 0;
+        recorder->press = platform::TEvent{id, 0, 0, 0};
+        EXPECT_EQ(ccRunTimeError("Closed " + std::to_string(id), 0), 0);
+        EXPECT_EQ(recorder->frames, 1) << "the request closed the box";
+        EXPECT_NE(recorder->logAtFirstFrame.find("\r\nClosed " + std::to_string(id) + "\r\n"),
+                  std::string::npos);
+        EXPECT_TRUE(platform::QuitRequested()) << "the request is left for the game";
+        platform::FilterEvents([](const platform::TEvent&) { return false; });
+    }
 }
 
 using ErrorBoxDeathTest = ErrorBoxTest;
