@@ -48,6 +48,9 @@ bool OpenFullScreen(TGame& game) {
 
 int TGame::GraphicsCreate(int) {
     DebugInt = 100;
+    // Without a display the game would run unseen for ever.
+    if (platform::VideoWithoutDisplay())
+        platform::RuntimeError("No display found: Sleetwhistle needs a graphical desktop session.");
     if (platform::CountGraphicsModes() <= 0)
         platform::RuntimeError("No 3D Hardware Found (could not count graphics modes.)");
     DriverDX7 = 0;

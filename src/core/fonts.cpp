@@ -1,17 +1,30 @@
 #include "core/fonts.h"
 
+#include "framework/cc_errors.h"
+
 platform::ImageFontRef MainFont;
 platform::ImageFontRef UIFont;
 platform::ImageFontRef LevelEndFont;
 platform::ImageFontRef MapFont;
 platform::ImageFontRef MainFontSmall;
 
+namespace {
+
+// A font the game cannot do without: a missing or damaged file is fatal like any other asset.
+platform::ImageFontRef LoadGameFont(const std::string& file, int pixelSize) {
+    constexpr int kStyle = 6; // smooth (filtered, mip-mapped) glyphs
+    platform::ImageFontRef font = platform::LoadImageFont(file, pixelSize, kStyle);
+    if (!font) ccRunTimeError("Error loading file " + file, 1);
+    return font;
+}
+
+} // namespace
+
 void LoadGameFonts(const std::string& folder) {
     const std::string file = folder + "card.ttf";
-    constexpr int kStyle = 6; // smooth (filtered, mip-mapped) glyphs
-    MainFont = platform::LoadImageFont(file, 60, kStyle);
-    UIFont = platform::LoadImageFont(file, 30, kStyle);
-    LevelEndFont = platform::LoadImageFont(file, 31, kStyle);
-    MapFont = platform::LoadImageFont(file, 48, kStyle);
-    MainFontSmall = platform::LoadImageFont(file, 25, kStyle);
+    MainFont = LoadGameFont(file, 60);
+    UIFont = LoadGameFont(file, 30);
+    LevelEndFont = LoadGameFont(file, 31);
+    MapFont = LoadGameFont(file, 48);
+    MainFontSmall = LoadGameFont(file, 25);
 }

@@ -196,8 +196,10 @@ int RunProgram() {
     try {
         StartUp();
     } catch (const std::exception& e) {
-        // Before the graphics mode: no log entry, no marker; the report itself showed the box.
+        // Before the graphics mode: no marker; the report itself showed the box. The log keeps
+        // the error once the per-user folder is known (it exists then).
         std::fprintf(stderr, "%s\n", e.what());
+        if (!ccErrorPath.empty()) ccErrorLog(e.what());
         return 255;
     } catch (...) {
         std::fprintf(stderr, "Unknown error\n");
@@ -206,6 +208,7 @@ int RunProgram() {
     try {
         OpenAndBegin();
         MainLoop();
+        GameScreen->SaveWonLevelAtExit();
     } catch (...) {
         HandleGeneralError(std::current_exception());
         Shutdown(false);

@@ -162,6 +162,14 @@ void RealDesktop(int& w, int& h, int& rate) {
 
 // ---- modes ---------------------------------------------------------------------------------
 
+bool VideoWithoutDisplay() {
+    if (!StartVideo()) return false;
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return false;
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    return driver == "offscreen" || driver == "dummy";
+}
+
 TGraphicsDriver* OpenGL2DDriver() {
     return StartContext() ? &glDriver : nullptr;
 }

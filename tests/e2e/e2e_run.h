@@ -26,14 +26,15 @@ inline std::string UserFolder(const testsupport::TempDir& dir) {
 }
 
 // Runs the game with the seams and extra environment; shellPrefix goes before everything (a
-// umask, or xvfb-run for a display of its own).
+// umask, or xvfb-run for a display of its own); binary is the installed game unless given.
 inline TRun RunGame(const testsupport::TempDir& dir, const std::string& extra = "",
-                    const std::string& shellPrefix = "", const std::string& dataHome = "") {
+                    const std::string& shellPrefix = "", const std::string& dataHome = "",
+                    const std::string& binary = SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle") {
     std::string script = dir.Write("input.txt", "# the player closes the window\n2000 close\n");
     std::string command =
         shellPrefix + " env SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 " +
         "SLEETWHISTLE_INPUT=" + script + " XDG_DATA_HOME=" + (dataHome.empty() ? dir / "home" : dataHome) +
-        " " + extra + " " + SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle 2>" + dir / "stderr.txt";
+        " " + extra + " " + binary + " 2>" + dir / "stderr.txt";
     TRun run;
     int status = std::system(command.c_str());
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -73,6 +73,38 @@ TEST(Startup, AnErrorBeforeTheModeFailsWithoutALog) {
     EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"home-file", "input.txt", "stderr.txt"}));
 }
 
+TEST(Startup, AMissingOrDamagedFontEndsTheRunWithItsPathInTheLog) {
+    for (bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged" : "missing");
+        testsupport::TempDir dir;
+        // A copy of the installed tree (hard links) without its font, or with a damaged one.
+        const std::string copy = dir / "copy";
+        const std::string font = copy + "/share/sleetwhistle/Data/fonts/card.ttf";
+        ASSERT_EQ(
+            std::system(("cp -al '" SLEETWHISTLE_E2E_PREFIX "' '" + copy + "' && rm '" + font + "'").c_str()),
+            0);
+        if (damaged) dir.Write("copy/share/sleetwhistle/Data/fonts/card.ttf", "not a font");
+        TRun run = RunGame(dir, "ALSOFT_DRIVERS=null", "", "", copy + "/bin/sleetwhistle");
+        EXPECT_EQ(run.status, 255) << run.err;
+        const std::string message = "Error loading file ";
+        EXPECT_NE(run.err.find("NOTIFY: " + message), std::string::npos) << run.err;
+        std::vector<std::string> log = Lines(dir.Read("home/Brindlecove/Sleetwhistle/ErrorLog.txt"));
+        ASSERT_EQ(log.size(), 3u);
+        EXPECT_EQ(log[0], std::string(57, '-'));
+        EXPECT_EQ(log[2].rfind(message, 0), 0u) << log[2];
+        EXPECT_NE(log[2].find("/fonts/card.ttf"), std::string::npos) << log[2];
+    }
+}
+
+TEST(Startup, WithoutADisplayTheRunEndsAtOnceWithAClearError) {
+    testsupport::TempDir dir;
+    TRun run = RunGame(dir, "ALSOFT_DRIVERS=null", "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER");
+    const std::string message = "No display found: Sleetwhistle needs a graphical desktop session.";
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_NE(dir.Read("home/Brindlecove/Sleetwhistle/ErrorLog.txt").find(message), std::string::npos);
+}
+
 TEST(Startup, ABrokenInputScriptIsRefusedWithAClearError) {
     testsupport::TempDir dir;
     std::string script = dir.Write("broken.txt", "100 fly_away\n");
