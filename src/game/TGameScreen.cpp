@@ -88,6 +88,8 @@ int TGameScreen::PostFadeIn() {
 }
 
 int TGameScreen::Kill() {
+    // A win is kept for the program's end only when the screen closes because the program ends.
+    if (Game->DestinationTScreen != Game->ExitScreen) WonLevelUnsaved = 0;
     TScreen::Kill();
     ClearLists();
     IntroAnim = nullptr;

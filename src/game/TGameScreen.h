@@ -44,6 +44,7 @@ public:
     TGameSoundRef SoundGaugeFull;
     float HintShowCounter = 0.0f; // ticks since the last board click, match or hint
     int Chapter = 0;
+    int WonLevelUnsaved = 0; // 1 from a win until the level-complete panel saves it
     int HeaderDefaultX = -10;
     // The board's way to this screen.
     TGameBoardHost Host{*this};
@@ -79,6 +80,8 @@ public:
     int NextLevel();
     int NextLevelManage();
     int NextLevelEnd();
+    // Saves the level won when the program ends during its outro, before the panel saved it.
+    int SaveWonLevelAtExit();
     int HUDEffects();
     float GetHUDX();
     int HUDDraw();

@@ -29,6 +29,7 @@ int TGameScreen::NextLevel() {
     if (!Player.Alive || OutroAnim->Active || IntroAnim->Active) return 0;
     OutroAnim->Start();
     Player.NoChecks = 1;
+    WonLevelUnsaved = 1;
     if (SoundLevelEnd && Game->Channels) Game->Channels->PlayGameSound(*SoundLevelEnd, nullptr, 1.0f, 0.0f);
     platform::TraceMilestone("level-won");
     return 1;
@@ -58,6 +59,13 @@ int TGameScreen::NextLevelEnd() {
     ccFlushAll();
     LevelCompleteScreen->Show();
     return 0;
+}
+
+int TGameScreen::SaveWonLevelAtExit() {
+    if (!WonLevelUnsaved) return 0;
+    Player.UpdateTotals();
+    LevelCompleteScreen->SaveWonLevel();
+    return 1;
 }
 
 int TGameScreen::ManageMunchkins() {

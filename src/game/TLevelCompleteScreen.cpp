@@ -88,6 +88,15 @@ int TLevelCompleteScreen::Show() {
 int TLevelCompleteScreen::Start() {
     Game->MusicLoad("levelend.ogg", 1);
     Game->MusicPlay(1, 0, 0);
+    SaveWonLevel();
+    SetSlideLines();
+    Unroll->Start();
+    MakeSnowFlakes();
+    return 0;
+}
+
+int TLevelCompleteScreen::SaveWonLevel() {
+    GameScreen->WonLevelUnsaved = 0;
     TPlayer& player = Player();
     player.Level += 1;
     if (player.Level > player.Unlocked) player.Unlocked = player.Level;
@@ -98,9 +107,6 @@ int TLevelCompleteScreen::Start() {
         GameFinished = 0;
         player.WriteProfile(Game->CurrentProfile.get());
     }
-    SetSlideLines();
-    Unroll->Start();
-    MakeSnowFlakes();
     return 0;
 }
 

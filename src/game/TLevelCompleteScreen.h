@@ -38,6 +38,9 @@ public:
 
     int Load() override;
     int Start() override;
+    // Advances the player past the level just won and saves the profile: the panel's record of
+    // the win, also made when the program ends before the panel opens.
+    int SaveWonLevel();
     int Kill() override;
     int Logic() override;
     int Draw() override;

@@ -65,6 +65,27 @@ TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndTheMapThenLeadsToTheSixth
     }
 }
 
+// A window closed in the outro between the win and the panel keeps the win just as the panel
+// would have saved it; closed with the panel up, the win is saved once, not twice.
+TEST(PanelRuns, AWinIsSavedOnceWhetherTheWindowClosesBeforeThePanelOrWithItUp) {
+    std::string profiles[2];
+    const int closes[2] = {WIN + 2000, PANEL + 500};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i == 0 ? "closed in the outro" : "closed at the panel");
+        TGameRun run;
+        run.PrepareUser(FixtureProfileAtLevel(3));
+        run.Run(ToTheLevel() + CtrlKey(WIN, 74) + std::to_string(closes[i]) + " close\n", {});
+        EXPECT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(Count(run.trace, "level-won"), 1) << run.trace;
+        EXPECT_EQ(Count(run.trace, "panel-shown"), i) << run.trace;
+        const TProfileFields saved = run.SavedProfile();
+        EXPECT_EQ(saved.CurrentLevel, 4);
+        EXPECT_EQ(saved.LockedLevel, 5);
+        profiles[i] = EncodeProfileFields(saved);
+    }
+    EXPECT_EQ(profiles[0], profiles[1]) << "the same record of the win";
+}
+
 TEST(PanelRuns, TheLastLevelEndsTheGameThroughTheGameFinishedScreen) {
     for (bool escape : {false, true}) {
         SCOPED_TRACE(escape ? "left by Escape" : "left by a click");
