@@ -85,7 +85,8 @@ bool ReadRows(TReader& in, TLevelFile& out) {
     for (int y = 0; !in.AtEnd(); ++y) {
         in.Next("row", line);
         std::vector<int> codes = Values(line);
-        if (codes.empty()) continue; // a row of holes, or an empty line after the last row
+        // A row of holes, or an empty line after the last row; a line of blanks is empty too.
+        if (codes.empty() || line.find_first_not_of(" \t") == std::string::npos) continue;
         if (y >= out.Height)
             return in.Refuse(in.LineNumber(),
                              "more row lines than the " + std::to_string(out.Height) + " rows");
@@ -133,7 +134,10 @@ int TLevelFile::Parse(const std::string& text, TLevelFile& out, TError& error) {
         error.Reason = "the file is larger than 64 KiB";
         return 0;
     }
-    std::vector<std::string> lines = SplitLines(text);
+    // A byte-order mark that an editor put before the first line is no part of it.
+    const std::string bom = "\xEF\xBB\xBF";
+    std::vector<std::string> lines =
+        SplitLines(text.compare(0, bom.size(), bom) == 0 ? text.substr(bom.size()) : text);
     TReader in(lines, error);
     if (!ReadHeader(in, out) || !ReadRows(in, out)) {
         out = TLevelFile();

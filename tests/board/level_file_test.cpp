@@ -232,10 +232,16 @@ TEST_F(LevelFileTest, BrokenFilesAreRefusedWithFileAndLineAndLoadNothing) {
     }
 }
 
-TEST_F(LevelFileTest, EmptyRowLinesAfterTheLastRowAreAllowed) {
-    LoadText("60\n0\n2,1\n0,0\n1,1\n\n\n");
-    EXPECT_TRUE(errors.empty());
-    EXPECT_EQ(GameGrid->Gold, 2);
+TEST_F(LevelFileTest, EmptyOrBlankLinesAfterTheLastRowAndALeadingByteOrderMarkAreAllowed) {
+    for (std::string text : {"60\n0\n2,1\n0,0\n1,1\n\n\n", "60\n0\n2,1\n0,0\n1,1\n  \t\r\n \n",
+                             "\xEF\xBB\xBFREM,Marked\n60\n0\n2,1\n0,0\n1,1\n"}) {
+        SCOPED_TRACE(text);
+        errors.clear();
+        LoadText(text);
+        EXPECT_TRUE(errors.empty()) << errors.front();
+        EXPECT_EQ(GameGrid->Gold, 2);
+    }
+    EXPECT_EQ(GameGrid->LevelName, "Marked");
 }
 
 TEST_F(LevelFileTest, OversizedAndMissingFilesEndTheProgramNamingThePath) {
