@@ -34,6 +34,7 @@ TEST_F(FallTest, AStackComesApartFromTheBottomOneGemEverySixTicks) {
         Delta = delta;
         GameGrid->MakeNewGems = 0;
         TGemRef gems[3] = {Grid[0][0]->Gem, Grid[0][1]->Gem, Grid[0][2]->Gem};
+        ASSERT_TRUE(gems[0] && gems[1] && gems[2]);
         float released[3] = {-1, -1, -1};
         float time = 0.0f;
         std::vector<float> lastY = {gems[0]->y, gems[1]->y, gems[2]->y};
@@ -115,6 +116,7 @@ TEST_F(FallTest, AnEntryGetsItsNextGemOnlyOnceTheLastReachedItsRow) {
 TEST_F(FallTest, CubesSwappingAndBurstingGemsStayWhereTheyAre) {
     BuildBoard({"1c 2 3", ". . ."});
     GameGrid->MakeNewGems = 0;
+    ASSERT_TRUE(Grid[1][0]->Gem && Grid[2][0]->Gem);
     Grid[1][0]->Gem->Swapping = 1;
     Grid[2][0]->Gem->GemType = -1;
     for (int t = 0; t < 20; ++t)
@@ -125,10 +127,12 @@ TEST_F(FallTest, CubesSwappingAndBurstingGemsStayWhereTheyAre) {
 TEST_F(FallTest, ABurstingGemHoldsTheGemAboveButDoesNotCarryAFallingOne) {
     BuildBoard({"1 2", "3 .", ". 4"});
     GameGrid->MakeNewGems = 0;
+    ASSERT_TRUE(Grid[0][1]->Gem && Grid[1][2]->Gem && Grid[1][0]->Gem);
     Grid[0][1]->Gem->Explode(1); // resting, bursting: holds the 1 above
     Grid[1][2]->Gem->Explode(1); // the 2 falls through it to the bottom row
     TGemRef two = Grid[1][0]->Gem;
     DropUntilStill();
+    ASSERT_TRUE(Grid[0][0]->Gem) << "the 1 was carried off";
     EXPECT_EQ(Grid[0][0]->Gem->GemType, 1);
     EXPECT_EQ(Grid[1][2]->Gem, two);
     EXPECT_FLOAT_EQ(two->y, float(CalcSY(2)));
@@ -138,6 +142,7 @@ TEST_F(FallTest, TheCascadeRunsInTheLandingTickAndLandIsNotRestarted) {
     BuildBoard({"3 1 3 4", "1 . 1 2", "2 3 2 .", "4 2 4 1"});
     GameGrid->MakeNewGems = 0;
     TGemRef one = Grid[1][0]->Gem;
+    ASSERT_TRUE(one);
     int landingTick = -1;
     for (int t = 0; t < 200 && landingTick < 0; ++t) {
         GameGrid->DropGems();
@@ -151,6 +156,17 @@ TEST_F(FallTest, TheCascadeRunsInTheLandingTickAndLandIsNotRestarted) {
     for (const std::string& cue : Cues())
         lands += cue == "land";
     EXPECT_EQ(lands, 1); // the second landing came while the first sound still played
+}
+
+TEST_F(FallTest, ARefilledGemGlowsByATenthChanceAPerTick) {
+    for (auto [draw, glowing] : {std::pair{999, 1}, {1000, 0}}) {
+        SCOPED_TRACE(draw);
+        BuildBoard({"."});
+        BoardRandScript(1, 10000, {draw});
+        GameGrid->DropGems();
+        ASSERT_EQ(GemList->Count(), 1);
+        EXPECT_EQ(GemList->First()->Munchkin, glowing);
+    }
 }
 
 TEST_F(FallTest, RefillAndGravityCanBeSwitchedOff) {

@@ -147,20 +147,22 @@ TEST_F(MatchTest, TheBonusDrawMakesAnItemByChanceFromItsCandidates) {
         int draw;               // scripted (1, 1000) for the first shape of the line
         std::vector<int> picks; // scripted candidate indices
         int made;               // the code standing in cell (0, 0), 0 for none
+        bool iced;              // the cell (0, 0) stands on ice that the match breaks
     } cases[] = {
-        {"29 is below 30", 10, 0, 1, {8}, 29, {}, 8},
-        {"30 is not", 10, 0, 1, {8}, 30, {}, 0},
-        {"60 when little ice is left and not all of it in cubes", 3, 0, 1, {8}, 59, {}, 8},
-        {"30 when every ice layer left holds a cube", 3, 3, 1, {8}, 59, {}, 0},
-        {"matchsticks when one or two cubes are left", 2, 2, 1, {}, 1, {0}, 14},
-        {"snowballs from level 5 with little ice", 2, 0, 5, {}, 1, {1}, 13},
-        {"no candidate, no item", 10, 0, 1, {}, 1, {}, 0},
-        {"a refused matchstick leaves the list", 10, 0, 1, {14, 8}, 1, {0}, 8},
-        {"only matchsticks and no cube: no item", 10, 0, 1, {14, 14}, 1, {}, 0},
+        {"29 is below 30", 10, 0, 1, {8}, 29, {}, 8, false},
+        {"30 is not", 10, 0, 1, {8}, 30, {}, 0, false},
+        {"60 when little ice is left and not all of it in cubes", 3, 0, 1, {8}, 59, {}, 8, false},
+        {"30 when every ice layer left holds a cube", 3, 3, 1, {8}, 59, {}, 0, false},
+        {"matchsticks when one or two cubes are left", 2, 2, 1, {}, 1, {0}, 14, false},
+        {"snowballs from level 5 with little ice", 2, 0, 5, {}, 1, {1}, 13, false},
+        {"no candidate, no item", 10, 0, 1, {}, 1, {}, 0, false},
+        {"a refused matchstick leaves the list", 10, 0, 1, {14, 8}, 1, {0}, 8, false},
+        {"only matchsticks and no cube: no item", 10, 0, 1, {14, 14}, 1, {}, 0, false},
+        {"the ice is counted before the cell's own ice breaks", 4, 0, 1, {8}, 45, {}, 0, true},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.what);
-        BuildBoard({"1 1 1", "2 3 4"});
+        BuildBoard({c.iced ? "1i 1 1" : "1 1 1", "2 3 4"});
         BoardRandClearScripts();
         GameGrid->Gold = c.gold;
         GameGrid->Locked = c.locked;

@@ -136,11 +136,14 @@ TEST_F(LevelMapTest, EveryWayOfChoosingSavesAtOnceWithOneClickSound) {
     enum class TWay { Dot, Arrow, Space, Enter };
     for (TWay way : {TWay::Dot, TWay::Arrow, TWay::Space, TWay::Enter}) {
         SCOPED_TRACE(int(way));
+        // The profile on disk holds level 3; the map opens on the player's level 4, which the
+        // choice must save.
         SetProgress(3, 5, true);
+        GameScreen->Player.Level = 4;
         Game->CurrentTScreen = TitleScreen;
         EnterMap();
         audio->Clear();
-        const TAccuratePoint dot = LevelSelectScreen->Coords[2];
+        const TAccuratePoint dot = LevelSelectScreen->Coords[3];
         if (way == TWay::Dot)
             Click(int(dot.X + LevelSelectScreen->ScrollX), int(dot.Y + LevelSelectScreen->ScrollY) + 70);
         if (way == TWay::Arrow) Click(740, 506);
@@ -150,7 +153,7 @@ TEST_F(LevelMapTest, EveryWayOfChoosingSavesAtOnceWithOneClickSound) {
         EXPECT_EQ(Cues("BUTTONCLICK"), 1);
         EXPECT_EQ(Cues("WIND"), 1);
         EXPECT_EQ(LevelSelectScreen->ZoomIn, 0);
-        EXPECT_EQ(SavedProfile()->CurrentLevel, 3);
+        EXPECT_EQ(SavedProfile()->CurrentLevel, 4);
         EXPECT_EQ(LevelSelectScreen->Menu->FindButton("start")->Active, 0);
         EXPECT_EQ(LevelSelectScreen->Menu->FindButton("back")->Active, 0);
         KeyUp(32);

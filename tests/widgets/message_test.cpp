@@ -123,6 +123,19 @@ TEST_F(MessageTest, QuestionAnswers) {
              KeyPress('Y');
          },
          -1},
+        {"Enter and Escape",
+         [](TDialog&) {
+             KeyPress(13);
+             KeyPress(27);
+         },
+         -1},
+        {"click on Yes and Escape",
+         [](TDialog& d) {
+             auto [x, y] = CentreOf(d, "Yes");
+             Click(x, y);
+             KeyPress(27);
+         },
+         -1},
     };
     for (const auto& c : cases) {
         audio->Clear();
