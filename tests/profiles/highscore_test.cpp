@@ -169,12 +169,14 @@ TEST_F(HighScoreTest, DamagedFilesKeepTheirSoundRowsOrTheDefaults) {
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(HighScoreTest, AFolderInItsPlaceIsNotedThenEndsTheProgram) {
+TEST_F(HighScoreTest, AFolderInItsPlaceIsNotedNeverRepairedThenEndsTheProgram) {
     ASSERT_TRUE(platform::CreateDir(SwPath(), false));
     THighScoreList& table = Table();
     EXPECT_THROW(table.Load(), coretest::TReportedError);
     EXPECT_EQ(errors, std::vector<std::string>{"Failed to save file " + SwPath()});
-    EXPECT_EQ(Notes(), 1);
+    EXPECT_EQ(Notes(), 0);
+    EXPECT_NE(ReadBytes(ErrorLogPath()).find("High-score file '" + SwPath() + "' is not a readable file"),
+              std::string::npos);
     ExpectNothingOutside();
 }
 
