@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), then configures and builds
-# the game, its data folder, the tests and the benchmarks into build/.
+# into build/ (BUILD_DIR; BUILD_TYPE, RelWithDebInfo by default; CMAKE_ARGS go to cmake): the
+# targets named, or everything (the game, its data folder, the tests and the benchmarks).
+# Usage: scripts/setup.sh [target...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,4 +36,8 @@ fi
 
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${CMAKE_ARGS:-}
-cmake --build "$BUILD_DIR" -j "$(nproc)"
+targets=()
+for t in "$@"; do
+    targets+=(--target "$t")
+done
+cmake --build "$BUILD_DIR" -j "$(nproc)" "${targets[@]}"

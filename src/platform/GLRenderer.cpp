@@ -197,6 +197,7 @@ TGLRenderer::~TGLRenderer() {
 
 void TGLRenderer::SetTarget(int width, int height, bool offscreen) {
     if (ready && width == targetW && height == targetH && offscreen == (fbo != 0)) return;
+    waiting.clear(); // drawn or not, they are gone with the old target
     Flush();
     if (fbo) {
         glDeleteFramebuffers(1, &fbo);
@@ -497,8 +498,49 @@ void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8
     vertices.insert(vertices.end(), v, v + 4);
 }
 
+void TGLRenderer::SetDrawOnRead(bool on) {
+    if (!on) Realize();
+    drawOnRead = on;
+}
+
+void TGLRenderer::Realize() {
+    std::vector<DrawCall> calls;
+    calls.swap(waiting);
+    for (const DrawCall& call : calls)
+        DrawNow(call);
+}
+
+bool TGLRenderer::HidesTarget(const DrawCall& call) const {
+    if (call.kind == DrawKind::Clear) return true;
+    const DrawState& s = call.state;
+    if (s.blend != BLEND_SOLID || s.rotation != 0.0f || s.scaleX <= 0.0f || s.scaleY <= 0.0f) return false;
+    if (s.viewportX > 0 || s.viewportY > 0 || s.viewportX + s.viewportW < targetW ||
+        s.viewportY + s.viewportH < targetH)
+        return false;
+    float handleX = s.handleX, handleY = s.handleY;
+    if (call.kind == DrawKind::Image) {
+        if (!call.image || call.frame < 0 || call.frame >= (int)call.image->frames.size()) return false;
+        handleX = call.handleX;
+        handleY = call.handleY;
+    } else if (call.kind != DrawKind::Rect) {
+        return false;
+    }
+    float left = call.x + s.originX - handleX * s.scaleX, top = call.y + s.originY - handleY * s.scaleY;
+    float right = left + call.w * s.scaleX, bottom = top + call.h * s.scaleY;
+    return left <= 0.0f && top <= 0.0f && right >= float(targetW) && bottom >= float(targetH);
+}
+
 void TGLRenderer::Draw(const DrawCall& call) {
     if (!ready) return;
+    if (!drawOnRead) return DrawNow(call);
+    if (HidesTarget(call)) waiting.clear();
+    waiting.push_back(call);
+    // A screen that never hides its last frame would keep every draw of the run.
+    constexpr size_t kMostWaiting = 20000;
+    if (waiting.size() >= kMostWaiting) Realize();
+}
+
+void TGLRenderer::DrawNow(const DrawCall& call) {
     const DrawState& s = call.state;
     static const float kWhiteUV[8] = {0, 0, 1, 0, 1, 1, 0, 1};
     switch (call.kind) {
@@ -647,6 +689,7 @@ void TGLRenderer::DrawOval(const DrawCall& call) {
 }
 
 void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int h) {
+    Realize();
     Flush();
     if (!fbo) return; // the frame is already in the back buffer
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
@@ -694,6 +737,7 @@ void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int
 }
 
 PixmapRef TGLRenderer::Read(int x, int y, int w, int h) {
+    Realize();
     Flush();
     int x0 = std::max(0, x), y0 = std::max(0, y);
     int x1 = std::min(targetW, x + w), y1 = std::min(targetH, y + h);

@@ -41,6 +41,14 @@ public:
 
     void Draw(const DrawCall& call) override;
     void Flush() override;
+    // Draws only what is read: draws wait until something reads the frame (Read, or Realize
+    // before a picture changes), and waiting draws that a clear or a solid draw over the whole
+    // target hides are dropped, so the pixels read are those of drawing every frame. For scripted
+    // runs on the fake clock, which keep a few frames of thousands.
+    void SetDrawOnRead(bool on);
+    bool DrawsOnRead() const { return drawOnRead; }
+    // Draws the draws that wait.
+    void Realize();
     // Draws what is pending; an off-screen frame then goes into the window's drawable, scaled
     // into (x, y, w, h) and letterboxed in black.
     void Present(int drawableW, int drawableH, int x, int y, int w, int h);
@@ -68,6 +76,9 @@ private:
     };
 
     static uint8_t AlphaByte(const DrawState& s);
+    void DrawNow(const DrawCall& call);
+    // Whether the draw sets every pixel of the target whatever was there.
+    bool HidesTarget(const DrawCall& call) const;
     void Begin(const Batch& key);
     // texW x texH: the texture's size in texels (0 x 0 for one of a single colour, which any
     // filter samples alike).
@@ -98,6 +109,8 @@ private:
     // dropped right after its draw.
     std::shared_ptr<TTexture> batchTexture;
     std::vector<Vertex> vertices; // four corners per quad, clockwise from top-left
+    bool drawOnRead = false;
+    std::vector<DrawCall> waiting; // draws not drawn yet, in order
     size_t vboCapacity = 0, quadIndexCapacity = 0;
 };
 

@@ -71,6 +71,13 @@ bool StartVideo() {
     return true;
 }
 
+// Draws only the frames something reads (see TGLRenderer::SetDrawOnRead): only on the fake clock,
+// where the run's course never depends on how long a frame takes.
+bool DrawOnReadRequested() {
+    const char* env = std::getenv("SLEETWHISTLE_DRAW_ON_READ");
+    return env && *env && std::string(env) != "0" && FakeClockActive();
+}
+
 // The one window and GL context of the run, made hidden on first need.
 bool StartContext() {
     Display& d = D();
@@ -96,6 +103,7 @@ bool StartContext() {
     }
     SetGLContextAlive(true);
     d.renderer = std::make_unique<TGLRenderer>();
+    d.renderer->SetDrawOnRead(DrawOnReadRequested());
     return true;
 }
 
@@ -299,6 +307,27 @@ int LogicalHeight() {
 
 // ---- the frame -------------------------------------------------------------------------------
 
+namespace {
+
+// Shows the frame: scaled into the window, then swapped in, at the swap interval the sync asks.
+void PresentAndSwap(Display& d, int sync) {
+    int dw = 0, dh = 0;
+    SDL_GL_GetDrawableSize(d.window, &dw, &dh);
+    int x, y, w, h;
+    Letterbox(dw, dh, x, y, w, h);
+    d.renderer->Present(dw, dh, x, y, w, h);
+    int interval = sync > 0 ? 1 : 0;
+    if (interval != d.lastSync) {
+        SDL_GL_SetSwapInterval(interval);
+        // Refused under Xvfb and by some drivers: such flips are paced below instead.
+        d.vsyncRefused = interval == 1 && SDL_GL_GetSwapInterval() != 1;
+        d.lastSync = interval;
+    }
+    SDL_GL_SwapWindow(d.window);
+}
+
+} // namespace
+
 void Flip(int sync) {
     Display& d = D();
     ConfigureFrames();
@@ -311,19 +340,7 @@ void Flip(int sync) {
             std::string path = d.framesDir + "/frame-" + std::to_string(d.flips) + ".png";
             if (!SavePixmapPNG(frame, path, 6)) std::cerr << "Cannot write " << path << std::endl;
         }
-        int dw = 0, dh = 0;
-        SDL_GL_GetDrawableSize(d.window, &dw, &dh);
-        int x, y, w, h;
-        Letterbox(dw, dh, x, y, w, h);
-        d.renderer->Present(dw, dh, x, y, w, h);
-        int interval = sync > 0 ? 1 : 0;
-        if (interval != d.lastSync) {
-            SDL_GL_SetSwapInterval(interval);
-            // Refused under Xvfb and by some drivers: such flips are paced below instead.
-            d.vsyncRefused = interval == 1 && SDL_GL_GetSwapInterval() != 1;
-            d.lastSync = interval;
-        }
-        SDL_GL_SwapWindow(d.window);
+        if (!d.renderer->DrawsOnRead()) PresentAndSwap(d, sync);
         ChooseFrameTarget(); // the window may have been resized under us
     }
     // A window opened with a refresh rate paces flips of sync -1 at that rate; flips that should

@@ -1,6 +1,7 @@
 // Images: frames cut from pictures, handles, masks. The GL side lives in the renderer.
 #include "platform/image.h"
 
+#include "platform/GLRenderer.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
 
@@ -18,6 +19,12 @@ int maskR = 0, maskG = 0, maskB = 0;
 // the file's bytes and let their pixels go while the texture holds them: the intro's slides,
 // backgrounds and title pictures, not sprites that are read often.
 constexpr size_t kReleasablePixelBytes = size_t(256) << 10;
+
+// Draws the draws that wait for a read before a picture's pixels are handed out to be changed:
+// a waiting draw must show the picture as it was when drawn.
+void SettleDraws() {
+    if (TGLRenderer* renderer = ActiveGLRenderer()) renderer->Realize();
+}
 
 int ResolveFlags(int flags) {
     return flags == IMAGE_DEFAULT ? autoImageFlags : flags;
@@ -208,6 +215,7 @@ void SetMaskColor(int r, int g, int b) {
 
 PixmapRef LockImage(const ImageRef& image, int frame) {
     if (!image || frame < 0 || frame >= (int)image->frames.size()) return nullptr;
+    SettleDraws();
     ResidentFrame(*image, frame);
     return image->frames[frame];
 }

@@ -105,6 +105,22 @@ std::string SkipToTitle() {
     return script + "9000 mouse_move 400 530\n9100 mouse_down 1\n9150 mouse_up 1\n";
 }
 
+// A run that draws only the frames it keeps (the folder's runs do) keeps the frames of a run that
+// draws every frame, through the splash, the intro's fades and the title's fade-in.
+TEST(Boot, DrawingOnlyTheFramesKeptKeepsTheFramesOfDrawingEveryFrame) {
+    const std::string script = SkipToTitle() + "12000 close\n";
+    TRun every, onRead;
+    RunGameWith(every, script, "20,150,300,450,530,600,700", "SLEETWHISTLE_DRAW_ON_READ=0");
+    RunGameWith(onRead, script, "20,150,300,450,530,600,700", "SLEETWHISTLE_DRAW_ON_READ=1");
+    ASSERT_EQ(every.status, 0) << every.dir.Read("out.txt");
+    ASSERT_EQ(onRead.status, 0) << onRead.dir.Read("out.txt");
+    for (int n : {20, 150, 300, 450, 530, 600, 700}) {
+        platform::PixmapRef a = every.Frame(n), b = onRead.Frame(n);
+        ASSERT_TRUE(a && b) << n;
+        EXPECT_TRUE(a->pixels == b->pixels) << "frame " << n;
+    }
+}
+
 TEST(Boot, PauseAndFocusLossDimTheTitleAndTheirEndsBrightenIt) {
     TRun run;
     RunGameWith(run,

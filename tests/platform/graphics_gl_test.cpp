@@ -271,6 +271,72 @@ TEST_F(GraphicsGL, ImagesDroppedRightAfterTheirDrawStillShowAndTheirTexturesAreF
     EXPECT_FALSE(glIsTexture(name)) << "the texture is freed once nothing draws with it";
 }
 
+// The renderer that draws only what is read: frames drawn over without a clear, a grab used in a
+// later frame, a solid picture hiding the whole frame and a picture changed after its draw all
+// give the pixels of drawing every frame; until a read, nothing reaches the frame.
+TEST_F(GraphicsGL, DrawingOnlyWhatIsReadGivesThePixelsOfDrawingEveryFrame) {
+    auto sprite = SolidImage(40, 40, 250, 120, 30, 160, IMAGE_FILTERED);
+    auto backdrop = SolidImage(800, 600, 30, 60, 90);
+    auto play = [&](bool onRead) {
+        // The frame before: what a draw over it without a clear lands on.
+        SetClsColor(0, 0, 0);
+        Cls();
+        Flip(0);
+        ActiveGLRenderer()->SetDrawOnRead(onRead);
+        auto picture = CopyImage(sprite);
+        SetClsColor(20, 40, 60);
+        Cls();
+        SetBlend(BLEND_ALPHA);
+        DrawImage(picture, 100, 100);
+        Flip(0);
+        SetColor(200, 10, 90);
+        DrawRect(110, 110, 300, 20); // over the last frame
+        Flip(0);
+        auto grab = CreateImage(800, 600);
+        GrabImage(grab, 0, 0);
+        SetBlend(BLEND_SOLID);
+        SetColor(255, 255, 255);
+        DrawRect(0, 0, 50, 50); // hidden by the backdrop
+        DrawImage(backdrop, 0, 0);
+        SetBlend(BLEND_ALPHA);
+        SetAlpha(0.5f);
+        SetScale(0.5f, 0.5f);
+        DrawImage(grab, 400, 300);
+        ResetDrawState();
+        DrawImage(picture, 600, 100);
+        PixmapRef pixels = LockImage(picture);
+        for (int y = 0; y < 40; ++y)
+            WritePixel(pixels, 20, y, 0xFF00FF00u);
+        UnlockImage(picture);
+        DrawImage(picture, 650, 100);
+        Flip(0);
+        auto frame = Grab();
+        ActiveGLRenderer()->SetDrawOnRead(false);
+        return frame;
+    };
+    auto everyFrame = play(false);
+    auto onRead = play(true);
+    ASSERT_TRUE(everyFrame && onRead);
+    EXPECT_TRUE(everyFrame->pixels == onRead->pixels);
+    EXPECT_TRUE(PixelNear(onRead, 670, 120, 0, 255, 0, 0)) << "the changed column";
+
+    // Waiting draws are not in the frame until it is read.
+    ActiveGLRenderer()->SetDrawOnRead(true);
+    SetClsColor(0, 0, 0);
+    Cls();
+    SetColor(255, 0, 0);
+    DrawRect(0, 0, 800, 600);
+    uint8_t raw[4] = {};
+    ActiveGLRenderer()->Flush();
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(GL_BACK);
+    if (!FrameOffscreen()) glReadPixels(400, 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, raw);
+    EXPECT_NE(raw[0], 255) << "drawn before a read";
+    EXPECT_TRUE(PixelNear(Grab(), 400, 300, 255, 0, 0, 0));
+    ActiveGLRenderer()->SetDrawOnRead(false);
+    ResetDrawState();
+}
+
 TEST_F(GraphicsGL, TextLandsInsideItsBoxBelowAndRightOfThePoint) {
     SetColor(255, 255, 255);
     DrawText("Hello", 100, 100);
