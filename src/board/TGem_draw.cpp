@@ -1,5 +1,6 @@
 #include "board/TGem.h"
 
+#include "board/TCell.h"
 #include "board/TGameGrid.h"
 #include "board/TGemList.h"
 #include "board/board_grid.h"
@@ -10,6 +11,8 @@
 #include "framework/cc_timing.h"
 #include "framework/core_services.h"
 #include "platform/draw.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +29,40 @@ void DrawHighlight(const TGameImageRef& image, float x, float y, float brightnes
     if (!image || !image->image) return;
     platform::DrawImage(image->image, x, y, 0);
     ccDrawImageLight(image->image, x, y, brightness, 1.0f, 1.0f, 1.0f, 0);
+}
+
+constexpr int FRAME_WIDTH = 4; // the gold frame around the board's cells
+
+// A shape falling in from above its column's entry lies partly outside the board: it is drawn only
+// below the top edge of the frame over that entry, so it comes out from behind the frame.
+bool ClipTopAbove(const TGem& gem, int& top) {
+    const TGameGrid* grid = GameGrid.get();
+    if (!grid || grid->NoMore || grid->NoMoreCounter > 0.0f || gem.ExplosionCounter > 0.0f || gem.Swapping)
+        return false;
+    if (gem.gx < 0 || gem.gx >= grid->levelwidth || gem.gx >= GRID_W) return false;
+    const int row = CalcGY(TruncToInt(gem.y));
+    const TCell* cell = row >= 0 ? CellAt(gem.gx, row) : nullptr;
+    if (cell && cell->active) return false;
+    for (int k = 0; k < TopRowCount[gem.gx] && k < TOP_ROWS; ++k)
+        if (TopRowY[gem.gx][k] > row) {
+            top = CalcSY(TopRowY[gem.gx][k]) - FRAME_WIDTH;
+            return true;
+        }
+    return false;
+}
+
+void DrawInsideBoard(TGem& gem) {
+    int top = 0;
+    if (!ClipTopAbove(gem, top)) {
+        gem.DrawGem();
+        return;
+    }
+    int vx = 0, vy = 0, vw = 0, vh = 0;
+    platform::GetViewport(vx, vy, vw, vh);
+    const int clipped = std::max(vy, top);
+    platform::SetViewport(vx, clipped, vw, vy + vh - clipped);
+    gem.DrawGem();
+    platform::SetViewport(vx, vy, vw, vh);
 }
 
 } // namespace
@@ -105,7 +142,7 @@ int TGemList::Draw() {
     // A swap that ended during the no-more-moves sequence leaves its gems marked as swapping with
     // no swap running: they are drawn here rather than vanish.
     for (const TGemRef& gem : *this)
-        if (gem.get() != source && gem.get() != dest) gem->DrawGem();
+        if (gem.get() != source && gem.get() != dest) DrawInsideBoard(*gem);
     if (dest) dest->DrawGem();
     if (source) source->DrawGem();
     return 0;

@@ -291,6 +291,14 @@ int ccShadowText(float x, float y, const std::string& text, int centre) {
     return 0;
 }
 
+int ccOutlineText(float x, float y, const std::string& text, int centre, int width) {
+    if (centre) x -= float(platform::TextWidth(text)) / 2.0f;
+    for (int dy = -width; dy <= width; dy++)
+        for (int dx = -width; dx <= width; dx++)
+            if (dx != 0 || dy != 0) platform::DrawText(text, x + float(dx), y + float(dy));
+    return 0;
+}
+
 int ccShadowTextWrapped(float x, float y, const TStringArray& lines, int centre, int lineHeight) {
     if (lineHeight == 0) lineHeight = platform::TextHeight("ABCXYZ");
     int blend = platform::GetBlend();

@@ -56,5 +56,8 @@ int ccDrawTextCentreAll(const std::string& text, int shadow, int snap);
 int ccDrawTextRight(const std::string& text, float x, float y, int shadow, int snap);
 // Leaves the blend as it was and the alpha at ccTextAlpha.
 int ccShadowText(float x, float y, const std::string& text, int centre);
+// The text drawn in the current colour at every offset up to width pixels around (x, y), placed as
+// ccShadowText places it: an outline for the text drawn there next.
+int ccOutlineText(float x, float y, const std::string& text, int centre, int width);
 int ccShadowTextWrapped(float x, float y, const TStringArray& lines, int centre, int lineHeight);
 int ccShadowTextSet(float dx, float dy, float alpha);

@@ -11,11 +11,17 @@
 #include "screens/TTitleScreen.h"
 #include "widgets/dialog_builders.h"
 
+#include <algorithm>
+#include <string>
+
 TGameFinishedScreenRef GameFinishedScreen;
 
 namespace {
 
 constexpr int kSantaFadeMs = 1200;
+// The left edge of the window frame in the room behind, and the room the caption keeps from it.
+constexpr int WINDOW_LEFT = 616;
+constexpr int CLEARANCE = 8;
 // The way out is three ordinary fades long.
 int LeaveMs() {
     return 3 * FADE_SPEED;
@@ -81,7 +87,13 @@ int TGameFinishedScreen::Draw() {
     platform::SetImageFont(MainFont);
     ccDrawTextCentred("The End", float(ScreenWidth / 2), 60.0f, 1, 0);
     platform::SetImageFont(MapFont);
-    ccDrawTextCentred("Thank you for playing!", float(ScreenWidth / 2), 115.0f, 1, 0);
+    // Scaled down where it would reach the window of the room behind it.
+    const std::string thanks = "Thank you for playing!";
+    const float room = 2.0f * float(WINDOW_LEFT - CLEARANCE - ScreenWidth / 2);
+    const float fit = std::min(1.0f, room / float(platform::TextWidth(thanks)));
+    platform::SetScale(fit, fit);
+    ccDrawTextCentred(thanks, float(ScreenWidth / 2), 115.0f, 1, 0);
+    platform::SetScale(1.0f, 1.0f);
     Menu->Draw(0, 0);
     return 0;
 }

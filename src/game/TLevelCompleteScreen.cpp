@@ -251,6 +251,9 @@ int TLevelCompleteScreen::DrawClickAnywhere() {
     const float x = float(ScreenWidth / 2), y = float(ScreenHeight - 44);
     ccShadowTextSet(1.0f, 1.0f, 0.6f);
     platform::SetImageFont(LevelEndFont);
+    // A dark outline keeps the tan letters readable on the pale snow of many backgrounds.
+    platform::SetColor(40, 24, 8);
+    ccOutlineText(x, y, "Click Anywhere", 1, 2);
     platform::SetColor(212, 179, 104);
     ccShadowText(x, y, "Click Anywhere", 1);
     platform::SetAlpha((1.0f - glow->ratio) * 0.2f);

@@ -12,20 +12,20 @@
 
 TCreditsScreenRef CreditsScreen;
 
-// The game's own credits. Names in the two lists avoid letters that reach below the line: the
-// lists stand only 22 px apart.
+// The game's own credits: the studio and its teams. Names in the two lists avoid letters that
+// reach below the line: the lists stand only 22 px apart.
 const std::array<TCreditsScreen::TCreditLine, 11> TCreditsScreen::Lines = {{
     {198, "Producer/Designer: Brindlecove"},
     {233, "Programmer: Brindlecove"},
     {268, "Artists:"},
-    {290, "Brindlecove"},
-    {312, "Drawn with cairo"},
+    {290, "Brindlecove Art Team"},
+    {312, "Brindlecove Animation Team"},
     {347, "Music: Traditional carols"},
     {382, "Sound Engineer: Brindlecove"},
     {417, "Testers:"},
-    {439, "The test suite"},
-    {461, "Headless board runs"},
-    {483, "Automated test runs"},
+    {439, "Brindlecove Test Team"},
+    {461, "Brindlecove Level Testers"},
+    {483, "Brindlecove Board Testers"},
 }};
 
 int TCreditsScreen::Load() {

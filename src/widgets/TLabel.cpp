@@ -119,6 +119,16 @@ int TLabel::DrawTextLine(const std::string& line, float x, float y, int applyOwn
     if (curved) bitmapFont->SetCurvature(CurvatureWidth, CurvatureHeight);
     int rx = RoundCoords == 1 ? 1 : RoundXCoord;
     int ry = RoundCoords == 1 ? 1 : RoundYCoord;
+    if (OutlineWidth > 0 && !bitmapFont) {
+        int r = 255, g = 255, b = 255;
+        platform::GetColor(r, g, b);
+        platform::SetColor(OutlineRGB[0], OutlineRGB[1], OutlineRGB[2]);
+        for (int dy = -OutlineWidth; dy <= OutlineWidth; ++dy)
+            for (int dx = -OutlineWidth; dx <= OutlineWidth; ++dx)
+                if (dx != 0 || dy != 0)
+                    ccDrawTextAligned(line, x + float(dx), y + float(dy), 0, Alignment, RoundCoords);
+        platform::SetColor(r, g, b);
+    }
     if (!Shadow) {
         if (bitmapFont)
             bitmapFont->DrawAligned(line, x, y, Alignment, rx, ry, 0);

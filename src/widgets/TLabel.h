@@ -30,6 +30,10 @@ public:
     TStringArray TextArray; // the wrapped lines, valid after PreCalcWordWrap
     int TotalLines = 0;
     int WordWrap = 0; // wrap width in pixels; 0 or less: one line drawn from Text
+    // A ring of this many pixels in OutlineRGB drawn around image-font text first: it keeps a
+    // caption whose colour is fixed readable on a box of a close shade. 0: none.
+    int OutlineWidth = 0;
+    int OutlineRGB[3] = {0, 0, 0};
 
     // White text, no font yet: the owner calls TFont::Init (and PreCalcWordWrap for wrapped text).
     static TLabelRef CreateSpecial(const std::string& text, float x, float y, int alignment, int wrapWidth,

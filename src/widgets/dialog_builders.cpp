@@ -14,9 +14,15 @@ TShadowRef BoxShadow() {
     return TShadow::Create(3.0f, 3.0f, 0.4f);
 }
 
+// The caption's colour stays as given; a dark outline makes white or red letters readable on the
+// grey box.
 void StyleCaption(TDialog& dialog, int r, int g, int b) {
     dialog.SetupCaption(MainFontSmall, TColor::Create(r, g, b, 1.0f), TShadow::Create(1.0f, 1.0f, 0.6f),
                         nullptr);
+    dialog.Caption->OutlineWidth = 1;
+    dialog.Caption->OutlineRGB[0] = 20;
+    dialog.Caption->OutlineRGB[1] = 20;
+    dialog.Caption->OutlineRGB[2] = 30;
 }
 
 // The glow under the pointer, when the menu has the button.

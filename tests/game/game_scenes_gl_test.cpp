@@ -2,6 +2,7 @@
 // the first level's hint, the panel at rest after the last level with a six-digit score and snow,
 // the picture hint that follows it, and "Click Anywhere" over the fallen board. The hint scenes
 // check that no text pixel lies inside the OK button.
+#include "Contrast.h"
 #include "GLScene.h"
 #include "GLWindow.h"
 #include "game_fixture.h"
@@ -88,7 +89,13 @@ TEST_F(GameScenesTest, TheLastLevelsPanelThePictureHintAndClickAnywhere) {
     Ticks(60);
     EXPECT_EQ(LevelCompleteScreen->Active, 2);
     EXPECT_EQ(Game->GameFade->Active, 0) << "Click Anywhere waits for a click";
-    testsupport::SaveTestOutput(Scene(), "game-panel-click-anywhere.png");
+    const platform::PixmapRef prompt = Scene();
+    testsupport::SaveTestOutput(prompt, "game-panel-click-anywhere.png");
+    // The tan prompt keeps its colour and reads on the pale snow through its dark outline.
+    const auto calls = testsupport::RecordScene(recorder, [] { GameScreen->Draw(); });
+    const auto copies = testsupport::CallsOfText(calls, "Click Anywhere");
+    ASSERT_FALSE(copies.empty());
+    EXPECT_GE(testsupport::ReadingContrast(prompt, {copies.back()}), 4.5);
 }
 
 } // namespace

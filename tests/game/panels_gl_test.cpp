@@ -1,7 +1,9 @@
 // The screens that end a run on the real GL side, kept for a person to look at: the game-finished
 // screen with the picture fully faded in, and the game-over screen with and without a name entry.
+#include "Contrast.h"
 #include "GLScene.h"
 #include "GLWindow.h"
+#include "InkBox.h"
 #include "panels_fixture.h"
 
 #include "board/TPlayer.h"
@@ -58,6 +60,14 @@ TEST_F(PanelsSceneTest, TheGameFinishedScreenWithThePictureFullyFadedIn) {
     EXPECT_EQ(int(ok->y), 555);
     // The picture covers the title's village in the middle of the screen.
     EXPECT_GT(Brightness(frame, 395, 375), 0);
+    // The thanks end 8 px before the window frame of the room behind (its left edge at x 616).
+    const auto calls = testsupport::RecordScene(recorder, [] { GameFinishedScreen->Draw(); });
+    testsupport::TInkBox thanks;
+    for (const platform::DrawCall& c : testsupport::CallsOfText(calls, "Thank you for playing!"))
+        thanks = testsupport::Union(thanks, testsupport::InkOfDraw(c));
+    ASSERT_FALSE(thanks.Empty());
+    EXPECT_LE(thanks.right, 616 - 8);
+    EXPECT_GE(thanks.left, 800 - 616 + 8);
 }
 
 TEST_F(PanelsSceneTest, TheGameOverScreenWithANameBeingTyped) {

@@ -93,7 +93,7 @@ TEST_F(FrontEndScene, LevelNumberKeepsClearOfTheWord) {
         const TInkBox word = TextInk(calls, "Level");
         const TInkBox number = TextInk(calls, std::to_string(level));
         ASSERT_FALSE(word.Empty() || number.Empty()) << level;
-        EXPECT_LE(word.right + 4, number.left) << level;
+        EXPECT_LE(word.right + 8, number.left) << level;
         SwitchTo(TitleScreen);
     }
 }
@@ -125,7 +125,10 @@ TEST_F(FrontEndScene, InstructionsCaptionsTouchNoPanelNoOtherCaptionAndNotTheOkB
     std::vector<TInkBox> panels;
     for (auto [x, y] : {std::pair{143, 160}, {503, 160}, {143, 335}, {503, 335}})
         panels.push_back({x - 3, y - 3, x + 152, y + 102});
+    // The page's paper runs from x 50 to 750; every line keeps 8 px inside it.
     for (size_t i = 0; i < lines.size(); i++) {
+        EXPECT_GE(lines[i].left, 50 + 8) << "line " << i;
+        EXPECT_LE(lines[i].right, 750 - 8) << "line " << i;
         for (const TInkBox& panel : panels)
             EXPECT_FALSE(lines[i].Touches(panel)) << "line " << i;
         EXPECT_FALSE(lines[i].Touches(ok)) << "line " << i;

@@ -1,6 +1,7 @@
 // The options, the credits and the high-score table on the real GL side: the full-screen switch,
 // frames kept for a person to look at, and the overlap checks of what each screen draws, measured
 // by its ink.
+#include "Contrast.h"
 #include "GLScene.h"
 #include "GLWindow.h"
 #include "InkBox.h"
@@ -169,6 +170,34 @@ TEST_F(OptionsScene, ScoreRowsHeadingsAndClearKeepApart) {
     ExpectApart(pieces);
     HighScoresScreen->DialogYesNo = MakeDialogYesNo("Clear High Scores - are you sure");
     testsupport::SaveTestOutput(Scene(), "screens-highscores-question.png");
+}
+
+// Texts a player must read stand out from what lies right around them by at least 4.5 to 1: the
+// options captions on their paper, and the question before the table is cleared, whose white
+// caption on the grey box gets a dark outline.
+TEST_F(OptionsScene, CaptionsAndTheClearQuestionReadAtFourAndAHalfToOne) {
+    EnterOptions();
+    platform::PixmapRef frame = Scene();
+    std::vector<platform::DrawCall> calls = Recorded();
+    const TOptionsScreen& o = *OptionsScreen;
+    for (const TGameImageRef& label : {o.MusicLabel, o.SoundLabel, o.DetailLabel, o.FullscreenLabel})
+        EXPECT_GE(testsupport::ReadingContrast(frame, testsupport::CallsOfImage(calls, label->image)), 4.5);
+
+    Game->HighScores->Create(Game->SubPath + "sw", 10);
+    Game->HighScores->Load();
+    Game->CurrentTScreen = caller;
+    HighScoresScreen->PreStart();
+    Tick(300);
+    HighScoresScreen->DialogYesNo = MakeDialogYesNo("Clear High Scores - are you sure");
+    frame = Scene();
+    calls = Recorded();
+    const TLabel& caption = *HighScoresScreen->DialogYesNo->Caption;
+    const TStringArray lines = caption.WordWrap > 0 ? caption.TextArray : TStringArray{caption.Text};
+    for (const std::string& line : lines) {
+        const std::vector<platform::DrawCall> copies = testsupport::CallsOfText(calls, line);
+        ASSERT_FALSE(copies.empty()) << line;
+        EXPECT_GE(testsupport::ReadingContrast(frame, {copies.back()}), 4.5) << line;
+    }
 }
 
 } // namespace

@@ -45,13 +45,13 @@ inline TInkBox InkOf(const platform::PixmapRef& frame) {
     return box;
 }
 
-// Replays a recorded text or image draw alone on the GL renderer (white, so faint ink shows) and
-// returns its ink box.
-inline TInkBox InkOfDraw(const platform::DrawCall& call) {
+// Replays a recorded text or image draw alone on the GL renderer, in white (so faint ink shows),
+// over a frame cleared to the grey level clear, and grabs the frame.
+inline platform::PixmapRef ReplayAlone(const platform::DrawCall& call, int clear = 0) {
     std::shared_ptr<platform::TRenderer> none;
     platform::SetRenderer(none);
     platform::ResetDrawState();
-    platform::SetClsColor(0, 0, 0);
+    platform::SetClsColor(clear, clear, clear);
     platform::Cls();
     platform::SetBlend(call.kind == platform::DrawKind::Image ? platform::BLEND_ALPHA : call.state.blend);
     platform::SetScale(call.state.scaleX, call.state.scaleY);
@@ -63,7 +63,12 @@ inline TInkBox InkOfDraw(const platform::DrawCall& call) {
     }
     platform::ResetDrawState();
     if (platform::CurrentRenderer()) platform::CurrentRenderer()->Flush();
-    return InkOf(platform::GrabPixmap(0, 0, 800, 600));
+    return platform::GrabPixmap(0, 0, 800, 600);
+}
+
+// The ink box of a recorded text or image draw replayed alone.
+inline TInkBox InkOfDraw(const platform::DrawCall& call) {
+    return InkOf(ReplayAlone(call));
 }
 
 } // namespace testsupport

@@ -99,17 +99,47 @@ Scene IntroScene(int n) {
     return s;
 }
 
-// The story the slides tell, one line under each picture.
+// The story the slides tell, one line above each picture. Slides 5 to 7 pass by in back-to-back
+// cross-fades, so they share one line: it stays put while the pictures change under it.
 const char* const IntroLines[] = {
     "Snow fell softly on the village of Sleetwhistle...",
     "...and the northern lights danced over the hills.",
     "Then a bitter frost crept in and froze it all solid.",
     "At dawn the snowmen found the presents locked in ice!",
-    "Deep in the forest, an old winter magic began to stir.",
-    "Santa's sleigh could not land on the frozen rooftops.",
+    "Match the festive treasures to break the ice...",
+    "Match the festive treasures to break the ice...",
     "Match the festive treasures to break the ice...",
     "...and bring Christmas back to Sleetwhistle!",
 };
+
+// A clear block of ice over the box (x, y, w, h): what lies under it shows through, frosted.
+void IceBlock(cairo_t* cr, double x, double y, double w, double h) {
+    RoundRect(cr, x, y, w, h, 8);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + w * 0.3, y + h);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.85, 0.96, 1, 0.72);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 0.55, 0.82, 0.97, 0.45);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.35, 0.62, 0.90, 0.65);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    cairo_new_path(cr);
+    SetColor(cr, pal::Snow, 0.5);
+    cairo_set_line_width(cr, 4);
+    for (double sx = x + 14; sx < x + w; sx += 46) { // glints across the face
+        cairo_move_to(cr, sx, y + h * 0.7);
+        cairo_line_to(cr, sx + h * 0.5, y + h * 0.2);
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    SetColor(cr, pal::IceDeep, 0.9);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke_preserve(cr);
+    SetColor(cr, pal::Snow, 0.95);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
 
 void MakeIntroSlide(int n) {
     Canvas c(800, 600);
@@ -120,7 +150,8 @@ void MakeIntroSlide(int n) {
             DrawGlint(c.cr, rng.Uniform(40, 760), rng.Uniform(300, 560), rng.Uniform(4, 11), pal::Gold, 0.9,
                       rng.Uniform(0, 1));
     }
-    if (n == 7) { // the seven treasures in an arc across the sky
+    if (n == 4) IceBlock(c.cr, 108, 512, 178, 68); // the presents frozen where they stood
+    if (n == 7) {                                  // the seven treasures in an arc across the sky
         for (int code = 1; code <= 7; ++code) {
             double a = M_PI * (0.15 + 0.7 * (code - 1) / 6.0);
             double x = 400 - 300 * std::cos(a), y = 330 - 190 * std::sin(a);
@@ -559,7 +590,8 @@ void MakeInstructions() {
     s.dim = 0.3;
     s.trees = 12;
     DrawScene(c.cr, 800, 600, s);
-    Parchment(c.cr, 70, 28, 660, 500, 601);
+    // The paper reaches 8 px and more past the widest caption lines on both sides.
+    Parchment(c.cr, 50, 28, 700, 500, 601);
     DrawText(c, "How to Play", 400, 78, Heading(44));
     // Four framed windows for the moving examples.
     for (auto [x, y] : {std::pair{143, 160}, {503, 160}, {143, 335}, {503, 335}}) {
@@ -625,11 +657,12 @@ void MakeGalleryPage() {
     s.houses = 3;
     s.dim = 0.35;
     DrawScene(c.cr, 800, 600, s);
-    // A wooden board with eleven recessed slots.
-    RoundRect(c.cr, 88, 100, 624, 330, 14);
-    GlossyFill(c.cr, {0.45, 0.27, 0.14}, 88, 100, 624, 330, 3);
+    // A wooden board with eleven recessed slots, its margins even around the slots (centred on
+    // x 370, where the screen puts them).
+    RoundRect(c.cr, 88, 100, 564, 330, 14);
+    GlossyFill(c.cr, {0.45, 0.27, 0.14}, 88, 100, 564, 330, 3);
     cairo_new_path(c.cr);
-    RoundRect(c.cr, 88, 100, 624, 330, 14);
+    RoundRect(c.cr, 88, 100, 564, 330, 14);
     SetColor(c.cr, pal::Gold, 0.8);
     cairo_set_line_width(c.cr, 2);
     cairo_stroke(c.cr);
@@ -814,87 +847,152 @@ void MakeMapBackground() {
     SaveScene(G("mapbackground.jpg"), 1100, 1200, s);
 }
 
-// ---- Santa, for the game-finished screen. ----
+// ---- Santa, for the game-finished screen: waving goodbye, his face clear under the hat. ----
+// A sleeve from the shoulder through the elbow to the wrist, ending in a fur cuff and a mitten.
+void SantaArm(cairo_t* cr, double sx, double sy, double ex, double ey, double wx, double wy) {
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    for (auto [width, color] : {std::pair{31.0, Darker(pal::Red, 0.75)}, {26.0, pal::Red}}) {
+        cairo_move_to(cr, sx, sy);
+        cairo_curve_to(cr, ex, ey, ex, ey, wx, wy);
+        SetColor(cr, color);
+        cairo_set_line_width(cr, width);
+        cairo_stroke(cr);
+    }
+    // The cuff lies across the sleeve's end, the mitten beyond it along the forearm.
+    const double a = std::atan2(wy - ey, wx - ex), c = std::cos(a), s = std::sin(a);
+    cairo_save(cr);
+    cairo_translate(cr, wx + 12 * c, wy + 12 * s);
+    cairo_rotate(cr, a);
+    cairo_save(cr);
+    cairo_scale(cr, 14, 11);
+    cairo_arc(cr, 0.1, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    GlossyFill(cr, pal::GreenDeep, -14, -12, 28, 24, 2);
+    cairo_new_path(cr);
+    cairo_save(cr); // the thumb
+    cairo_translate(cr, -3, -11);
+    cairo_rotate(cr, -0.5);
+    cairo_scale(cr, 6.5, 4.5);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    GlossyFill(cr, pal::GreenDeep, -10, -16, 14, 10, 2);
+    cairo_new_path(cr);
+    RoundRect(cr, -18, -15, 10, 30, 5);
+    GlossyFill(cr, pal::Snow, -18, -15, 10, 30, 2);
+    cairo_new_path(cr);
+    cairo_restore(cr);
+}
+
+void SantaBody(cairo_t* cr) {
+    cairo_move_to(cr, 55, 300);
+    cairo_curve_to(cr, 50, 215, 90, 172, 150, 172);
+    cairo_curve_to(cr, 210, 172, 250, 215, 245, 300);
+    cairo_close_path(cr);
+    GlossyFill(cr, pal::Red, 50, 172, 200, 128, 3);
+    cairo_new_path(cr);
+    RoundRect(cr, 140, 200, 20, 100, 6); // the fur down the front of the coat
+    GlossyFill(cr, pal::Snow, 140, 200, 20, 100, 2);
+    cairo_new_path(cr);
+    RoundRect(cr, 56, 252, 188, 22, 6);
+    GlossyFill(cr, {0.2, 0.15, 0.2}, 56, 252, 188, 22, 2);
+    cairo_new_path(cr);
+    RoundRect(cr, 134, 250, 32, 26, 4);
+    GlossyFill(cr, pal::Gold, 134, 250, 32, 26, 2);
+    cairo_new_path(cr);
+    RoundRect(cr, 142, 257, 16, 12, 2);
+    SetColor(cr, Darker(pal::Gold, 0.6));
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+}
+
+void SantaFace(cairo_t* cr) {
+    cairo_arc(cr, 150, 128, 42, 0, 2 * M_PI);
+    GlossyFill(cr, {1, 0.8, 0.68}, 108, 86, 84, 84, 2.5);
+    cairo_new_path(cr);
+    for (int side : {-1, 1})
+        Glow(cr, 150 + side * 25, 134, 12, {1, 0.45, 0.45}, 0.6); // rosy cheeks
+    // The beard frames the face from the ears down and leaves the cheeks and the mouth free.
+    cairo_move_to(cr, 104, 118);
+    cairo_curve_to(cr, 94, 195, 125, 240, 150, 246);
+    cairo_curve_to(cr, 175, 240, 206, 195, 196, 118);
+    cairo_curve_to(cr, 194, 150, 180, 168, 150, 170);
+    cairo_curve_to(cr, 120, 168, 106, 150, 104, 118);
+    cairo_close_path(cr);
+    GlossyFill(cr, pal::Snow, 94, 118, 112, 128, 2.5);
+    cairo_new_path(cr);
+    // A smile below the moustache.
+    cairo_move_to(cr, 137, 156);
+    cairo_curve_to(cr, 142, 166, 158, 166, 163, 156);
+    cairo_close_path(cr);
+    SetColor(cr, {0.55, 0.1, 0.12});
+    cairo_fill(cr);
+    for (int side : {-1, 1}) {
+        cairo_save(cr);
+        cairo_translate(cr, 150 + side * 16, 147);
+        cairo_rotate(cr, side * 0.3);
+        cairo_scale(cr, 19, 8);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        GlossyFill(cr, pal::Snow, 125, 139, 50, 16, 2);
+        cairo_new_path(cr);
+    }
+    cairo_arc(cr, 150, 136, 9, 0, 2 * M_PI);
+    GlossyFill(cr, {0.95, 0.55, 0.5}, 141, 127, 18, 18, 1.5);
+    cairo_new_path(cr);
+    for (int side : {-1, 1}) {
+        const double ex = 150 + side * 17, ey = 119;
+        cairo_save(cr); // open, shining eyes
+        cairo_translate(cr, ex, ey);
+        cairo_scale(cr, 4.5, 6);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        SetColor(cr, pal::Ink);
+        cairo_fill(cr);
+        cairo_arc(cr, ex + 1.5, ey - 2.5, 1.6, 0, 2 * M_PI);
+        SetColor(cr, pal::Snow);
+        cairo_fill(cr);
+        // Bushy brows, raised in a friendly arch.
+        cairo_move_to(cr, ex - 9 * side, ey - 8);
+        cairo_curve_to(cr, ex - 4 * side, ey - 15, ex + 5 * side, ey - 15, ex + 10 * side, ey - 10);
+        SetColor(cr, Darker(pal::Snow, 0.25));
+        cairo_set_line_width(cr, 6);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke_preserve(cr);
+        SetColor(cr, pal::Snow);
+        cairo_set_line_width(cr, 4);
+        cairo_stroke(cr);
+    }
+}
+
+// The hat droops to the left, away from the waving arm; its brim stays above the brows.
+void SantaHat(cairo_t* cr) {
+    cairo_move_to(cr, 198, 96);
+    cairo_curve_to(cr, 194, 52, 166, 32, 134, 36);
+    cairo_curve_to(cr, 104, 40, 80, 58, 64, 92);
+    cairo_line_to(cr, 80, 98);
+    cairo_curve_to(cr, 90, 78, 100, 70, 110, 72);
+    cairo_line_to(cr, 102, 96);
+    cairo_close_path(cr);
+    GlossyFill(cr, pal::Red, 60, 30, 140, 70, 2.5);
+    cairo_new_path(cr);
+    RoundRect(cr, 98, 84, 104, 22, 11);
+    GlossyFill(cr, pal::Snow, 98, 84, 104, 22, 2.5);
+    cairo_new_path(cr);
+    cairo_arc(cr, 68, 96, 14, 0, 2 * M_PI);
+    GlossyFill(cr, pal::Snow, 54, 82, 28, 28, 2.5);
+    cairo_new_path(cr);
+}
+
 void MakeSanta() {
     Canvas c(300, 300);
     cairo_t* cr = c.cr;
-    Glow(cr, 150, 160, 150, pal::Gold, 0.35);
-    // Body and arms.
-    cairo_move_to(cr, 60, 290);
-    cairo_curve_to(cr, 55, 210, 90, 165, 150, 165);
-    cairo_curve_to(cr, 210, 165, 245, 210, 240, 290);
-    cairo_close_path(cr);
-    GlossyFill(cr, pal::Red, 55, 165, 190, 125, 3);
-    cairo_new_path(cr);
-    RoundRect(cr, 62, 250, 176, 22, 6);
-    GlossyFill(cr, {0.2, 0.15, 0.2}, 62, 250, 176, 22, 2);
-    cairo_new_path(cr);
-    RoundRect(cr, 135, 250, 30, 22, 3);
-    GlossyFill(cr, pal::Gold, 135, 250, 30, 22, 2);
-    cairo_new_path(cr);
-    for (int side : {-1, 1}) { // a waving arm and a resting one
-        cairo_save(cr);
-        cairo_translate(cr, 150 + side * 75, 200);
-        cairo_rotate(cr, side > 0 ? -0.9 : 0.35);
-        RoundRect(cr, -14, -8, 28, 75, 13);
-        cairo_restore(cr);
-        GlossyFill(cr, pal::Red, 60, 150, 180, 120, 2.5);
-        cairo_new_path(cr);
-    }
-    cairo_arc(cr, 248, 142, 16, 0, 2 * M_PI);
-    GlossyFill(cr, pal::GreenDeep, 232, 126, 32, 32, 2);
-    cairo_new_path(cr);
-    cairo_arc(cr, 78, 262, 15, 0, 2 * M_PI);
-    GlossyFill(cr, pal::GreenDeep, 63, 247, 30, 30, 2);
-    cairo_new_path(cr);
-    // Face, beard and hat.
-    cairo_arc(cr, 150, 125, 42, 0, 2 * M_PI);
-    GlossyFill(cr, {1, 0.8, 0.68}, 108, 83, 84, 84, 2.5);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 100, 120);
-    cairo_curve_to(cr, 95, 190, 125, 235, 150, 240);
-    cairo_curve_to(cr, 175, 235, 205, 190, 200, 120);
-    cairo_curve_to(cr, 190, 150, 170, 150, 150, 142);
-    cairo_curve_to(cr, 130, 150, 110, 150, 100, 120);
-    cairo_close_path(cr);
-    GlossyFill(cr, pal::Snow, 95, 120, 110, 120, 2.5);
-    cairo_new_path(cr);
-    // Moustache.
-    for (int side : {-1, 1}) {
-        cairo_save(cr);
-        cairo_translate(cr, 150 + side * 16, 142);
-        cairo_rotate(cr, side * 0.25);
-        cairo_scale(cr, 20, 9);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
-        GlossyFill(cr, pal::Snow, 125, 133, 50, 18, 2);
-        cairo_new_path(cr);
-    }
-    cairo_arc(cr, 150, 128, 9, 0, 2 * M_PI);
-    GlossyFill(cr, {0.95, 0.55, 0.5}, 141, 119, 18, 18, 1.5);
-    cairo_new_path(cr);
-    for (int side : {-1, 1}) {
-        // Smiling eyes.
-        cairo_arc(cr, 150 + side * 17, 113, 5, M_PI * 1.1, M_PI * 1.9);
-        SetColor(cr, pal::Ink);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        Glow(cr, 150 + side * 26, 130, 10, {1, 0.5, 0.5}, 0.5);
-    }
-    cairo_move_to(cr, 102, 100);
-    cairo_curve_to(cr, 105, 40, 160, 20, 215, 50);
-    cairo_curve_to(cr, 235, 62, 245, 85, 250, 105);
-    cairo_line_to(cr, 232, 108);
-    cairo_curve_to(cr, 220, 80, 205, 75, 198, 100);
-    cairo_close_path(cr);
-    GlossyFill(cr, pal::Red, 100, 25, 150, 85, 2.5);
-    cairo_new_path(cr);
-    RoundRect(cr, 96, 88, 110, 24, 12);
-    GlossyFill(cr, pal::Snow, 96, 88, 110, 24, 2.5);
-    cairo_new_path(cr);
-    cairo_arc(cr, 244, 112, 14, 0, 2 * M_PI);
-    GlossyFill(cr, pal::Snow, 230, 98, 28, 28, 2.5);
-    cairo_new_path(cr);
+    Glow(cr, 150, 150, 148, pal::Gold, 0.35);
+    SantaBody(cr);
+    SantaArm(cr, 88, 200, 58, 235, 76, 262);    // resting at his side
+    SantaArm(cr, 212, 200, 252, 190, 250, 140); // waving
+    SantaFace(cr);
+    SantaHat(cr);
     SavePicture(c, G("Santa.png"));
 }
 

@@ -48,39 +48,52 @@ void DrawIcePane(cairo_t* cr, double x, double y, double s) {
 
 void DrawThickIce(cairo_t* cr, double x, double y, double s) {
     double k = s / 50;
-    // A heavier, whiter slab with a deep bevel, lying over the pane.
+    // A deep blue slab, much darker and denser than a pane, with a heavy bevel and cracks: it
+    // reads as two layers of ice at a glance.
     RoundRect(cr, x + 1 * k, y + 1 * k, s - 2 * k, s - 2 * k, 5 * k);
     cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + s * 0.4, y + s);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.95, 0.99, 1, 0.95);
-    cairo_pattern_add_color_stop_rgba(g, 0.55, 0.68, 0.86, 0.98, 0.88);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.40, 0.62, 0.88, 0.92);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.70, 0.88, 1, 0.97);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 0.36, 0.62, 0.90, 0.95);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.16, 0.38, 0.72, 0.97);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    // Bevel: light top-left edges, shaded bottom-right.
-    cairo_set_line_width(cr, 4 * k);
-    SetColor(cr, pal::Snow, 0.9);
-    cairo_move_to(cr, x + 4 * k, y + s - 6 * k);
-    cairo_line_to(cr, x + 4 * k, y + 4 * k);
-    cairo_line_to(cr, x + s - 6 * k, y + 4 * k);
+    // Bevel: light top-left edges, shaded bottom-right, twice as deep as a pane's.
+    cairo_set_line_width(cr, 6 * k);
+    SetColor(cr, pal::Snow, 0.95);
+    cairo_move_to(cr, x + 5 * k, y + s - 7 * k);
+    cairo_line_to(cr, x + 5 * k, y + 5 * k);
+    cairo_line_to(cr, x + s - 7 * k, y + 5 * k);
     cairo_stroke(cr);
-    SetColor(cr, pal::IceDeep, 0.8);
-    cairo_move_to(cr, x + s - 4 * k, y + 6 * k);
-    cairo_line_to(cr, x + s - 4 * k, y + s - 4 * k);
-    cairo_line_to(cr, x + 6 * k, y + s - 4 * k);
+    SetColor(cr, {0.08, 0.24, 0.52}, 0.9);
+    cairo_move_to(cr, x + s - 5 * k, y + 7 * k);
+    cairo_line_to(cr, x + s - 5 * k, y + s - 5 * k);
+    cairo_line_to(cr, x + 7 * k, y + s - 5 * k);
     cairo_stroke(cr);
-    // A frosted inner panel with a snow crystal etched in.
-    RoundRect(cr, x + 9 * k, y + 9 * k, s - 18 * k, s - 18 * k, 3 * k);
-    SetColor(cr, {0.80, 0.92, 1}, 0.55);
+    // The inner layer, a step down, with a snow crystal etched in.
+    RoundRect(cr, x + 10 * k, y + 10 * k, s - 20 * k, s - 20 * k, 3 * k);
+    SetColor(cr, {0.55, 0.78, 0.98}, 0.55);
     cairo_fill_preserve(cr);
-    SetColor(cr, pal::IceDeep, 0.55);
-    cairo_set_line_width(cr, 1 * k);
+    SetColor(cr, {0.08, 0.24, 0.52}, 0.8);
+    cairo_set_line_width(cr, 1.4 * k);
     cairo_stroke(cr);
-    SetColor(cr, pal::Snow, 0.75);
-    SnowflakeStroke(cr, x + s / 2, y + s / 2, 11 * k, 1.6 * k);
+    SetColor(cr, pal::Snow, 0.8);
+    SnowflakeStroke(cr, x + s / 2, y + s / 2, 10 * k, 1.6 * k);
+    // Cracks running in from two corners.
+    SetColor(cr, pal::Snow, 0.9);
+    cairo_set_line_width(cr, 1.2 * k);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_move_to(cr, x + 3 * k, y + 22 * k);
+    cairo_line_to(cr, x + 11 * k, y + 25 * k);
+    cairo_line_to(cr, x + 15 * k, y + 33 * k);
+    cairo_line_to(cr, x + 22 * k, y + 36 * k);
+    cairo_move_to(cr, x + 47 * k, y + 14 * k);
+    cairo_line_to(cr, x + 39 * k, y + 18 * k);
+    cairo_line_to(cr, x + 36 * k, y + 12 * k);
+    cairo_stroke(cr);
     RoundRect(cr, x + 1 * k, y + 1 * k, s - 2 * k, s - 2 * k, 5 * k);
-    SetColor(cr, {0.2, 0.4, 0.7}, 0.9);
-    cairo_set_line_width(cr, 1.6 * k);
+    SetColor(cr, {0.06, 0.2, 0.45}, 0.95);
+    cairo_set_line_width(cr, 2 * k);
     cairo_stroke(cr);
 }
 
@@ -119,18 +132,26 @@ void DrawIceCube(cairo_t* cr, double x, double y, double s) {
     cairo_move_to(cr, x + 11 * k, y + 27 * k);
     cairo_line_to(cr, x + 14 * k, y + 24 * k);
     cairo_stroke(cr);
-    // A frosted lock badge in the lower right corner says "locked".
-    double bx = x + 39 * k, by = y + 39 * k;
+    // A gold padlock in the lower right corner says "locked" at a glance and leaves the shape seen.
+    const double bx = x + 36 * k, by = y + 35 * k;
     cairo_new_path(cr);
-    cairo_arc(cr, bx, by - 3.5 * k, 3.2 * k, M_PI, 2 * M_PI);
-    SetColor(cr, {0.2, 0.35, 0.6});
-    cairo_set_line_width(cr, 1.8 * k);
+    cairo_arc(cr, bx, by - 5 * k, 4.5 * k, M_PI, 2 * M_PI);
+    cairo_line_to(cr, bx + 4.5 * k, by - 2 * k);
+    cairo_move_to(cr, bx - 4.5 * k, by - 2 * k);
+    cairo_line_to(cr, bx - 4.5 * k, by - 5 * k);
+    SetColor(cr, pal::Ink);
+    cairo_set_line_width(cr, 4 * k);
+    cairo_stroke_preserve(cr);
+    SetColor(cr, pal::Silver);
+    cairo_set_line_width(cr, 2.2 * k);
     cairo_stroke(cr);
-    RoundRect(cr, bx - 5 * k, by - 3.5 * k, 10 * k, 8 * k, 1.5 * k);
-    GlossyFill(cr, {0.75, 0.9, 1}, bx - 5 * k, by - 3.5 * k, 10 * k, 8 * k, 1.4 * k);
+    RoundRect(cr, bx - 8 * k, by - 3 * k, 16 * k, 13 * k, 2.5 * k);
+    GlossyFill(cr, pal::Gold, bx - 8 * k, by - 3 * k, 16 * k, 13 * k, 1.6 * k);
     cairo_new_path(cr);
-    SetColor(cr, {0.2, 0.35, 0.6});
-    cairo_arc(cr, bx, by, 1.2 * k, 0, 2 * M_PI);
+    SetColor(cr, pal::Ink);
+    cairo_arc(cr, bx, by + 2 * k, 2 * k, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_rectangle(cr, bx - 0.9 * k, by + 2 * k, 1.8 * k, 4.5 * k);
     cairo_fill(cr);
 }
 

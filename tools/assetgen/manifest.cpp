@@ -78,7 +78,7 @@ void AddBank(Builder& b) {
 
 void AddLoadingAndTitle(Builder& b) {
     b.Pic("graphics/loadingscreen.jpg", 800, 600);
-    b.Pic("graphics/mainlogo.png", 480, 180); // chosen: centred at y 125 and y 90
+    b.Pic("graphics/mainlogo.png", 560, 240); // chosen: centred at y 125 and y 90, glow inside
     // chosen: centred, top at y 490, ending above the click-here button at y 507
     b.Pic("graphics/LoadingBar.png", 300, 16);
     b.Pic("graphics/LoadingBarempty.png", 300, 16); // same size as the bar

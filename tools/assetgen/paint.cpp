@@ -318,6 +318,17 @@ void DrawTextLeft(Canvas& canvas, const std::string& text, double x, double cy, 
         body(cr);
 }
 
+void TextPath(cairo_t* cr, const std::string& text, double cx, double cy, double size) {
+    cairo_new_path(cr);
+    cairo_set_font_face(cr, gameFont);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t te, cap;
+    cairo_text_extents(cr, text.c_str(), &te);
+    cairo_text_extents(cr, "H", &cap);
+    cairo_move_to(cr, cx - te.x_bearing - te.width / 2, cy + cap.height / 2);
+    cairo_text_path(cr, text.c_str());
+}
+
 void DrawText(Canvas& canvas, const std::string& text, double cx, double cy, const TextStyle& s) {
     cairo_save(canvas.cr);
     cairo_set_font_face(canvas.cr, gameFont);

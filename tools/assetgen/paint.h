@@ -106,6 +106,8 @@ void SetGameFont(const std::string& ttfPath); // once, before any text
 double TextWidth(cairo_t* cr, const std::string& text, double size);
 // Draws text centred on (cx, cy) (the middle of its capital letters).
 void DrawText(Canvas& canvas, const std::string& text, double cx, double cy, const TextStyle& style);
+// The outline of text placed as DrawText places it, as the current path of cr.
+void TextPath(cairo_t* cr, const std::string& text, double cx, double cy, double size);
 // Text with its left end at x.
 void DrawTextLeft(Canvas& canvas, const std::string& text, double x, double cy, const TextStyle& style);
 

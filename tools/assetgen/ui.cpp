@@ -5,9 +5,10 @@
 #include "jobs.h"
 #include "manifest.h"
 
-#include <tuple>
-
 #include <cmath>
+#include <functional>
+#include <tuple>
+#include <vector>
 
 namespace assetgen {
 namespace {
@@ -172,7 +173,7 @@ const ButtonLook Buttons[] = {
     {"changeplayer", "Player", pal::Red},
     {"play", "Play", pal::Green},
     {"titleoptions", "Options", pal::Red},
-    {"mygallery", "Gallery", pal::Red},
+    {"mygallery", "My Gallery", pal::Red},
     {"exit", "Exit", pal::Red},
     {"Hint", "Hint", pal::Green},
     {"Menu", "Menu", pal::Red},
@@ -199,34 +200,84 @@ void MakeText(const std::string& path, int w, int h, const std::string& text, co
     SavePicture(c, path);
 }
 
+// The letters' top edge, column by column: the first row where the filled and outlined text
+// covers a pixel, or -1 where the column holds no letter.
+std::vector<int> LetterTops(int w, int h, const std::function<void(cairo_t*)>& letters) {
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+    cairo_t* cr = cairo_create(mask);
+    letters(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(mask);
+    const unsigned char* data = cairo_image_surface_get_data(mask);
+    const int stride = cairo_image_surface_get_stride(mask);
+    std::vector<int> tops(size_t(w), -1);
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h && tops[size_t(x)] < 0; ++y)
+            if (data[y * stride + x] > 128) tops[size_t(x)] = y;
+    cairo_surface_destroy(mask);
+    return tops;
+}
+
+// Snow lying on every flat stretch of the letters' tops: a drift that follows the edge, thickest
+// in its middle, laid only where the edge is level enough to hold it.
+void SnowOnTops(cairo_t* cr, const std::vector<int>& tops, double depth) {
+    const int w = int(tops.size());
+    for (int x = 0; x < w;) {
+        int end = x;
+        while (end + 1 < w && tops[size_t(x)] >= 0 && tops[size_t(end + 1)] >= 0 &&
+               std::abs(tops[size_t(end + 1)] - tops[size_t(end)]) <= 2)
+            ++end;
+        const int run = end - x + 1;
+        if (tops[size_t(x)] >= 0 && run >= 7) {
+            auto at = [&](int i, double lift) {
+                const double t = double(i - x) / (run - 1);
+                return tops[size_t(i)] + 1.5 - lift * std::pow(std::sin(M_PI * t), 0.6);
+            };
+            const double d = std::min(depth, run / 3.0);
+            cairo_move_to(cr, x, at(x, 0));
+            for (int i = x; i <= end; ++i)
+                cairo_line_to(cr, i + 0.5, at(i, d));
+            for (int i = end; i >= x; --i)
+                cairo_line_to(cr, i + 0.5, at(i, 0) + 1);
+            cairo_close_path(cr);
+            SetColor(cr, pal::SnowShade);
+            cairo_set_line_width(cr, 1.2);
+            cairo_stroke_preserve(cr);
+            SetColor(cr, pal::Snow);
+            cairo_fill(cr);
+        }
+        x = end + 1;
+    }
+}
+
+// The canvas leaves room for the glow to fade out inside it: no edge of the picture shows on the
+// sky behind it. Its centre is where the title sits on the loading and title screens.
 void MakeMainLogo() {
-    Canvas c(480, 180);
+    Canvas c(560, 240);
     cairo_t* cr = c.cr;
+    const double cx = 280, textY = 118;
     TextStyle t = Title(92);
     t.glow = 16;
     t.outlineWidth = 5;
     double width = TextWidth(cr, "Sleetwhistle", t.size);
     if (width > 440) t.size *= 440 / width;
-    DrawText(c, "Sleetwhistle", 240, 88, t);
-    // Snow resting on the letters, holly, and a few glints.
-    Rng rng(900);
-    for (int i = 0; i < 22; ++i) {
-        double x = 40 + i * 18.5 + rng.Uniform(-3, 3);
-        SetColor(cr, pal::Snow, 0.95);
-        cairo_save(cr);
-        cairo_translate(cr, x, 52 + rng.Uniform(-4, 6));
-        cairo_scale(cr, rng.Uniform(6, 10), 3);
-        cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
-        cairo_restore(cr);
-        cairo_fill(cr);
-    }
+    DrawText(c, "Sleetwhistle", cx, textY, t);
+    // Snow resting on the letters, found from the letters' own outlines.
+    const std::vector<int> tops = LetterTops(c.w, c.h, [&](cairo_t* m) {
+        TextPath(m, "Sleetwhistle", cx, textY, t.size);
+        cairo_set_line_width(m, t.outlineWidth * 2);
+        cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke_preserve(m);
+        cairo_fill(m);
+    });
+    SnowOnTops(cr, tops, 5);
     TextStyle sub = Caption(24);
     sub.top = sub.bottom = pal::Snow;
     sub.outline = pal::Night;
-    DrawText(c, "a winter match-three", 240, 150, sub);
-    DrawGlint(cr, 52, 50, 12, pal::Snow, 1);
-    DrawGlint(cr, 430, 120, 9, pal::Snow, 0.9, 0.3);
-    DrawGlint(cr, 330, 40, 7, pal::Snow, 0.8);
+    DrawText(c, "a winter match-three", cx, textY + 62, sub);
+    DrawGlint(cr, cx - 188, textY - 38, 12, pal::Snow, 1);
+    DrawGlint(cr, cx + 190, textY + 32, 9, pal::Snow, 0.9, 0.3);
+    DrawGlint(cr, cx + 90, textY - 48, 7, pal::Snow, 0.8);
     SavePicture(c, G("mainlogo.png"));
 }
 
@@ -638,9 +689,10 @@ void AddUiJobs(Jobs& jobs) {
         {"Music", "Music"}, {"Sound", "Sound"}, {"Details", "Details"}, {"FullScreen", "Full Screen"}};
     for (auto [file, text] : captions)
         jobs.push_back({{M(std::string(file) + ".png")}, [file, text] {
+                            // Dark red ink on the cream paper of the options page.
                             TextStyle t = Caption(26);
-                            t.top = {1, 0.95, 0.7};
-                            t.bottom = pal::Gold;
+                            t.top = {0.55, 0.10, 0.08};
+                            t.bottom = {0.36, 0.05, 0.05};
                             MakeText(M(std::string(file) + ".png"), 140, 30, text, t);
                         }});
     const std::tuple<const char*, int, int, const char*, double> titles[] = {
