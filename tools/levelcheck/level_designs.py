@@ -5,7 +5,7 @@ R13 = "#############"
 
 DESIGNS = {
     # Chapter 3: ice cubes on thick ice, boards in two storeys.
-    11: dict(name="Icy Steps", time=225, bonus="8,9,10,11,12,12,13,13,14,15",
+    11: dict(name="Icy Steps", time=180, bonus="8,9,10,11,12,12,13,13,14,15",
              outline="""
 ..########
 .#########
@@ -17,7 +17,7 @@ DESIGNS = {
 #########.
 ########..""",
              motif=("diag", "o-o#-o", 2), cubes=[(3, 5), (2, 7)]),
-    12: dict(name="Upstairs Downstairs", time=345, bonus="8,9,10,11,12,12,13,13,14,15",
+    12: dict(name="Upstairs Downstairs", time=300, bonus="8,9,10,11,12,12,13,13,14,15",
              outline="""
 ##########
 ##########
@@ -30,7 +30,7 @@ DESIGNS = {
 ##########
 ##########""",
              motif=("floors", "-#-oo", 1), cubes=[(2, 3), (1, 7)]),
-    13: dict(name="Frozen Hall", time=240, bonus="8,9,10,11,12,12,13,13,14,15",
+    13: dict(name="Frozen Hall", time=390, bonus="8,9,10,11,12,12,13,13,14,15",
              outline="""
 ###########
 ###########
@@ -42,7 +42,7 @@ DESIGNS = {
 ###########
 ###########""",
              motif=("rings", "-ooo-#"), cubes=[(1, 4), (4, 6)]),
-    14: dict(name="Two Floors", time=345, bonus="8,9,10,11,12,12,13,13,14,15",
+    14: dict(name="Two Floors", time=285, bonus="8,9,10,11,12,12,13,13,14,15",
              outline="""
 ###########
 ###########
@@ -55,7 +55,7 @@ DESIGNS = {
 ###########
 ###########""",
              motif=("mstripes", "o-#o"), cubes=[(2, 2), (3, 8)]),
-    15: dict(name="Silver Bell", time=300, bonus="8,9,10,11,12,12,13,13,14,15",
+    15: dict(name="Silver Bell", time=285, bonus="8,9,10,11,12,12,13,13,14,15",
              outline="""
 ....###....
 ...#####...
@@ -79,7 +79,7 @@ ooc-ooo-coo
 ###########
 ....oCo...."""),
     # Chapter 4: items buried in thick ice, two regions side by side.
-    16: dict(name="Hidden Crackers", time=225, bonus=ALL,
+    16: dict(name="Hidden Crackers", time=270, bonus=ALL,
              outline="""
 .########.
 ##########
@@ -93,7 +93,7 @@ ooc-ooo-coo
 .########.""",
              motif=("cross", "o-#o", 1), clamp=True, cubes=[(4, 2), (4, 7)],
              presets={(2, 2): 9, (7, 7): 9, (7, 2): 10, (2, 7): 10}),
-    17: dict(name="Side by Side", time=285, bonus=ALL,
+    17: dict(name="Side by Side", time=315, bonus=ALL,
              outline="""
 ###########
 #####.#####
@@ -136,7 +136,7 @@ ooc-ooo-coo
 ###########""",
              motif=("diamond", "-o-#o"), cubes=[(1, 2), (1, 8)],
              presets={(2, 5): 10, (8, 5): 10}),
-    20: dict(name="Evergreen", time=435, bonus=ALL,
+    20: dict(name="Evergreen", time=390, bonus=ALL,
              outline="""
 .....#.....
 ....###....
@@ -163,7 +163,7 @@ ooc-ooo-coo
 ....-C-....""",
              presets={(5, 0): 11, (5, 7): 13}),
     # Chapter 5: twelve columns, no snowman.
-    21: dict(name="Wide Rink", time=270, bonus="8,9,13",
+    21: dict(name="Wide Rink", time=180, bonus="8,9,13",
              outline="""
 ..########..
 .##########.
@@ -176,7 +176,7 @@ ooc-ooo-coo
 .##########.
 ..########..""",
              motif=("frame", "-o#-o"), cubes=[(3, 2), (3, 7), (1, 4)]),
-    22: dict(name="Cut Corners", time=240, bonus="9,10,11,13",
+    22: dict(name="Cut Corners", time=255, bonus="9,10,11,13",
              outline="""
 .##########.
 ############
@@ -189,7 +189,7 @@ ooc-ooo-coo
 ############
 .##########.""",
              motif=("xdiag", "#-o-o"), cubes=[(4, 1), (2, 5), (4, 8)]),
-    23: dict(name="Twelve Lanes", time=285, bonus="8,10,13,14",
+    23: dict(name="Twelve Lanes", time=345, bonus="8,10,13,14",
              outline="""
 ############
 ############
@@ -203,7 +203,7 @@ ooc-ooo-coo
 ############
 #.##.##.##.#""",
              motif=("mstripes", "o--#-o"), cubes=[(1, 3), (3, 5), (1, 7), (3, 9)]),
-    24: dict(name="Broad Field", time=285, bonus="8,9,10,11,13",
+    24: dict(name="Broad Field", time=270, bonus="8,9,10,11,13",
              outline="""
 ############
 ############
@@ -217,7 +217,7 @@ ooc-ooo-coo
 ############
 ############""",
              motif=("hstripes", "-#o-o-"), cubes=[(1, 2), (4, 6), (2, 9)]),
-    25: dict(name="Big Snowman", time=240, bonus="9,11,13,15",
+    25: dict(name="Big Snowman", time=300, bonus="9,11,13,15",
              outline="""
 ....####....
 ...######...
@@ -241,7 +241,7 @@ ooc-ooo-coo
 .#o--cc--o#.
 ..o######o.."""),
     # Chapter 6: thirteen columns, combs of holes from the top.
-    26: dict(name="Icicle Comb", time=270, bonus=ALL,
+    26: dict(name="Icicle Comb", time=330, bonus=ALL,
              outline="""
 ##.###.###.##
 ##.###.###.##
@@ -264,7 +264,7 @@ o#-o#o-o#o-#o
 o##o--o--o##o
 oc#o-----o#co
 o##ooCoCoo##o"""),
-    27: dict(name="Long Icicles", time=330, bonus=ALL,
+    27: dict(name="Long Icicles", time=405, bonus=ALL,
              outline="""
 ##.###.###.##
 ##.###.###.##
@@ -287,7 +287,7 @@ o##ooCoCoo##o"""),
 ----o-#-o----
 oo--c-o-c--oo
 oCooo#o#oooCo"""),
-    28: dict(name="Hanging Frost", time=330, bonus=ALL,
+    28: dict(name="Hanging Frost", time=390, bonus=ALL,
              outline="""
 #.##.###.##.#
 #.##.###.##.#
@@ -301,7 +301,7 @@ oCooo#o#oooCo"""),
 #############
 #############""",
              motif=("xdiag", "-o#-"), cubes=[(2, 4), (5, 8), (0, 7)]),
-    29: dict(name="Deep Comb", time=390, bonus=ALL,
+    29: dict(name="Deep Comb", time=345, bonus=ALL,
              outline="""
 ###.##.##.###
 ###.##.##.###
@@ -341,7 +341,7 @@ oCooo#o#oooCo"""),
 ooc-------coo
 o#o#o#o#o#o#o"""),
     # Chapter 7: the ice-cube chapter.
-    31: dict(name="Cube Garden", time=225, bonus="11,14,14,8,9",
+    31: dict(name="Cube Garden", time=240, bonus="11,14,14,8,9",
              outline="""
 .#########.
 ###########
@@ -355,7 +355,7 @@ o#o#o#o#o#o#o"""),
 .#########.""",
              motif=("diamond", "o#o-"),
              cubes=[(1, 2), (3, 2), (1, 7), (3, 7), (2, 5)]),
-    32: dict(name="Ice Cellar", time=285, bonus="11,14,14,10,13",
+    32: dict(name="Ice Cellar", time=270, bonus="11,14,14,10,13",
              outline="""
 #.########.#
 ############
@@ -368,7 +368,7 @@ o#o#o#o#o#o#o"""),
 ############
 ############""",
              motif=("hstripes", "o-#oo-"), cubes=[(2, 2), (5, 2), (1, 5), (4, 5), (2, 8), (5, 8)]),
-    33: dict(name="Frozen Larder", time=255, bonus="11,14,14,12,13",
+    33: dict(name="Frozen Larder", time=210, bonus="11,14,14,12,13",
              outline="""
 ############
 ############
@@ -382,7 +382,7 @@ o#o#o#o#o#o#o"""),
 ############
 ##.######.##""",
              motif=("rings", "-##oo"), cubes=[(3, 3), (1, 5), (3, 7), (5, 1), (5, 9), (2, 1)]),
-    34: dict(name="Cube Storm", time=300, bonus="8,11,14,14,15",
+    34: dict(name="Cube Storm", time=375, bonus="8,11,14,14,15",
              outline="""
 #############
 #############
@@ -397,7 +397,7 @@ o#o#o#o#o#o#o"""),
 #############""",
              motif=("antidiag", "#-oo-", 2),
              cubes=[(1, 2), (4, 2), (2, 5), (5, 7), (1, 9), (3, 9), (6, 2)]),
-    35: dict(name="Stocking", time=300, bonus="9,10,11,14,14,13",
+    35: dict(name="Stocking", time=345, bonus="9,10,11,14,14,13",
              outline="""
 ...#####.....
 ...#####.....
@@ -423,7 +423,7 @@ o#o#o#o#o#o#o"""),
 ##-c-c-oo-##.
 .##oooooooo.."""             ),
     # Chapter 8: passages two cells wide, single-cell islands.
-    36: dict(name="Narrow Ways", time=315, bonus="8,9,13,13",
+    36: dict(name="Narrow Ways", time=285, bonus="8,9,13,13",
              outline="""
 #.########.#
 .##########.
@@ -437,7 +437,7 @@ o#o#o#o#o#o#o"""),
 ############
 ############""",
              motif=("floors", "#--oo"), cubes=[(3, 5), (1, 9)], cells={(0, 0): "o", (11, 0): "o"}),
-    37: dict(name="Passages", time=375, bonus="10,12,13,13",
+    37: dict(name="Passages", time=255, bonus="10,12,13,13",
              outline="""
 ############
 ############
@@ -451,7 +451,7 @@ o#o#o#o#o#o#o"""),
 .##########.
 #.########.#""",
              motif=("mstripes", "#o#o--"), cubes=[(1, 5), (4, 3), (4, 7)]),
-    38: dict(name="Corridors", time=315, bonus="9,11,13,13,14",
+    38: dict(name="Corridors", time=330, bonus="9,11,13,13,14",
              outline="""
 #############
 #############
@@ -465,7 +465,7 @@ o#o#o#o#o#o#o"""),
 #############
 #############""",
              motif=("rings", "#o#oo-"), cubes=[(1, 5), (6, 1), (3, 5)]),
-    39: dict(name="Island Hop", time=405, bonus="8,12,13,13,15",
+    39: dict(name="Island Hop", time=420, bonus="8,12,13,13,15",
              outline="""
 #.#########.#
 .###########.
@@ -480,7 +480,7 @@ o#o#o#o#o#o#o"""),
 #.#########.#""",
              motif=("rings", "o-oo-#"), cubes=[(6, 5), (1, 4), (5, 3)],
              cells={(0, 10): "-", (12, 10): "-"}),
-    40: dict(name="Gingerbread", time=405, bonus="9,10,12,13,13",
+    40: dict(name="Gingerbread", time=465, bonus="9,10,12,13,13",
              outline="""
 .....###.....
 ....#####....
@@ -506,7 +506,7 @@ o#o#o#o#o#o#o"""),
 ..#oo-.-oo#..
 ..#oC...Co#.."""),
     # Chapter 9: thick ice nearly everywhere.
-    41: dict(name="Glacier", time=300, bonus="0",
+    41: dict(name="Glacier", time=360, bonus="0",
              outline="""
 ###########
 ###########
@@ -520,7 +520,7 @@ o#o#o#o#o#o#o"""),
 ###########
 ###########""",
              motif=("xdiag", "#-o##"), cubes=[(1, 4), (4, 1), (4, 9)]),
-    42: dict(name="Permafrost", time=270, bonus="9,10",
+    42: dict(name="Permafrost", time=300, bonus="9,10",
              outline="""
 #####..#####
 ############
@@ -534,7 +534,7 @@ o#o#o#o#o#o#o"""),
 ############
 .##########.""",
              motif=("hstripes", "##o--"), cubes=[(2, 3), (5, 5), (2, 8)]),
-    43: dict(name="Ice Sheet", time=315, bonus="12,13",
+    43: dict(name="Ice Sheet", time=330, bonus="12,13",
              outline="""
 ######.######
 #############
@@ -548,7 +548,7 @@ o#o#o#o#o#o#o"""),
 #############
 ######.######""",
              motif=("diamond", "o#-#-"), cubes=[(3, 2), (1, 5), (3, 8), (5, 5)]),
-    44: dict(name="Bare Glacier", time=300, bonus="0",
+    44: dict(name="Bare Glacier", time=345, bonus="0",
              outline="""
 ..########..
 .##########.
@@ -562,33 +562,33 @@ o#o#o#o#o#o#o"""),
 .##########.
 ..########..""",
              motif=("mstripes", "#o#--"), cubes=[(2, 3), (4, 5), (2, 7)]),
-    45: dict(name="Snowflake", time=405, bonus="8,12,13",
+    45: dict(name="Snowflake", time=465, bonus="8,12,13",
              outline="""
-###.###.###
-###..#..###
-.###.#.###.
-..#######..
-...#####...
-.#########.
-...#####...
-..#######..
-.###.#.###.
-###..#..###
-###.###.###""",
+###..###..###
+####.###.####
+.###.###.###.
+..#########..
+...#######...
+..#########..
+...#######...
+..#########..
+.###.###.###.
+####.###.####
+###..###..###""",
              ice="""
-##o.#o#.o##
-#C#..#..#C#
-.o##.#.##o.
-..c##o##c..
-...#o#o#...
-.##o#C#o##.
-...#o#o#...
-..o##o##o..
-.o##.#.##o.
-###..#..###
-#C#.#o#.#C#"""),
+-#-..#o#..-#-
+-o-o.#o#.o-o-
+.-o#.#o#.#o-.
+..#o#-o-#o#..
+...#o#C#o#...
+..#c#####c#..
+...#o#C#o#...
+..#c#-o-#c#..
+.-o#.#o#.#o-.
+-o-o.#o#.o-o-
+-#-..#o#..-#-"""),
     # Chapter 10: everything mixed at tight margins.
-    46: dict(name="Mixed Bag", time=255, bonus="8,13",
+    46: dict(name="Mixed Bag", time=180, bonus="8,13",
              outline="""
 ###......###
 .##########.
@@ -602,7 +602,7 @@ o#o#o#o#o#o#o"""),
 ############
 .##########.""",
              motif=("frame", "-o##o#"), cubes=[(2, 3), (4, 5), (2, 7), (1, 9)]),
-    47: dict(name="Frost Teeth", time=480, bonus="9,12,13",
+    47: dict(name="Frost Teeth", time=300, bonus="9,12,13",
              outline="""
 ##.###.###.##
 ##.###.###.##
@@ -616,7 +616,7 @@ o#o#o#o#o#o#o"""),
 #############
 #############""",
              motif=("vchevron", "o-##-o", 2), cubes=[(1, 4), (4, 3), (3, 7), (5, 9), (0, 9)]),
-    48: dict(name="Winter Wall", time=285, bonus="11,13,14",
+    48: dict(name="Winter Wall", time=270, bonus="11,13,14",
              outline="""
 #############
 #############
@@ -630,7 +630,7 @@ o#o#o#o#o#o#o"""),
 #############
 #############""",
              motif=[("bricks", "-o#"), ("frame", "o     ")], cubes=[(1, 3), (4, 5), (2, 7), (5, 9), (6, 1)]),
-    49: dict(name="Split Glacier", time=330, bonus="8,12,15",
+    49: dict(name="Split Glacier", time=300, bonus="8,12,15",
              outline="""
 #############
 #############
@@ -644,7 +644,7 @@ o#o#o#o#o#o#o"""),
 #############
 #############""",
              motif=("xdiag", "#-o#o"), cubes=[(2, 2), (4, 5), (2, 8), (0, 6)]),
-    50: dict(name="Sleigh Ride", time=570, bonus="9,12,13",
+    50: dict(name="Sleigh Ride", time=345, bonus="9,12,13",
              outline="""
 ###.......###
 ###.......###
@@ -658,19 +658,19 @@ o#o#o#o#o#o#o"""),
 #############
 #############""",
              ice="""
-#o#.......#o#
-#o#.......#o#
+#oo.......oo#
+#oo.......oo#
 #oo#.....#oo#
 ##ooooooooo##
 #oc-o#o#o-co#
 #o-co-o-oc-o#
-.###########.
-..o#o###o#o..
+.#o#o#o#o#o#.
+..o#ooooo#o..
 ..#C#.#.#C#..
 #############
 oco#ooooo#oco"""),
     # Chapter 11: the largest boards, 55 the hardest.
-    51: dict(name="North Wind", time=300, bonus="8,9,10,13",
+    51: dict(name="North Wind", time=315, bonus="8,9,10,13",
              outline="""
 #############
 #############
@@ -685,7 +685,7 @@ oco#ooooo#oco"""),
 #############""",
              motif=("waves", "#o#--"), cubes=[(2, 2), (4, 5), (1, 9), (5, 8), (6, 3), (3, 7)],
              presets={(12, 0): 12, (6, 2): 13}),
-    52: dict(name="Deep Winter", time=315, bonus="11,12,14,15",
+    52: dict(name="Deep Winter", time=285, bonus="11,12,14,15",
              outline="""
 .###########.
 #############
@@ -715,7 +715,7 @@ oco#ooooo#oco"""),
 #############""",
              motif=("mstripes", "-#o#o"), cubes=[(1, 3), (3, 5), (1, 8), (5, 9), (5, 2)],
              presets={(6, 3): 13, (10, 9): 12}),
-    54: dict(name="Polar Night", time=360, bonus="8,11,12,13,14",
+    54: dict(name="Polar Night", time=315, bonus="8,11,12,13,14",
              outline="""
 #############
 #############
@@ -730,7 +730,7 @@ oco#ooooo#oco"""),
 #############""",
              motif=("waves", "-#o#"), cubes=[(1, 2), (4, 4), (2, 7), (5, 9), (3, 1), (6, 6)],
              presets={(0, 0): 13, (3, 6): 12}),
-    55: dict(name="Workshop Star", time=465, bonus=ALL,
+    55: dict(name="Workshop Star", time=480, bonus=ALL,
              outline="""
 .....###.....
 .....###.....
@@ -749,11 +749,11 @@ oco#ooooo#oco"""),
 ....##o##....
 ###o##o##o###
 .#C#o#o#o#C#.
-..##o#o#o##..
+..##c#o#c##..
 ..#oco#oco#..
 .#C#o#o#o#C#.
 .##c##.##c##.
-#C##o...o##C#
+#C##c...c##C#
 ##oo.....oo##""",
              presets={(6, 3): 13, (2, 9): 12}),
 }
