@@ -217,7 +217,7 @@ ooc-ooo-coo
 ############
 ############""",
              motif=("hstripes", "-#o-o-"), cubes=[(1, 2), (4, 6), (2, 9)]),
-    25: dict(name="Big Snowman", time=300, bonus="9,11,13,15",
+    25: dict(name="Big Snowman", time=270, bonus="9,11,13,15",
              outline="""
 ....####....
 ...######...
@@ -397,7 +397,7 @@ o#o#o#o#o#o#o"""),
 #############""",
              motif=("antidiag", "#-oo-", 2),
              cubes=[(1, 2), (4, 2), (2, 5), (5, 7), (1, 9), (3, 9), (6, 2)]),
-    35: dict(name="Stocking", time=345, bonus="9,10,11,14,14,13",
+    35: dict(name="Stocking", time=315, bonus="9,10,11,14,14,13",
              outline="""
 ...#####.....
 ...#####.....
@@ -437,7 +437,7 @@ o#o#o#o#o#o#o"""),
 ############
 ############""",
              motif=("floors", "#--oo"), cubes=[(3, 5), (1, 9)], cells={(0, 0): "o", (11, 0): "o"}),
-    37: dict(name="Passages", time=255, bonus="10,12,13,13",
+    37: dict(name="Passages", time=270, bonus="10,12,13,13",
              outline="""
 ############
 ############
@@ -506,7 +506,7 @@ o#o#o#o#o#o#o"""),
 ..#oo-.-oo#..
 ..#oC...Co#.."""),
     # Chapter 9: thick ice nearly everywhere.
-    41: dict(name="Glacier", time=360, bonus="0",
+    41: dict(name="Glacier", time=390, bonus="0",
              outline="""
 ###########
 ###########
@@ -548,7 +548,7 @@ o#o#o#o#o#o#o"""),
 #############
 ######.######""",
              motif=("diamond", "o#-#-"), cubes=[(3, 2), (1, 5), (3, 8), (5, 5)]),
-    44: dict(name="Bare Glacier", time=345, bonus="0",
+    44: dict(name="Bare Glacier", time=270, bonus="0",
              outline="""
 ..########..
 .##########.
@@ -562,7 +562,7 @@ o#o#o#o#o#o#o"""),
 .##########.
 ..########..""",
              motif=("mstripes", "#o#--"), cubes=[(2, 3), (4, 5), (2, 7)]),
-    45: dict(name="Snowflake", time=465, bonus="8,12,13",
+    45: dict(name="Snowflake", time=420, bonus="8,12,13",
              outline="""
 ###..###..###
 ####.###.####
@@ -644,7 +644,7 @@ o#o#o#o#o#o#o"""),
 #############
 #############""",
              motif=("xdiag", "#-o#o"), cubes=[(2, 2), (4, 5), (2, 8), (0, 6)]),
-    50: dict(name="Sleigh Ride", time=345, bonus="9,12,13",
+    50: dict(name="Sleigh Ride", time=375, bonus="9,12,13",
              outline="""
 ###.......###
 ###.......###
