@@ -423,7 +423,7 @@ o#o#o#o#o#o#o"""),
 ##-c-c-oo-##.
 .##oooooooo.."""             ),
     # Chapter 8: passages two cells wide, single-cell islands.
-    36: dict(name="Narrow Ways", time=285, bonus="8,9,13,13",
+    36: dict(name="Narrow Ways", time=300, bonus="8,9,13,13",
              outline="""
 #.########.#
 .##########.
@@ -437,7 +437,7 @@ o#o#o#o#o#o#o"""),
 ############
 ############""",
              motif=("floors", "#--oo"), cubes=[(3, 5), (1, 9)], cells={(0, 0): "o", (11, 0): "o"}),
-    37: dict(name="Passages", time=270, bonus="10,12,13,13",
+    37: dict(name="Passages", time=285, bonus="10,12,13,13",
              outline="""
 ############
 ############
@@ -451,7 +451,7 @@ o#o#o#o#o#o#o"""),
 .##########.
 #.########.#""",
              motif=("mstripes", "#o#o--"), cubes=[(1, 5), (4, 3), (4, 7)]),
-    38: dict(name="Corridors", time=330, bonus="9,11,13,13,14",
+    38: dict(name="Corridors", time=345, bonus="9,11,13,13,14",
              outline="""
 #############
 #############
@@ -465,7 +465,7 @@ o#o#o#o#o#o#o"""),
 #############
 #############""",
              motif=("rings", "#o#oo-"), cubes=[(1, 5), (6, 1), (3, 5)]),
-    39: dict(name="Island Hop", time=420, bonus="8,12,13,13,15",
+    39: dict(name="Island Hop", time=435, bonus="8,12,13,13,15",
              outline="""
 #.#########.#
 .###########.
@@ -548,7 +548,7 @@ o#o#o#o#o#o#o"""),
 #############
 ######.######""",
              motif=("diamond", "o#-#-"), cubes=[(3, 2), (1, 5), (3, 8), (5, 5)]),
-    44: dict(name="Bare Glacier", time=270, bonus="0",
+    44: dict(name="Bare Glacier", time=300, bonus="0",
              outline="""
 ..########..
 .##########.
