@@ -2,8 +2,11 @@
 // beside the panel, and the real level files.
 #include "levels_fixture.h"
 
+#include "level_design.h"
 #include "level_rules.h"
 #include "manifest.h"
+
+#include <random>
 
 namespace levelstest {
 namespace {
@@ -109,6 +112,93 @@ TEST(LevelRules, EveryWidthFitsBesideThePanelWithElevenRowsButNotTwelve) {
     EXPECT_EQ(x1, 792);
     EXPECT_EQ(y0, 21);
     EXPECT_EQ(y1, 582);
+}
+
+// Level n of w x h whose cell (x, y) has the code code(x, y).
+template <typename Code> levelcheck::TLevelSource Drawn(int n, int w, int h, Code code) {
+    levelcheck::TLevelSource source = Rectangle(w, h);
+    source.Level = n;
+    source.Text = "REM,"; // rows from line 6, as in our files
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y)
+            source.File.Codes[x][y] = code(x, y);
+    return source;
+}
+
+const int CLASSES[3] = {-1, 1, 3}; // plain, pane, thick
+
+TEST(LevelDesign, StripesAndMirrorsPassButAScatterReadsAsNoise) {
+    std::mt19937 random(34);
+    int scatter[13][11];
+    for (auto& column : scatter)
+        for (int& code : column)
+            code = CLASSES[random() % 3];
+    struct TCase {
+        const char* Name;
+        levelcheck::TLevelSource Source;
+        bool Passes;
+    } cases[] = {
+        {"stripes", Drawn(12, 11, 10, [](int, int y) { return CLASSES[y / 2 % 3]; }), true},
+        {"scatter", Drawn(12, 11, 10, [&](int x, int y) { return scatter[x][y]; }), false},
+        // The same noise mirrored about the middle column: no agreement, but a symmetry.
+        {"mirrored scatter", Drawn(12, 11, 10, [&](int x, int y) { return scatter[std::min(x, 10 - x)][y]; }),
+         true},
+        // Mirrored on the upper half only.
+        {"half mirrored scatter",
+         Drawn(12, 11, 10, [&](int x, int y) { return scatter[y < 5 ? std::min(x, 10 - x) : x][y]; }), false},
+    };
+    for (const TCase& c : cases) {
+        levelcheck::TProblems problems = levelcheck::CheckPattern(c.Source);
+        EXPECT_EQ(problems.empty(), c.Passes) << c.Name;
+        if (!c.Passes && !problems.empty()) {
+            EXPECT_NE(problems[0].Text.find("the ice reads as a scatter"), std::string::npos)
+                << problems[0].Text;
+        }
+    }
+    levelcheck::TPatternFigures stripes = levelcheck::PatternFigures(cases[0].Source.File, 1);
+    EXPECT_GT(stripes.Z, 5.0);
+    EXPECT_EQ(stripes.Agreeing, 10 * 10 + 11 * 5); // every row pair and every column pair inside a stripe
+    levelcheck::TPatternFigures mirrored = levelcheck::PatternFigures(cases[2].Source.File, 1);
+    EXPECT_DOUBLE_EQ(mirrored.Symmetry, 1.0);
+    EXPECT_LT(mirrored.Z, 2.0);
+}
+
+TEST(LevelDesign, AnOutlineTurnedOrMirroredIsTheSameLayout) {
+    auto notched = [](int n, bool turned) {
+        // 6 x 4 with a hole at its top-left corner, or the same turned a quarter into 4 x 6.
+        return Drawn(n, turned ? 4 : 6, turned ? 6 : 4,
+                     [&](int x, int y) { return (turned ? x == 3 && y == 0 : x == 0 && y == 0) ? 0 : -1; });
+    };
+    std::vector<levelcheck::TLevelSource> sources = {
+        notched(11, false), notched(12, true),
+        Drawn(13, 6, 4, [](int x, int y) { return x == 2 && y == 0 ? 0 : -1; })};
+    levelcheck::TProblems problems = levelcheck::CheckUniqueOutlines(sources);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].Format(),
+              "data/levels/12.txt: the outline of holes is also level 11's (turned or mirrored)");
+}
+
+TEST(LevelDesign, ALevelOutsideItsChaptersPlanIsAnError) {
+    auto texts = [](const levelcheck::TLevelSource& source) {
+        std::vector<std::string> lines;
+        for (const levelcheck::TProblem& p : levelcheck::CheckChapterPlan(source))
+            lines.push_back(p.Format());
+        return lines;
+    };
+    // Level 12 in chapter 3: 10x9 to 11x10, Gold 60-100, thick 20-35% of the iced cells.
+    EXPECT_EQ(
+        texts(Drawn(12, 13, 11, [](int, int) { return 1; })),
+        (std::vector<std::string>{
+            "data/levels/12.txt:4: the size 13 x 11 leaves the plan (chapter 3: 10x9 to 11x10, either way "
+            "round)",
+            "data/levels/12.txt: Gold 143 leaves the plan (chapter 3: 60-100)",
+            "data/levels/12.txt: thick ice on 0% of the iced cells leaves the plan (chapter 3: 20%-35%)"}));
+    // 9 x 10 is 10 x 9 turned; 30 thick cells of 90 iced give Gold 120 and a third thick.
+    EXPECT_EQ(texts(Drawn(12, 9, 10, [](int x, int) { return x < 3 ? 3 : 1; })),
+              (std::vector<std::string>{"data/levels/12.txt: Gold 120 leaves the plan (chapter 3: 60-100)"}));
+    EXPECT_TRUE(texts(Drawn(12, 9, 10, [](int x, int y) {
+                    return x < 2 && y < 8 ? 3 : y < 5 ? 1 : -1;
+                })).empty());
 }
 
 } // namespace

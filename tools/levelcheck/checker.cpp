@@ -1,5 +1,6 @@
 #include "checker.h"
 
+#include "level_design.h"
 #include "level_report.h"
 #include "level_rules.h"
 #include "level_runner.h"
@@ -188,7 +189,8 @@ int RunChecker(const TCheckOptions& options, int panelWidth, std::ostream& out) 
         if (!own.empty() &&
             std::any_of(style.begin(), style.end(), [&](const TProblem& p) { return p.Line == own[0].Line; }))
             own.clear();
-        for (const TProblems& more : {style, CheckDesign(source, panelWidth)})
+        for (const TProblems& more :
+             {style, CheckDesign(source, panelWidth), CheckPattern(source), CheckChapterPlan(source)})
             own.insert(own.end(), more.begin(), more.end());
         TFillFigures fill;
         if (source.Parsed) {
@@ -209,8 +211,8 @@ int RunChecker(const TCheckOptions& options, int panelWidth, std::ostream& out) 
             figures.back().SetDesign(source, fill);
         }
     }
-    TProblems names = CheckUniqueNames(sources);
-    problems.insert(problems.end(), names.begin(), names.end());
+    for (const TProblems& more : {CheckUniqueNames(sources), CheckUniqueOutlines(sources)})
+        problems.insert(problems.end(), more.begin(), more.end());
     for (const TProblem& problem : problems)
         out << problem.Format() << "\n";
 

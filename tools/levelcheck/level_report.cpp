@@ -16,7 +16,7 @@ struct TChapterTarget {
 const TChapterTarget TARGETS[11] = {{95, 50, 70}, {90, 40, 60}, {85, 35, 50}, {85, 30, 45},
                                     {80, 25, 40}, {80, 20, 35}, {75, 20, 30}, {75, 15, 30},
                                     {70, 15, 25}, {65, 10, 25}, {60, 10, 20}};
-constexpr int STUCK_MAX_PERCENT = 5;
+constexpr int STUCK_MAX_PERCENT = 4;
 
 std::string Fixed(double value, int decimals) {
     char text[32];
