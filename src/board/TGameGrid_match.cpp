@@ -9,6 +9,7 @@
 #include "board/TPlayer.h"
 #include "board/board_particles.h"
 #include "board/board_random.h"
+#include "board/gem_codes.h"
 #include "framework/core_services.h"
 #include "media/TParticleList.h"
 
@@ -19,7 +20,7 @@ TGem* LineGem(int x, int y, int includeSwapping) {
     TCell* cell = CellAt(x, y);
     if (!cell || !cell->Gem) return nullptr;
     TGem* gem = cell->Gem.get();
-    if (gem->GemType < 1 || gem->GemType > 7) return nullptr;
+    if (!IsShape(gem->GemType)) return nullptr;
     if (gem->Swapping && !includeSwapping) return nullptr;
     return gem;
 }
@@ -131,14 +132,15 @@ int TGameGrid::BonusDraw(int x, int y) {
     int n = 0;
     for (int i = 0; i < PossBonusCount && i < POSS_BONUS_MAX; ++i)
         candidates[n++] = PossBonus[i];
-    if (Gold <= 3 && (Locked == 1 || Locked == 2)) candidates[n++] = 14, candidates[n++] = 14;
+    if (Gold <= 3 && (Locked == 1 || Locked == 2))
+        candidates[n++] = ITEM_MATCHSTICK, candidates[n++] = ITEM_MATCHSTICK;
     if (Gold <= 3 && Locked < Gold && BoardHost().Player().Level > 4)
-        candidates[n++] = 13, candidates[n++] = 13;
+        candidates[n++] = ITEM_SNOWBALL, candidates[n++] = ITEM_SNOWBALL;
     while (n > 0) {
         int pick = BoardRand(0, n - 1);
         int code = candidates[pick];
         // A matchstick needs a shape in an ice cube; a refused one leaves the list.
-        if (code == 14 && PossBonusCount > 1 && !AnyGemInIceCube()) {
+        if (code == ITEM_MATCHSTICK && PossBonusCount > 1 && !AnyGemInIceCube()) {
             candidates[pick] = candidates[--n];
             continue;
         }

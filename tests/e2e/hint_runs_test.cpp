@@ -26,7 +26,7 @@ TEST(HintRuns, TwentySecondsWithoutAMoveOfferTheHintThatEnterCloses) {
     const int offered = INTRO_END + 20000;
     const int enter = offered + 1500;
     std::string script = ToTheLevel() + "# no input for twenty seconds of play; Enter closes the hint\n";
-    script += Key(enter, 13) + std::to_string(enter + 2000) + " close\n";
+    script += Key(enter, platform::vk::RETURN) + std::to_string(enter + 2000) + " close\n";
     const std::vector<int> frames = {FlipAt(offered - 500), FlipAt(offered + 200), FlipAt(offered + 1000),
                                      FlipAt(enter + 1000)};
     run.Run(script, frames);

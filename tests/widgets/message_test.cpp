@@ -94,11 +94,11 @@ TEST_F(MessageTest, QuestionAnswers) {
         std::function<void(TDialog&)> input;
         int result;
     } cases[] = {
-        {"Escape", [](TDialog&) { KeyPress(27); }, -1},
+        {"Escape", [](TDialog&) { KeyPress(platform::vk::ESCAPE); }, -1},
         {"N", [](TDialog&) { KeyPress('N'); }, -1},
         {"Y", [](TDialog&) { KeyPress('Y'); }, 1},
-        {"Enter", [](TDialog&) { KeyPress(13); }, 1},
-        {"Space", [](TDialog&) { KeyPress(32); }, 1},
+        {"Enter", [](TDialog&) { KeyPress(platform::vk::RETURN); }, 1},
+        {"Space", [](TDialog&) { KeyPress(platform::vk::SPACE); }, 1},
         {"click on Yes",
          [](TDialog& d) {
              auto [x, y] = CentreOf(d, "Yes");
@@ -113,7 +113,7 @@ TEST_F(MessageTest, QuestionAnswers) {
          -1},
         {"Escape and Y",
          [](TDialog&) {
-             KeyPress(27);
+             KeyPress(platform::vk::ESCAPE);
              KeyPress('Y');
          },
          -1},
@@ -255,10 +255,10 @@ TEST_F(OwnerTest, InnerBoxLeavesEscapeWithTheOuterOne) {
     auto inner = TDialogOK::Create("Cannot delete the only player.", nullptr, 0, 0, 0, "");
     inner->ReenableEscapeKey = 0;
     inner->Start();
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     EXPECT_EQ(Step(*inner), 1);
     EXPECT_EQ(Game->IgnoreEscapeKey, 1);
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     EXPECT_EQ(Step(*outer), -1);
     EXPECT_EQ(Game->IgnoreEscapeKey, 0);
 }
@@ -266,7 +266,7 @@ TEST_F(OwnerTest, InnerBoxLeavesEscapeWithTheOuterOne) {
 TEST_F(MessageTest, MissingButtonsAreSkipped) {
     auto message = MakeOKDialog("renamed");
     message->Menu->FindButton("OK")->SetName("other");
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     EXPECT_EQ(Step(*message), 1) << "Escape still closes";
 
     auto question = MakeDialogYesNo("removed");
