@@ -36,10 +36,6 @@ int ScanRun(int fromX, int fromY, int stepX, int stepY, int count, int& shape) {
 
 } // namespace
 
-int TGameGrid::GemCodeAt(int x, int y) const {
-    return CodeOf(CellAt(x, y));
-}
-
 int TGameGrid::DoQuickMatchHoriz(int x, int y, int diagonal) {
     int left = std::max(0, x - 2), right = std::min(levelwidth - 1, x + 3);
     int last = std::min(levelheight - 1, y + 1);

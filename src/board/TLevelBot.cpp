@@ -5,6 +5,7 @@
 #include "board/TGem.h"
 #include "board/board_grid.h"
 #include "board/gem_codes.h"
+#include "board/line_scan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,41 +48,14 @@ TSim CopyBoard() {
     return sim;
 }
 
-using TMarks = bool[GRID_W][GRID_H];
-
-// Marks every line of three or more equal shapes (a shape in an ice cube takes part, as on the
-// board); the number of cells marked.
-int FindLines(const TSim& sim, TMarks marks) {
-    int count = 0;
-    for (int x = 0; x < GRID_W; ++x)
-        for (int y = 0; y < GRID_H; ++y)
-            marks[x][y] = false;
-    auto scan = [&](int x, int y, int stepX, int stepY, int size) {
-        int i = 0;
-        while (i <= size - 3) {
-            int fx = x + stepX * i, fy = y + stepY * i;
-            int length = 1;
-            if (sim.Shape(fx, fy))
-                while (i + length < size && sim.Shape(fx + stepX * length, fy + stepY * length) &&
-                       sim.cells[fx + stepX * length][fy + stepY * length].code == sim.cells[fx][fy].code)
-                    ++length;
-            if (!sim.Shape(fx, fy) || length < 3) {
-                ++i;
-                continue;
-            }
-            for (int k = 0; k < length; ++k)
-                if (!marks[fx + stepX * k][fy + stepY * k]) {
-                    marks[fx + stepX * k][fy + stepY * k] = true;
-                    ++count;
-                }
-            i += length;
-        }
-    };
-    for (int y = 0; y < sim.h; ++y)
-        scan(0, y, 1, 0, sim.w);
+// Marks every line of three or more equal shapes, as the board finds them (a shape in an ice cube
+// takes part); 0 when there is none.
+int FindLines(const TSim& sim, TLineMarks marks) {
+    TLineCodes codes;
     for (int x = 0; x < sim.w; ++x)
-        scan(x, 0, 0, 1, sim.h);
-    return count;
+        for (int y = 0; y < sim.h; ++y)
+            codes[x][y] = sim.cells[x][y].code;
+    return MarkLines(codes, sim.w, sim.h, marks);
 }
 
 struct TResolved {
@@ -92,7 +66,7 @@ struct TResolved {
 
 // The marked cells resolve as the board resolves them: a cube opens and its shape stays, any
 // other shape bursts and its cell loses one ice layer.
-TResolved Resolve(TSim& sim, TMarks marks, const TBotWeights& weights) {
+TResolved Resolve(TSim& sim, TLineMarks marks, const TBotWeights& weights) {
     TResolved r;
     for (int x = 0; x < sim.w; ++x)
         for (int y = 0; y < sim.h; ++y) {
@@ -261,7 +235,7 @@ TBotAction ScoreSwap(const TSim& board, int x1, int y1, int x2, int y2, const TB
     a.Y2 = y2;
     TSim sim = board;
     std::swap(sim.cells[x1][y1].code, sim.cells[x2][y2].code);
-    TMarks marks;
+    TLineMarks marks;
     FindLines(sim, marks);
     if (!marks[x1][y1] && !marks[x2][y2]) {
         a.Kind = TBotAction::NONE;

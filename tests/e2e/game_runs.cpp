@@ -127,11 +127,11 @@ std::string ToTheLevel() {
     return script + Click(PLAY_MS, 400, 538) + Key(MAP_ENTER_MS, platform::vk::RETURN);
 }
 
-TPoint Cell9(int x, int y) {
+TPoint Level1Cell(int x, int y) {
     return {260 + 50 * x, 100 + 50 * y};
 }
 
-TPoint Cell13(int x, int y) {
+TPoint Level2Cell(int x, int y) {
     return {160 + 50 * x, 25 + 50 * y};
 }
 

@@ -45,7 +45,7 @@ TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
     std::string script = ToTheLevel();
     // 1.txt: row 3 reads 1 1 2 1; swapping its third and fourth shapes lines up three, and the
     // shapes above fall into a second line.
-    const TPoint a = Cell9(2, 3), b = Cell9(3, 3);
+    const TPoint a = Level1Cell(2, 3), b = Level1Cell(3, 3);
     const int swap = AT_REST + 500;
     script += Click(swap, a.x, a.y) + Click(swap + 200, b.x, b.y);
     script += std::to_string(swap + 4000) + " close\n";
@@ -100,7 +100,7 @@ TEST(GameRuns, CrackersFillTheGaugeAndTheNextFiresAtDoublePower) {
     std::string script = ToTheLevel();
     // 2.txt: a cracker in column 0 of every row; the one at the bottom is fired again and again,
     // the next one falling into its place each time, and the glowing shapes' dust fills the gauge.
-    const TPoint cracker = Cell13(0, 11);
+    const TPoint cracker = Level2Cell(0, 11);
     for (int i = 0; i < GAUGE_CLICKS; ++i)
         script += Click(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
     const int end = AT_REST + 500 + 1500 * GAUGE_CLICKS + 2000;

@@ -7,6 +7,7 @@
 
 #include "../profiles/profile_bytes.h"
 #include "platform/TPixmap.h"
+#include "platform/input.h"
 
 #include <filesystem>
 #include <sys/stat.h>

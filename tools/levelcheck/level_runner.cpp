@@ -7,8 +7,8 @@
 #include "board/TPlayer.h"
 #include "board/board_fill.h"
 #include "board/board_grid.h"
-#include "board/board_headless.h"
 #include "board/gem_codes.h"
+#include "headless/board_headless.h"
 #include "platform/random.h"
 
 #include <stdexcept>
