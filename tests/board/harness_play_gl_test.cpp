@@ -107,7 +107,7 @@ TEST(BoardHarnessSack, TheSackOnThisSeedBecomesAClickBonusAndFiresAtOnce) {
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 12u) << run.out;
     const int code = CodeAt(lines, 5, 4);
-    EXPECT_TRUE(code != 11 && code != 13 && code != 14 && code != 15) << "not picked up: " << code;
+    EXPECT_TRUE(!IsAimedItem(code) && code != ITEM_SACK) << "not picked up: " << code;
     EXPECT_GT(ScoreOf(lines, 9), 0);
     EXPECT_GT(CellChanged(Frame(run, kAct / 5 - 2), Frame(run, kAct / 5 + 4), 5, 4), 0.2);
     Frame(run, kAct / 5 + 60);

@@ -101,7 +101,7 @@ int PlayRandomMoves(int moves) {
             (platform::Rand(0, 1) ? x2 : y2) += platform::Rand(0, 1) ? 1 : -1;
         }
         int aimed = grid.Mode == 1 && (x2 != grid.cx || y2 != grid.cy) ? CodeAt(grid.cx, grid.cy) : 0;
-        int acts = aimed == 11 || aimed == 13 || aimed == 14 ? AimedItemActs(aimed, x2, y2) : -1;
+        int acts = IsAimedItem(aimed) ? AimedItemActs(aimed, x2, y2) : -1;
         int power = grid.BonusPower;
         grid.ClickCell(x2, y2);
         if (power == 2 && acts >= 0) {
