@@ -9,7 +9,7 @@
 #include "board/TStandaloneBoardHost.h"
 #include "board/board_fill.h"
 #include "board/board_grid.h"
-#include "board/board_headless.h"
+#include "headless/board_headless.h"
 #include "platform/random.h"
 
 #include <benchmark/benchmark.h>

@@ -12,11 +12,12 @@
 #include "board/TStandaloneBoardHost.h"
 #include "board/board_fill.h"
 #include "board/board_grid.h"
-#include "board/board_headless.h"
 #include "board/board_particles.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 #include "framework/core_services.h"
 #include "game/particle_images.h"
+#include "headless/board_headless.h"
 #include "media/TImageBank.h"
 #include "media/TMousePointer.h"
 #include "media/TParticleList.h"
@@ -59,9 +60,9 @@ void LoadImages() {
     images->LoadAnim("iceshard", 32, 32, 0, 50, -1, 1);
     images->LoadAnim("iceshard2", 30, 30, 0, 50, -1, 1);
     images->LoadAnim("bonus9activate", 50, 50, 0, 1, -1, 1);
-    for (int n = 1; n <= 7; ++n)
+    for (int n = FIRST_SHAPE; n <= LAST_SHAPE; ++n)
         images->LoadAnim("gem" + std::to_string(n) + "anim", 50, 50, 0, 50, -1, 0);
-    for (int code = 8; code <= 15; ++code)
+    for (int code = FIRST_ITEM; code <= LAST_ITEM; ++code)
         images->LoadAnim("bonus" + std::to_string(code) + "idle", 50, 50, 0, TGem::BonusIdleFrames[code], -1,
                          0);
     FillParticleImages();

@@ -219,5 +219,4 @@ private:
     int ScanLines(int includeSwapping, int& runTotal);
     int ReleasePass();
     int MotionPass(int& landed);
-    int GemCodeAt(int x, int y) const;
 };

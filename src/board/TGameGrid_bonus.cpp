@@ -9,6 +9,7 @@
 #include "board/TGemList.h"
 #include "board/board_particles.h"
 #include "board/board_random.h"
+#include "board/gem_codes.h"
 #include "media/TParticleList.h"
 
 #include <cstdlib>
@@ -50,8 +51,8 @@ bool AnyGemLocked() {
 
 int TGameGrid::SackDraw() {
     for (;;) {
-        int code = BoardRand(8, 14);
-        if (code != 14 || AnyGemLocked()) return code;
+        int code = BoardRand(FIRST_ITEM, ITEM_MATCHSTICK);
+        if (code != ITEM_MATCHSTICK || AnyGemLocked()) return code;
     }
 }
 
@@ -69,17 +70,17 @@ void TGameGrid::MakeCrackerParticles(int x, int y, int vertical) {
 
 int TGameGrid::FireClickBonus(int code) {
     HintEnd();
-    if (code != 12) MunchkinPlaying = 0;
+    if (code != ITEM_SNOWMAN) MunchkinPlaying = 0;
     int power = BonusPower;
     int cubeHit = 0;
     auto destroy = [&](int x, int y) { cubeHit |= DestroySquare(x, y); };
-    if (code == 8) {
+    if (code == ITEM_PUDDING) {
         ForArea(*this, mx, my, power == 2 ? 2 : 1, power == 2, destroy);
         PlayMunchkinSound();
         PlayBoardSound(ExplodeSound);
         if (cubeHit) PlayBoardSound(UnlockSound);
-    } else if (code == 9 || code == 10) {
-        bool vertical = code == 10;
+    } else if (code == ITEM_HORIZONTAL_CRACKER || code == ITEM_VERTICAL_CRACKER) {
+        bool vertical = code == ITEM_VERTICAL_CRACKER;
         auto line = [&](int at) {
             int length = vertical ? levelheight : levelwidth;
             for (int i = 0; i < length; ++i)
@@ -99,7 +100,7 @@ int TGameGrid::FireClickBonus(int code) {
         if (!vertical) PlayBoardSound(HornSound);
         if (cubeHit) PlayBoardSound(UnlockSound);
         if (vertical) PlayBoardSound(TornadoSound);
-    } else if (code == 12) {
+    } else if (code == ITEM_SNOWMAN) {
         int iceBroke = 0;
         ForArea(*this, mx, my, power == 2 ? 2 : 1, power == 2, [&](int x, int y) {
             if (!GemLocked(x, y)) iceBroke |= RemoveGold(x, y);
@@ -117,11 +118,11 @@ int TGameGrid::FireClickBonus(int code) {
 int TGameGrid::FireAimedBonus(int code) {
     int power = BonusPower;
     int acted = 0, cubeHit = 0;
-    if (code == 13 && GemLocked(mx, my)) {
+    if (code == ITEM_SNOWBALL && GemLocked(mx, my)) {
         PlayBoardSound(LockedSound);
         return -1;
     }
-    if (code == 11) {
+    if (code == ITEM_STAR) {
         MunchkinPlaying = 0;
         auto hit = [&](int x, int y) {
             TCell* cell = CellAt(x, y);
@@ -133,14 +134,14 @@ int TGameGrid::FireAimedBonus(int code) {
             ForArea(*this, mx, my, 1, false, hit);
         else
             hit(mx, my);
-    } else if (code == 13) {
+    } else if (code == ITEM_SNOWBALL) {
         if (power == 2)
             ForArea(*this, mx, my, 1, true, [&](int x, int y) {
                 if (!GemLocked(x, y)) acted |= RemoveGold(x, y);
             });
         else
             acted = RemoveGold(mx, my);
-    } else if (code == 14) {
+    } else if (code == ITEM_MATCHSTICK) {
         auto open = [&](int x, int y) {
             if (!GemLocked(x, y)) return;
             CellAt(x, y)->Gem->Unlock();
@@ -152,12 +153,12 @@ int TGameGrid::FireAimedBonus(int code) {
             open(mx, my);
     }
     if (acted) {
-        if (code == 11) {
+        if (code == ITEM_STAR) {
             PlayBoardSound(StarSound);
             if (cubeHit) PlayBoardSound(UnlockSound);
             PlayMunchkinSound();
             PlayPitched(MatchNoBrickSound, MatchPitch);
-        } else if (code == 13) {
+        } else if (code == ITEM_SNOWBALL) {
             PlayBoardSound(BrushSound);
             PlayPitched(MatchSound, MatchPitch);
         } else {
@@ -165,12 +166,12 @@ int TGameGrid::FireAimedBonus(int code) {
         }
         EmptyGauge();
     } else {
-        PlayBoardSound(code == 13 ? BrushInvalidSound : InvalidSound);
+        PlayBoardSound(code == ITEM_SNOWBALL ? BrushInvalidSound : InvalidSound);
     }
     DestroySquare(cx, cy); // the item is used up
     float tx = float(CalcSX(mx) + 25), ty = float(CalcSY(my) + 25);
-    if (code == 11) StarParticlesMake(tx, ty, 60, 0);
-    if (code == 14) StarParticlesMake(tx, ty, 30, 1);
+    if (code == ITEM_STAR) StarParticlesMake(tx, ty, 60, 0);
+    if (code == ITEM_MATCHSTICK) StarParticlesMake(tx, ty, 30, 1);
     RestorePointer();
     BoardHost().ClearHintShowCounter();
     return acted;

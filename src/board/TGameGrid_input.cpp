@@ -9,21 +9,10 @@
 #include "board/TCell.h"
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 
 #include <cstdlib>
-
-namespace {
-
-bool IsAimed(int code) {
-    return code == 11 || code == 13 || code == 14;
-}
-
-bool IsClickBonus(int code) {
-    return code == 8 || code == 9 || code == 10 || code == 12;
-}
-
-} // namespace
 
 int TGameGrid::UpdateMouseUpFlag() {
     MouseUpFlag = (Game && Game->Mouse && Game->Mouse->GetMb() != 0) ? 0 : 1;
@@ -70,7 +59,7 @@ int TGameGrid::HandleCell(int down, int newClick) {
         TCell* selected = CellAt(cx, cy);
         if (!selected || !selected->Gem || selected->Gem->GemType == -1) return EndSelectionWithoutGem();
         bool neighbour = std::abs(mx - cx) + std::abs(my - cy) == 1;
-        if (!IsAimed(selected->Gem->GemType) && !neighbour) CursorClear(); // dragged or clicked away
+        if (!IsAimedItem(selected->Gem->GemType) && !neighbour) CursorClear(); // dragged or clicked away
     }
     return Mode == 0 ? HandleUnselected(newClick) : HandleSelected(newClick);
 }
@@ -87,16 +76,16 @@ int TGameGrid::HandleUnselected(int newClick) {
         PlayBoardSound(LockedSound);
         return 0;
     }
-    if (gem->GemType == 15) gem->GemType = SackDraw();
+    if (gem->GemType == ITEM_SACK) gem->GemType = SackDraw();
     int code = gem->GemType;
-    if (IsClickBonus(code)) {
+    if (IsClickItem(code)) {
         FireClickBonus(code);
         return 0;
     }
     CursorSet(mx, my);
     PlayBoardSound(ClickSound);
     HintEnd();
-    if (IsAimed(code)) SetBonusPointer(code, 0);
+    if (IsAimedItem(code)) SetBonusPointer(code, 0);
     return 1;
 }
 
@@ -111,10 +100,10 @@ int TGameGrid::HandleSelected(int newClick) {
     TCell* selected = CellAt(cx, cy);
     if (!selected || !selected->Gem || selected->Gem->GemType == -1) return EndSelectionWithoutGem();
     int code = selected->Gem->GemType;
-    if (IsAimed(code) && !newClick) return 0; // an item acts on a new click, never on a drag
+    if (IsAimedItem(code) && !newClick) return 0; // an item acts on a new click, never on a drag
     TCell* target = CellAt(mx, my);
     if (!target || !target->active) return 0;
-    if (code > 7) {
+    if (code > LAST_SHAPE) {
         HintEnd();
         if (FireAimedBonus(code) >= 0) CursorClear(); // a refused snowball stays picked up
         return 0;

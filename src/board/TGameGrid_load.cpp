@@ -3,6 +3,7 @@
 #include "board/TGameGrid.h"
 #include "board/TLevelFile.h"
 #include "board/board_random.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 #include "framework/cc_errors.h"
 #include "framework/cc_files.h"
@@ -47,14 +48,14 @@ void ApplyCode(TGameGrid& grid, TCell& cell, int v) {
             cell.armour = 1;
             grid.Gold += 1;
         }
-        cell.bonus = v <= 15 ? v : 0; // the parser refuses presets above 15
+        cell.bonus = v <= LAST_ITEM ? v : 0; // the parser refuses presets above the last item
     }
 }
 
 void PickLevelShapes() {
     int count = 0;
     while (count < PossGemsCount) {
-        int code = BoardRand(1, 7);
+        int code = BoardRand(FIRST_SHAPE, LAST_SHAPE);
         bool taken = false;
         for (int i = 0; i < count; ++i)
             taken = taken || PossGems[i] == code;

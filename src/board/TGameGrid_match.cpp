@@ -9,48 +9,22 @@
 #include "board/TPlayer.h"
 #include "board/board_particles.h"
 #include "board/board_random.h"
+#include "board/gem_codes.h"
+#include "board/line_scan.h"
 #include "framework/core_services.h"
 #include "media/TParticleList.h"
 
+#include <algorithm>
+
 namespace {
 
-// A gem that can start a line: a shape that is not swapping unless swapping shapes count.
-TGem* LineGem(int x, int y, int includeSwapping) {
-    TCell* cell = CellAt(x, y);
-    if (!cell || !cell->Gem) return nullptr;
-    TGem* gem = cell->Gem.get();
-    if (gem->GemType < 1 || gem->GemType > 7) return nullptr;
-    if (gem->Swapping && !includeSwapping) return nullptr;
-    return gem;
-}
-
-// Marks one line found along (stepX, stepY); the length found, counting the first cell.
-int LineAt(int x, int y, int stepX, int stepY, int limit, int includeSwapping) {
-    TGem* first = LineGem(x, y, includeSwapping);
-    if (!first) return 0;
-    int length = 1;
-    while (length < limit) {
-        TGem* next = LineGem(x + stepX * length, y + stepY * length, includeSwapping);
-        if (!next || next->GemType != first->GemType) break;
-        ++length;
-    }
-    return length;
-}
-
-// Scans one row or column from its start; adds the lengths of its lines to the run total.
-void ScanLine(int x, int y, int stepX, int stepY, int size, int includeSwapping, int& runTotal) {
-    int i = 0;
-    while (i <= size - 3) {
-        int length = LineAt(x + stepX * i, y + stepY * i, stepX, stepY, size - i, includeSwapping);
-        if (length < 3) {
-            ++i;
-            continue;
-        }
-        for (int k = 0; k < length; ++k)
-            CellAt(x + stepX * (i + k), y + stepY * (i + k))->match = 1;
-        runTotal += length;
-        i += length;
-    }
+// What a cell brings to the line scan: its gem's code, 0 for no gem or for a swapping gem unless
+// swapping gems count.
+int LineCode(int x, int y, int includeSwapping) {
+    const TCell* cell = CellAt(x, y);
+    if (!cell || !cell->Gem) return 0;
+    if (cell->Gem->Swapping && !includeSwapping) return 0;
+    return cell->Gem->GemType;
 }
 
 bool AnyGemInIceCube() {
@@ -77,10 +51,16 @@ int TGameGrid::ClearMatches() {
 }
 
 int TGameGrid::ScanLines(int includeSwapping, int& runTotal) {
-    for (int y = 0; y < levelheight; ++y)
-        ScanLine(0, y, 1, 0, levelwidth, includeSwapping, runTotal);
-    for (int x = 0; x < levelwidth; ++x)
-        ScanLine(x, 0, 0, 1, levelheight, includeSwapping, runTotal);
+    const int width = std::min(levelwidth, GRID_W), height = std::min(levelheight, GRID_H);
+    TLineCodes codes;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            codes[x][y] = LineCode(x, y, includeSwapping);
+    TLineMarks marks;
+    runTotal += MarkLines(codes, width, height, marks);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            if (marks[x][y]) CellAt(x, y)->match = 1;
     return 0;
 }
 
@@ -131,14 +111,15 @@ int TGameGrid::BonusDraw(int x, int y) {
     int n = 0;
     for (int i = 0; i < PossBonusCount && i < POSS_BONUS_MAX; ++i)
         candidates[n++] = PossBonus[i];
-    if (Gold <= 3 && (Locked == 1 || Locked == 2)) candidates[n++] = 14, candidates[n++] = 14;
+    if (Gold <= 3 && (Locked == 1 || Locked == 2))
+        candidates[n++] = ITEM_MATCHSTICK, candidates[n++] = ITEM_MATCHSTICK;
     if (Gold <= 3 && Locked < Gold && BoardHost().Player().Level > 4)
-        candidates[n++] = 13, candidates[n++] = 13;
+        candidates[n++] = ITEM_SNOWBALL, candidates[n++] = ITEM_SNOWBALL;
     while (n > 0) {
         int pick = BoardRand(0, n - 1);
         int code = candidates[pick];
         // A matchstick needs a shape in an ice cube; a refused one leaves the list.
-        if (code == 14 && PossBonusCount > 1 && !AnyGemInIceCube()) {
+        if (code == ITEM_MATCHSTICK && PossBonusCount > 1 && !AnyGemInIceCube()) {
             candidates[pick] = candidates[--n];
             continue;
         }

@@ -6,6 +6,7 @@
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
 #include "board/board_assets.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 #include "framework/core_services.h"
 #include "platform/image.h"
@@ -55,7 +56,7 @@ int TGameGrid::SetBonusPointer(int code, int restore) {
     PointerAnimated = 0;
     PointerAnimCounter = 0.0f;
     PointerGemType = code;
-    if (code == 11 || code == 13 || code == 14) {
+    if (IsAimedItem(code)) {
         PointerAnimated = 1;
         InitPointerAnim();
     }

@@ -4,6 +4,7 @@
 #include "board/TCell.h"
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
+#include "board/gem_codes.h"
 
 #include <algorithm>
 
@@ -34,10 +35,6 @@ int ScanRun(int fromX, int fromY, int stepX, int stepY, int count, int& shape) {
 }
 
 } // namespace
-
-int TGameGrid::GemCodeAt(int x, int y) const {
-    return CodeOf(CellAt(x, y));
-}
 
 int TGameGrid::DoQuickMatchHoriz(int x, int y, int diagonal) {
     int left = std::max(0, x - 2), right = std::min(levelwidth - 1, x + 3);
@@ -140,7 +137,7 @@ int TGameGrid::NoMoreMoves(int n) {
     // The hint marks the gem that completes the line once moved, or the bonus item itself.
     TGem* g = source.Gem.get();
     bool toPartner =
-        !g || (partnerX != -1 && g->GemType > 7) || !(g->GemType == HintGemType || partnerX == -1);
+        !g || (partnerX != -1 && g->GemType > LAST_SHAPE) || !(g->GemType == HintGemType || partnerX == -1);
     DebugX = toPartner ? partnerX : foundX;
     DebugY = toPartner ? partnerY : foundY;
     return 0;

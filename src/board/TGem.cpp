@@ -7,6 +7,7 @@
 #include "board/board_grid.h"
 #include "board/board_particles.h"
 #include "board/board_random.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 #include "framework/cc_draw.h"
 #include "framework/cc_numbers.h"
@@ -24,7 +25,7 @@ int TGem::BonusActivateFrames[GEM_CODES] = {};
 int TGem::BonusActivateLengths[GEM_CODES] = {};
 float TGem::BonusIdleCounter[GEM_CODES] = {};
 float TGem::BonusIdleLengthsConverted[GEM_CODES] = {};
-TGameImageRef TGem::MOAnims[8];
+TGameImageRef TGem::MOAnims[LAST_SHAPE + 1];
 int TGem::MOAnimLength = 2000;
 
 namespace {
@@ -46,30 +47,31 @@ void TGem::ResetClassTables() {
 }
 
 int TGem::InitArrays() {
-    static const int activateFrames[8] = {4, 1, 14, 50, 6, 50, 50, 50};
-    static const int activateLengths[8] = {300, 1000, 1000, 2000, 300, 2000, 2000, 2000};
-    for (int code = 8; code <= 15; ++code) {
+    static const int activateFrames[LAST_ITEM - FIRST_ITEM + 1] = {4, 1, 14, 50, 6, 50, 50, 50};
+    static const int activateLengths[LAST_ITEM - FIRST_ITEM + 1] = {300, 1000, 1000, 2000,
+                                                                    300, 2000, 2000, 2000};
+    for (int code = FIRST_ITEM; code <= LAST_ITEM; ++code) {
         BonusIdleFrames[code] = 50;
-        BonusIdleLengths[code] = code == 15 ? 1000 : 2000;
-        BonusActivateFrames[code] = activateFrames[code - 8];
-        BonusActivateLengths[code] = activateLengths[code - 8];
+        BonusIdleLengths[code] = code == ITEM_SACK ? 1000 : 2000;
+        BonusActivateFrames[code] = activateFrames[code - FIRST_ITEM];
+        BonusActivateLengths[code] = activateLengths[code - FIRST_ITEM];
     }
     return 0;
 }
 
 int TGem::Load() {
     Locked2Image = BoardImage("lock");
-    for (int code = 8; code <= 15; ++code) {
+    for (int code = FIRST_ITEM; code <= LAST_ITEM; ++code) {
         BonusIdleAnims[code] = BoardImage("Bonus" + std::to_string(code) + "Idle");
-        if (code == 11 || code == 13 || code == 14) BonusActivateAnims[code] = BonusIdleAnims[code];
+        if (IsAimedItem(code)) BonusActivateAnims[code] = BonusIdleAnims[code];
     }
-    for (int code = 1; code <= 7; ++code)
+    for (int code = FIRST_SHAPE; code <= LAST_SHAPE; ++code)
         MOAnims[code] = BoardImage("Gem" + std::to_string(code) + "Anim");
     return 0;
 }
 
 int TGem::InitIdleAnims() {
-    for (int code = 8; code <= 15; ++code) {
+    for (int code = FIRST_ITEM; code <= LAST_ITEM; ++code) {
         BonusIdleLengthsConverted[code] = CalcAnimLength(BonusIdleLengths[code]);
         BonusIdleCounter[code] = BonusIdleLengthsConverted[code] - 1.0f;
     }
@@ -170,7 +172,7 @@ int TGem::Explode(int bonusPower) {
 }
 
 int TGem::CreateMunchkin() {
-    if (GemType > 7) return 0;
+    if (GemType > LAST_SHAPE) return 0;
     Munchkin = 1;
     MunchkinCounter = float(BoardRand(0, int(MunchkinLength - 1.0f)));
     return 0;

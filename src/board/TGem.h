@@ -4,6 +4,7 @@
 // when it goes) and its explosion timer. Its cell holds it; the gem holds no link back.
 #pragma once
 
+#include "board/gem_codes.h"
 #include "media/TGameImage.h"
 #include "media/TSprite.h"
 
@@ -12,7 +13,7 @@
 class TGem;
 using TGemRef = std::shared_ptr<TGem>;
 
-constexpr int GEM_CODES = 16; // the tables by gem code, 0..15
+constexpr int GEM_CODES = LAST_ITEM + 1; // the tables by gem code, 0..15
 
 class TGem : public TSprite {
 public:
@@ -43,7 +44,7 @@ public:
     static int BonusActivateLengths[GEM_CODES];
     static float BonusIdleCounter[GEM_CODES];
     static float BonusIdleLengthsConverted[GEM_CODES];
-    static TGameImageRef MOAnims[8];
+    static TGameImageRef MOAnims[LAST_SHAPE + 1];
     static int MOAnimLength;
 
     // A gem of the code at cell (x, y), falling from 0.04 px a tick when dropIn is 1; put into

@@ -5,6 +5,7 @@
 #include "board/TGameGrid.h"
 #include "board/board_grid.h"
 #include "board/board_random.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 #include "framework/core_services.h"
 
@@ -13,7 +14,7 @@ namespace {
 // The frame a shape's mouse-over animation rests on once it is no longer hovered.
 int RestFrame(int code) {
     if (code == 4) return 27;
-    if (code >= 1 && code <= 7) return 28;
+    if (IsShape(code)) return 28;
     return 0;
 }
 
@@ -39,7 +40,7 @@ void TGemList::ManageMouseOver(TGem& gem) {
 }
 
 int TGemList::Manage() {
-    for (int code = 8; code <= 15; ++code) {
+    for (int code = FIRST_ITEM; code <= LAST_ITEM; ++code) {
         TGem::BonusIdleCounter[code] += Delta;
         if (TGem::BonusIdleCounter[code] >= TGem::BonusIdleLengthsConverted[code])
             TGem::BonusIdleCounter[code] -= TGem::BonusIdleLengthsConverted[code];
@@ -57,7 +58,7 @@ int TGemList::Manage() {
         gem->ExplosionCounter -= Delta;
         if (gem->ExplosionCounter > 0.0f) {
             gem->Rotation += gem->RotationSpeed * Delta;
-            if (gem->OrigGemType > 7) gem->glow -= 0.02f * Delta;
+            if (gem->OrigGemType > LAST_SHAPE) gem->glow -= 0.02f * Delta;
             continue;
         }
         gem->ExplosionCounter = 0.0f;
@@ -119,7 +120,7 @@ int TGemList::SpreadAll() {
         gem->dx = float(BoardRnd(0.01, 0.016)) * ox;
         gem->dy = float(BoardRnd(0.01, 0.016)) * oy;
         gem->SetupRotation(float(BoardRnd(0.5, 1.0)), 3000, 0, 0);
-        if (gem->GemType <= 7) {
+        if (gem->GemType <= LAST_SHAPE) {
             gem->x += 25.0f;
             gem->y += 25.0f;
         }

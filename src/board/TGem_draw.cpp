@@ -5,6 +5,7 @@
 #include "board/TGemList.h"
 #include "board/board_grid.h"
 #include "board/board_particles.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 #include "framework/cc_draw.h"
 #include "framework/cc_numbers.h"
@@ -75,7 +76,7 @@ void TGem::DrawStrip(const TGameImageRef& strip, int stripFrame, float offset) {
 
 void TGem::DrawExplosion() {
     if (AnimActive) {
-        if (OrigGemType == 12 || !InRange(OrigGemType)) return;
+        if (OrigGemType == ITEM_SNOWMAN || !InRange(OrigGemType)) return;
         const int frames = BonusActivateFrames[OrigGemType];
         const TGameImageRef& strip = BonusActivateAnims[OrigGemType];
         if (!strip || !strip->image || frames <= 0) return;
@@ -96,9 +97,9 @@ void TGem::DrawExplosion() {
 }
 
 void TGem::DrawShape(float offset) {
-    if (GemType >= 1 && GemType < 8 && MOAnimCounter > 0.0f) {
+    if (IsShape(GemType) && MOAnimCounter > 0.0f) {
         DrawStrip(MOAnims[GemType], ccCalcAnimFrame(MOAnimCounter, MOAnimLength, 50, 1), offset);
-    } else if (GemType < 8) {
+    } else if (GemType < FIRST_ITEM) {
         Draw();
     } else if (InRange(GemType)) {
         const int shared = ccCalcAnimFrame(BonusIdleCounter[GemType], int(BonusIdleLengthsConverted[GemType]),
@@ -110,7 +111,7 @@ void TGem::DrawShape(float offset) {
 int TGem::DrawGem() {
     TGameGrid* grid = GameGrid.get();
     if (!grid) return 0;
-    if (GemType > 7)
+    if (GemType > LAST_SHAPE)
         DrawHighlight(grid->BonusHighlightMidImage, x, y, 0.3f + (1.0f - grid->glow2->ratio) * 0.7f);
     if (HintWobble == 1) offx = 3.0f * SinDeg(grid->HintCounter * 10.0f);
     if (ExplosionCounter > 0.0f) {

@@ -4,6 +4,8 @@
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
 #include "board/board_grid.h"
+#include "board/gem_codes.h"
+#include "board/line_scan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,10 +23,10 @@ struct TSimCell {
 // A copy of the board on which the bot tries its moves.
 struct TSim {
     int w = 0, h = 0;
-    TSimCell c[GRID_W][GRID_H];
+    TSimCell cells[GRID_W][GRID_H];
 
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
-    bool Shape(int x, int y) const { return Inside(x, y) && c[x][y].code >= 1 && c[x][y].code <= 7; }
+    bool Shape(int x, int y) const { return Inside(x, y) && IsShape(cells[x][y].code); }
 };
 
 TSim CopyBoard() {
@@ -35,7 +37,7 @@ TSim CopyBoard() {
         for (int y = 0; y < sim.h; ++y) {
             TCell* cell = CellAt(x, y);
             if (!cell || !cell->active) continue;
-            TSimCell& s = sim.c[x][y];
+            TSimCell& s = sim.cells[x][y];
             s.active = 1;
             s.layers = cell->gold + cell->armour;
             if (cell->Gem) {
@@ -46,41 +48,14 @@ TSim CopyBoard() {
     return sim;
 }
 
-using TMarks = bool[GRID_W][GRID_H];
-
-// Marks every line of three or more equal shapes (a shape in an ice cube takes part, as on the
-// board); the number of cells marked.
-int FindLines(const TSim& sim, TMarks marks) {
-    int count = 0;
-    for (int x = 0; x < GRID_W; ++x)
-        for (int y = 0; y < GRID_H; ++y)
-            marks[x][y] = false;
-    auto scan = [&](int x, int y, int stepX, int stepY, int size) {
-        int i = 0;
-        while (i <= size - 3) {
-            int fx = x + stepX * i, fy = y + stepY * i;
-            int length = 1;
-            if (sim.Shape(fx, fy))
-                while (i + length < size && sim.Shape(fx + stepX * length, fy + stepY * length) &&
-                       sim.c[fx + stepX * length][fy + stepY * length].code == sim.c[fx][fy].code)
-                    ++length;
-            if (!sim.Shape(fx, fy) || length < 3) {
-                ++i;
-                continue;
-            }
-            for (int k = 0; k < length; ++k)
-                if (!marks[fx + stepX * k][fy + stepY * k]) {
-                    marks[fx + stepX * k][fy + stepY * k] = true;
-                    ++count;
-                }
-            i += length;
-        }
-    };
-    for (int y = 0; y < sim.h; ++y)
-        scan(0, y, 1, 0, sim.w);
+// Marks every line of three or more equal shapes, as the board finds them (a shape in an ice cube
+// takes part); 0 when there is none.
+int FindLines(const TSim& sim, TLineMarks marks) {
+    TLineCodes codes;
     for (int x = 0; x < sim.w; ++x)
-        scan(x, 0, 0, 1, sim.h);
-    return count;
+        for (int y = 0; y < sim.h; ++y)
+            codes[x][y] = sim.cells[x][y].code;
+    return MarkLines(codes, sim.w, sim.h, marks);
 }
 
 struct TResolved {
@@ -91,12 +66,12 @@ struct TResolved {
 
 // The marked cells resolve as the board resolves them: a cube opens and its shape stays, any
 // other shape bursts and its cell loses one ice layer.
-TResolved Resolve(TSim& sim, TMarks marks, const TBotWeights& weights) {
+TResolved Resolve(TSim& sim, TLineMarks marks, const TBotWeights& weights) {
     TResolved r;
     for (int x = 0; x < sim.w; ++x)
         for (int y = 0; y < sim.h; ++y) {
             if (!marks[x][y]) continue;
-            TSimCell& cell = sim.c[x][y];
+            TSimCell& cell = sim.cells[x][y];
             r.score += weights.Cell;
             r.lowestRow = std::max(r.lowestRow, y);
             if (cell.locked) {
@@ -121,17 +96,17 @@ void Fall(TSim& sim) {
     for (int x = 0; x < sim.w; ++x) {
         int write = sim.h - 1;
         for (int y = sim.h - 1; y >= -1; --y) {
-            bool stop = y < 0 || !sim.c[x][y].active || sim.c[x][y].locked;
+            bool stop = y < 0 || !sim.cells[x][y].active || sim.cells[x][y].locked;
             if (stop) {
                 for (int e = write; e > y; --e)
-                    sim.c[x][e].code = 0;
+                    sim.cells[x][e].code = 0;
                 write = y - 1;
                 continue;
             }
-            if (sim.c[x][y].code == 0) continue;
-            int code = sim.c[x][y].code;
-            sim.c[x][y].code = 0;
-            sim.c[x][write--].code = code;
+            if (sim.cells[x][y].code == 0) continue;
+            int code = sim.cells[x][y].code;
+            sim.cells[x][y].code = 0;
+            sim.cells[x][write--].code = code;
         }
     }
 }
@@ -145,34 +120,30 @@ bool LineCanReach(const TSim& sim, int x, int y) {
             bool whole = true;
             for (int k = 0; k < 3; ++k) {
                 int cx = horizontal ? x + start + k : x, cy = horizontal ? y : y + start + k;
-                if (!sim.Inside(cx, cy) || !sim.c[cx][cy].active) {
+                if (!sim.Inside(cx, cy) || !sim.cells[cx][cy].active) {
                     whole = false;
                     break;
                 }
-                cubes += sim.c[cx][cy].locked;
+                cubes += sim.cells[cx][cy].locked;
             }
             if (whole && cubes <= 1) return true;
         }
     return false;
 }
 
-bool IsAimedCode(int code) {
-    return code == 11 || code == 13 || code == 14;
-}
-
 // The score of an aimed item on a target, or a negative value when the target cannot take it.
 float AimScore(const TSim& sim, int code, int fromX, int fromY, int x, int y, const TBotWeights& weights) {
-    const TSimCell& cell = sim.c[x][y];
+    const TSimCell& cell = sim.cells[x][y];
     if (!cell.active || (x == fromX && y == fromY)) return -1.0f;
-    if (code == 13) {
+    if (code == ITEM_SNOWBALL) {
         if (cell.locked) return -1.0f; // the board refuses a snowball on an ice cube
         if (cell.layers == 0) return 0.0f;
         return weights.Layer * float(cell.layers) + (LineCanReach(sim, x, y) ? 0.0f : weights.Unreached);
     }
-    if (code == 11) {
-        if (cell.code == 0 || cell.code == -1) return -1.0f;
+    if (code == ITEM_STAR) {
+        if (cell.code == 0 || cell.code == GEM_GONE) return -1.0f;
         if (cell.locked) return weights.Cube;
-        return cell.code <= 7 ? 1.0f + float(cell.layers) : 0.0f;
+        return cell.code <= LAST_SHAPE ? 1.0f + float(cell.layers) : 0.0f;
     }
     return cell.locked ? weights.Cube : 0.0f; // the matchstick
 }
@@ -183,11 +154,11 @@ float DestroyScore(const TSim& sim, const TBotWeights& weights, int& cubes, Cell
     float score = 0.0f;
     cells([&](int x, int y) {
         if (!sim.Inside(x, y)) return;
-        const TSimCell& cell = sim.c[x][y];
+        const TSimCell& cell = sim.cells[x][y];
         if (cell.locked) {
             score += weights.Cube;
             ++cubes;
-        } else if (cell.code >= 1 && cell.code <= 7 && cell.layers > 0) {
+        } else if (IsShape(cell.code) && cell.layers > 0) {
             score += weights.GemOnIce;
         }
     });
@@ -205,22 +176,22 @@ TBotAction ScoreClickItem(const TSim& sim, int x, int y, int code, const TBotWei
             for (int ay = y - 1; ay <= y + 1; ++ay)
                 visit(ax, ay);
     };
-    if (code == 8) {
+    if (code == ITEM_PUDDING) {
         a.Score = DestroyScore(sim, weights, a.IceScore, square);
-    } else if (code == 9) {
+    } else if (code == ITEM_HORIZONTAL_CRACKER) {
         a.Score = DestroyScore(sim, weights, a.IceScore, [&](auto visit) {
             for (int ax = 0; ax < sim.w; ++ax)
                 visit(ax, y);
         });
-    } else if (code == 10) {
+    } else if (code == ITEM_VERTICAL_CRACKER) {
         a.Score = DestroyScore(sim, weights, a.IceScore, [&](auto visit) {
             for (int ay = 0; ay < sim.h; ++ay)
                 visit(x, ay);
         });
-    } else if (code == 12) {
+    } else if (code == ITEM_SNOWMAN) {
         square([&](int ax, int ay) {
             if (!sim.Inside(ax, ay)) return;
-            const TSimCell& cell = sim.c[ax][ay];
+            const TSimCell& cell = sim.cells[ax][ay];
             if (cell.active && !cell.locked && cell.layers > 0) {
                 a.Score += weights.Layer * float(cell.layers);
                 ++a.IceScore;
@@ -249,7 +220,7 @@ TBotAction ScoreAimedItem(const TSim& sim, int x, int y, int code, const TBotWei
                 a.Y2 = ty;
             }
         }
-    a.IceScore = a.Score > 0.0f && (code == 13 || sim.c[a.X2][a.Y2].locked) ? 1 : 0;
+    a.IceScore = a.Score > 0.0f && (code == ITEM_SNOWBALL || sim.cells[a.X2][a.Y2].locked) ? 1 : 0;
     if (a.X2 < 0) a.Kind = TBotAction::NONE;
     return a;
 }
@@ -263,8 +234,8 @@ TBotAction ScoreSwap(const TSim& board, int x1, int y1, int x2, int y2, const TB
     a.X2 = x2;
     a.Y2 = y2;
     TSim sim = board;
-    std::swap(sim.c[x1][y1].code, sim.c[x2][y2].code);
-    TMarks marks;
+    std::swap(sim.cells[x1][y1].code, sim.cells[x2][y2].code);
+    TLineMarks marks;
     FindLines(sim, marks);
     if (!marks[x1][y1] && !marks[x2][y2]) {
         a.Kind = TBotAction::NONE;
@@ -283,7 +254,7 @@ TBotAction ScoreSwap(const TSim& board, int x1, int y1, int x2, int y2, const TB
 
 // A cell whose gem can take part in a swap: active, not in an ice cube, not bursting.
 bool SwapPartner(const TSimCell& cell) {
-    return cell.active && !cell.locked && cell.code != -1;
+    return cell.active && !cell.locked && cell.code != GEM_GONE;
 }
 
 } // namespace
@@ -325,7 +296,8 @@ std::vector<TBotAction> TLevelBot::Swaps() const {
     for (int y = 0; y < sim.h; ++y)
         for (int x = 0; x < sim.w; ++x)
             for (auto [nx, ny] : {std::pair{x + 1, y}, std::pair{x, y + 1}}) {
-                if (!sim.Inside(nx, ny) || !SwapPartner(sim.c[x][y]) || !SwapPartner(sim.c[nx][ny])) continue;
+                if (!sim.Inside(nx, ny) || !SwapPartner(sim.cells[x][y]) || !SwapPartner(sim.cells[nx][ny]))
+                    continue;
                 // The first click goes to a shape; an item or an empty cell can only be its partner.
                 bool first = sim.Shape(x, y), second = sim.Shape(nx, ny);
                 if (!first && !second) continue;
@@ -342,9 +314,9 @@ std::vector<TBotAction> TLevelBot::Items() const {
     TSim sim = CopyBoard();
     for (int y = 0; y < sim.h; ++y)
         for (int x = 0; x < sim.w; ++x) {
-            const TSimCell& cell = sim.c[x][y];
-            if (!cell.active || cell.locked || cell.code < 8 || cell.code > 15) continue;
-            TBotAction a = IsAimedCode(cell.code) ? ScoreAimedItem(sim, x, y, cell.code, Weights)
+            const TSimCell& cell = sim.cells[x][y];
+            if (!cell.active || cell.locked || !IsItem(cell.code)) continue;
+            TBotAction a = IsAimedItem(cell.code) ? ScoreAimedItem(sim, x, y, cell.code, Weights)
                                                   : ScoreClickItem(sim, x, y, cell.code, Weights);
             if (a.Kind != TBotAction::NONE) items.push_back(a);
         }
@@ -367,7 +339,7 @@ TBotAction TLevelBot::Choose() {
     if (GameGrid->Mode == 1) {
         TCell* selected = CellAt(GameGrid->cx, GameGrid->cy);
         int code = selected && selected->Gem ? selected->Gem->GemType : 0;
-        if (IsAimedCode(code)) {
+        if (IsAimedItem(code)) {
             TBotAction a = ScoreAimedItem(CopyBoard(), GameGrid->cx, GameGrid->cy, code, Weights);
             if (a.Kind != TBotAction::NONE) a.Kind = TBotAction::TARGET;
             return a;

@@ -1,4 +1,5 @@
 #include "board/TLevelFile.h"
+#include "board/gem_codes.h"
 
 #include "core/TGame.h"
 #include "framework/cc_strings.h"
@@ -59,7 +60,7 @@ bool ReadHeader(TReader& in, TLevelFile& out) {
     if (!in.Next("bonus line", line)) return false;
     if (line != "0") {
         for (int code : Values(line)) {
-            if (code < 8 || code > 15)
+            if (!IsItem(code))
                 return in.Refuse(in.LineNumber(), "bonus code " + std::to_string(code) + " is not 8 to 15");
             out.Bonus.push_back(code);
         }
@@ -95,7 +96,7 @@ bool ReadRows(TReader& in, TLevelFile& out) {
                                                   std::to_string(out.Width) + " columns");
         for (int x = 0; x < int(codes.size()); ++x) {
             int preset = PresetOf(codes[x]);
-            if (codes[x] > 7 && (preset < 1 || preset > 15))
+            if (codes[x] > 7 && (preset < FIRST_SHAPE || preset > LAST_ITEM))
                 return in.Refuse(in.LineNumber(), "cell code " + std::to_string(codes[x]) +
                                                       " presets no shape or item 1 to 15");
             out.Codes[x][y] = codes[x];

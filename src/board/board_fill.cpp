@@ -9,6 +9,7 @@
 #include "board/TPlayer.h"
 #include "board/board_grid.h"
 #include "board/board_random.h"
+#include "board/gem_codes.h"
 #include "framework/cc_errors.h"
 
 namespace {
@@ -35,7 +36,7 @@ void MakeGlowingGems() {
     for (int y = 0; y < GameGrid->levelheight; ++y)
         for (int x = 0; x < GameGrid->levelwidth; ++x) {
             TCell* cell = CellAt(x, y);
-            if (cell && cell->Gem && cell->Gem->GemType <= 7) ++shapes;
+            if (cell && cell->Gem && cell->Gem->GemType <= LAST_SHAPE) ++shapes;
         }
     const float share = 0.15f;
     int glowing = int(share * float(shapes));
@@ -43,7 +44,7 @@ void MakeGlowingGems() {
         int x = BoardRand(0, GameGrid->levelwidth - 1);
         int y = BoardRand(0, GameGrid->levelheight - 1);
         TCell* cell = CellAt(x, y);
-        if (!cell || !cell->Gem || cell->Gem->GemType > 7 || cell->Gem->Munchkin) continue;
+        if (!cell || !cell->Gem || cell->Gem->GemType > LAST_SHAPE || cell->Gem->Munchkin) continue;
         cell->Gem->CreateMunchkin();
         --glowing;
     }

@@ -14,10 +14,12 @@ TGameImageRef PointerParticle;
 
 namespace {
 
-int X(float v) {
+// Particle lists take whole pixels; positions truncate toward zero.
+int ToPixel(float v) {
     return TruncToInt(v);
 }
-float R(double a, double b) {
+// A board draw between a and b, as the particles' float fields hold it.
+float RandomBetween(double a, double b) {
     return float(BoardRnd(a, b));
 }
 
@@ -36,12 +38,12 @@ TParticleRef SnowBurstParticle(float x, float y, double speedX, double speedUp, 
     static const double scaleLow[4] = {0.3, 0.3, 0.5, 0.8};
     static const double scaleHigh[4] = {1.2, 0.8, 1.2, 1.2};
     int pick = BoardRand(0, 3);
-    float dx = R(-speedX, speedX);
-    float dy = R(-speedUp, 0.0);
-    float turn = R(0.5, 3.0);
-    float scale = R(scaleLow[pick], scaleHigh[pick]);
-    return Particles->AddNew(X(x), X(y), ParticleImages[slots[pick]], dx, dy, gravity, 1000.0f, 1, spin, turn,
-                             scale, 0.0f, 0, 0);
+    float dx = RandomBetween(-speedX, speedX);
+    float dy = RandomBetween(-speedUp, 0.0);
+    float turn = RandomBetween(0.5, 3.0);
+    float scale = RandomBetween(scaleLow[pick], scaleHigh[pick]);
+    return Particles->AddNew(ToPixel(x), ToPixel(y), ParticleImages[slots[pick]], dx, dy, gravity, 1000.0f, 1,
+                             spin, turn, scale, 0.0f, 0, 0);
 }
 
 } // namespace
@@ -53,10 +55,10 @@ int ParticleCount(int n) {
 
 int GaugeParticleMake(float x, float y) {
     if (!Particles) return 0;
-    float turn = R(0.2, 0.8);
-    float scale = R(0.2, 0.8);
-    Particles->AddNew(X(x), X(y), ParticleImages[5], 0.0f, 0.0f, 0.0f, 1000.0f, 1, 1, turn, scale, 0.0f, 0,
-                      0);
+    float turn = RandomBetween(0.2, 0.8);
+    float scale = RandomBetween(0.2, 0.8);
+    Particles->AddNew(ToPixel(x), ToPixel(y), ParticleImages[5], 0.0f, 0.0f, 0.0f, 1000.0f, 1, 1, turn, scale,
+                      0.0f, 0, 0);
     return 0;
 }
 
@@ -79,9 +81,10 @@ int SparkleParticlesMake(float x, float y, int n) {
 int FireParticlesMake(float x, float y, int n) {
     if (!Particles) return 0;
     for (int i = ParticleCount(n); i > 0; --i) {
-        float dx = R(-0.1, 0.1);
-        float dy = R(-0.1, 0.1);
-        Particles->AddNew(X(x), X(y), ParticleImages[3], dx, dy, 0.0f, 500.0f, 1, 0, 0.0f, 1.0f, 0.0f, 0, 0);
+        float dx = RandomBetween(-0.1, 0.1);
+        float dy = RandomBetween(-0.1, 0.1);
+        Particles->AddNew(ToPixel(x), ToPixel(y), ParticleImages[3], dx, dy, 0.0f, 500.0f, 1, 0, 0.0f, 1.0f,
+                          0.0f, 0, 0);
     }
     return 0;
 }
@@ -89,11 +92,11 @@ int FireParticlesMake(float x, float y, int n) {
 int IceShardParticlesMake(float x, float y, int n) {
     if (!AnimatedParticles) return 0;
     for (int i = ParticleCount(n); i > 0; --i) {
-        float dx = R(-1.1, 1.1);
-        float dy = R(-1.1, 0.0);
-        float scale = R(0.6, 1.2);
-        TParticleRef p = AnimatedParticles->AddNew(X(x), X(y), ParticleImages[6], dx, dy, 0.02f, 2000.0f, 0,
-                                                   0, 0.0f, scale, 0.0f, 0, 0);
+        float dx = RandomBetween(-1.1, 1.1);
+        float dy = RandomBetween(-1.1, 0.0);
+        float scale = RandomBetween(0.6, 1.2);
+        TParticleRef p = AnimatedParticles->AddNew(ToPixel(x), ToPixel(y), ParticleImages[6], dx, dy, 0.02f,
+                                                   2000.0f, 0, 0, 0.0f, scale, 0.0f, 0, 0);
         p->SetupAnim(50, 2000, 1, 0, 0, 0, 1);
         p->AnimCounter = float(BoardRand(1, p->AnimLength - 1));
     }
@@ -104,10 +107,11 @@ int StarParticlesMake(float x, float y, int n, int small) {
     if (!Particles) return 0;
     double s = small ? 0.5 : 1.0;
     for (int i = ParticleCount(n); i > 0; --i) {
-        float dx = R(-s, s);
-        float dy = R(-s, s);
-        float scale = R(0.5, 3.0);
-        Particles->AddNew(X(x), X(y), ParticleImages[3], dx, dy, 0.0f, 500.0f, 1, 0, 0.0f, scale, 0.0f, 0, 0);
+        float dx = RandomBetween(-s, s);
+        float dy = RandomBetween(-s, s);
+        float scale = RandomBetween(0.5, 3.0);
+        Particles->AddNew(ToPixel(x), ToPixel(y), ParticleImages[3], dx, dy, 0.0f, 500.0f, 1, 0, 0.0f, scale,
+                          0.0f, 0, 0);
     }
     return 0;
 }
@@ -118,11 +122,11 @@ int MunchkinParticles(float x, float y, int n) {
     float vy = (GAUGE_Y - y) / flight;
     for (int i = Particles ? ParticleCount(n) : 0; i > 0; --i) {
         bool sparkle = BoardRand(0, 3) == 0;
-        float px = x + R(-10.0, 10.0);
-        float py = y + R(-10.0, 10.0);
-        TParticleRef p = Particles->AddNew(X(px), X(py), ParticleImages[sparkle ? 16 : 11], 0.0f, 0.0f, 0.0f,
-                                           0.0f, 0, 0, 0.0f, 1.0f, 0.0f, 0, 0);
-        p->SetScaleXY(sparkle ? R(0.2, 0.6) : R(0.1, 0.4), 0.0f);
+        float px = x + RandomBetween(-10.0, 10.0);
+        float py = y + RandomBetween(-10.0, 10.0);
+        TParticleRef p = Particles->AddNew(ToPixel(px), ToPixel(py), ParticleImages[sparkle ? 16 : 11], 0.0f,
+                                           0.0f, 0.0f, 0.0f, 0, 0, 0.0f, 1.0f, 0.0f, 0, 0);
+        p->SetScaleXY(sparkle ? RandomBetween(0.2, 0.6) : RandomBetween(0.1, 0.4), 0.0f);
         p->DoLightBlend = 1;
         if (BoardRand(0, 4) <= 2) {
             int wait = BoardRand(0, 400);
@@ -136,8 +140,8 @@ int MunchkinParticles(float x, float y, int n) {
         rest->FadeMS = 500.0f;
         if (sparkle) {
             fly->DoRotate = rest->DoRotate = 1;
-            fly->RotationSpeed = R(0.5, 2.0);
-            rest->RotationSpeed = R(0.5, 2.0);
+            fly->RotationSpeed = RandomBetween(0.5, 2.0);
+            rest->RotationSpeed = RandomBetween(0.5, 2.0);
         }
         p->StartPhases();
     }
@@ -150,8 +154,8 @@ int ShardParticlesMake(float x, float y) {
     static const float speeds[4][2] = {{-1.2f, 1.2f}, {1.2f, 1.2f}, {1.2f, -1.2f}, {-1.2f, -1.2f}};
     static const float angles[4] = {-135.0f, 135.0f, 45.0f, -45.0f};
     for (int i = 0; i < 4; ++i) {
-        TParticleRef p = AnimatedParticles->AddNew(X(x), X(y), ParticleImages[13], speeds[i][0], speeds[i][1],
-                                                   0.0f, 285.0f, 0, 0, 0.0f, 1.0f, 0.0f, 0, 0);
+        TParticleRef p = AnimatedParticles->AddNew(ToPixel(x), ToPixel(y), ParticleImages[13], speeds[i][0],
+                                                   speeds[i][1], 0.0f, 285.0f, 0, 0, 0.0f, 1.0f, 0.0f, 0, 0);
         p->Rotation = angles[i];
     }
     return 0;
@@ -159,12 +163,12 @@ int ShardParticlesMake(float x, float y) {
 
 TParticleRef PointerParticleMake(float x, float y, const TGameImageRef& image) {
     if (!Game || !Game->Mouse || !Game->Mouse->ParticleList) return nullptr;
-    float dx = R(-0.05, 0.05);
+    float dx = RandomBetween(-0.05, 0.05);
     int spin = BoardRand(0, 1) == 0 ? -1 : 1;
-    float turn = R(0.2, 0.5);
-    float scale = R(0.3, 0.7);
-    TParticleRef p = Game->Mouse->ParticleList->AddNew(X(x), X(y), image, dx, 0.0f, 0.0016f, 0.0f, 1, spin,
-                                                       turn, scale, 0.0f, 0, 0);
+    float turn = RandomBetween(0.2, 0.5);
+    float scale = RandomBetween(0.3, 0.7);
+    TParticleRef p = Game->Mouse->ParticleList->AddNew(ToPixel(x), ToPixel(y), image, dx, 0.0f, 0.0016f, 0.0f,
+                                                       1, spin, turn, scale, 0.0f, 0, 0);
     p->SetFade(200, 300, 1000);
     return p;
 }

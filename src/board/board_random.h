@@ -1,16 +1,13 @@
-// Every random draw of the board goes through here, so that a test can script the results of one
+// Every random draw of the board goes through here, so that a test can answer the draws of one
 // exact range (the bonus draw's (1, 1000), say) while every other range keeps drawing from the
 // platform's seeded generator.
 #pragma once
 
-#include <vector>
-
-// Rand and Rnd of the platform, unless results are queued for exactly (a, b).
+// Rand and Rnd of the platform, unless the override answers BoardRand(a, b).
 int BoardRand(int a, int b);
 double BoardRnd(double a, double b);
 
-// Queues results that BoardRand(a, b) returns, in order, before it draws again.
-void BoardRandScript(int a, int b, const std::vector<int>& values);
-void BoardRndScript(double a, double b, const std::vector<double>& values);
-// Forgets every queued result.
-void BoardRandClearScripts();
+// Answers BoardRand(a, b) with out and returns true, or returns false to let the generator draw.
+using TBoardRandOverride = bool (*)(int a, int b, int& out);
+// Installs the override (null: none, as in the game).
+void SetBoardRandOverride(TBoardRandOverride override);

@@ -12,45 +12,44 @@
 #include "framework/core_services.h"
 #include "media/TGameFade.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
 #include "profiles/TProfile.h"
 
 #include <cstdio>
 
-int FRAMEWORK_PAUSE_KEY = 80;
-int FRAMEWORK_VOLUME_DOWN_KEY = 189;
-int FRAMEWORK_VOLUME_UP_KEY = 187;
-int FRAMEWORK_EXIT_KEY = 88;
-int FRAMEWORK_FULLSCREEN_KEY = 70;
-int FRAMEWORK_BOSS_KEY = 66;
-int FRAMEWORK_MUSIC_KEY = 77;
-int FRAMEWORK_SOUND_KEY = 83;
-int FRAMEWORK_FAST_KEY = 84;
-int FRAMEWORK_SLOW_KEY = 76;
-int FRAMEWORK_SCREENSHOT_KEY = 123;
-int FRAMEWORK_FLIPSYNC_KEY = 73;
-int FRAMEWORK_NOTIMING_KEY = 78;
-int FRAMEWORK_VSYNC_KEY = 86;
-int FRAMEWORK_GRAPHICS_KEY = 71;
-int FRAMEWORK_SOUNDDRIVER_KEY = 72;
-int FRAMEWORK_DEBUG_KEY = 68;
-int FRAMEWORK_STORE_COORDS_KEY = 67;
-int FRAMEWORK_OUTPUT_COORDS_KEY = 79;
+int FRAMEWORK_PAUSE_KEY = platform::vk::P;
+int FRAMEWORK_VOLUME_DOWN_KEY = platform::vk::OEM_MINUS;
+int FRAMEWORK_VOLUME_UP_KEY = platform::vk::OEM_PLUS;
+int FRAMEWORK_EXIT_KEY = platform::vk::X;
+int FRAMEWORK_FULLSCREEN_KEY = platform::vk::F;
+int FRAMEWORK_BOSS_KEY = platform::vk::B;
+int FRAMEWORK_MUSIC_KEY = platform::vk::M;
+int FRAMEWORK_SOUND_KEY = platform::vk::S;
+int FRAMEWORK_FAST_KEY = platform::vk::T;
+int FRAMEWORK_SLOW_KEY = platform::vk::L;
+int FRAMEWORK_SCREENSHOT_KEY = platform::vk::F12;
+int FRAMEWORK_FLIPSYNC_KEY = platform::vk::I;
+int FRAMEWORK_NOTIMING_KEY = platform::vk::N;
+int FRAMEWORK_VSYNC_KEY = platform::vk::V;
+int FRAMEWORK_GRAPHICS_KEY = platform::vk::G;
+int FRAMEWORK_SOUNDDRIVER_KEY = platform::vk::H;
+int FRAMEWORK_DEBUG_KEY = platform::vk::D;
+int FRAMEWORK_STORE_COORDS_KEY = platform::vk::C;
+int FRAMEWORK_OUTPUT_COORDS_KEY = platform::vk::O;
 
 namespace {
 
-constexpr int KEY_ESCAPE = 27, KEY_ENTER = 13, KEY_Q = 81, KEY_F = 70;
-
 int CommandDown() {
-    return KeyDown(91) != 0 || KeyDown(92) != 0 ? 1 : 0;
+    return KeyDown(platform::vk::LWIN) != 0 || KeyDown(platform::vk::RWIN) != 0 ? 1 : 0;
 }
 int ShiftDown() {
-    return KeyDown(160) != 0 || KeyDown(161) != 0 ? 1 : 0;
+    return KeyDown(platform::vk::LSHIFT) != 0 || KeyDown(platform::vk::RSHIFT) != 0 ? 1 : 0;
 }
 int AltDown() {
-    return KeyDown(164) != 0 || KeyDown(165) != 0 ? 1 : 0;
+    return KeyDown(platform::vk::LMENU) != 0 || KeyDown(platform::vk::RMENU) != 0 ? 1 : 0;
 }
 int ControlDown() {
-    return KeyDown(162) != 0 || KeyDown(163) != 0 ? 1 : 0;
+    return KeyDown(platform::vk::LCONTROL) != 0 || KeyDown(platform::vk::RCONTROL) != 0 ? 1 : 0;
 }
 
 // The next name of the sound-driver cycle; "" for a name outside it.
@@ -106,7 +105,7 @@ static void HandleEscape(TGame& game) {
         StartFadeOut(game, ms, game.FadeMusic != 0);
         game.FadeMusic = 1;
     } else {
-        Keys[KEY_ESCAPE] = 1; // the dialog or screen that owns Escape reads it itself
+        Keys[platform::vk::ESCAPE] = 1; // the dialog or screen that owns Escape reads it itself
     }
 }
 
@@ -198,10 +197,10 @@ static void HandleDebugKeys(TGame& game) {
         FlushKeys();
     }
     if (game.GraphicPlacement != 0) {
-        if (KeyHit(37) != 0) game.gpX -= 1;
-        if (KeyHit(39) != 0) game.gpX += 1;
-        if (KeyHit(38) != 0) game.gpY -= 1;
-        if (KeyHit(40) != 0) game.gpY += 1;
+        if (KeyHit(platform::vk::LEFT) != 0) game.gpX -= 1;
+        if (KeyHit(platform::vk::RIGHT) != 0) game.gpX += 1;
+        if (KeyHit(platform::vk::UP) != 0) game.gpY -= 1;
+        if (KeyHit(platform::vk::DOWN) != 0) game.gpY += 1;
     }
     if (KeyHit(FRAMEWORK_STORE_COORDS_KEY) != 0) {
         game.storedX = game.Mouse->x;
@@ -218,13 +217,13 @@ int TGame::ReadKeys() {
     if (Paused != 0 && Mouse->GetMh(1) != 0) TogglePause();
     if (BlockKeys != 0) return 0;
     if (IgnorePauseKey == 0 && KeyHit(FRAMEWORK_PAUSE_KEY) != 0) TogglePause();
-    if (KeyHit(KEY_ESCAPE) != 0) HandleEscape(*this);
-    if ((AltDown() != 0 && KeyDown(KEY_ENTER) != 0) ||
-        (CommandDown() != 0 && ShiftDown() != 0 && KeyDown(KEY_F) != 0)) {
+    if (KeyHit(platform::vk::ESCAPE) != 0) HandleEscape(*this);
+    if ((AltDown() != 0 && KeyDown(platform::vk::RETURN) != 0) ||
+        (CommandDown() != 0 && ShiftDown() != 0 && KeyDown(platform::vk::F) != 0)) {
         ToggleFullScreen();
         FlushKeys();
     }
-    if (KeyDown(KEY_Q) != 0 && CommandDown() != 0) QuitAtOnce(*this);
+    if (KeyDown(platform::vk::Q) != 0 && CommandDown() != 0) QuitAtOnce(*this);
     if (IgnoreFrameworkKeys == 0) HandleFrameworkKeys(*this);
     if (IgnoreDebugKey == 0) HandleDebugKeys(*this);
     if (Paused == 0 && Suspended == 0) CurrentTScreen->SpecificKeys();

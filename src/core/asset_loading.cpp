@@ -4,6 +4,7 @@
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
 #include "board/board_particles.h"
+#include "board/gem_codes.h"
 #include "core/TGame.h"
 #include "framework/cc_draw.h"
 #include "framework/cc_input.h"
@@ -13,6 +14,7 @@
 #include "media/TSoundBank.h"
 #include "platform/files.h"
 #include "platform/image.h"
+#include "platform/input.h"
 #include "platform/system.h"
 #include "profiles/THighScoreList.h"
 #include "screens/TIntroScreen.h"
@@ -81,13 +83,14 @@ void LoadPointerAndBoard() {
 }
 
 void LoadGemStrips() {
-    for (int n = 1; n <= 7; ++n)
+    for (int n = FIRST_SHAPE; n <= LAST_SHAPE; ++n)
         LoadStrip("gem" + std::to_string(n) + "anim", 50, 50, 0);
-    for (int code = 8; code <= 15; ++code) {
+    for (int code = FIRST_ITEM; code <= LAST_ITEM; ++code) {
         std::string idle = "bonus" + std::to_string(code) + "idle";
         LoadStrip(idle, 50, TGem::BonusIdleFrames[code], 0);
-        if (code == 11 || code == 13 || code == 14) LoadStrip(idle, 50, TGem::BonusActivateFrames[code], 0);
-        if (code == 9) LoadStrip("bonus9activate", 50, TGem::BonusActivateFrames[9], 0);
+        if (IsAimedItem(code)) LoadStrip(idle, 50, TGem::BonusActivateFrames[code], 0);
+        if (code == ITEM_HORIZONTAL_CRACKER)
+            LoadStrip("bonus9activate", 50, TGem::BonusActivateFrames[ITEM_HORIZONTAL_CRACKER], 0);
     }
     images->Find("bonus9activate")->MidHandle(1);
 }
@@ -179,8 +182,8 @@ int LoadImages() {
 int MegaClick(int clicked) {
     if (clicked != 0) return 1;
     if (Game->Mouse->GetMh(1) != 0) return 1;
-    if (KeyHit(13) != 0) return 1;
-    if (KeyHit(32) != 0) return 1;
-    if (KeyHit(27) != 0) return 1;
+    if (KeyHit(platform::vk::RETURN) != 0) return 1;
+    if (KeyHit(platform::vk::SPACE) != 0) return 1;
+    if (KeyHit(platform::vk::ESCAPE) != 0) return 1;
     return 0;
 }

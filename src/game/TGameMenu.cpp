@@ -9,18 +9,13 @@
 #include "media/TGameFade.h"
 #include "media/TSoundBank.h"
 #include "platform/draw.h"
+#include "platform/input.h"
 #include "profiles/TProfile.h"
 #include "screens/TInstructionsScreen.h"
 #include "screens/TOptionsScreen.h"
 #include "screens/TTitleScreen.h"
 
 TGameMenuRef GameMenu;
-
-namespace {
-
-constexpr int KEY_ESCAPE = 27;
-
-} // namespace
 
 int TGameMenu::Load() {
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 5);
@@ -137,7 +132,7 @@ int TGameMenu::Logic() {
     // Keys wait while the menu slides closed.
     if (FadeOut->Active != 0) return CLOSED;
     int result = STEADY;
-    if (KeyHit(KEY_ESCAPE) != 0) {
+    if (KeyHit(platform::vk::ESCAPE) != 0) {
         if (Active == 0) {
             Show(1);
             result = JUST_OPENED;

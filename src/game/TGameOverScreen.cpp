@@ -7,17 +7,12 @@
 #include "media/TLoadingScreen.h"
 #include "platform/draw.h"
 #include "platform/font.h"
+#include "platform/input.h"
 #include "profiles/TProfile.h"
 #include "screens/TTitleScreen.h"
 #include "widgets/dialog_builders.h"
 
 TGameOverScreenRef GameOverScreen;
-
-namespace {
-
-constexpr int kEnter = 13;
-
-} // namespace
 
 int TGameOverScreen::Load() {
     name = "gameover";
@@ -57,7 +52,7 @@ void TGameOverScreen::Leave() {
 int TGameOverScreen::Logic() {
     // While the name is typed, Enter reaches the name through the typed characters, after the
     // characters typed before it; as a key hit it would click "OK" and cut the name short.
-    if (High->HighScore == 1 && High->InputName.Active != 0) KeyHit(kEnter);
+    if (High->HighScore == 1 && High->InputName.Active != 0) KeyHit(platform::vk::RETURN);
     TScreen::Logic();
     GameTotals->Manage();
     if (Menu->Clicked("ok") != 0) {

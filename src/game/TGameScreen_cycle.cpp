@@ -15,13 +15,7 @@
 #include "game/THintScroll.h"
 #include "game/TLevelCompleteScreen.h"
 #include "media/TParticleList.h"
-
-namespace {
-
-// Windows key codes of the game screen's Ctrl keys.
-enum : int { KEY_J = 74, KEY_Q = 81, KEY_R = 82 };
-
-} // namespace
+#include "platform/input.h"
 
 int TGameScreen::LevelStart() {
     ClearCounters();
@@ -107,7 +101,8 @@ int TGameScreen::SpecificKeys() {
     // Every hit is read, so a key pressed without Ctrl, or while the keys do nothing, is not kept
     // for later. Under the level-complete panel the won level is already advanced and saved, so
     // the keys do nothing there, as under the in-game menu.
-    const int quit = KeyHit(KEY_Q), restart = KeyHit(KEY_R), win = KeyHit(KEY_J);
+    const int quit = KeyHit(platform::vk::Q), restart = KeyHit(platform::vk::R),
+              win = KeyHit(platform::vk::J);
     if (GameMenu->Active || LevelCompleteScreen->Active) return 0;
     const bool control = ccControlDown() != 0 || Game->Debug != 0;
     if (quit && control) Quit();

@@ -12,6 +12,7 @@
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/input.h"
 
 #include <cmath>
 
@@ -24,7 +25,6 @@ constexpr int kSlideDistance = 510; // below the screen when fully out
 constexpr int kLinePitch = 30;
 constexpr int kShortMessageDrop = 20; // a message of fewer than four lines starts lower
 constexpr int kTextClearance = 4;     // above the OK button
-constexpr int kKeyU = 85;
 
 int OKTop() {
     return ScreenHeight - 210;
@@ -160,7 +160,7 @@ int THintScroll::Logic() {
         RollUp();
     } else if (Menu->Clicked("OK") != 0) {
         RollUp();
-    } else if (KeyHit(kKeyU) != 0) {
+    } else if (KeyHit(platform::vk::U) != 0) {
         Unroll->Start();
         ok->Active = 0;
     }

@@ -19,6 +19,7 @@
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/input.h"
 #include "platform/random.h"
 #include "platform/system.h"
 #include "profiles/TProfile.h"
@@ -30,7 +31,6 @@ TLevelCompleteScreenRef LevelCompleteScreen;
 namespace {
 
 constexpr int kSlideMs = 400;
-constexpr int kKeyEscape = 27;
 constexpr int kPictureEvery = 5;     // levels between gallery pictures
 constexpr int kPictureFlagBase = 88; // the flag of picture k is 88 + k
 constexpr int kSnowAtFullDetail = 80;
@@ -227,7 +227,7 @@ int TLevelCompleteScreen::ScrollLogic() {
         }
     }
     if (Unroll->Active != 0) return 0;
-    if (KeyHit(kKeyEscape) != 0 || Game->Mouse->GetMh(1) != 0) {
+    if (KeyHit(platform::vk::ESCAPE) != 0 || Game->Mouse->GetMh(1) != 0) {
         if (TButtonRef ok = OK()) ok->PlayClick();
         RollUp();
         return 0;

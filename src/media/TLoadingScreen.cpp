@@ -9,6 +9,7 @@
 #include "platform/draw.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ int TLoadingScreen::Logic() {
     if (ClickHereButton) {
         int click = Game->Mouse->GetMh(0);
         ClickHereButton->Manage();
-        bool escape = EscapeCloses == 0 && KeyHit(27) != 0;
+        bool escape = EscapeCloses == 0 && KeyHit(platform::vk::ESCAPE) != 0;
         if (!ClickHereButton->Clicked && click == 0 && !escape) return 0;
         if (click != 0 && !ClickHereButton->Clicked) ClickHereButton->SimulateClick();
     }

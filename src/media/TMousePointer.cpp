@@ -91,7 +91,7 @@ int TMousePointer::CalcButtonTotals() {
     return 0;
 }
 
-void TMousePointer::DrawImage2() const {
+void TMousePointer::DrawCarriedImage() const {
     float ix = float(x + Image2xoff), iy = float(y + Image2yoff);
     platform::SetScale(Image2Scale, Image2Scale);
     if (Image2Shadow) {
@@ -110,7 +110,7 @@ int TMousePointer::Draw() {
     ParticleList->Draw();
     platform::SetBlend(platform::BLEND_ALPHA);
     platform::SetRotation(float(Rotation));
-    if (Image2) DrawImage2();
+    if (Image2) DrawCarriedImage();
     if (!Image) {
         platform::Plot(float(x), float(y));
     } else if (!Game || Game->CustomMousePointer) {

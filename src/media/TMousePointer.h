@@ -63,5 +63,5 @@ public:
     int Draw();
 
 private:
-    void DrawImage2() const;
+    void DrawCarriedImage() const;
 };

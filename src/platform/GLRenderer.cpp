@@ -136,9 +136,6 @@ TGLRenderer* ActiveGLRenderer() {
 void SetActiveGLRenderer(TGLRenderer* renderer) {
     activeRenderer = renderer;
 }
-bool GLContextAlive() {
-    return contextAlive;
-}
 void SetGLContextAlive(bool alive) {
     contextAlive = alive;
 }

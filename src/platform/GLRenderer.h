@@ -117,8 +117,7 @@ private:
 // The renderer of the open graphics mode, or null.
 TGLRenderer* ActiveGLRenderer();
 void SetActiveGLRenderer(TGLRenderer* renderer);
-// Whether a GL context exists (textures can be made and freed).
-bool GLContextAlive();
+// Tells the renderer whether a GL context exists (textures can be made and freed).
 void SetGLContextAlive(bool alive);
 
 } // namespace platform

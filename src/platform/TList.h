@@ -19,7 +19,6 @@ template <class T> class TList;
 template <class T> class TLink {
 public:
     const std::shared_ptr<T>& Value() const { return value; }
-    bool Removed() const { return removed; }
     // Takes this link out of its list (a no-op when already removed).
     void Remove() { owner->RemoveLink(this); }
     // The neighbouring links still in the list; null at either end.

@@ -119,10 +119,6 @@ bool TSound::TakePcm(TPcm& out, std::string& error) {
     return file && DecodeSound(*file, out, error);
 }
 
-double StreamAfterSeconds() {
-    return Audio().streamAfterSeconds;
-}
-
 SoundRef LoadSound(const std::string& path, int flags) {
     AudioState& audio = Audio();
     audio.loadError.clear();

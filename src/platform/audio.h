@@ -30,8 +30,8 @@ using SoundRef = std::shared_ptr<TSound>;
 
 // A sound shared by every channel that plays it. A short one is decoded whole when loaded and
 // handed to the driver, which keeps the one copy of its samples (the driver "None" needs only
-// its length). A long one (more than StreamAfterSeconds of audio) keeps the file's bytes and is
-// decoded while it plays, each channel reading its own stream.
+// its length). A long one (more than 10 s of audio; tests may set another length) keeps the
+// file's bytes and is decoded while it plays, each channel reading its own stream.
 class TSound {
 public:
     struct Layout {
@@ -134,9 +134,6 @@ const std::string& AudioDriverName();
 bool EnableOpenALAudio();
 // Closes the device; the driver becomes "None".
 void ShutdownAudio();
-
-// Sounds longer than this are streamed (10 s unless a test sets another length).
-double StreamAfterSeconds();
 
 // A WAV or Ogg Vorbis file (told apart by content), opened through ResolvePath; flags
 // SOUND_LOOP makes it repeat. Null when the file is missing or cannot be decoded (for a streamed

@@ -56,12 +56,6 @@ void SetClsColor(int r, int g, int b) {
     clsB = Clamp255(b);
 }
 
-void GetClsColor(int& r, int& g, int& b) {
-    r = clsR;
-    g = clsG;
-    b = clsB;
-}
-
 void Cls() {
     DrawCall call;
     call.kind = DrawKind::Clear;
@@ -113,24 +107,9 @@ float GetRotation() {
     return state.rotation;
 }
 
-void SetOrigin(float x, float y) {
-    state.originX = x;
-    state.originY = y;
-}
-
-void GetOrigin(float& x, float& y) {
-    x = state.originX;
-    y = state.originY;
-}
-
 void SetHandle(float x, float y) {
     state.handleX = x;
     state.handleY = y;
-}
-
-void GetHandle(float& x, float& y) {
-    x = state.handleX;
-    y = state.handleY;
 }
 
 void SetViewport(int x, int y, int width, int height) {

@@ -13,7 +13,6 @@ namespace platform {
 enum : int { BLEND_MASK = 1, BLEND_SOLID = 2, BLEND_ALPHA = 3, BLEND_LIGHT = 4, BLEND_SHADE = 5 };
 
 void SetClsColor(int r, int g, int b);
-void GetClsColor(int& r, int& g, int& b);
 // Clears the whole logical frame (not only the viewport) to the clear colour.
 void Cls();
 
@@ -27,12 +26,8 @@ void SetScale(float x, float y);
 void GetScale(float& x, float& y);
 void SetRotation(float degrees);
 float GetRotation();
-// Added to every draw position.
-void SetOrigin(float x, float y);
-void GetOrigin(float& x, float& y);
 // Subtracted (scaled and rotated) from the draw point of rectangles, ovals and text.
 void SetHandle(float x, float y);
-void GetHandle(float& x, float& y);
 // Drawing outside this rectangle is clipped.
 void SetViewport(int x, int y, int width, int height);
 void GetViewport(int& x, int& y, int& width, int& height);

@@ -123,9 +123,6 @@ bool ReadToEnd(int fd, size_t sizeHint, size_t maxBytes, std::string& bytes) {
 void SetDataRoot(const std::string& folder) {
     dataRoot = folder;
 }
-const std::string& DataRoot() {
-    return dataRoot;
-}
 
 std::string ResolvePath(const std::string& path) {
     if (path.empty() || Exists(path)) return path;

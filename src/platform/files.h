@@ -15,7 +15,6 @@ enum { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2 };
 
 // The folder below which lookups fall back to a case-insensitive match ("" = none).
 void SetDataRoot(const std::string& folder);
-const std::string& DataRoot();
 // The path as it exists on disk: the exact spelling when it exists, else the case-insensitive
 // match below the data root, else the path unchanged.
 std::string ResolvePath(const std::string& path);

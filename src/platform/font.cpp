@@ -210,8 +210,4 @@ int TextHeight(const std::string&) {
     return font ? font->lineHeight : 0;
 }
 
-int FontAscent(const ImageFontRef& font) {
-    return font ? font->ascender : 0;
-}
-
 } // namespace platform

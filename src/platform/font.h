@@ -29,6 +29,5 @@ ImageFontRef BuiltInFont();
 int TextWidth(const std::string& text);
 // The line height; the same for every text, "" included.
 int TextHeight(const std::string& text);
-int FontAscent(const ImageFontRef& font);
 
 } // namespace platform

@@ -48,7 +48,7 @@ struct Display {
     std::set<long> frameNumbers;
 };
 
-Display& D() {
+Display& DisplayState() {
     static Display d;
     return d;
 }
@@ -57,7 +57,7 @@ TGraphicsDriver glDriver{"OpenGL"};
 TGraphicsDriver* currentDriver = nullptr;
 
 bool StartVideo() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.sdlStarted) return true;
     if (d.sdlFailed) return false;
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -80,7 +80,7 @@ bool DrawOnReadRequested() {
 
 // The one window and GL context of the run, made hidden on first need.
 bool StartContext() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.context) return true;
     if (!StartVideo()) return false;
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
@@ -108,7 +108,7 @@ bool StartContext() {
 }
 
 void ConfigureFrames() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.framesConfigured) return;
     d.framesConfigured = true;
     if (const char* env = std::getenv("SLEETWHISTLE_FRAMES"); env && *env) CaptureFrames(env);
@@ -119,14 +119,14 @@ bool OffscreenRequested() {
         const char* env = std::getenv("SLEETWHISTLE_OFFSCREEN_FRAME");
         return env && *env && std::string(env) != "0";
     }();
-    return requested || D().offscreenForced;
+    return requested || DisplayState().offscreenForced;
 }
 
 // Frames go straight into the window's back buffer when it has the logical frame's size; only a
 // frame that must be scaled or letterboxed is drawn off screen first, which costs a second
 // full-screen pass at every flip.
 void ChooseFrameTarget() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (!d.mode || !d.renderer) return;
     int lw = d.virtualW > 0 ? int(std::lround(d.virtualW)) : d.mode->width;
     int lh = d.virtualH > 0 ? int(std::lround(d.virtualH)) : d.mode->height;
@@ -137,7 +137,7 @@ void ChooseFrameTarget() {
 
 // Where the logical frame lands in the window: scaled to fit, centred, aspect kept.
 void Letterbox(int drawW, int drawH, int& x, int& y, int& w, int& h) {
-    Display& d = D();
+    Display& d = DisplayState();
     int lw = d.renderer ? d.renderer->TargetWidth() : drawW,
         lh = d.renderer ? d.renderer->TargetHeight() : drawH;
     if (!d.fullScreen || lw <= 0 || lh <= 0) {
@@ -186,14 +186,14 @@ void SetGraphicsDriver(TGraphicsDriver* driver, int) {
 }
 
 int CountGraphicsModes() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.fakeDesktopW > 0) return 1;
     if (!StartVideo()) return 0;
     return std::max(0, SDL_GetNumDisplayModes(0));
 }
 
 bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz) {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.fakeDesktopW > 0) {
         if (index != 0) return false;
         width = d.fakeDesktopW;
@@ -221,7 +221,7 @@ bool GraphicsModeExists(int width, int height, int depth, int hertz) {
 }
 
 GraphicsRef Graphics(int width, int height, int depth, int hertz, int flags) {
-    Display& d = D();
+    Display& d = DisplayState();
     EndGraphics();
     if (width <= 0 || height <= 0 || !StartContext()) return nullptr;
     if (depth > 0 && !GraphicsModeExists(width, height, depth, 0)) return nullptr;
@@ -251,7 +251,7 @@ GraphicsRef Graphics(int width, int height, int depth, int hertz, int flags) {
 }
 
 void EndGraphics() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (!d.mode) return;
     if (d.renderer) d.renderer->Flush();
     SetActiveGLRenderer(nullptr);
@@ -260,47 +260,26 @@ void EndGraphics() {
 }
 
 GraphicsRef CurrentGraphics() {
-    return D().mode;
-}
-
-void ShutdownGraphics() {
-    Display& d = D();
-    EndGraphics();
-    d.renderer.reset();
-    SetGLContextAlive(false);
-    if (d.context) SDL_GL_DeleteContext(d.context);
-    if (d.window) SDL_DestroyWindow(d.window);
-    d.context = nullptr;
-    d.window = nullptr;
+    return DisplayState().mode;
 }
 
 void SetVirtualResolution(float width, float height) {
-    Display& d = D();
+    Display& d = DisplayState();
     if (width <= 0 || height <= 0) return;
     d.virtualW = width;
     d.virtualH = height;
     ChooseFrameTarget();
 }
 
-float VirtualResolutionWidth() {
-    Display& d = D();
-    return d.virtualW > 0 ? d.virtualW : float(LogicalWidth());
-}
-
-float VirtualResolutionHeight() {
-    Display& d = D();
-    return d.virtualH > 0 ? d.virtualH : float(LogicalHeight());
-}
-
 // Without an open mode (recording tests), the logical screen is the game's 800 x 600.
 int LogicalWidth() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.mode && d.renderer) return d.renderer->TargetWidth();
     return d.virtualW > 0 ? int(std::lround(d.virtualW)) : 800;
 }
 
 int LogicalHeight() {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.mode && d.renderer) return d.renderer->TargetHeight();
     return d.virtualH > 0 ? int(std::lround(d.virtualH)) : 600;
 }
@@ -329,7 +308,7 @@ void PresentAndSwap(Display& d, int sync) {
 } // namespace
 
 void Flip(int sync) {
-    Display& d = D();
+    Display& d = DisplayState();
     ConfigureFrames();
     ++d.flips;
     d.lastFlipSync = sync;
@@ -362,14 +341,14 @@ void Flip(int sync) {
 }
 
 long FlipCount() {
-    return D().flips;
+    return DisplayState().flips;
 }
 int LastFlipSync() {
-    return D().lastFlipSync;
+    return DisplayState().lastFlipSync;
 }
 
 PixmapRef GrabPixmap(int x, int y, int width, int height) {
-    Display& d = D();
+    Display& d = DisplayState();
     if (!d.mode || !d.renderer) return nullptr;
     return d.renderer->Read(x, y, width, height);
 }
@@ -377,7 +356,7 @@ PixmapRef GrabPixmap(int x, int y, int width, int height) {
 // ---- native glue: bottom-up desktop coordinates -------------------------------------------
 
 void DesktopSize(int& width, int& height) {
-    Display& d = D();
+    Display& d = DisplayState();
     if (d.fakeDesktopW > 0) {
         width = d.fakeDesktopW;
         height = d.fakeDesktopH;
@@ -388,19 +367,19 @@ void DesktopSize(int& width, int& height) {
 }
 
 int DesktopRate() {
-    if (D().fakeDesktopW > 0) return 60;
+    if (DisplayState().fakeDesktopW > 0) return 60;
     int w, h, rate;
     RealDesktop(w, h, rate);
     return rate;
 }
 
 long ActiveWindow() {
-    Display& d = D();
+    Display& d = DisplayState();
     return (d.mode && !d.fullScreen && d.window) ? long(SDL_GetWindowID(d.window)) : 0;
 }
 
 void WindowOrigin(long window, int& x, int& y) {
-    Display& d = D();
+    Display& d = DisplayState();
     x = y = 0;
     if (window == 0 || !d.mode || d.fullScreen || !d.window) return;
     int wx = 0, wy = 0, dw, dh;
@@ -411,7 +390,7 @@ void WindowOrigin(long window, int& x, int& y) {
 }
 
 void CursorPos(int& x, int& y) {
-    Display& d = D();
+    Display& d = DisplayState();
     int dw, dh;
     DesktopSize(dw, dh);
     if (d.mode && !d.fullScreen && d.window) {
@@ -438,7 +417,7 @@ bool MouseShown() {
 }
 
 void MoveMouse(int x, int y) {
-    Display& d = D();
+    Display& d = DisplayState();
     d.lastMouseX = x;
     d.lastMouseY = y;
     if (!d.mode || !d.window) return;
@@ -451,15 +430,10 @@ void MoveMouse(int x, int y) {
     SDL_WarpMouseInWindow(d.window, px, py);
 }
 
-void SetWindowTitle(const std::string& title) {
-    Display& d = D();
-    if (d.window) SDL_SetWindowTitle(d.window, Latin1ToUtf8(title).c_str());
-}
-
 // ---- internal ---------------------------------------------------------------------------------
 
 void WindowToMode(int px, int py, int& mx, int& my) {
-    Display& d = D();
+    Display& d = DisplayState();
     mx = px;
     my = py;
     if (!d.mode || !d.window) return;
@@ -474,7 +448,7 @@ void WindowToMode(int px, int py, int& mx, int& my) {
 }
 
 void LogicalToMode(float lx, float ly, int& mx, int& my) {
-    Display& d = D();
+    Display& d = DisplayState();
     if (!d.mode) {
         mx = int(lx);
         my = int(ly);
@@ -485,18 +459,18 @@ void LogicalToMode(float lx, float ly, int& mx, int& my) {
 }
 
 void NoteMousePosition(int mx, int my) {
-    D().lastMouseX = mx;
-    D().lastMouseY = my;
+    DisplayState().lastMouseX = mx;
+    DisplayState().lastMouseY = my;
 }
 
 bool VideoStarted() {
-    return D().sdlStarted;
+    return DisplayState().sdlStarted;
 }
 
 // ---- test seams -------------------------------------------------------------------------------
 
 void CaptureFrames(const std::string& spec) {
-    Display& d = D();
+    Display& d = DisplayState();
     d.framesConfigured = true;
     d.framesDir.clear();
     d.frameNumbers.clear();
@@ -512,7 +486,7 @@ void CaptureFrames(const std::string& spec) {
 }
 
 long CaptureNextFrame() {
-    Display& d = D();
+    Display& d = DisplayState();
     ConfigureFrames();
     if (d.framesDir.empty()) return 0;
     d.frameNumbers.insert(d.flips + 1);
@@ -520,18 +494,18 @@ long CaptureNextFrame() {
 }
 
 void ForceOffscreenFrame(bool on) {
-    D().offscreenForced = on;
+    DisplayState().offscreenForced = on;
     ChooseFrameTarget();
 }
 
 bool FrameOffscreen() {
-    Display& d = D();
+    Display& d = DisplayState();
     return d.mode && d.renderer && d.renderer->Offscreen();
 }
 
 void SetFakeDesktop(int width, int height) {
-    D().fakeDesktopW = width;
-    D().fakeDesktopH = height;
+    DisplayState().fakeDesktopW = width;
+    DisplayState().fakeDesktopH = height;
 }
 
 } // namespace platform

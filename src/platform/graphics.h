@@ -50,8 +50,6 @@ long FlipCount();
 
 // Drawing coordinates 0..width and 0..height fill the whole mode.
 void SetVirtualResolution(float width, float height);
-float VirtualResolutionWidth();
-float VirtualResolutionHeight();
 // Width and height of the logical framebuffer.
 int LogicalWidth();
 int LogicalHeight();
@@ -75,11 +73,5 @@ void HideMouse();
 bool MouseShown();
 // Moves the system pointer to pixel (x, y) of the mode.
 void MoveMouse(int x, int y);
-
-// The window's title (AppTitle is used when a mode opens).
-void SetWindowTitle(const std::string& title);
-
-// Closes the window and GL (end of run or tests).
-void ShutdownGraphics();
 
 } // namespace platform

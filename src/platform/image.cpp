@@ -203,9 +203,6 @@ void AutoMidHandle(bool on) {
 bool AutoMidHandleOn() {
     return autoMidHandle;
 }
-void AutoImageFlags(int flags) {
-    autoImageFlags = flags == IMAGE_DEFAULT ? IMAGE_DEFAULT_FLAGS : flags;
-}
 
 void SetMaskColor(int r, int g, int b) {
     maskR = r & 255;

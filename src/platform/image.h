@@ -79,8 +79,6 @@ void SetImageHandle(const ImageRef& image, float x, float y);
 // When on, images loaded afterwards get their handle at the centre.
 void AutoMidHandle(bool on);
 bool AutoMidHandleOn();
-// Flags that IMAGE_DEFAULT stands for.
-void AutoImageFlags(int flags);
 // The mask colour of images loaded afterwards (black at start).
 void SetMaskColor(int r, int g, int b);
 

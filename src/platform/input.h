@@ -66,11 +66,17 @@ void FilterEvents(bool (*keep)(const TEvent&));
 // EVENT_WINDOW_CLOSE) waits in the queue. Consumes nothing: the game's event pump still sees it.
 bool QuitRequested();
 
+// The Windows virtual-key codes the game reads. Typed control characters (GetChar) carry the code
+// of their key: BACK, TAB, RETURN and ESCAPE.
 namespace vk {
 constexpr int BACK = 8, TAB = 9, RETURN = 13, ESCAPE = 27, SPACE = 32, PRIOR = 33, NEXT = 34, END = 35,
               HOME = 36, LEFT = 37, UP = 38, RIGHT = 39, DOWN = 40, INSERT = 45, DEL = 46, LWIN = 91,
               RWIN = 92, F1 = 112, F12 = 123, LSHIFT = 160, RSHIFT = 161, LCONTROL = 162, RCONTROL = 163,
-              LMENU = 164, RMENU = 165;
+              LMENU = 164, RMENU = 165, OEM_PLUS = 187, OEM_MINUS = 189;
+// Letters are their upper-case character codes.
+constexpr int A = 'A', B = 'B', C = 'C', D = 'D', E = 'E', F = 'F', G = 'G', H = 'H', I = 'I', J = 'J',
+              K = 'K', L = 'L', M = 'M', N = 'N', O = 'O', P = 'P', Q = 'Q', R = 'R', S = 'S', T = 'T',
+              U = 'U', V = 'V', W = 'W', X = 'X', Y = 'Y', Z = 'Z';
 } // namespace vk
 
 // ---- test seams ----

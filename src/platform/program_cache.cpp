@@ -71,10 +71,6 @@ void SetProgramCacheFolder(const std::string& folder) {
     cacheFolder = folder;
 }
 
-const std::string& ProgramCacheFolder() {
-    return cacheFolder;
-}
-
 uint64_t ProgramKey(const char* vertexSource, const char* fragmentSource) {
     uint64_t hash = kHashBasis;
     hash = HashText(hash, vertexSource);

@@ -12,7 +12,6 @@ namespace platform {
 
 // The folder of the kept programs, ending in "/"; "" (the default) keeps none.
 void SetProgramCacheFolder(const std::string& folder);
-const std::string& ProgramCacheFolder();
 
 // What a kept program must match: both sources and the driver that compiled them.
 uint64_t ProgramKey(const char* vertexSource, const char* fragmentSource);

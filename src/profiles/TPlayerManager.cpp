@@ -6,6 +6,7 @@
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
 #include "platform/files.h"
+#include "platform/input.h"
 #include "profiles/TProfile.h"
 #include "profiles/player_names.h"
 
@@ -174,7 +175,7 @@ int TPlayerManager::Manage() {
         return OKClick();
     }
     if (Menu->Clicked("OK") != 0) return OKClick();
-    if (KeyHit(27) != 0) {
+    if (KeyHit(platform::vk::ESCAPE) != 0) {
         ClickSound();
         CancelClick();
         return -1;
@@ -184,7 +185,7 @@ int TPlayerManager::Manage() {
         return -1;
     }
     if (Menu->Clicked("Create") != 0 && CreateProfile() == 0) return 0;
-    if (Menu->Clicked("Delete") != 0 || KeyHit(46) != 0) DeleteProfileCheck();
+    if (Menu->Clicked("Delete") != 0 || KeyHit(platform::vk::DEL) != 0) DeleteProfileCheck();
     return 0;
 }
 

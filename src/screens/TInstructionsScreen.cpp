@@ -25,7 +25,7 @@ int DetailCount(int count) {
     return TruncToInt(float(count) * float(Game->Particles) / 100.0f);
 }
 
-float R(double a, double b) {
+float RandomBetween(double a, double b) {
     return float(platform::Rnd(a, b));
 }
 
@@ -118,10 +118,10 @@ void TInstructionsScreen::IceSplinters() {
     const TGameImageRef brick = images->Find("brickmid");
     for (int x : {528, 578, 628})
         for (int i = 0; i < 4; i++) {
-            const float r = R(-1, 1);
-            const float dy = R(-0.2, -1);
-            const float spin = R(1.5, 3);
-            const float scale = R(0.4, 1);
+            const float r = RandomBetween(-1, 1);
+            const float dy = RandomBetween(-0.2, -1);
+            const float spin = RandomBetween(1.5, 3);
+            const float scale = RandomBetween(0.4, 1);
             BackgroundParticles->AddNew(x, 235, brick, r, dy, 0.04f, 1500, 0, r >= 0 ? 1 : -1, spin, scale, 0,
                                         0, 0);
         }
@@ -137,11 +137,11 @@ int TInstructionsScreen::MunchkinParticles(float x, float y, int count) {
     const float vy = (float(GAUGE_Y) - y) / flight;
     for (int i = DetailCount(count); i > 0; --i) {
         const bool sparkle = platform::Rand(0, 3) == 0;
-        const int px = TruncToInt(x + R(-10, 10));
-        const int py = TruncToInt(y + R(-10, 10));
+        const int px = TruncToInt(x + RandomBetween(-10, 10));
+        const int py = TruncToInt(y + RandomBetween(-10, 10));
         TParticleRef p = Particles->AddNew(px, py, images->Find(sparkle ? "sparkle" : "golddust"), 0, 0, 0, 0,
                                            1, 0, 0, 1, 0, 0, 0);
-        p->SetScaleXY(sparkle ? R(0.2, 0.6) : R(0.1, 0.4), 0.0f);
+        p->SetScaleXY(sparkle ? RandomBetween(0.2, 0.6) : RandomBetween(0.1, 0.4), 0.0f);
         if (platform::Rand(0, 4) <= 2) {
             const int wait = platform::Rand(0, 400);
             p->AddPhase(wait)->FadeInMS = float(wait);
@@ -153,8 +153,8 @@ int TInstructionsScreen::MunchkinParticles(float x, float y, int count) {
         rest->FadeMS = 500.0f;
         if (sparkle) {
             fly->DoRotate = rest->DoRotate = 1;
-            fly->RotationSpeed = R(0.5, 2);
-            rest->RotationSpeed = R(0.5, 2);
+            fly->RotationSpeed = RandomBetween(0.5, 2);
+            rest->RotationSpeed = RandomBetween(0.5, 2);
         }
         p->StartPhases();
     }
@@ -173,10 +173,10 @@ int TInstructionsScreen::SparkleParticlesMake(float x, float y, int count) {
     for (int i = DetailCount(count); i > 0; --i) {
         const int direction = platform::Rand(0, 1) == 1 ? 1 : -1;
         const TKind& kind = KINDS[platform::Rand(0, 3)];
-        const float scale = R(kind.low, kind.high);
-        const float dx = R(-1, 1);
-        const float dy = R(-1, 0);
-        const float spin = R(0.5, 3);
+        const float scale = RandomBetween(kind.low, kind.high);
+        const float dx = RandomBetween(-1, 1);
+        const float dy = RandomBetween(-1, 0);
+        const float spin = RandomBetween(0.5, 3);
         TParticleRef p = Particles->AddNew(TruncToInt(x), TruncToInt(y), images->Find(kind.image), dx, dy,
                                            0.02f, 1000, 1, direction, spin, scale, 0, 0, 0);
         const int red = platform::Rand(100, 255);

@@ -10,6 +10,7 @@
 #include "media/TSplashScreen.h"
 #include "platform/draw.h"
 #include "platform/image.h"
+#include "platform/input.h"
 
 #include <string>
 
@@ -120,7 +121,7 @@ int TIntroScreen::Logic() {
         BeginPhase(Anim->CurrentPhase);
     }
     if (crossfade) crossfade->Manage();
-    if (Game->Mouse->GetMh(1) != 0 || KeyHit(13) != 0 || KeyHit(32) != 0) {
+    if (Game->Mouse->GetMh(1) != 0 || KeyHit(platform::vk::RETURN) != 0 || KeyHit(platform::vk::SPACE) != 0) {
         PlayClick();
         Close(1);
         ChangeToLoadingScreen();

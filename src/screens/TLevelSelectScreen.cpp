@@ -13,6 +13,7 @@
 #include "media/TSoundBank.h"
 #include "platform/graphics.h"
 #include "platform/image.h"
+#include "platform/input.h"
 #include "platform/system.h"
 #include "profiles/TProfile.h"
 #include "screens/TInstructionsScreen.h"
@@ -36,7 +37,6 @@ constexpr TAccuratePoint LEVEL_DOTS[] = {
     {318, 339}, {386, 317}, {364, 256}, {300, 213}, {227, 191}, {277, 139}, {289, 48}};
 
 constexpr int INSTRUCTIONS_FLAG = 19; // the profile's flag for the instructions before the first game
-constexpr int KEY_SPACE = 32, KEY_ENTER = 13;
 
 } // namespace
 
@@ -142,7 +142,7 @@ int TLevelSelectScreen::Logic() {
     }
     Scale = CalcScale(0);
     if (Zoom->Active == 0) Browse();
-    if (Zoom->Active == 0 && (KeyHit(KEY_SPACE) != 0 || KeyHit(KEY_ENTER) != 0)) {
+    if (Zoom->Active == 0 && (KeyHit(platform::vk::SPACE) != 0 || KeyHit(platform::vk::RETURN) != 0)) {
         Menu->FindButton("start")->PlayClick();
         LevelSelected(Level);
     }

@@ -19,6 +19,7 @@
 #include "platform/draw.h"
 #include "platform/files.h"
 #include "platform/font.h"
+#include "platform/input.h"
 #include "platform/random.h"
 #include "platform/system.h"
 #include "profiles/TProfile.h"
@@ -45,8 +46,6 @@ constexpr TTitleScreen::TPoint FIREFLY_SPOTS[TTitleScreen::MAX_COORDS] = {
     {77, 271},  {159, 229}, {192, 323}, {107, 324}, {151, 363}, {87, 339},  {24, 431},  {211, 431},
     {125, 401}, {38, 366},  {217, 483}, {190, 489}, {189, 456}, {121, 485}, {167, 537}, {337, 570},
     {413, 535}, {463, 537}, {633, 569}};
-
-constexpr int KEY_H = 72;
 
 } // namespace
 
@@ -202,7 +201,7 @@ void TTitleScreen::TestButtons() {
         FadeTo(OptionsScreen);
         OptionsScreen->Destination = TitleScreen;
     }
-    if (Menu->Clicked("help") != 0 || KeyHit(KEY_H) != 0) {
+    if (Menu->Clicked("help") != 0 || KeyHit(platform::vk::H) != 0) {
         FadeTo(InstructionsScreen);
         InstructionsScreen->Destination = TitleScreen;
     }

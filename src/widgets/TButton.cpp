@@ -8,6 +8,7 @@
 #include "media/TChannelArray.h"
 #include "media/TMousePointer.h"
 #include "platform/draw.h"
+#include "platform/input.h"
 
 #include <algorithm>
 
@@ -160,11 +161,11 @@ int TButton::Manage() {
             Clicked = 0;
         }
         if (OKButton != 0) {
-            bool enter = KeyHit(13) != 0;
+            bool enter = KeyHit(platform::vk::RETURN) != 0;
             // NOTE: Space is taken even when it does not count, so no later OK button sees it;
             // it is taken along with Enter too, so Enter and Space together click once, not once
             // now and once more in the next tick.
-            bool space = KeyHit(32) != 0;
+            bool space = KeyHit(platform::vk::SPACE) != 0;
             if (enter || (space && OKButtonUseSpace != 0)) SimulateClick();
         }
     }

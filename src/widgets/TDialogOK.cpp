@@ -4,6 +4,7 @@
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
 #include "media/TMousePointer.h"
+#include "platform/input.h"
 
 TDialogOKRef TDialogOK::Create(const std::string& caption, const platform::ImageRef& background, int width,
                                int height, int atX, const std::string& buttonImage) {
@@ -42,7 +43,7 @@ int TDialogOK::Manage() {
     if (TDialog::Manage() == 0) return 0;
     if (CloseResult != 0) return CloseResult;
     if (Transitioning != 0) return 0;
-    if (KeyHit(27) != 0 || (ClickAnywhereCloses != 0 && Game->Mouse->GetMh(1) != 0)) {
+    if (KeyHit(platform::vk::ESCAPE) != 0 || (ClickAnywhereCloses != 0 && Game->Mouse->GetMh(1) != 0)) {
         if (TButtonRef ok = Menu->FindButton("OK")) ok->SimulateClick();
         return OKClick();
     }

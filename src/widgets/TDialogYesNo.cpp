@@ -2,6 +2,7 @@
 
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
+#include "platform/input.h"
 
 TDialogYesNoRef TDialogYesNo::Create(const std::string& caption, const platform::ImageRef& background,
                                      int width, int height, int atX, int makeMenu, int buttonGap,
@@ -50,11 +51,11 @@ int TDialogYesNo::Manage() {
     if (CloseResult != 0) return CloseResult;
     if (Transitioning != 0) return 0;
     // Escape is asked first; the flush of the answer then clears a Y hit of the same tick.
-    if (KeyHit(27) != 0 || KeyHit(78) != 0) {
+    if (KeyHit(platform::vk::ESCAPE) != 0 || KeyHit(platform::vk::N) != 0) {
         Press("No");
         return NoClick();
     }
-    if (KeyHit(89) != 0) {
+    if (KeyHit(platform::vk::Y) != 0) {
         Press("Yes");
         return YesClick();
     }

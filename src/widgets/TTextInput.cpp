@@ -6,14 +6,9 @@
 #include "framework/cc_numbers.h"
 #include "framework/core_services.h"
 #include "platform/draw.h"
+#include "platform/input.h"
 #include "platform/text.h"
 #include "profiles/player_names.h"
-
-namespace {
-
-constexpr int kBackspace = 8, kEnter = 13, kEscape = 27;
-
-} // namespace
 
 int TTextInput::Init(const platform::ImageFontRef& font, const std::string& text, int x, int y,
                      const TBitmapFontPtr& bitmapFont) {
@@ -82,17 +77,17 @@ int TTextInput::Manage() {
     SyncCurrentChar();
     int c = GetChar();
     if (c != 0 && BannedChars.find(char(c)) != std::string::npos) c = 0;
-    if (c == kBackspace) {
+    if (c == platform::vk::BACK) {
         if (CurrentChar > 1) {
             CurrentChar--;
             PlayTypingSound();
         }
         Text = Text.substr(0, size_t(CurrentChar - 1));
     }
-    if (NumbersOnly == 1 && c != kEnter && (c < '0' || c > '9')) c = 0;
+    if (NumbersOnly == 1 && c != platform::vk::RETURN && (c < '0' || c > '9')) c = 0;
     if (Accepts(c)) TypeChar(c);
-    if (c == kEnter && Confirm() == 1) return 1;
-    if (c == kEscape && AllowEscToAbort == 1) {
+    if (c == platform::vk::RETURN && Confirm() == 1) return 1;
+    if (c == platform::vk::ESCAPE && AllowEscToAbort == 1) {
         if (ClearTextOnEscape == 1) Text = "";
         SyncCurrentChar();
         Finish();

@@ -2,6 +2,7 @@
 // and the bonus pointer with the power gauge.
 #include "board_play.h"
 
+#include "board/gem_codes.h"
 #include "media/TParticleList.h"
 
 namespace boardtest {
@@ -37,21 +38,21 @@ TEST_F(BonusTest, ClickBonusesHitTheirAreaByPowerAndPlace) {
         int crackers[3];  // cracker particles
         std::vector<std::string> cues;
     } cases[] = {
-        {8, 1, {9, 6, 4}, {0, 0, 0}, {0, 0, 0}, {"explode"}},
-        {8, 2, {21, 13, 8}, {0, 0, 0}, {0, 0, 0}, {"explode"}},
-        {9, 1, {7, 7, 7}, {0, 0, 0}, {2, 2, 2}, {"cracker"}},
-        {9, 2, {21, 14, 14}, {0, 0, 0}, {8, 6, 6}, {"cracker"}},
-        {10, 1, {7, 7, 7}, {0, 0, 0}, {2, 2, 2}, {"cracker"}},
-        {10, 2, {21, 21, 14}, {0, 0, 0}, {8, 8, 6}, {"cracker"}},
-        {12, 1, {1, 1, 1}, {9, 6, 4}, {0, 0, 0}, {"paintpot", "matchbrick"}},
-        {12, 2, {1, 1, 1}, {21, 13, 8}, {0, 0, 0}, {"paintpot", "matchbrick"}},
+        {ITEM_PUDDING, 1, {9, 6, 4}, {0, 0, 0}, {0, 0, 0}, {"explode"}},
+        {ITEM_PUDDING, 2, {21, 13, 8}, {0, 0, 0}, {0, 0, 0}, {"explode"}},
+        {ITEM_HORIZONTAL_CRACKER, 1, {7, 7, 7}, {0, 0, 0}, {2, 2, 2}, {"cracker"}},
+        {ITEM_HORIZONTAL_CRACKER, 2, {21, 14, 14}, {0, 0, 0}, {8, 6, 6}, {"cracker"}},
+        {ITEM_VERTICAL_CRACKER, 1, {7, 7, 7}, {0, 0, 0}, {2, 2, 2}, {"cracker"}},
+        {ITEM_VERTICAL_CRACKER, 2, {21, 21, 14}, {0, 0, 0}, {8, 8, 6}, {"cracker"}},
+        {ITEM_SNOWMAN, 1, {1, 1, 1}, {9, 6, 4}, {0, 0, 0}, {"paintpot", "matchbrick"}},
+        {ITEM_SNOWMAN, 2, {1, 1, 1}, {21, 13, 8}, {0, 0, 0}, {"paintpot", "matchbrick"}},
     };
     for (const Case& c : cases)
         for (int p = 0; p < 3; ++p) {
             SCOPED_TRACE("code " + std::to_string(c.code) + " power " + std::to_string(c.power) + " " +
                          kPlaces[p].name);
             TGameGrid::CreateChannels();
-            TGameGrid& grid = BoardWith(c.code, kPlaces[p].x, kPlaces[p].y, c.code == 12);
+            TGameGrid& grid = BoardWith(c.code, kPlaces[p].x, kPlaces[p].y, c.code == ITEM_SNOWMAN);
             grid.BonusPower = c.power;
             grid.DiagonalGauge = 7;
             grid.MunchkinPlaying = 1;
@@ -65,7 +66,7 @@ TEST_F(BonusTest, ClickBonusesHitTheirAreaByPowerAndPlace) {
             EXPECT_EQ(gold - grid.Gold, c.iceBroken[p]);
             EXPECT_EQ(AnimatedParticles->Count(), c.crackers[p]);
             EXPECT_EQ(Cues(), c.cues);
-            EXPECT_EQ(grid.MunchkinPlaying, c.code == 12 ? 1 : 0);
+            EXPECT_EQ(grid.MunchkinPlaying, c.code == ITEM_SNOWMAN ? 1 : 0);
             EXPECT_EQ(grid.BonusPower, 1);
             EXPECT_EQ(grid.DiagonalGauge, c.power == 2 ? 0 : 7);
             EXPECT_EQ(grid.HintCounter, 0.0f);
@@ -76,7 +77,7 @@ TEST_F(BonusTest, ClickBonusesHitTheirAreaByPowerAndPlace) {
 }
 
 TEST_F(BonusTest, CrackerParticlesFlyApartAlongTheLineFromTheCellCentre) {
-    TGameGrid& grid = BoardWith(10, 2, 4, false);
+    TGameGrid& grid = BoardWith(ITEM_VERTICAL_CRACKER, 2, 4, false);
     grid.ClickCell(2, 4);
     ASSERT_EQ(AnimatedParticles->Count(), 2);
     auto first = AnimatedParticles->First(), last = AnimatedParticles->Last();
@@ -93,17 +94,18 @@ TEST_F(BonusTest, CrackerParticlesFlyApartAlongTheLineFromTheCellCentre) {
 
 TEST_F(BonusTest, IceCubesHitByABonusUnlockWithTheirOwnSoundOrder) {
     // The horizontal cracker plays "cracker" before "unlock", the vertical one after it.
-    for (int code : {9, 10, 8}) {
+    for (int code : {ITEM_HORIZONTAL_CRACKER, ITEM_VERTICAL_CRACKER, ITEM_PUDDING}) {
         SCOPED_TRACE(code);
         TGameGrid::CreateChannels();
         TGameGrid& grid = BuildBoard({"1 2 1", "3 " + std::to_string(code) + " 2c", "1 2c 1"});
         audio->Clear();
         grid.ClickCell(1, 1);
-        std::vector<std::string> expected = code == 9    ? std::vector<std::string>{"cracker", "unlock"}
-                                            : code == 10 ? std::vector<std::string>{"unlock", "cracker"}
-                                                         : std::vector<std::string>{"explode", "unlock"};
+        std::vector<std::string> expected =
+            code == ITEM_HORIZONTAL_CRACKER ? std::vector<std::string>{"cracker", "unlock"}
+            : code == ITEM_VERTICAL_CRACKER ? std::vector<std::string>{"unlock", "cracker"}
+                                            : std::vector<std::string>{"explode", "unlock"};
         EXPECT_EQ(Cues(), expected);
-        EXPECT_EQ(grid.Locked, code == 8 ? 0 : 1);
+        EXPECT_EQ(grid.Locked, code == ITEM_PUDDING ? 0 : 1);
         BoardResetGlobals();
     }
 }
@@ -187,26 +189,26 @@ TEST_F(BonusTest, ASnowballOnACubeIsRefusedAndStaysArmed) {
     EXPECT_EQ(Cues(), (std::vector<std::string>{"lockedclick"}));
     EXPECT_EQ(grid.Mode, 1);
     EXPECT_EQ(grid.cx, 0);
-    EXPECT_EQ(grid.PointerGemType, 13);
+    EXPECT_EQ(grid.PointerGemType, ITEM_SNOWBALL);
     EXPECT_FALSE(Hit(0, 0));
 }
 
 TEST_F(BonusTest, TheSackTurnsIntoAnotherItemInTheSameClick) {
     // Without a cube on the board a drawn matchstick is drawn again: the pudding fires.
     TGameGrid* grid = &BuildBoard({"1 2 3", "3 15 1", "2 1 4"});
-    BoardRandScript(8, 14, {14, 8});
+    BoardRandScript(FIRST_ITEM, ITEM_MATCHSTICK, {ITEM_MATCHSTICK, ITEM_PUDDING});
     grid->ClickCell(1, 1);
     EXPECT_EQ(HitCount(), 9);
-    EXPECT_EQ(Grid[1][1]->Gem->OrigGemType, 15);
+    EXPECT_EQ(Grid[1][1]->Gem->OrigGemType, ITEM_SACK);
     BoardResetGlobals();
     struct Case {
         int draw;
         const char* cubeCell;
-    } picked[] = {{14, "2c"}, {11, "2"}, {13, "2"}};
+    } picked[] = {{ITEM_MATCHSTICK, "2c"}, {ITEM_STAR, "2"}, {ITEM_SNOWBALL, "2"}};
     for (const Case& c : picked) {
         SCOPED_TRACE(c.draw);
         grid = &BuildBoard({std::string("1 ") + c.cubeCell + " 3", "3 15 1", "2 1 4"});
-        BoardRandScript(8, 14, {c.draw});
+        BoardRandScript(FIRST_ITEM, ITEM_MATCHSTICK, {c.draw});
         EXPECT_EQ(grid->ClickCell(1, 1), 1);
         EXPECT_EQ(Grid[1][1]->Gem->GemType, c.draw);
         EXPECT_EQ(grid->Mode, 1);
@@ -224,9 +226,10 @@ TEST_F(BonusTest, TheMenuStoresTheArmedPointerAndGivesItBack) {
     PointAt(0, 0);
     Press();
     Tick();
-    ASSERT_EQ(grid.PointerGemType, 11);
-    ASSERT_TRUE(TGem::BonusActivateAnims[11]);
-    EXPECT_EQ(Mouse().Image2, TGem::BonusActivateAnims[11]->image) << "the strip replaces the still picture";
+    ASSERT_EQ(grid.PointerGemType, ITEM_STAR);
+    ASSERT_TRUE(TGem::BonusActivateAnims[ITEM_STAR]);
+    EXPECT_EQ(Mouse().Image2, TGem::BonusActivateAnims[ITEM_STAR]->image)
+        << "the strip replaces the still picture";
     for (int i = 0; i < 4; ++i)
         grid.AnimatePointer();
     float counter = grid.PointerAnimCounter;
@@ -237,9 +240,9 @@ TEST_F(BonusTest, TheMenuStoresTheArmedPointerAndGivesItBack) {
     for (int i = 0; i < 37; ++i)
         grid.AnimatePointer();
     grid.TogglePointer(3);
-    EXPECT_EQ(grid.PointerGemType, 11);
+    EXPECT_EQ(grid.PointerGemType, ITEM_STAR);
     EXPECT_EQ(grid.PointerAnimCounter, counter);
-    EXPECT_EQ(Mouse().Image2, TGem::BonusActivateAnims[11]->image);
+    EXPECT_EQ(Mouse().Image2, TGem::BonusActivateAnims[ITEM_STAR]->image);
     EXPECT_EQ(Mouse().offsetx, 3);
 
     grid.RestorePointer();
@@ -265,7 +268,7 @@ TEST_F(BonusTest, TheArmedPointerPlaysItsFramesForwardAndLoops) {
     EXPECT_EQ(last, 49);
     grid.AnimatePointer(); // runs out: wraps
     EXPECT_EQ(grid.PointerAnimCounter, 400.0f);
-    EXPECT_EQ(grid.PointerGemType, 11);
+    EXPECT_EQ(grid.PointerGemType, ITEM_STAR);
     grid.AnimatePointer();
     EXPECT_EQ(Mouse().Image2Frame, 0);
 

@@ -268,7 +268,7 @@ using GemDrawTest = BoardDrawTest;
 TEST_F(GemDrawTest, AnItemStandsOnItsPulsingHighlightAndShowsItsSharedIdleFrame) {
     TGameGrid& grid = BuildBoard({"8 8 1"});
     grid.glow2->ratio = 1.0f;
-    TGem::BonusIdleCounter[8] = TGem::BonusIdleLengthsConverted[8] * 0.5f;
+    TGem::BonusIdleCounter[ITEM_PUDDING] = TGem::BonusIdleLengthsConverted[ITEM_PUDDING] * 0.5f;
     Grid[0][0]->Gem->DrawGem();
     Grid[1][0]->Gem->DrawGem();
     const auto names = Names();

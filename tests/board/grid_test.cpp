@@ -107,14 +107,14 @@ TEST_F(GridTest, EntryCellsFollowTheHolesOfEachColumn) {
 
 TEST_F(GridTest, PossBonusAddKeepsOneOfEachAndClearEmptiesTheTable) {
     PossBonusClear();
-    PossBonusAdd(9);
-    PossBonusAdd(12);
-    PossBonusAdd(9);
+    PossBonusAdd(ITEM_HORIZONTAL_CRACKER);
+    PossBonusAdd(ITEM_SNOWMAN);
+    PossBonusAdd(ITEM_HORIZONTAL_CRACKER);
     EXPECT_EQ(PossBonusCount, 2);
-    EXPECT_EQ(PossBonus[1], 12);
+    EXPECT_EQ(PossBonus[1], ITEM_SNOWMAN);
     PossBonusClear();
-    PossBonusAdd(14);
-    EXPECT_EQ(PossBonus[0], 14);
+    PossBonusAdd(ITEM_MATCHSTICK);
+    EXPECT_EQ(PossBonus[0], ITEM_MATCHSTICK);
     EXPECT_EQ(PossBonusCount, 1);
 }
 

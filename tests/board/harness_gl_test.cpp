@@ -15,7 +15,7 @@ TEST(BoardHarness, AtRestTheSweepTheHoverAndTheSelection) {
     // The board waits 200 ticks, then the sweep lights the ice column by column.
     std::string script = Move(2900, 10, 590) + Move(3000, CentreX(0), CentreY(1)) +
                          Move(3100, CentreX(1), CentreY(2)) + Click(3200, CentreX(5), CentreY(6)) +
-                         Key(4000, 27);
+                         Key(4000, platform::vk::ESCAPE);
     THarnessRun run = RunHarness("at-rest", 30, 10, 5, script, {150, 230, 260, 590, 610, 630, 650, 690, 760});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
@@ -39,7 +39,7 @@ TEST(BoardHarness, AtRestTheSweepTheHoverAndTheSelection) {
 const std::string kKnownSwap = Click(1500, CentreX(3), CentreY(6)) + Click(1700, CentreX(3), CentreY(7));
 
 TEST(BoardHarness, TheKnownSwapClearsALineAndTheFallMakesASecond) {
-    THarnessRun run = RunHarness("swap-cascade", 30, 10, 5, kKnownSwap + Key(3500, 27),
+    THarnessRun run = RunHarness("swap-cascade", 30, 10, 5, kKnownSwap + Key(3500, platform::vk::ESCAPE),
                                  {300, 343, 365, 400, 440, 480, 520, 580, 680});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
@@ -56,8 +56,8 @@ TEST(BoardHarness, TheKnownSwapClearsALineAndTheFallMakesASecond) {
 TEST(BoardHarness, TheKnownSwapOnASixteenMillisecondClock) {
     // At 16 ms a flip the loading steps' flips take the first 1.5 s of the script's time.
     const std::string swap = Click(3000, CentreX(3), CentreY(6)) + Click(3300, CentreX(3), CentreY(7));
-    THarnessRun run =
-        RunHarness("swap-cascade-16ms", 30, 10, 16, swap + Key(6000, 27), {200, 210, 225, 240, 260});
+    THarnessRun run = RunHarness("swap-cascade-16ms", 30, 10, 16, swap + Key(6000, platform::vk::ESCAPE),
+                                 {200, 210, 225, 240, 260});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 12u) << run.out;
@@ -67,7 +67,8 @@ TEST(BoardHarness, TheKnownSwapOnASixteenMillisecondClock) {
 
 TEST(BoardHarness, GivingUpShakesTheBoardFadesTheSquaresAndDealsANewOne) {
     // Ctrl+Q at rest at 1500 ms (tick 300).
-    std::string script = "1490 key_down 162\n" + Key(1500, 81) + "1520 key_up 162\n" + Key(6000, 27);
+    std::string script = "1490 key_down 162\n" + Key(1500, platform::vk::Q) + "1520 key_up 162\n" +
+                         Key(6000, platform::vk::ESCAPE);
     THarnessRun run = RunHarness("no-more-moves", 30, 10, 5, script, {290, 400, 499, 550, 900, 1150});
     ASSERT_EQ(run.status, 0) << run.err;
     // The squares fade while the gems stay: a plain square's corner darkens towards the background.

@@ -5,6 +5,7 @@
 // clicks, drags, and the pointer while the in-game menu opens and closes over an armed star.
 // Every frame is kept under test-output/board/<scenario>/ for a person to look at.
 #include "GLWindow.h"
+#include "board/gem_codes.h"
 #include "harness_run.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST_P(BoardHarnessItems, FiresFromABoardAtRest) {
         fire = (kAct + 300) / 5;
         frames = {kAct / 5 + 4, kAct / 5 + 40, fire - 2, fire + 4, fire + 60};
     }
-    script += Key(kAct + 1500, 27);
+    script += Key(kAct + 1500, platform::vk::ESCAPE);
     const THarnessRun run = RunHarness(std::string("item-") + row.scenario, 30, 10, 5, script, frames);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
@@ -81,31 +82,32 @@ TEST_P(BoardHarnessItems, FiresFromABoardAtRest) {
         Frame(run, n);
 }
 
-INSTANTIATE_TEST_SUITE_P(Showcase, BoardHarnessItems,
-                         ::testing::Values(ItemRow{"pudding", 8, 1, 3, -1, -1, false, 1, 4, true},
-                                           ItemRow{"pudding-double", 8, 1, 3, -1, -1, true, 3, 3, true},
-                                           ItemRow{"cracker-horizontal", 9, 2, 3, -1, -1, false, 6, 3, true},
-                                           ItemRow{"cracker-vertical", 10, 3, 3, -1, -1, false, 3, 6, true},
-                                           ItemRow{"snowman", 12, 5, 3, -1, -1, false, 5, 3, false},
-                                           ItemRow{"star", 11, 4, 3, 4, 6, false, 4, 6, false},
-                                           ItemRow{"snowball", 13, 6, 3, 6, 1, false, 6, 1, false},
-                                           ItemRow{"matchstick", 14, 7, 3, 7, 2, false, 7, 2, false}),
-                         [](const ::testing::TestParamInfo<ItemRow>& param) {
-                             std::string name = param.param.scenario;
-                             for (char& c : name)
-                                 if (c == '-') c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Showcase, BoardHarnessItems,
+    ::testing::Values(ItemRow{"pudding", ITEM_PUDDING, 1, 3, -1, -1, false, 1, 4, true},
+                      ItemRow{"pudding-double", ITEM_PUDDING, 1, 3, -1, -1, true, 3, 3, true},
+                      ItemRow{"cracker-horizontal", ITEM_HORIZONTAL_CRACKER, 2, 3, -1, -1, false, 6, 3, true},
+                      ItemRow{"cracker-vertical", ITEM_VERTICAL_CRACKER, 3, 3, -1, -1, false, 3, 6, true},
+                      ItemRow{"snowman", ITEM_SNOWMAN, 5, 3, -1, -1, false, 5, 3, false},
+                      ItemRow{"star", ITEM_STAR, 4, 3, 4, 6, false, 4, 6, false},
+                      ItemRow{"snowball", ITEM_SNOWBALL, 6, 3, 6, 1, false, 6, 1, false},
+                      ItemRow{"matchstick", ITEM_MATCHSTICK, 7, 3, 7, 2, false, 7, 2, false}),
+    [](const ::testing::TestParamInfo<ItemRow>& param) {
+        std::string name = param.param.scenario;
+        for (char& c : name)
+            if (c == '-') c = '_';
+        return name;
+    });
 
 TEST(BoardHarnessSack, TheSackOnThisSeedBecomesAClickBonusAndFiresAtOnce) {
-    const THarnessRun run =
-        RunHarness("item-sack", 30, 10, 5, Click(kAct, CentreX(5), CentreY(4)) + Key(kAct + 1500, 27),
-                   {kAct / 5 - 2, kAct / 5 + 4, kAct / 5 + 60});
+    const THarnessRun run = RunHarness(
+        "item-sack", 30, 10, 5, Click(kAct, CentreX(5), CentreY(4)) + Key(kAct + 1500, platform::vk::ESCAPE),
+        {kAct / 5 - 2, kAct / 5 + 4, kAct / 5 + 60});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 12u) << run.out;
     const int code = CodeAt(lines, 5, 4);
-    EXPECT_TRUE(code != 11 && code != 13 && code != 14 && code != 15) << "not picked up: " << code;
+    EXPECT_TRUE(!IsAimedItem(code) && code != ITEM_SACK) << "not picked up: " << code;
     EXPECT_GT(ScoreOf(lines, 9), 0);
     EXPECT_GT(CellChanged(Frame(run, kAct / 5 - 2), Frame(run, kAct / 5 + 4), 5, 4), 0.2);
     Frame(run, kAct / 5 + 60);
@@ -117,7 +119,8 @@ constexpr int kWinSX = 310, kWinSY = 150;
 
 TEST(BoardHarnessEnd, TheOneSwapLevelIsWonAndTheBoardBurstsThenStandsStill) {
     const std::string script = Click(kAct, kWinSX + 75, kWinSY + 125) +
-                               Click(kAct + 200, kWinSX + 125, kWinSY + 125) + Key(kAct + 4000, 27);
+                               Click(kAct + 200, kWinSX + 125, kWinSY + 125) +
+                               Key(kAct + 4000, platform::vk::ESCAPE);
     const std::vector<int> frames = {300, 345, 380, 420, 460, 500, 560, 640, 760, 900, 1000};
     const THarnessRun run = RunHarness("level-complete", 31, 10, 5, script, frames);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -134,10 +137,10 @@ TEST(BoardHarnessEnd, TheOneSwapLevelIsWonAndTheBoardBurstsThenStandsStill) {
 
 TEST(BoardHarnessEnd, EndingTheLevelDuringASwapPutsTheGemsBackAndBurstsThem) {
     // The known swap of the showcase, and Ctrl+J while its gems slide.
-    const std::string script = Click(kAct, CentreX(3), CentreY(6)) +
-                               Click(kAct + 200, CentreX(3), CentreY(7)) + std::to_string(kAct + 210) +
-                               " key_down 162\n" + Key(kAct + 220, 74) + std::to_string(kAct + 240) +
-                               " key_up 162\n" + Key(kAct + 3000, 27);
+    const std::string script =
+        Click(kAct, CentreX(3), CentreY(6)) + Click(kAct + 200, CentreX(3), CentreY(7)) +
+        std::to_string(kAct + 210) + " key_down 162\n" + Key(kAct + 220, platform::vk::J) +
+        std::to_string(kAct + 240) + " key_up 162\n" + Key(kAct + 3000, platform::vk::ESCAPE);
     const std::vector<int> frames = {342, 346, 350, 380, 420, 500, 600};
     const THarnessRun run = RunHarness("level-end-during-swap", 30, 10, 5, script, frames);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -152,7 +155,7 @@ TEST(BoardHarnessPointer, APressDraggedOntoANeighbourOverThreeTicksSwaps) {
     const std::string script = Move(kAct - 50, x, y0) + std::to_string(kAct) + " mouse_down 1\n" +
                                Move(kAct + 5, x, y0 + 17) + Move(kAct + 10, x, y0 + 34) +
                                Move(kAct + 15, x, y1) + std::to_string(kAct + 20) + " mouse_up 1\n" +
-                               Key(kAct + 2000, 27);
+                               Key(kAct + 2000, platform::vk::ESCAPE);
     const THarnessRun run = RunHarness("drag-swap", 30, 10, 5, script, {300, 303, 310, 330});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
@@ -182,7 +185,7 @@ TEST(BoardHarnessPointer, ADragTwoCellsAwayLeavesNoSelection) {
     // Pressed (the gem selected), then straight to the cell beyond its neighbour and released.
     const std::string script = Move(kAct - 50, x, y) + std::to_string(kAct) + " mouse_down 1\n" +
                                Move(kAct + 10, x + 100, y) + std::to_string(kAct + 15) + " mouse_up 1\n" +
-                               Move(kAct + 100, 10, 590) + Key(kAct + 1000, 27);
+                               Move(kAct + 100, 10, 590) + Key(kAct + 1000, platform::vk::ESCAPE);
     const THarnessRun run = RunHarness("drag-away", 30, 10, 5, script, {298, 301, 304, 330, 360});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
@@ -198,7 +201,8 @@ TEST(BoardHarnessPointer, TheMenuKeyShowsThePlainPointerOverAnArmedStarAndBrings
     // The star picked up; M opens the in-game menu (the plain pointer), M again closes it.
     const int px = CentreX(4), py = CentreY(6);
     const std::string script = Click(kAct, CentreX(4), CentreY(3)) + Move(kAct + 100, px, py) +
-                               Key(kAct + 300, 77) + Key(kAct + 600, 77) + Key(kAct + 1000, 27);
+                               Key(kAct + 300, platform::vk::M) + Key(kAct + 600, platform::vk::M) +
+                               Key(kAct + 1000, platform::vk::ESCAPE);
     const THarnessRun run = RunHarness("menu-over-armed-star", 30, 10, 5, script, {330, 370, 430});
     ASSERT_EQ(run.status, 0) << run.err;
     const platform::PixmapRef armed = Frame(run, 330), plain = Frame(run, 370), again = Frame(run, 430);

@@ -6,6 +6,7 @@
 #include "board_fixture.h"
 
 #include "board/board_fill.h"
+#include "board/gem_codes.h"
 
 #include <cstdio>
 
@@ -52,10 +53,6 @@ void ExpectConsistentRest() {
     EXPECT_EQ(grid.SwapCounter, 0.0f);
 }
 
-bool IsClickBonus(int code) {
-    return code == 8 || code == 9 || code == 10 || code == 12;
-}
-
 int CodeAt(int x, int y) {
     TCell* cell = CellAt(x, y);
     return cell && cell->Gem && !cell->Gem->locked ? cell->Gem->GemType : 0;
@@ -66,17 +63,17 @@ int CodeAt(int x, int y) {
 int AimedItemActs(int code, int x, int y) {
     TCell* target = CellAt(x, y);
     if (!target || !target->active) return -1;
-    if (code == 13 && target->Gem && target->Gem->locked) return -1;
+    if (code == ITEM_SNOWBALL && target->Gem && target->Gem->locked) return -1;
     int acts = 0;
     for (int ax = x - 1; ax <= x + 1; ++ax)
         for (int ay = y - 1; ay <= y + 1; ++ay) {
             TCell* cell = CellAt(ax, ay);
             bool corner = ax != x && ay != y;
-            if (!cell || (code != 11 && corner)) continue;
+            if (!cell || (code != ITEM_STAR && corner)) continue;
             bool locked = cell->Gem && cell->Gem->locked;
-            if (code == 11) acts |= cell->Gem && cell->Gem->GemType != -1;
-            if (code == 13) acts |= !locked && (cell->gold || cell->armour);
-            if (code == 14) acts |= locked;
+            if (code == ITEM_STAR) acts |= cell->Gem && cell->Gem->GemType != GEM_GONE;
+            if (code == ITEM_SNOWBALL) acts |= !locked && (cell->gold || cell->armour);
+            if (code == ITEM_MATCHSTICK) acts |= locked;
         }
     return acts;
 }
@@ -91,7 +88,7 @@ int PlayRandomMoves(int moves) {
         TGameGrid& grid = *GameGrid;
         if (platform::Rand(1, 8) == 1) grid.BonusPower = 2; // as a full gauge would
         int x1 = platform::Rand(0, grid.levelwidth - 1), y1 = platform::Rand(0, grid.levelheight - 1);
-        bool clickBonus = grid.Mode == 0 && IsClickBonus(CodeAt(x1, y1));
+        bool clickBonus = grid.Mode == 0 && IsClickItem(CodeAt(x1, y1));
         grid.ClickCell(x1, y1);
         if (clickBonus) {
             EXPECT_EQ(grid.BonusPower, 1) << "a click bonus spends double power";
@@ -104,7 +101,7 @@ int PlayRandomMoves(int moves) {
             (platform::Rand(0, 1) ? x2 : y2) += platform::Rand(0, 1) ? 1 : -1;
         }
         int aimed = grid.Mode == 1 && (x2 != grid.cx || y2 != grid.cy) ? CodeAt(grid.cx, grid.cy) : 0;
-        int acts = aimed == 11 || aimed == 13 || aimed == 14 ? AimedItemActs(aimed, x2, y2) : -1;
+        int acts = IsAimedItem(aimed) ? AimedItemActs(aimed, x2, y2) : -1;
         int power = grid.BonusPower;
         grid.ClickCell(x2, y2);
         if (power == 2 && acts >= 0) {

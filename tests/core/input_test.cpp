@@ -16,26 +16,26 @@ protected:
 
 TEST_F(InputTest, ThreePressesGiveOneHitAndAKeyUpKeepsIt) {
     for (int i = 0; i < 3; ++i)
-        Post(EVENT_KEY_DOWN, 65);
-    Post(EVENT_KEY_UP, 65); // pressed and released within the tick
+        Post(EVENT_KEY_DOWN, platform::vk::A);
+    Post(EVENT_KEY_UP, platform::vk::A); // pressed and released within the tick
     Game->DoPeekEvent();
-    EXPECT_EQ(::KeyDown(65), 0);
-    EXPECT_EQ(::KeyHit(65), 1);
-    EXPECT_EQ(::KeyHit(65), 0);
+    EXPECT_EQ(::KeyDown(platform::vk::A), 0);
+    EXPECT_EQ(::KeyHit(platform::vk::A), 1);
+    EXPECT_EQ(::KeyHit(platform::vk::A), 0);
 }
 
 TEST_F(InputTest, KeyPressedFindsOnlyAKeyWithExactlyOnePendingHit) {
-    Post(EVENT_KEY_DOWN, 66);
-    Post(EVENT_KEY_DOWN, 66);
+    Post(EVENT_KEY_DOWN, platform::vk::B);
+    Post(EVENT_KEY_DOWN, platform::vk::B);
     Game->DoPeekEvent();
     EXPECT_EQ(::KeyPressed(), -1);
     EXPECT_EQ(AnyKeyPressed(), 0);
-    Post(EVENT_KEY_DOWN, 70);
+    Post(EVENT_KEY_DOWN, platform::vk::F);
     Game->DoPeekEvent();
     EXPECT_EQ(::KeyPressed(), 70);
     EXPECT_EQ(::KeyPressed(), 70); // consumes nothing
     EXPECT_EQ(AnyKeyPressed(), 1);
-    FlushKey(70);
+    FlushKey(platform::vk::F);
     EXPECT_EQ(::KeyPressed(), -1);
 }
 
@@ -96,23 +96,23 @@ TEST_F(InputTest, TheRingKeeps256CharactersAndFlushKeysEmptiesIt) {
         ASSERT_EQ(::GetChar(), 32 + i % 90) << i;
     EXPECT_EQ(::GetChar(), 0);
     Post(EVENT_KEY_CHAR, 'a');
-    Post(EVENT_KEY_DOWN, 65);
+    Post(EVENT_KEY_DOWN, platform::vk::A);
     Game->DoPeekEvent();
     ::FlushKeys();
     EXPECT_EQ(::GetChar(), 0);
-    EXPECT_EQ(::KeyHit(65), 0);
+    EXPECT_EQ(::KeyHit(platform::vk::A), 0);
 }
 
 TEST_F(InputTest, PolledModeRoutesToThePlatformWhileTheScansStayOnTheTables) {
-    Post(EVENT_KEY_DOWN, 65);
+    Post(EVENT_KEY_DOWN, platform::vk::A);
     Game->DoPeekEvent();
     ccEnablePolledInput();
-    EXPECT_EQ(::KeyHit(65), 0); // the platform's own state knows nothing of that press
+    EXPECT_EQ(::KeyHit(platform::vk::A), 0); // the platform's own state knows nothing of that press
     EXPECT_EQ(::KeyPressed(), 65);
     EXPECT_EQ(AnyKeyPressed(), 1);
     ::FlushKeys(); // the platform's flush
     EXPECT_EQ(Keys[65], 1);
-    FlushKey(65);
+    FlushKey(platform::vk::A);
     EXPECT_EQ(Keys[65], 0);
     ccDisablePolledInput();
 }

@@ -27,8 +27,8 @@ protected:
 };
 
 TEST_F(KeysTest, PauseAndEscapeInOneTickPauseAndDropTheEscape) {
-    Press(80);
-    Press(27);
+    Press(platform::vk::P);
+    Press(platform::vk::ESCAPE);
     EXPECT_EQ(Tick(), 0);
     EXPECT_EQ(Game->Paused, 1);
     EXPECT_EQ(Fade().Active, 0);
@@ -36,7 +36,7 @@ TEST_F(KeysTest, PauseAndEscapeInOneTickPauseAndDropTheEscape) {
 
 TEST_F(KeysTest, EscapeFinishesAFadeInAsAbortedAndAFadeOutAsDone) {
     Fade().Init(500, 0, nullptr, 0, 0, nullptr);
-    Press(27);
+    Press(platform::vk::ESCAPE);
     PumpAndReadKeys();
     EXPECT_EQ(Fade().Active, 0);
     EXPECT_EQ(Fade().FadeInAborted, 1);
@@ -44,7 +44,7 @@ TEST_F(KeysTest, EscapeFinishesAFadeInAsAbortedAndAFadeOutAsDone) {
 
     Game->DestinationTScreen = next;
     Fade().Init(500, 1, nullptr, 0, 0, nullptr);
-    Press(27);
+    Press(platform::vk::ESCAPE);
     Tick();
     EXPECT_EQ(Game->CurrentTScreen, next) << "the switch follows the finished fade-out";
 }
@@ -52,7 +52,7 @@ TEST_F(KeysTest, EscapeFinishesAFadeInAsAbortedAndAFadeOutAsDone) {
 TEST_F(KeysTest, EscapeWhilePausedResumesSilentlyWithoutLeaving) {
     Game->Paused = 1;
     audio->Clear();
-    Press(27);
+    Press(platform::vk::ESCAPE);
     Tick();
     EXPECT_EQ(Game->Paused, 0);
     EXPECT_EQ(Fade().Active, 0);
@@ -63,10 +63,10 @@ TEST_F(KeysTest, EscapeWhilePausedResumesSilentlyWithoutLeaving) {
 
 TEST_F(KeysTest, EscapeOwnedByADialogIsPutBack) {
     Game->IgnoreEscapeKey = 1;
-    Press(27);
+    Press(platform::vk::ESCAPE);
     PumpAndReadKeys();
     EXPECT_EQ(Fade().Active, 0);
-    EXPECT_EQ(KeyHit(27), 1);
+    EXPECT_EQ(KeyHit(platform::vk::ESCAPE), 1);
 }
 
 class TLongEscapeScreen : public TScreen {
@@ -91,7 +91,7 @@ TEST_F(KeysTest, EscapeFadesOutOverTheScreensLengthAndTakesTheMusicOnlyWhenAsked
         Game->CurrentTScreen = leaving;
         Game->FadeMusic = c.fadeMusic;
         Fade().Active = 0;
-        Press(27);
+        Press(platform::vk::ESCAPE);
         PumpAndReadKeys();
         EXPECT_EQ(Fade().Active, 1);
         EXPECT_EQ(Fade().Out, 1);
@@ -106,8 +106,8 @@ TEST_F(KeysTest, ABlockSilencesEveryKeyButAClickStillResumes) {
     Game->BlockKeys = 1;
     for (int key : {80, 27, 70})
         Press(key);
-    Post(platform::EVENT_KEY_DOWN, 91);
-    Post(platform::EVENT_KEY_DOWN, 81);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::LWIN);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::Q);
     EXPECT_EQ(PumpAndReadKeys(), 0);
     EXPECT_EQ(Game->Paused, 0);
     EXPECT_EQ(Fade().Active, 0);
@@ -121,29 +121,29 @@ TEST_F(KeysTest, ABlockSilencesEveryKeyButAClickStillResumes) {
 }
 
 TEST_F(KeysTest, CommandQuitsAtOnceWhileControlQAndEscapeFirstDoNot) {
-    Post(platform::EVENT_KEY_DOWN, 162);
-    Press(81);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::LCONTROL);
+    Press(platform::vk::Q);
     EXPECT_EQ(Tick(), 1) << "Control+Q is no quit";
 
     FlushKeys();
-    Press(27);
-    Post(platform::EVENT_KEY_DOWN, 91);
-    Press(81);
+    Press(platform::vk::ESCAPE);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::LWIN);
+    Press(platform::vk::Q);
     EXPECT_EQ(Tick(), 1) << "the Escape fade's flush drops the held keys";
     EXPECT_EQ(Fade().Active, 1);
 
     Fade().Finish();
     Game->CurrentTScreen = screen;
-    Post(platform::EVENT_KEY_DOWN, 92);
-    Press(81);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::RWIN);
+    Press(platform::vk::Q);
     EXPECT_EQ(Tick(), -1);
     EXPECT_EQ(Fade().Active, 0) << "no fade";
 }
 
 TEST_F(KeysTest, AltEnterHeldTogglesFullScreenOnce) {
     Game->FullScreen = 0;
-    Post(platform::EVENT_KEY_DOWN, 164);
-    Press(13);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::LMENU);
+    Press(platform::vk::RETURN);
     PumpAndReadKeys();
     int after = Game->FullScreen;
     PumpAndReadKeys();
@@ -171,37 +171,37 @@ TEST_F(KeysTest, ATerminateEndsAtTheExitScreenEvenDuringAFadeIn) {
 
 TEST_F(KeysTest, FrameworkKeysCycleFlipSyncAndSoundDriverAndWaitForDebug) {
     Game->IgnoreFrameworkKeys = 0;
-    Press(84);
+    Press(platform::vk::T);
     PumpAndReadKeys();
     EXPECT_EQ(Game->Fast, 0);
-    EXPECT_EQ(KeyHit(84), 1) << "T stays pending while Debug is 0";
+    EXPECT_EQ(KeyHit(platform::vk::T), 1) << "T stays pending while Debug is 0";
 
     Game->Debug = 1;
     ccFlipSync = 1;
     std::vector<int> syncs;
     for (int i = 0; i < 3; ++i) {
-        Press(73);
+        Press(platform::vk::I);
         PumpAndReadKeys();
         syncs.push_back(ccFlipSync);
     }
     EXPECT_EQ(syncs, (std::vector<int>{-1, 0, 1}));
 
     Game->SoundDriver = "None";
-    Press(72);
+    Press(platform::vk::H);
     PumpAndReadKeys();
     EXPECT_EQ(Game->SoundDriver, "FreeAudio");
     Game->SoundDriver = "Unknown";
-    Press(72);
-    Press(65);
+    Press(platform::vk::H);
+    Press(platform::vk::A);
     PumpAndReadKeys();
     EXPECT_EQ(Game->SoundDriver, "Unknown");
-    EXPECT_EQ(KeyHit(65), 0) << "flushed all the same";
+    EXPECT_EQ(KeyHit(platform::vk::A), 0) << "flushed all the same";
 }
 
 TEST_F(KeysTest, DebugKeyWithShiftShowsTheFrameRateOnly) {
     Game->IgnoreDebugKey = 0;
-    Post(platform::EVENT_KEY_DOWN, 160);
-    Press(68);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::LSHIFT);
+    Press(platform::vk::D);
     PumpAndReadKeys();
     EXPECT_EQ(Game->Debug, 1);
     EXPECT_EQ(Game->DebugShowFPSOnly, 1);

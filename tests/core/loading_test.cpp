@@ -79,18 +79,18 @@ TEST_F(LoadingTest, HandlesAndStripSizesFollowTheirLoads) {
 }
 
 TEST_F(LoadingTest, OnlyAQuitMadeDuringLoadingIsLeft) {
-    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::A);
     Post(platform::EVENT_MOUSE_DOWN, 1);
     Post(platform::EVENT_WINDOW_CLOSE, 0);
     LoadData2();
     Game->DoPeekEvent();
     EXPECT_EQ(Game->TerminatedEvent, 1);
-    EXPECT_EQ(KeyHit(65), 0);
+    EXPECT_EQ(KeyHit(platform::vk::A), 0);
     EXPECT_EQ(Game->Mouse->GetMh(1), 0);
 }
 
 TEST_F(LoadingTest, MegaClickTakesTheFirstConfirmationOnly) {
-    Post(platform::EVENT_KEY_DOWN, 13);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::RETURN);
     Post(platform::EVENT_MOUSE_DOWN, 1);
     Game->DoPeekEvent();
     EXPECT_EQ(MegaClick(1), 1);
@@ -98,11 +98,11 @@ TEST_F(LoadingTest, MegaClickTakesTheFirstConfirmationOnly) {
     EXPECT_EQ(MegaClick(0), 1); // Enter, left pending by the click
     EXPECT_EQ(MegaClick(0), 0);
 
-    Post(platform::EVENT_KEY_DOWN, 32);
-    Post(platform::EVENT_KEY_DOWN, 27);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::SPACE);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::ESCAPE);
     Game->DoPeekEvent();
     EXPECT_EQ(MegaClick(0), 1);
-    EXPECT_EQ(KeyHit(27), 1) << "Space came first";
+    EXPECT_EQ(KeyHit(platform::vk::ESCAPE), 1) << "Space came first";
 }
 
 } // namespace

@@ -46,7 +46,7 @@ TEST_F(LoopTest, WithoutTimingEveryFrameRunsThreeWholeTicks) {
 TEST_F(LoopTest, APausedTickRunsNoLogicAndNoFadeButStillDrainsEvents) {
     Game->Paused = 1;
     Game->GameFade->Init(500, 0, nullptr, 0, 0, nullptr);
-    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::A);
     EXPECT_EQ(Frame(16), 1);
     EXPECT_TRUE(screen->deltas.empty());
     EXPECT_EQ(Game->GameFade->Counter, 0.0f);
@@ -79,7 +79,7 @@ TEST_F(LoopTest, AFinishedFadeOutKillsTheScreenRecordsItAndStartsTheDestination)
         screen->StopKill = c.stopKill;
         next->StopInit = c.stopInit;
         FinishedFadeOut(next);
-        Post(platform::EVENT_KEY_DOWN, 65);
+        Post(platform::EVENT_KEY_DOWN, platform::vk::A);
         Game->DoPeekEvent();
         Game->ScreenChange();
         EXPECT_EQ(screen->calls, c.left);

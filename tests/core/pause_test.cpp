@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(PauseTest, BackgroundSilencesTheMusicShowsTheOverlayAndComesBackFlushed) {
-    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::A);
     Post(platform::EVENT_APP_SUSPEND, 0);
     EXPECT_EQ(Tick(), 0);
     EXPECT_EQ(Game->Suspended, 1);
@@ -42,8 +42,8 @@ TEST_F(PauseTest, BackgroundSilencesTheMusicShowsTheOverlayAndComesBackFlushed) 
     EXPECT_EQ(Tick(), 1);
     EXPECT_EQ(Game->Suspended, 0);
     EXPECT_EQ(Game->Music, 1);
-    EXPECT_EQ(KeyDown(65), 0) << "a key held when the game left reads up";
-    EXPECT_EQ(KeyHit(65), 0);
+    EXPECT_EQ(KeyDown(platform::vk::A), 0) << "a key held when the game left reads up";
+    EXPECT_EQ(KeyHit(platform::vk::A), 0);
     EXPECT_EQ(OverlayDraws(), 0);
 }
 

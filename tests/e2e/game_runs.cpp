@@ -124,14 +124,14 @@ std::string ToTheLevel() {
     for (int ms = 0; ms <= 6000; ms += 50)
         script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
     script += "# \"play\" on the title, Enter on the map\n";
-    return script + Click(PLAY_MS, 400, 538) + Key(MAP_ENTER_MS, 13);
+    return script + Click(PLAY_MS, 400, 538) + Key(MAP_ENTER_MS, platform::vk::RETURN);
 }
 
-TPoint Cell9(int x, int y) {
+TPoint Level1Cell(int x, int y) {
     return {260 + 50 * x, 100 + 50 * y};
 }
 
-TPoint Cell13(int x, int y) {
+TPoint Level2Cell(int x, int y) {
     return {160 + 50 * x, 25 + 50 * y};
 }
 

@@ -6,6 +6,7 @@
 #include "TempDir.h"
 
 #include "platform/TPixmap.h"
+#include "platform/input.h"
 #include "profiles/profile_file.h"
 
 #include <string>
@@ -66,12 +67,12 @@ std::string Key(int ms, int vk);
 // Ctrl held around the key.
 std::string CtrlKey(int ms, int vk);
 
-// The centre of a board cell: on a 9 x 9 level and on a 13 x 12 one.
+// The centre of a board cell: on level 1 (9 x 9) and on level 2 (13 x 12).
 struct TPoint {
     int x = 0, y = 0;
 };
-TPoint Cell9(int x, int y);
-TPoint Cell13(int x, int y);
+TPoint Level1Cell(int x, int y);
+TPoint Level2Cell(int x, int y);
 
 // Share of pixels brighter than (16, 16, 16) in any channel.
 double BrightShare(const platform::PixmapRef& frame);

@@ -45,7 +45,7 @@ TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
     std::string script = ToTheLevel();
     // 1.txt: row 3 reads 1 1 2 1; swapping its third and fourth shapes lines up three, and the
     // shapes above fall into a second line.
-    const TPoint a = Cell9(2, 3), b = Cell9(3, 3);
+    const TPoint a = Level1Cell(2, 3), b = Level1Cell(3, 3);
     const int swap = AT_REST + 500;
     script += Click(swap, a.x, a.y) + Click(swap + 200, b.x, b.y);
     script += std::to_string(swap + 4000) + " close\n";
@@ -67,12 +67,14 @@ TEST(GameRuns, TheInGameMenuPausesVisitsTheOptionsAndSavesOnExit) {
     ASSERT_EQ(stat(run.UserPath("profiles/Anna.dat").c_str(), &before), 0);
     std::string script = ToTheLevel();
     const int t = AT_REST;
-    script += "# Escape opens the menu; Escape closes it\n" + Key(t, 27) + Key(t + 1000, 27);
-    script += "# opened again and turned back half-way up\n" + Key(t + 2000, 27) + Key(t + 2200, 27);
+    script += "# Escape opens the menu; Escape closes it\n" + Key(t, platform::vk::ESCAPE) +
+              Key(t + 1000, platform::vk::ESCAPE);
+    script += "# opened again and turned back half-way up\n" + Key(t + 2000, platform::vk::ESCAPE) +
+              Key(t + 2200, platform::vk::ESCAPE);
     script += "# the Menu button opens it; options, and Escape there comes back to the open menu\n";
-    script += Click(t + 3000, 60, 564) + Click(t + 4000, 400, 275) + Key(t + 5500, 27);
+    script += Click(t + 3000, 60, 564) + Click(t + 4000, 400, 275) + Key(t + 5500, platform::vk::ESCAPE);
     script += "# resume closes the menu; Escape opens it and save-and-exit leaves for the title\n";
-    script += Click(t + 7000, 400, 226) + Key(t + 8000, 27) + Click(t + 8600, 400, 373);
+    script += Click(t + 7000, 400, 226) + Key(t + 8000, platform::vk::ESCAPE) + Click(t + 8600, 400, 373);
     script += std::to_string(t + 11500) + " close\n";
     const std::vector<int> frames = {FlipAt(t + 200),  FlipAt(t + 600),  FlipAt(t + 2300), FlipAt(t + 3600),
                                      FlipAt(t + 5300), FlipAt(t + 6800), FlipAt(t + 7600), FlipAt(t + 10800)};
@@ -98,7 +100,7 @@ TEST(GameRuns, CrackersFillTheGaugeAndTheNextFiresAtDoublePower) {
     std::string script = ToTheLevel();
     // 2.txt: a cracker in column 0 of every row; the one at the bottom is fired again and again,
     // the next one falling into its place each time, and the glowing shapes' dust fills the gauge.
-    const TPoint cracker = Cell13(0, 11);
+    const TPoint cracker = Level2Cell(0, 11);
     for (int i = 0; i < GAUGE_CLICKS; ++i)
         script += Click(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
     const int end = AT_REST + 500 + 1500 * GAUGE_CLICKS + 2000;

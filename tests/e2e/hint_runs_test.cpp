@@ -26,7 +26,7 @@ TEST(HintRuns, TwentySecondsWithoutAMoveOfferTheHintThatEnterCloses) {
     const int offered = INTRO_END + 20000;
     const int enter = offered + 1500;
     std::string script = ToTheLevel() + "# no input for twenty seconds of play; Enter closes the hint\n";
-    script += Key(enter, 13) + std::to_string(enter + 2000) + " close\n";
+    script += Key(enter, platform::vk::RETURN) + std::to_string(enter + 2000) + " close\n";
     const std::vector<int> frames = {FlipAt(offered - 500), FlipAt(offered + 200), FlipAt(offered + 1000),
                                      FlipAt(enter + 1000)};
     run.Run(script, frames);
@@ -44,7 +44,7 @@ TEST(HintRuns, TheFirstFullGaugeShowsItsHintAndTheCaptionWaitsBehindIt) {
     std::string script = ToTheLevel();
     // 2.txt: the cracker at the bottom of column 0 fired again and again, as in the gauge run;
     // the tenth step fills the gauge during the seventh cracker's dust.
-    const TPoint cracker = Cell13(0, 11);
+    const TPoint cracker = Level2Cell(0, 11);
     for (int i = 0; i < 7; ++i)
         script += Click(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
     const int before = AT_REST + 9800; // the gauge nearly full

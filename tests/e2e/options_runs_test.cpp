@@ -72,7 +72,7 @@ TEST_F(OptionsRuns, LeavingForTheCreditsKeepsTheFileWhileEscapeSavesIt) {
         const char* music;
     } ways[] = {
         {"credits, then a close", ClickAt(5000, 230, 491) + "7000 close\n", "100"},
-        {"escape, then a close on the title", KeyAt(5000, 27) + "7500 close\n", "40"},
+        {"escape, then a close on the title", KeyAt(5000, platform::vk::ESCAPE) + "7500 close\n", "40"},
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.way);
@@ -98,7 +98,8 @@ int GreenNames(const platform::PixmapRef& frame) {
 
 TEST_F(OptionsRuns, TheSeamShowsTheDefaultTableWhichAnsweringYesEmpties) {
     const std::string script = ClicksUntil(2000) + ClickAt(4000, 400, 470) + // clear
-                               KeyAt(5000, 'Y') + KeyAt(7000, 13) + "9000 close\n";
+                               KeyAt(5000, platform::vk::Y) + KeyAt(7000, platform::vk::RETURN) +
+                               "9000 close\n";
     ASSERT_EQ(Run(script, "116,200,281,406,500", "SLEETWHISTLE_SCREEN=highscores"), 0) << dir.Read("out.txt");
     platform::PixmapRef sliding = Frame(116), rest = Frame(200), question = Frame(281), cleared = Frame(406);
     ASSERT_TRUE(sliding && rest && question && cleared);

@@ -43,7 +43,7 @@ TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndTheMapThenLeadsToTheSixth
         script +=
             "# Click Anywhere: back to the map, where Enter plays the next level\n" + Click(next, 120, 80);
         const int play = next + 3000;
-        script += Key(play, 13) + std::to_string(play + 4000) + " close\n";
+        script += Key(play, platform::vk::RETURN) + std::to_string(play + 4000) + " close\n";
         const std::vector<int> frames = {FlipAt(PANEL - 100), FlipAt(PANEL + 1000), FlipAt(next - 100),
                                          FlipAt(play - 100), FlipAt(play + 3500)};
         run.Run(script, frames);
@@ -95,7 +95,7 @@ TEST(PanelRuns, TheLastLevelEndsTheGameThroughTheGameFinishedScreen) {
         script += Click(PANEL, 120, 80) + Click(PANEL + 1500, 120, 80) + Click(PANEL + 2500, 120, 80);
         const int finished = PANEL + 2500 + 1000; // the game-finished screen begins to fade in
         const int leave = finished + 3000;
-        script += escape ? Key(leave, 27) : Click(leave, 120, 80);
+        script += escape ? Key(leave, platform::vk::ESCAPE) : Click(leave, 120, 80);
         script += std::to_string(leave + 4000) + " close\n";
         const std::vector<int> frames = {
             FlipAt(PANEL - 100),     FlipAt(PANEL + 1000), FlipAt(PANEL + 2000), FlipAt(finished + 400),

@@ -7,6 +7,7 @@
 #include "e2e_run.h"
 
 #include "platform/TPixmap.h"
+#include "platform/input.h"
 #include "profiles/profile_file.h"
 
 #include <filesystem>

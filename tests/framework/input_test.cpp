@@ -36,8 +36,8 @@ protected:
 };
 
 TEST_F(InputTest, AnyKeyConsumesOneKeyAtATime) {
-    Post(platform::EVENT_KEY_DOWN, 65);
-    Post(platform::EVENT_KEY_DOWN, 66);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::A);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::B);
     EXPECT_EQ(ccAnyKeyPressed(), 1);
     EXPECT_EQ(ccAnyKeyPressed(), 1);
     EXPECT_EQ(ccAnyKeyPressed(), 0);
@@ -64,7 +64,7 @@ TEST_F(InputTest, ModifiersReadBothSides) {
 }
 
 TEST_F(InputTest, DisablingThrowsInputAwayButKeepsQuitRequests) {
-    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::A);
     Post(platform::EVENT_WINDOW_CLOSE, 0);
     Post(platform::EVENT_MOUSE_DOWN, 1);
     Post(platform::EVENT_APP_TERMINATE, 0);
@@ -115,7 +115,7 @@ TEST_F(InputTest, DropQueuedInputKeepsOnlyWhatIsNotPlayerInput) {
 
 TEST_F(InputTest, KeyPressedAsksTheGameTableInEitherInputMode) {
     SetCoreInputHooks({});
-    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::A);
     EXPECT_EQ(KeyPressed(), -1) << "no game table yet";
     int pending = 70;
     TCoreInputHooks hooks;
@@ -152,7 +152,7 @@ TEST_F(InputTest, MouseShowHideWithoutAGameOnlySetsTheFlag) {
 
 TEST_F(InputTest, WaitForTime) {
     platform::ScopedFakeClock clock; // Delay advances the clock instead of sleeping
-    Post(platform::EVENT_KEY_DOWN, 65);
+    Post(platform::EVENT_KEY_DOWN, platform::vk::A);
     EXPECT_EQ(ccWaitForTime(-1), 0);  // no input asked for
     EXPECT_EQ(ccWaitForTime(50), -1); // the pending key cuts it short
     int start = platform::MilliSecs();
@@ -170,7 +170,7 @@ TEST_F(InputTest, WaitForKeyOrMouseEndsOnANewClickInEitherModeAndSwallowsIt) {
         SCOPED_TRACE(polled ? "polled input on" : "polled input off");
         polled ? ccEnablePolledInput() : ccDisablePolledInput();
         platform::ScopedFakeClock clock;
-        Post(platform::EVENT_KEY_DOWN, 65); // pending before the wait: does not end it
+        Post(platform::EVENT_KEY_DOWN, platform::vk::A); // pending before the wait: does not end it
         testsupport::ScopedInputScript script(clicks);
         ASSERT_TRUE(script.loaded) << script.error;
         ccWaitForKeyOrMouse();
@@ -179,7 +179,7 @@ TEST_F(InputTest, WaitForKeyOrMouseEndsOnANewClickInEitherModeAndSwallowsIt) {
         EXPECT_EQ(platform::PolledInputEnabled(), polled == 1);
         ccEnablePolledInput();
         EXPECT_EQ(platform::MouseHit(1), 0); // the click that ended it reaches nobody else
-        EXPECT_EQ(platform::KeyHit(65), 0);
+        EXPECT_EQ(platform::KeyHit(platform::vk::A), 0);
     }
 }
 

@@ -86,9 +86,9 @@ TEST_F(GameFinishedTest, EveryWayOutTakesTheSlowFadeWithTheMusicToTheTitle) {
         {"right click anywhere", 300, [] { ClickAt(700, 300, 3); }},
         {"click before the picture stands", 10, [] { ClickAt(50, 50, 1); }},
         {"OK", 300, [this] { ClickButton(*GameFinishedScreen, "OK"); }},
-        {"Enter", 300, [] { TypedKey(13); }},
-        {"Space", 300, [] { TypedKey(32); }},
-        {"Escape", 300, [] { Key(27); }},
+        {"Enter", 300, [] { TypedKey(platform::vk::RETURN); }},
+        {"Space", 300, [] { TypedKey(platform::vk::SPACE); }},
+        {"Escape", 300, [] { Key(platform::vk::ESCAPE); }},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);

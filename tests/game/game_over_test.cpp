@@ -83,7 +83,7 @@ TEST_F(GameOverTest, AScoreQualifiesWhileTheTableHasRoomOrReachesItsLowestRow) {
         EXPECT_EQ(GameOverScreen->GameTotals->StartY, c.qualifies ? 150 : 240);
         if (c.qualifies) {
             Type("abc");
-            TypedKey(13);
+            TypedKey(platform::vk::RETURN);
         } else {
             ClickButton(*GameOverScreen, "OK");
         }
@@ -113,7 +113,7 @@ TEST_F(GameOverTest, EnterAddsTheNameOnceAndLeavesWithTheMusicAndALaterClickOnOK
     Type("Zoe");
     Ticks(3);
     audio->Clear();
-    TypedKey(13);
+    TypedKey(platform::vk::RETURN);
     Ticks(1);
     ASSERT_EQ(Game->GameFade->Active, 1);
     EXPECT_EQ(Game->GameFade->Out, 1);
@@ -123,7 +123,7 @@ TEST_F(GameOverTest, EnterAddsTheNameOnceAndLeavesWithTheMusicAndALaterClickOnOK
     EXPECT_EQ(Game->BlockKeys, 0);
     EXPECT_EQ(Rows("Zoe"), 1);
     ClickButton(*GameOverScreen, "OK");
-    TypedKey(13);
+    TypedKey(platform::vk::RETURN);
     ASSERT_TRUE(TicksUntil(TitleScreen));
     EXPECT_EQ(Rows("Zoe"), 1);
     EXPECT_EQ(TableFile().size(), 10u);
@@ -133,7 +133,7 @@ TEST_F(GameOverTest, EscapeWaitsWhileTheNameIsTypedAndLeavesWithoutAnEntry) {
     Table(10);
     Player().Score = 5000;
     EnterGameOver();
-    Key(27);
+    Key(platform::vk::ESCAPE);
     Ticks(20);
     EXPECT_EQ(Game->GameFade->Active, 0) << "Escape while typing";
     EXPECT_EQ(Game->CurrentTScreen, GameOverScreen);
@@ -147,7 +147,7 @@ TEST_F(GameOverTest, EscapeWaitsWhileTheNameIsTypedAndLeavesWithoutAnEntry) {
     Game->CurrentTScreen = play;
     EnterGameOver();
     EXPECT_EQ(GameOverScreen->High->HighScore, 0);
-    Key(27);
+    Key(platform::vk::ESCAPE);
     ASSERT_TRUE(TicksUntil(TitleScreen)) << "Escape without an entry";
     EXPECT_EQ(TableFile().size(), 10u);
     EXPECT_EQ(Rows(""), 1);
@@ -157,7 +157,7 @@ TEST_F(GameOverTest, SpaceTypesABlankInTheNameAndAClickOnOKAcceptsWhatIsTyped) {
     Table(3);
     EnterGameOver();
     Type("a");
-    TypedKey(32);
+    TypedKey(platform::vk::SPACE);
     Type("b");
     Ticks(5);
     EXPECT_EQ(GameOverScreen->High->InputName.Text, "a b");

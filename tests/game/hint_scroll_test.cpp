@@ -149,7 +149,7 @@ TEST_F(HintScrollTest, UReplaysTheOpeningSlideAndHidesOKMeanwhile) {
     Open(17, 1);
     ScrollTicks(80);
     ASSERT_EQ(OK()->Active, 1);
-    PressKey(85);
+    PressKey(platform::vk::U);
     ScrollTicks(1);
     EXPECT_EQ(OK()->Active, 0);
     EXPECT_EQ(HintScroll->Unroll->Reverse, 0);

@@ -4,8 +4,8 @@
 
 #include "checker.h"
 
-#include "board/board_headless.h"
 #include "framework/cc_errors.h"
+#include "headless/board_headless.h"
 
 #include <gtest/gtest.h>
 

@@ -203,7 +203,7 @@ TEST_F(FadeTest, ScreenFadeRunsWithPolledInputAndPutsTheModeBack) {
     EXPECT_FLOAT_EQ(draws.back().state.alpha, 0.0f) << "the end state is drawn";
     EXPECT_EQ(draws.back().w, 800);
     EXPECT_EQ(platform::GetBlend(), platform::BLEND_SOLID);
-    EXPECT_EQ(platform::KeyHit(65), 0);
+    EXPECT_EQ(platform::KeyHit(platform::vk::A), 0);
 }
 
 } // namespace

@@ -103,7 +103,7 @@ TEST_F(LoadingScreenTest, TheBarGrowsAStepAtATimeAndFinishesOnTheExactCount) {
         EXPECT_NEAR(DrawnBarWidth(), n * 300.0f / 92, 1e-3) << n;
         EXPECT_EQ(screen().Finished, 0) << n;
     }
-    platform::PostEvent({platform::EVENT_KEY_DOWN, 65, 0, 0});
+    platform::PostEvent({platform::EVENT_KEY_DOWN, platform::vk::A, 0, 0});
     platform::PostEvent({platform::EVENT_APP_TERMINATE, 0, 0, 0});
     platform::PostEvent({platform::EVENT_MOUSE_DOWN, 1, 0, 0});
     platform::PostEvent({platform::EVENT_KEY_CHAR, 97, 0, 0});

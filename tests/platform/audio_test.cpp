@@ -4,9 +4,9 @@
 
 #include "Scoped.h"
 #include "TempDir.h"
+#include "ogg_tone.h"
 #include "platform/audio.h"
 #include "platform/audio_testing.h"
-#include "platform/ogg_encode.h"
 #include "platform/system.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +29,7 @@ class SoundFiles {
 public:
     SoundFiles() {
         wav = dir.Write("tone.wav", Wav16(Tone(800, 1, 8000), 1, 8000));
-        std::string ogg;
-        EXPECT_TRUE(EncodeOggVorbis(Tone(5512, 2, 22050), 2, 22050, 0.3f, ogg));
-        music = dir.Write("music.ogg", ogg);
+        music = dir.Write("music.ogg", OggOf(Tone(5512, 2, 22050), 2, 22050, 0.3f));
     }
     testsupport::TempDir dir;
     std::string wav, music;

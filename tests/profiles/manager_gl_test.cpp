@@ -81,7 +81,7 @@ TEST_F(ManagerScene, TheDeleteQuestionOverTheDimmedManager) {
     Players({"Anna", "Bob", "Cy"});
     Open();
     manager->ListBox->SetIndex(1);
-    KeyPress(46);
+    KeyPress(platform::vk::DEL);
     Ticks(3);
     ASSERT_TRUE(manager->DialogYesNo);
     TButtonRef yes = manager->DialogYesNo->Menu->FindButton("Yes");
@@ -118,7 +118,7 @@ TEST_F(ManagerScene, TheTooManyAndTooFewBoxes) {
     for (const char* name : {"Bob", "Cy", "Di", "Ed", "Flo"})
         platform::DeleteFile(ProfileFile(name));
     Open();
-    KeyPress(46);
+    KeyPress(platform::vk::DEL);
     Ticks(3);
     ASSERT_TRUE(manager->DialogOK);
     Frame("manager-last");

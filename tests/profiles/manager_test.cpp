@@ -156,7 +156,7 @@ TEST_F(ManagerTest, TooManyPlayersOrTooFewShowTheirBoxAndChangeNothing) {
     for (const char* name : {"Bob", "Cy", "Di", "Ed", "Flo"})
         platform::DeleteFile(ProfileFile(name));
     Open();
-    KeyPress(46);
+    KeyPress(platform::vk::DEL);
     Ticks(3);
     EXPECT_EQ(ErrorBoxText(), "The list must contain at least one player!");
     KeyType(platform::vk::RETURN, 13);
@@ -205,7 +205,7 @@ TEST_F(ManagerTest, DeletingKeepsTheIndexOrSelectsTheNewLastRow) {
     Players({"Anna", "Bob", "Cy", "Di"});
     Open();
     manager->ListBox->SetIndex(3);
-    KeyPress(46);
+    KeyPress(platform::vk::DEL);
     Ticks(3);
     ASSERT_TRUE(manager->DialogYesNo);
     EXPECT_EQ(manager->DialogYesNo->Caption->Text, "Are you sure you want to delete this player?");
@@ -215,7 +215,7 @@ TEST_F(ManagerTest, DeletingKeepsTheIndexOrSelectsTheNewLastRow) {
     EXPECT_EQ(Rows(), (TStringArray{"Anna", "Bob", "Cy"}));
     EXPECT_EQ(manager->ListBox->Value, "Cy");
     manager->ListBox->SetIndex(0); // the current player
-    KeyPress(46);
+    KeyPress(platform::vk::DEL);
     Ticks(3);
     KeyType('Y', 'y');
     Ticks(3);
@@ -235,7 +235,7 @@ TEST_F(ManagerTest, DeleteWithoutTheQuestionHookDeletesNothing) {
     Players({"Anna", "Bob"});
     Open();
     manager->DialogYesNoFunc = nullptr;
-    KeyPress(46);
+    KeyPress(platform::vk::DEL);
     Ticks(3);
     EXPECT_EQ(Rows(), (TStringArray{"Anna", "Bob"}));
 }
@@ -310,7 +310,7 @@ TEST_F(ManagerTest, DrawsDimsUnderItselfAndUnderAnOpenBox) {
     }
     EXPECT_GT(listAt, 0u);
     EXPECT_GT(buttonAt, listAt) << "the buttons lie over the list";
-    KeyPress(46);
+    KeyPress(platform::vk::DEL);
     Ticks(3);
     recorder->calls.clear();
     manager->Draw();

@@ -83,9 +83,9 @@ TEST_F(CreditsTest, OKEnterSpaceAndEscapeAllLeadToTheOptionsWithTheMusicPlayingO
         EnterCredits();
         const std::string how = way;
         if (how == "click") ClickButton("OK");
-        if (how == "enter") Press(13);
-        if (how == "space") Press(32);
-        if (how == "escape") Press(27);
+        if (how == "enter") Press(platform::vk::RETURN);
+        if (how == "space") Press(platform::vk::SPACE);
+        if (how == "escape") Press(platform::vk::ESCAPE);
         EXPECT_EQ(Game->DestinationTScreen, OptionsScreen);
         EXPECT_EQ(Game->GameFade->Active, 1);
         EXPECT_FALSE(Game->GameFade->Channel) << "the music is not faded";

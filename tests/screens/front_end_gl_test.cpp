@@ -63,7 +63,7 @@ TEST_F(FrontEndScene, TheMapAtBothZoomEndsAndBrowsing) {
     const TInkBox all = testsupport::InkOf(browsing);
     EXPECT_EQ(all.left, 0);
     EXPECT_EQ(all.top, 0);
-    Key(13);
+    Key(platform::vk::RETURN);
     Frame();
     while (LevelSelectScreen->Zoom->GetRatio() > 0)
         Frame();

@@ -139,7 +139,7 @@ TEST_F(GalleryTest, DuringItsFadeOutNoSlotReacts) {
     SetPictureFlag(1, 1);
     GalleryScreen->Destination = start;
     Enter(GalleryScreen);
-    Press(13); // OK: the fade-out runs with the gallery's logic
+    Press(platform::vk::RETURN); // OK: the fade-out runs with the gallery's logic
     audio->Clear();
     MoveTo(120, 170);
     Tick(5);

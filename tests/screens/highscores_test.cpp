@@ -201,7 +201,7 @@ TEST_F(HighScoresTest, OKAndEscapeGoToTheTitleWithoutFadingTheMusic) {
         EnterHighScores();
         Tick(10);
         if (escape)
-            Press(27);
+            Press(platform::vk::ESCAPE);
         else
             ClickAt(Button("OK"));
         EXPECT_EQ(Game->DestinationTScreen, TitleScreen);

@@ -114,8 +114,8 @@ TEST_F(InstructionsTest, EveryWayOutReturnsToTheCaller) {
             audio->Clear();
             const int coreStarts = game->coreStarts, loads = game->loads;
             if (way == TWay::Click) Click(50, 50);
-            if (way == TWay::Enter) Key(13);
-            if (way == TWay::Escape) Key(27);
+            if (way == TWay::Enter) Key(platform::vk::RETURN);
+            if (way == TWay::Escape) Key(platform::vk::ESCAPE);
             Frame();
             EXPECT_EQ(Game->DestinationTScreen, destination);
             EXPECT_EQ(Cues("BUTTONCLICK"), 1); // the OK button's, or the core's for Escape

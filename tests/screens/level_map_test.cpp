@@ -63,7 +63,7 @@ TEST_F(LevelMapTest, EntryLoadsTheTitleMusicOnlyWhenNotComingFromTheTitle) {
 TEST_F(LevelMapTest, AKeyCuttingTheFadeInShortStillPlaysTheWindOnce) {
     EnterMap(false);
     Frame();
-    Key(65);
+    Key(platform::vk::A);
     Frame();
     Frame();
     EXPECT_EQ(Game->GameFade->Active, 0);
@@ -77,19 +77,19 @@ TEST_F(LevelMapTest, NothingIsChosenDuringTheFadeInOrEitherZoom) {
     // During the fade-in and the opening zoom: a click on dot 1, Space, Enter.
     for (int i = 0; i < 125 && !Browsing(); i++) {
         if (i % 3 == 0) Click(DOT1_X, DOT1_Y);
-        if (i % 3 == 1) Key(32);
-        if (i % 3 == 2) Key(13);
+        if (i % 3 == 1) Key(platform::vk::SPACE);
+        if (i % 3 == 2) Key(platform::vk::RETURN);
         Frame();
     }
     ASSERT_TRUE(Browsing());
     EXPECT_EQ(LevelSelectScreen->ZoomIn, 1);
     EXPECT_EQ(ProfileBytes(), saved);
     // During the zoom after a choice: another Enter and a click on the arrow change nothing.
-    Key(13);
+    Key(platform::vk::RETURN);
     Frame();
     ASSERT_EQ(LevelSelectScreen->ZoomIn, 0);
     const int winds = Cues("WIND");
-    Key(13);
+    Key(platform::vk::RETURN);
     Frame();
     Click(740, 506);
     Frame();
@@ -147,8 +147,8 @@ TEST_F(LevelMapTest, EveryWayOfChoosingSavesAtOnceWithOneClickSound) {
         if (way == TWay::Dot)
             Click(int(dot.X + LevelSelectScreen->ScrollX), int(dot.Y + LevelSelectScreen->ScrollY) + 70);
         if (way == TWay::Arrow) Click(740, 506);
-        if (way == TWay::Space) Key(32);
-        if (way == TWay::Enter) Key(13);
+        if (way == TWay::Space) Key(platform::vk::SPACE);
+        if (way == TWay::Enter) Key(platform::vk::RETURN);
         Frame();
         EXPECT_EQ(Cues("BUTTONCLICK"), 1);
         EXPECT_EQ(Cues("WIND"), 1);
@@ -182,7 +182,7 @@ TEST_F(LevelMapTest, TheFirstChoiceOfLevelOneShowsTheInstructions) {
             Game->CurrentTScreen = TitleScreen;
             EnterMap();
             Game->Fade = fades;
-            Key(13);
+            Key(platform::vk::RETURN);
             Frame();
             KeyUp(13);
             for (int i = 0;
@@ -213,7 +213,7 @@ TEST_F(LevelMapTest, EscapeAndTheLeftArrowReturnToTheTitleWithTheMusicPlaying) {
         Game->CurrentTScreen = TitleScreen;
         EnterMap();
         if (escape)
-            Key(27);
+            Key(platform::vk::ESCAPE);
         else
             Click(60, 506);
         Frame();
@@ -229,10 +229,10 @@ TEST_F(LevelMapTest, EscapeAndTheLeftArrowReturnToTheTitleWithTheMusicPlaying) {
 TEST_F(LevelMapTest, EscapeDuringTheZoomAfterAChoiceKeepsTheChosenLevel) {
     SetProgress(1, 5, true);
     EnterMap();
-    Key(13);
+    Key(platform::vk::RETURN);
     Frame();
     KeyUp(13);
-    Key(27);
+    Key(platform::vk::ESCAPE);
     Frame();
     EXPECT_EQ(Game->DestinationTScreen, TitleScreen);
     EXPECT_EQ(SavedProfile()->CurrentLevel, 1);

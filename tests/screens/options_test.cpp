@@ -124,7 +124,7 @@ TEST_F(OptionsTest, OKAndEscapeSaveEveryChangeWhileCreditsSavesNothing) {
         const std::string before = Settings();
         Hold(209, 230, 2);
         if (std::string(way.way) == "escape")
-            Press(27);
+            Press(platform::vk::ESCAPE);
         else
             ClickButton(way.way);
         EXPECT_EQ(Game->DestinationTScreen, way.destination);

@@ -82,7 +82,7 @@ TEST_F(OutroTest, AClickEnterOrSpaceLeavesTheProgramWithOneClickAndTheMusicFadin
 
 TEST_F(OutroTest, EscapeLeavesThroughTheCoreForTheExitScreen) {
     EnterOutro();
-    Press(27);
+    Press(platform::vk::ESCAPE);
     EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen);
     EXPECT_EQ(Game->GameFade->Out, 1);
     Tick(110);

@@ -71,7 +71,7 @@ TEST_F(PictureTest, EachWayBackReachesTheGalleryWithItsOwnSounds) {
         Settle();
         EXPECT_EQ(Game->CurrentTScreen, GalleryScreen) << row.way;
         EXPECT_FALSE(PictureScreen->Image) << row.way << ": the picture is released";
-        Press(13); // back to the start screen for the next row
+        Press(platform::vk::RETURN); // back to the start screen for the next row
         Settle();
     }
 }
@@ -109,7 +109,7 @@ TEST_F(PictureTest, AnOpenMessageHoldsTheViewUntilItCloses) {
     Tick(20);
     EXPECT_EQ(Game->Fading(), 0) << "the click went to the message alone";
     EXPECT_TRUE(PictureScreen->DialogOK);
-    Press(13); // closes the message
+    Press(platform::vk::RETURN); // closes the message
     Tick(200);
     EXPECT_FALSE(PictureScreen->DialogOK);
     EXPECT_EQ(Game->CurrentTScreen, PictureScreen);

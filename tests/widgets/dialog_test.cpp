@@ -108,7 +108,7 @@ TEST_F(DialogTest, KillOfAnOpenDialogGivesTheEscapeFlagBack) {
 
 TEST_F(DialogTest, ReopenedDialogAnswersAfresh) {
     auto dialog = MessageBox("again");
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     int result = 0;
     Tick([&] { result = dialog->Manage(); });
     ASSERT_EQ(result, 1);
@@ -128,7 +128,7 @@ TEST_F(DialogTest, ClosingTransitionDelaysTheResult) {
     EXPECT_EQ(dialog->Close(1), 0);
     std::vector<int> results;
     for (int tick = 0; tick < 22; ++tick) {
-        if (tick == 3) KeyPress(27);
+        if (tick == 3) KeyPress(platform::vk::ESCAPE);
         if (tick == 4) Click(400, 330);
         Tick([&] { results.push_back(dialog->Manage()); });
     }
@@ -199,7 +199,7 @@ TEST_F(DialogTest, DisabledDialogKeepsGlowsAndKeys) {
     Click(400, 330);
     Tick([&] { result = dialog->Manage(); });
     EXPECT_EQ(result, 0) << "no clicks";
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     Tick([&] { result = dialog->Manage(); });
     EXPECT_EQ(result, 1) << "Escape still closes it";
 }

@@ -95,11 +95,11 @@ TEST_F(MessageTest, QuestionAnswers) {
         int result;
         int clicks; // click sounds: the Yes button pressed before Escape still sounded
     } cases[] = {
-        {"Escape", [](TDialog&) { KeyPress(27); }, -1, 1},
+        {"Escape", [](TDialog&) { KeyPress(platform::vk::ESCAPE); }, -1, 1},
         {"N", [](TDialog&) { KeyPress('N'); }, -1, 1},
         {"Y", [](TDialog&) { KeyPress('Y'); }, 1, 1},
-        {"Enter", [](TDialog&) { KeyPress(13); }, 1, 1},
-        {"Space", [](TDialog&) { KeyPress(32); }, 1, 1},
+        {"Enter", [](TDialog&) { KeyPress(platform::vk::RETURN); }, 1, 1},
+        {"Space", [](TDialog&) { KeyPress(platform::vk::SPACE); }, 1, 1},
         {"click on Yes",
          [](TDialog& d) {
              auto [x, y] = CentreOf(d, "Yes");
@@ -114,7 +114,7 @@ TEST_F(MessageTest, QuestionAnswers) {
          -1, 1},
         {"Escape and Y",
          [](TDialog&) {
-             KeyPress(27);
+             KeyPress(platform::vk::ESCAPE);
              KeyPress('Y');
          },
          -1, 1},
@@ -126,15 +126,15 @@ TEST_F(MessageTest, QuestionAnswers) {
          -1, 1},
         {"Enter and Escape",
          [](TDialog&) {
-             KeyPress(13);
-             KeyPress(27);
+             KeyPress(platform::vk::RETURN);
+             KeyPress(platform::vk::ESCAPE);
          },
          -1, 2},
         {"click on Yes and Escape",
          [](TDialog& d) {
              auto [x, y] = CentreOf(d, "Yes");
              Click(x, y);
-             KeyPress(27);
+             KeyPress(platform::vk::ESCAPE);
          },
          -1, 2},
     };
@@ -269,10 +269,10 @@ TEST_F(OwnerTest, InnerBoxLeavesEscapeWithTheOuterOne) {
     auto inner = TDialogOK::Create("Cannot delete the only player.", nullptr, 0, 0, 0, "");
     inner->ReenableEscapeKey = 0;
     inner->Start();
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     EXPECT_EQ(Step(*inner), 1);
     EXPECT_EQ(Game->IgnoreEscapeKey, 1);
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     EXPECT_EQ(Step(*outer), -1);
     EXPECT_EQ(Game->IgnoreEscapeKey, 0);
 }
@@ -280,7 +280,7 @@ TEST_F(OwnerTest, InnerBoxLeavesEscapeWithTheOuterOne) {
 TEST_F(MessageTest, MissingButtonsAreSkipped) {
     auto message = MakeOKDialog("renamed");
     message->Menu->FindButton("OK")->SetName("other");
-    KeyPress(27);
+    KeyPress(platform::vk::ESCAPE);
     EXPECT_EQ(Step(*message), 1) << "Escape still closes";
 
     auto question = MakeDialogYesNo("removed");

@@ -2,6 +2,7 @@
 // noise and filters, envelopes, loudness, and the WAV and Ogg Vorbis writers.
 #pragma once
 
+#include "ogg_vorbis.h"
 #include "paint.h" // Rng
 
 #include <string>
@@ -41,6 +42,8 @@ void Normalise(Buffer& b, double targetRms = 0.16, double peak = 0.89);
 void Echo(Buffer& b, double delay, double gain, int taps, bool wrap = false);
 
 std::vector<unsigned char> WavBytes(const Buffer& b);
-std::vector<unsigned char> OggBytes(const Buffer& b, int serial, float quality);
+inline std::vector<unsigned char> OggBytes(const Buffer& b, int serial, float quality) {
+    return oggvorbis::Encode(b.l, b.r, SampleRate, serial, quality);
+}
 
 } // namespace assetgen

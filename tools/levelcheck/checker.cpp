@@ -6,8 +6,8 @@
 #include "level_runner.h"
 
 #include "board/TGameGrid.h"
-#include "board/board_headless.h"
 #include "framework/cc_errors.h"
+#include "headless/board_headless.h"
 
 #include <algorithm>
 #include <chrono>

@@ -7,7 +7,8 @@
 #include "board/TPlayer.h"
 #include "board/board_fill.h"
 #include "board/board_grid.h"
-#include "board/board_headless.h"
+#include "board/gem_codes.h"
+#include "headless/board_headless.h"
 #include "platform/random.h"
 
 #include <stdexcept>
@@ -32,7 +33,7 @@ void DropStraySelection() {
     if (GameGrid->Mode != 1) return;
     TGemRef gem = GemAt(GameGrid->cx, GameGrid->cy);
     int code = gem ? gem->GemType : 0;
-    if (code != 11 && code != 13 && code != 14) GameGrid->ClickCell(GameGrid->cx, GameGrid->cy);
+    if (!IsAimedItem(code)) GameGrid->ClickCell(GameGrid->cx, GameGrid->cy);
 }
 
 bool SwapRefused(const TBotAction& action, const TGemRef& before1, const TGemRef& before2) {

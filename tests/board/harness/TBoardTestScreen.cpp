@@ -11,11 +11,9 @@
 #include "media/TSoundBank.h"
 #include "platform/draw.h"
 #include "platform/image.h"
+#include "platform/input.h"
 
 namespace {
-
-// Windows key codes of the harness's keys.
-enum : int { KEY_G = 71, KEY_H = 72, KEY_J = 74, KEY_M = 77, KEY_Q = 81, KEY_R = 82 };
 
 // The game screen's level intro: the board waits 1000 ms before it plays.
 constexpr int LEVEL_INTRO_MS = 1000;
@@ -43,18 +41,18 @@ int TBoardTestScreen::Start() {
 void TBoardTestScreen::HarnessKeys() {
     TGameGrid& grid = *GameGrid;
     const bool control = ccControlDown() != 0;
-    if (KeyHit(KEY_Q) && control) Host.Quit();
-    if (KeyHit(KEY_J) && control) grid.LevelEndStart();
-    if (KeyHit(KEY_R) && control) Host.RestartLevel();
-    if (KeyHit(KEY_G)) {
+    if (KeyHit(platform::vk::Q) && control) Host.Quit();
+    if (KeyHit(platform::vk::J) && control) grid.LevelEndStart();
+    if (KeyHit(platform::vk::R) && control) Host.RestartLevel();
+    if (KeyHit(platform::vk::G)) {
         grid.DiagonalGauge = int(grid.DiagonalGaugeMax);
         grid.BonusPower = 2;
     }
-    if (KeyHit(KEY_H)) {
+    if (KeyHit(platform::vk::H)) {
         PlaySound("buttonclick");
         if (grid.HintStart() == 0) TGameGrid::PlayBoardSound(grid.InvalidSound);
     }
-    if (KeyHit(KEY_M)) {
+    if (KeyHit(platform::vk::M)) {
         MenuOpen = 1 - MenuOpen;
         grid.TogglePointer(MenuOpen ? 2 : 3);
     }

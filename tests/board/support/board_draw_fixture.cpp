@@ -1,6 +1,7 @@
 #include "board_draw_fixture.h"
 
 #include "board/TCell.h"
+#include "board/gem_codes.h"
 #include "platform/draw.h"
 
 namespace boardtest {
@@ -22,14 +23,13 @@ void LoadBoardDrawImages() {
         images->Load(name, "", -1, 1);
         images->Find(name)->MidHandle(0);
     }
-    for (int n = 1; n <= 7; ++n)
+    for (int n = FIRST_SHAPE; n <= LAST_SHAPE; ++n)
         images->LoadAnim("gem" + std::to_string(n) + "anim", 50, 50, 0, 50, -1, 0);
     TGem::InitArrays();
-    for (int code = 8; code <= 15; ++code) {
+    for (int code = FIRST_ITEM; code <= LAST_ITEM; ++code) {
         const std::string strip = "bonus" + std::to_string(code) + "idle";
         images->LoadAnim(strip, 50, 50, 0, TGem::BonusIdleFrames[code], -1, 0);
-        if (code == 11 || code == 13 || code == 14)
-            images->LoadAnim(strip, 50, 50, 0, TGem::BonusActivateFrames[code], -1, 0);
+        if (IsAimedItem(code)) images->LoadAnim(strip, 50, 50, 0, TGem::BonusActivateFrames[code], -1, 0);
     }
     TGem::Load();
     TGem::InitIdleAnims();

@@ -7,6 +7,7 @@
 
 #include "platform/TPixmap.h"
 #include "platform/files.h"
+#include "platform/input.h"
 
 #include <gtest/gtest.h>
 

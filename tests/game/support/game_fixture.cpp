@@ -2,10 +2,10 @@
 #include "game_setup.h"
 
 #include "board/TGemList.h"
-#include "board/board_headless.h"
 #include "core/input_state.h"
 #include "core/program.h"
 #include "framework/cc_errors.h"
+#include "headless/board_headless.h"
 #include "media/TImageBank.h"
 #include "media/TSoundBank.h"
 #include "platform/audio_testing.h"

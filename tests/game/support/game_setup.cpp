@@ -1,6 +1,5 @@
 #include "game_setup.h"
 
-#include "board/board_headless.h"
 #include "core/TGame.h"
 #include "core/asset_loading.h"
 #include "core/fonts.h"
@@ -10,6 +9,7 @@
 #include "game/TGameScreen.h"
 #include "game/THintScroll.h"
 #include "game/TLevelCompleteScreen.h"
+#include "headless/board_headless.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
 #include "media/TParticleList.h"

@@ -1,4 +1,4 @@
-#include "board/board_headless.h"
+#include "headless/board_headless.h"
 
 #include "board/TBoardHost.h"
 #include "board/TCell.h"
@@ -7,9 +7,9 @@
 #include "board/TGemList.h"
 #include "board/TStandaloneBoardHost.h"
 #include "board/board_grid.h"
-#include "board/board_random.h"
 #include "core/TGame.h"
 #include "framework/core_services.h"
+#include "headless/board_random_script.h"
 #include "media/TImageBank.h"
 #include "media/TParticleList.h"
 #include "media/TSoundBank.h"

@@ -1,12 +1,13 @@
-// Ogg Vorbis encoding with libvorbisenc. A fixed stream serial number and no comment tags that vary,
-// so the same samples always give the same file.
-#include "synth.h"
+// Ogg Vorbis encoding with libvorbisenc: headers first, then the samples in blocks, each page
+// appended to the output as it is made.
+#include "ogg_vorbis.h"
 
 #include <vorbis/vorbisenc.h>
 
+#include <algorithm>
 #include <stdexcept>
 
-namespace assetgen {
+namespace oggvorbis {
 
 namespace {
 void Append(std::vector<unsigned char>& out, const ogg_page& page) {
@@ -15,12 +16,17 @@ void Append(std::vector<unsigned char>& out, const ogg_page& page) {
 }
 } // namespace
 
-std::vector<unsigned char> OggBytes(const Buffer& b, int serial, float quality) {
-    int channels = b.stereo() ? 2 : 1;
+std::vector<unsigned char> Encode(const std::vector<float>& left, const std::vector<float>& right, int rate,
+                                  int serial, float quality) {
+    int channels = right.empty() ? 1 : 2;
+    if (channels == 2 && right.size() != left.size())
+        throw std::runtime_error("the two channels differ in length");
     vorbis_info vi;
     vorbis_info_init(&vi);
-    if (vorbis_encode_init_vbr(&vi, channels, SampleRate, quality) != 0)
+    if (rate <= 0 || vorbis_encode_init_vbr(&vi, channels, rate, quality) != 0) {
+        vorbis_info_clear(&vi);
         throw std::runtime_error("the Vorbis encoder refused its settings");
+    }
     vorbis_comment vc;
     vorbis_comment_init(&vc);
     vorbis_comment_add_tag(&vc, "TITLE", "Sleetwhistle");
@@ -38,19 +44,19 @@ std::vector<unsigned char> OggBytes(const Buffer& b, int serial, float quality) 
     ogg_stream_packetin(&os, &codebooks);
     ogg_page page;
     while (ogg_stream_flush(&os, &page))
-        Append(out, page);
+        Append(out, page); // audio starts on a page of its own
     const size_t chunk = 4096;
     ogg_packet packet;
     for (size_t pos = 0;; pos += chunk) {
-        size_t n = pos < b.size() ? std::min(chunk, b.size() - pos) : 0;
+        size_t n = pos < left.size() ? std::min(chunk, left.size() - pos) : 0;
         if (n > 0) {
             float** buf = vorbis_analysis_buffer(&vd, (int)n);
             for (size_t i = 0; i < n; ++i) {
-                buf[0][i] = b.l[pos + i];
-                if (channels == 2) buf[1][i] = b.r[pos + i];
+                buf[0][i] = left[pos + i];
+                if (channels == 2) buf[1][i] = right[pos + i];
             }
         }
-        vorbis_analysis_wrote(&vd, (int)n);
+        vorbis_analysis_wrote(&vd, (int)n); // 0 ends the stream
         while (vorbis_analysis_blockout(&vd, &vb) == 1) {
             vorbis_analysis(&vb, nullptr);
             vorbis_bitrate_addblock(&vb);
@@ -72,4 +78,4 @@ std::vector<unsigned char> OggBytes(const Buffer& b, int serial, float quality) 
     return out;
 }
 
-} // namespace assetgen
+} // namespace oggvorbis
