@@ -1,11 +1,44 @@
 // Streaming sources and the pump thread that keeps their queues full.
 #include "platform/OpenALStream.h"
 
+#include "platform/audio_testing.h"
+
 #include <pthread.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <random>
 
 namespace platform {
+namespace {
+
+// Test seams (audio_testing.h): refill rounds held back, and streams that ran dry.
+std::atomic<int> delayUpToMs{-1}; // -1: SLEETWHISTLE_AUDIO_DELAY not read yet
+std::atomic<int> stallMs{0};
+std::atomic<long> ranDry{0};
+
+int DelayUpToMs() {
+    if (delayUpToMs < 0) {
+        const char* env = std::getenv("SLEETWHISTLE_AUDIO_DELAY");
+        int expected = -1;
+        delayUpToMs.compare_exchange_strong(expected, env ? std::max(0, std::atoi(env)) : 0);
+    }
+    return delayUpToMs;
+}
+
+} // namespace
+
+void DelayStreamRefills(int maxMs) {
+    delayUpToMs = std::max(0, maxMs);
+}
+void StallStreamRefills(int ms) {
+    stallMs = ms;
+}
+long StreamsRanDry() {
+    return ranDry;
+}
 
 OpenALStreamQueue::OpenALStreamQueue(ALuint alSource, std::unique_ptr<TPcmStream> pcm, bool looped)
     : source(alSource), decoder(std::move(pcm)), loop(looped),
@@ -18,9 +51,11 @@ OpenALStreamQueue::OpenALStreamQueue(ALuint alSource, std::unique_ptr<TPcmStream
         return;
     }
     ready = true;
-    // The first buffers are decoded here, so the sound starts the moment it is resumed.
-    for (ALuint buffer : buffers)
-        if (!Fill(buffer)) break;
+    // The first buffers are decoded here, so the sound starts the moment it is resumed; the pump
+    // fills the rest.
+    spare.assign(buffers.rbegin(), buffers.rend());
+    for (int i = 0; i < kFirstBuffers && !spare.empty() && Fill(spare.back()); ++i)
+        spare.pop_back();
 }
 
 OpenALStreamQueue::~OpenALStreamQueue() {
@@ -51,8 +86,9 @@ void OpenALStreamQueue::Refill(bool shouldPlay) {
         // queue where the audio stands.
         if (finished || !shouldPlay) return;
         alSourcei(source, AL_BUFFER, 0);
-        for (ALuint buffer : buffers)
-            if (!Fill(buffer)) break;
+        spare.assign(buffers.rbegin(), buffers.rend());
+        FillSpare();
+        ++ranDry;
         ALint queued = 0;
         alGetSourcei(source, AL_BUFFERS_QUEUED, &queued);
         if (queued > 0) alSourcePlay(source);
@@ -63,8 +99,14 @@ void OpenALStreamQueue::Refill(bool shouldPlay) {
     for (; processed > 0; --processed) {
         ALuint buffer = 0;
         alSourceUnqueueBuffers(source, 1, &buffer);
-        if (!Fill(buffer)) break;
+        spare.push_back(buffer);
     }
+    FillSpare();
+}
+
+void OpenALStreamQueue::FillSpare() {
+    while (!spare.empty() && Fill(spare.back()))
+        spare.pop_back();
 }
 
 // ---- the pump ----------------------------------------------------------------------------------
@@ -90,11 +132,19 @@ void OpenALStreamPump::Remove(OpenALStreamClient* client) {
     clients.erase(client);
 }
 
-// A queue holds four buffers of 4,096 frames (about 0.37 s at 44.1 kHz): waking every 10 ms
-// keeps it full even at several times the normal rate.
+// Waking every 10 ms refills a buffer within a tenth of its length.
 void OpenALStreamPump::Run() {
+    std::minstd_rand random(std::random_device{}());
     std::unique_lock<std::mutex> guard(lock);
     while (!quit) {
+        int most = DelayUpToMs(), wait = stallMs.exchange(0);
+        if (most > 0) wait += int(random() % unsigned(most + 1));
+        if (wait > 0) {
+            guard.unlock();
+            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+            guard.lock();
+            if (quit) break;
+        }
         for (OpenALStreamClient* client : clients)
             client->Refill();
         wake.wait_for(guard, std::chrono::milliseconds(10));

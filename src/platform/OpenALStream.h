@@ -32,11 +32,16 @@ public:
     // The decoder has given its last frame: once the source stops, the sound has ended.
     bool Finished() const { return finished; }
 
-    static constexpr int kBuffers = 4;
+    // About 1.1 s at 44.1 kHz, so a refill thread kept waiting by a busy machine does not let the
+    // sound run dry; only the first four are decoded when the sound is cued.
+    static constexpr int kBuffers = 12;
+    static constexpr int kFirstBuffers = 4;
     static constexpr size_t kFramesPerBuffer = 4096;
 
 private:
     bool Fill(ALuint buffer);
+    // Fills buffers from the spare ones while the decoder gives frames.
+    void FillSpare();
 
     ALuint source;
     std::unique_ptr<TPcmStream> decoder;
@@ -45,6 +50,7 @@ private:
     bool finished = false;
     ALenum format;
     std::array<ALuint, kBuffers> buffers{};
+    std::vector<ALuint> spare; // not queued
     std::vector<int16_t> scratch;
 };
 

@@ -16,5 +16,13 @@ void UseDeviceAudio();
 void SetStreamAfterSeconds(double seconds);
 // Voices of the running driver held by channels (OpenAL sources on the device).
 int AudioVoicesInUse();
+// The device's refill thread waits a random time up to maxMs before each round, as a thread
+// kept off the processor by a busy machine would (0: not at all; SLEETWHISTLE_AUDIO_DELAY=MS
+// sets it for a whole run).
+void DelayStreamRefills(int maxMs);
+// Its next round waits ms first.
+void StallStreamRefills(int ms);
+// Streamed sounds that played every queued buffer before a refill came, and started again.
+long StreamsRanDry();
 
 } // namespace platform

@@ -411,6 +411,36 @@ TEST_P(DeviceAudio, SoundsLoadedWhileSilentPlayOnTheDeviceOpenedLater) {
     EXPECT_TRUE(EndsWithin5s(c));
 }
 
+TEST_P(DeviceAudio, StreamedMusicPlaysOnThroughRefillsHeldBackAtRandom) {
+    if (!GetParam()) GTEST_SKIP() << "only streamed sounds are refilled";
+    SoundRef loop = LoadSound(files.music, SOUND_LOOP);
+    long dry = StreamsRanDry();
+    DelayStreamRefills(300); // each round up to 300 ms late, as on a busy machine
+    ChannelRef c = PlaySound(loop);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    DelayStreamRefills(0);
+    EXPECT_EQ(ChannelPlaying(c), 1);
+    EXPECT_EQ(StreamsRanDry(), dry) << "the queue ran dry";
+}
+
+TEST_P(DeviceAudio, AStreamThatRanDryStartsAgain) {
+    if (!GetParam()) GTEST_SKIP() << "only streamed sounds are refilled";
+    SoundRef loop = LoadSound(files.music, SOUND_LOOP);
+    long dry = StreamsRanDry();
+    StallStreamRefills(1500); // longer than what the cue queues
+    ChannelRef c = PlaySound(loop);
+    for (int i = 0; i < 400 && StreamsRanDry() == dry; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(StreamsRanDry(), dry + 1) << "the refill after the stall found the source stopped";
+    EXPECT_EQ(ChannelPlaying(c), 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(StreamsRanDry(), dry + 1) << "and it plays on from a full queue";
+    PauseChannel(c);
+    EXPECT_EQ(ChannelPlaying(c), 1);
+    StopChannel(c);
+    EXPECT_EQ(ChannelPlaying(c), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sounds, DeviceAudio, ::testing::Bool(), LoadingName);
 
 } // namespace
