@@ -6,6 +6,8 @@
 #     game's sound streaming; other: the rest of Mesa's), measured over the run after the first frame,
 #   - presents per second over the same span, and the peak resident memory (VmHWM).
 # Usage: bench/screen_cost.sh [path/to/bin/sleetwhistle] [SECONDS]
+# SCREEN=WxH sets the Xvfb desktop (1024x768 by default: the full screen is then scaled; at
+# 800x600 the frame fills the desktop as it is).
 # Later screens are measured the same way by giving the game an input script
 # (SLEETWHISTLE_INPUT) that walks to them.
 set -euo pipefail
@@ -127,4 +129,4 @@ EOF
 
 export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=${GALLIUM_DRIVER:-llvmpipe} ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} XDG_DATA_HOME="$WORK/data" GAME WORK SECONDS_TO_RUN
-xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" bash "$WORK/run.sh"
+xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768}x24 +extension GLX -noreset" bash "$WORK/run.sh"

@@ -20,6 +20,7 @@
 #include "widgets/TButton.h"
 #include "widgets/TMenu.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -40,6 +41,8 @@ struct TAutoplay {
     int Actions = 0;
     int Level = 0; // the level whose start was logged
     bool Won = false, Refused = false, Stopped = false;
+    int LevelsToWin = 1; // SLEETWHISTLE_AUTOPLAY_LEVELS
+    int LevelsWon = 0;
     int MapSince = -1;
     int OverlaySince = -1; // game time at which the current overlay stage was first seen
     int Overlay = 0;       // that stage: 0 none, 1 a hint, 2 the panel, 3 "Click Anywhere"
@@ -166,6 +169,7 @@ void PlayBoard() {
     }
     if (!s.Won && BoardHost().OutroActive()) {
         s.Won = true;
+        ++s.LevelsWon;
         Log("level " + std::to_string(level) + " won after " + std::to_string(s.Actions) + " actions");
         KeepFrame("won");
     }
@@ -182,6 +186,33 @@ void PlayBoard() {
     Act();
 }
 
+// Back on the map after a won level: presses on into the next level until enough are won, then
+// closes the window MAP_CLOSE_MS after the map came.
+void OnMap() {
+    TAutoplay& s = *State;
+    int now = platform::MilliSecs();
+    if (s.MapSince < 0) {
+        s.MapSince = now;
+        Log("map");
+    }
+    if (s.LevelsWon < s.LevelsToWin) {
+        TButtonRef start = LevelSelectScreen->Menu ? LevelSelectScreen->Menu->FindButton("start") : nullptr;
+        if (start && start->Active != 0 && now - s.MapSince >= s.WaitMs) {
+            Log("next level " + std::to_string(LevelSelectScreen->Level));
+            ClickButton(start);
+            s.Won = false;
+            s.MapSince = -1;
+        }
+        return;
+    }
+    if (now - s.MapSince >= MAP_CLOSE_MS) {
+        KeepFrame("level-map");
+        Log("close");
+        platform::PostScriptedEvent({platform::EVENT_WINDOW_CLOSE, 0, 0, 0});
+        s.Stopped = true;
+    }
+}
+
 void Tick() {
     TAutoplay& s = *State;
     if (s.Stopped) return;
@@ -196,18 +227,10 @@ void Tick() {
         return;
     }
     if (s.Won && Game->CurrentTScreen == LevelSelectScreen && LevelSelectScreen) {
-        int now = platform::MilliSecs();
-        if (s.MapSince < 0) {
-            s.MapSince = now;
-            Log("map");
-        }
-        if (now - s.MapSince >= MAP_CLOSE_MS) {
-            KeepFrame("level-map");
-            Log("close");
-            platform::PostScriptedEvent({platform::EVENT_WINDOW_CLOSE, 0, 0, 0});
-            s.Stopped = true;
-        }
+        OnMap();
+        return;
     }
+    s.MapSince = -1;
 }
 
 } // namespace
@@ -217,6 +240,8 @@ void AutoplayInstall() {
     if (!value || !*value) return;
     static TAutoplay state;
     state.WaitMs = std::atoi(value);
+    if (const char* levels = std::getenv("SLEETWHISTLE_AUTOPLAY_LEVELS"); levels && *levels)
+        state.LevelsToWin = std::max(1, std::atoi(levels));
     State = &state;
     Game->TickHook = Tick;
 }
