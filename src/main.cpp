@@ -1,5 +1,5 @@
 // Sleetwhistle: the program body runs the whole game; the process ends with its exit status.
-#include "core/program.h"
+#include "program/program.h"
 #include "platform/system.h"
 
 #include <malloc.h>

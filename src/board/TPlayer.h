@@ -2,7 +2,7 @@
 // matched and time played, per level and in total, copied from and to the player's profile.
 #pragma once
 
-#include "board/TPlayerProfile.h"
+#include "profiles/TPlayerProfile.h"
 #include "media/TSprite.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 // file or a value out of range is repaired, noted in the error log and saved again.
 #pragma once
 
-#include "board/TPlayerProfile.h"
+#include "profiles/TPlayerProfile.h"
 #include "platform/TStream.h"
 #include "profiles/profile_file.h"
 

@@ -1,7 +1,7 @@
 #include "screens/TIntroScreen.h"
 
 #include "core/TGame.h"
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "framework/cc_files.h"
 #include "framework/core_services.h"
 #include "media/TGameFade.h"

@@ -2,7 +2,7 @@
 // pitches, the pictures' bank names, handles and strip sizes, MegaClick, and input made meanwhile.
 #include "core_fixture.h"
 
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
 #include "media/TSoundBank.h"

@@ -6,7 +6,7 @@
 
 #include "core_fixture.h"
 
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "core/fonts.h"
 #include "game/TGameFinishedScreen.h"
 #include "game/TGameOverScreen.h"

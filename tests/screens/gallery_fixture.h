@@ -8,7 +8,7 @@
 
 #include "board/TGem.h"
 #include "core/TFixedRateLogic.h"
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "core/fonts.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"

@@ -7,7 +7,7 @@
 
 #include "../core/core_fixture.h"
 
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"

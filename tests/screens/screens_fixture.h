@@ -5,7 +5,7 @@
 
 #include "../core/core_fixture.h"
 
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "core/fonts.h"
 #include "game/TGameScreen.h"
 #include "media/TGameFade.h"

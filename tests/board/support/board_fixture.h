@@ -9,7 +9,7 @@
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
 #include "board/TGemList.h"
-#include "board/TPlayerProfile.h"
+#include "profiles/TPlayerProfile.h"
 #include "board/TStandaloneBoardHost.h"
 #include "board/board_grid.h"
 #include "board/board_headless.h"

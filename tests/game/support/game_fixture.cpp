@@ -4,7 +4,7 @@
 #include "board/TGemList.h"
 #include "board/board_headless.h"
 #include "core/input_state.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "framework/cc_errors.h"
 #include "media/TImageBank.h"
 #include "media/TSoundBank.h"

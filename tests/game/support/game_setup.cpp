@@ -2,7 +2,7 @@
 
 #include "board/board_headless.h"
 #include "core/TGame.h"
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "core/fonts.h"
 #include "core/input_state.h"
 #include "framework/core_services.h"

@@ -1,4 +1,4 @@
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 
 #include "board/TCell.h"
 #include "board/TGameGrid.h"

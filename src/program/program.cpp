@@ -1,9 +1,9 @@
-#include "core/program.h"
+#include "program/program.h"
 
 #include "board/TBoardHost.h"
 #include "core/TGame.h"
 #include "core/TScreen.h"
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 #include "core/fonts.h"
 #include "core/input_state.h"
 #include "framework/cc_errors.h"
