@@ -5,10 +5,14 @@
 
 #include "../core/core_fixture.h"
 
+#include "core/fonts.h"
 #include "game/TGameScreen.h"
 #include "media/TGameFade.h"
+#include "media/TImageBank.h"
+#include "media/TLoadingScreen.h"
 #include "media/TMousePointer.h"
 #include "media/TParticleList.h"
+#include "media/TSoundBank.h"
 #include "platform/text.h"
 #include "profiles/TProfile.h"
 #include "screens/TInstructionsScreen.h"
