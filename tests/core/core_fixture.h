@@ -46,6 +46,7 @@ protected:
         platform::ResetDrawState();
         Delta = 1.0f;
         InstallRecorder();
+        CatchEnd();
         platform::SetNotifyHandler([this](const std::string& text, bool) { notices.push_back(text); });
         Game = std::make_shared<TGame>();
         InstallInputHooks();

@@ -1,5 +1,5 @@
 // The test kit's stand-in for the program's error reporting: every run-time error of the framework
-// is recorded, then thrown instead of ending the program, and so is the end of the program.
+// is recorded, then thrown instead of ending the program; the end of the program can be thrown too.
 #pragma once
 
 #include "framework/cc_errors.h"
@@ -33,6 +33,9 @@ public:
             if (endProgram != 0 || when == ALWAYS) throw TReportedError(message);
             return 0;
         });
+    }
+    // The end of the program thrown as TEnded (death tests leave it to end the process).
+    static void CatchEnd() {
         platform::SetEndHandler([](int status) { throw TEnded(status); });
     }
     static void RemoveRecorder() {

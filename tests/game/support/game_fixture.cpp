@@ -35,6 +35,7 @@ void GameTest::SetUp() {
     ScreenWidth = 800;
     ScreenHeight = 600;
     InstallRecorder();
+    CatchEnd();
     platform::SetNotifyHandler([](const std::string&, bool) {});
     testkit::MakeGameObject();
     TableFlushKeys();
