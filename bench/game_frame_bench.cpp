@@ -9,7 +9,7 @@
 // panel opens, its 80 snowflakes fall for a second while it unrolls, and 300 more ticks are timed
 // the same way with the panel standing at rest over the fallen board.
 // Run under a display; the same figures follow with a renderer that discards every draw.
-#include "game_setup.h"
+#include "game_kit.h"
 
 #include "board/TGameGrid.h"
 #include "board/board_grid.h"
@@ -53,9 +53,8 @@ void MakeGame() {
     if (!mkdtemp(home)) std::exit(1);
     setenv("XDG_DATA_HOME", home, 1);
     platform::UseRecordingAudio();
-    gamesetup::MakeGameObject();
-    gamesetup::OpenGameData(SLEETWHISTLE_BENCH_DATA_DIR);
-    gamesetup::LoadGameWithAnna();
+    testkit::MakeGame(SLEETWHISTLE_BENCH_DATA_DIR);
+    testkit::AddAnna();
     Game->DataPrefix = GAME_BENCH_DIR; // the fixture levels
     Game->Particles = 100;
 }

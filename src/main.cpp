@@ -1,6 +1,6 @@
 // Sleetwhistle: the program body runs the whole game; the process ends with its exit status.
-#include "core/program.h"
 #include "platform/system.h"
+#include "program/program.h"
 
 #include <malloc.h>
 

@@ -2,8 +2,8 @@
 // matched and time played, per level and in total, copied from and to the player's profile.
 #pragma once
 
-#include "board/TPlayerProfile.h"
 #include "media/TSprite.h"
+#include "profiles/TPlayerProfile.h"
 
 #include <string>
 

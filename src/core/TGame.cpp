@@ -1,7 +1,7 @@
 #include "core/TGame.h"
 
 #include "core/TScreen.h"
-#include "core/program.h"
+#include "core/program_state.h"
 #include "framework/cc_draw.h"
 #include "framework/cc_errors.h"
 #include "framework/cc_files.h"

@@ -333,8 +333,9 @@ public:
     // The main loop (TGame_loop.cpp).
     // The ticks of one frame: 1, or -1 when the program is to end.
     int MainLogicLoop();
-    // A test seam called at every tick after the current screen's logic; null unless a seam
-    // installs one at start-up.
+    // Test seams called at every tick before and after the current screen's logic; null unless
+    // a seam installs one at start-up.
+    void (*BeforeTickHook)() = nullptr;
     void (*TickHook)() = nullptr;
     // One tick: 1 ran, 0 skipped (paused or in the background), -1 end the program.
     int LogicWrapper();

@@ -3,7 +3,7 @@
 #include "core/TGame.h"
 
 #include "core/graphics_mode.h"
-#include "core/program.h"
+#include "core/program_state.h"
 #include "framework/cc_draw.h"
 #include "framework/cc_input.h"
 #include "framework/cc_system.h"

@@ -8,7 +8,6 @@
 #include "framework/cc_input.h"
 #include "media/TGameFade.h"
 #include "media/TMousePointer.h"
-#include "screens/screen_seam.h"
 
 #include <cmath>
 
@@ -41,7 +40,7 @@ int TGame::LogicWrapper() {
     GameFade->Manage();
     if (Fading() == 0 || GameFade->AllowAnim != 0) {
         ScreenChange();
-        ScreenSeamTick();
+        if (BeforeTickHook) BeforeTickHook();
         CurrentTScreen->Logic();
         if (TickHook) TickHook();
         if (Fade == 0) ScreenChange();

@@ -2,7 +2,7 @@
 // settings and did not end cleanly.
 #include "core/TGame.h"
 
-#include "core/program.h"
+#include "core/program_state.h"
 #include "framework/cc_files.h"
 #include "framework/cc_ini.h"
 #include "framework/cc_strings.h"

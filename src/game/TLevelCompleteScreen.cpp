@@ -2,7 +2,7 @@
 
 #include "board/board_particles.h"
 #include "core/TGame.h"
-#include "core/asset_loading.h"
+#include "core/confirm_input.h"
 #include "core/fonts.h"
 #include "framework/cc_draw.h"
 #include "framework/cc_input.h"

@@ -5,8 +5,8 @@
 // file or a value out of range is repaired, noted in the error log and saved again.
 #pragma once
 
-#include "board/TPlayerProfile.h"
 #include "platform/TStream.h"
+#include "profiles/TPlayerProfile.h"
 #include "profiles/profile_file.h"
 
 #include <array>

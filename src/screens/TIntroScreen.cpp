@@ -1,7 +1,6 @@
 #include "screens/TIntroScreen.h"
 
 #include "core/TGame.h"
-#include "core/asset_loading.h"
 #include "framework/cc_files.h"
 #include "framework/core_services.h"
 #include "media/TGameFade.h"
@@ -137,7 +136,7 @@ int TIntroScreen::Close(int skipped) {
             TickChannel = nullptr;
         }
     }
-    LoadData2();
+    if (LoadRest) LoadRest();
     Game->NoFade = 1;
     return 0;
 }

@@ -28,6 +28,8 @@ public:
     TCrossFadeRef crossfade; // the current cross-fade; null until the first
     std::array<platform::ImageRef, MAX_FRAMES> Intro{};
     TAnimationRef Anim; // the slide show's phase clock
+    // The second loading stage, run when the intro closes; the program sets it.
+    int (*LoadRest)() = nullptr;
 
     int Load() override;
     int Start() override;

@@ -1,7 +1,7 @@
 #include "screens/TOutroScreen.h"
 
 #include "core/TGame.h"
-#include "core/asset_loading.h"
+#include "core/confirm_input.h"
 #include "framework/cc_draw.h"
 #include "framework/core_services.h"
 #include "media/TGameFade.h"

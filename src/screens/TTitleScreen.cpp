@@ -2,7 +2,7 @@
 
 #include "core/TGame.h"
 #include "core/fonts.h"
-#include "core/program.h"
+#include "core/program_state.h"
 #include "framework/TColor.h"
 #include "framework/TFont.h"
 #include "framework/cc_draw.h"

@@ -41,7 +41,7 @@ TScreenRef ScreenSeamTarget(const std::string& name) {
     return nullptr;
 }
 
-void ScreenSeamRead() {
+void ScreenSeamInstall() {
     Wanted.clear();
     const char* env = std::getenv("SLEETWHISTLE_SCREEN");
     if (env == nullptr || *env == 0) return;
@@ -53,6 +53,7 @@ void ScreenSeamRead() {
         return;
     }
     Wanted = env;
+    Game->BeforeTickHook = [] { ScreenSeamTick(); };
 }
 
 int ScreenSeamTick() {

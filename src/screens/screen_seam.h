@@ -9,8 +9,9 @@
 
 #include <string>
 
-// Reads SLEETWHISTLE_SCREEN (start-up); an unknown name is reported on standard error and ignored.
-void ScreenSeamRead();
+// Reads SLEETWHISTLE_SCREEN (start-up) and, for a known name, has the game's loop call the seam
+// before every tick's screen logic; an unknown name is reported on standard error and ignored.
+void ScreenSeamInstall();
 // Once per tick: acts when the title is ready; 1 in the tick it acts.
 int ScreenSeamTick();
 // The screen a name leads to; null for a name the seam does not know.

@@ -1,11 +1,13 @@
 // What the core tests share: a new game object with the core's input hooks, a temporary per-user
 // folder (XDG_DATA_HOME), the generated data folder as the data prefix, the fake clock, the
-// recording renderer and audio, only posted input, and error, end and notice handlers that record
-// (the first two then throw instead of ending the program).
+// recording renderer and audio, only posted input, the test kit's error recorder and a notice
+// handler that records; the kit resets every global afterwards.
 #pragma once
 
+#include "ErrorRecorder.h"
 #include "Scoped.h"
 #include "TempDir.h"
+#include "game_kit.h"
 
 #include "core/TGame.h"
 #include "core/TScreen.h"
@@ -29,32 +31,22 @@
 
 namespace coretest {
 
-// Thrown by the test handlers in place of ending the program.
-struct TReportedError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-struct TEnded : std::runtime_error {
-    explicit TEnded(int s) : std::runtime_error("ended"), status(s) {}
-    int status;
-};
+using testkit::TEnded;
+using testkit::TReportedError;
 
 // The data folder the build generates, as the game's data prefix ("<prefix>Data/...").
 inline std::string DataPrefixForTests() {
     return std::string(SLEETWHISTLE_TEST_DATA_DIR) + "/../";
 }
 
-class CoreTest : public ::testing::Test {
+class CoreTest : public ::testing::Test, protected testkit::TErrorRecorder {
 protected:
     void SetUp() override {
         audio = &platform::UseRecordingAudio();
         platform::ResetDrawState();
         Delta = 1.0f;
-        SetRunTimeErrorHandler([this](const std::string& message, int endProgram) -> int {
-            errors.push_back(message);
-            if (endProgram != 0) throw TReportedError(message);
-            return 0;
-        });
-        platform::SetEndHandler([](int status) { throw TEnded(status); });
+        InstallRecorder();
+        CatchEnd();
         platform::SetNotifyHandler([this](const std::string& text, bool) { notices.push_back(text); });
         Game = std::make_shared<TGame>();
         InstallInputHooks();
@@ -64,15 +56,7 @@ protected:
 
     void TearDown() override {
         if (ccPolledInputState) ccDisablePolledInput();
-        DropAllEvents();
-        Game = nullptr;
-        SetCoreInputHooks({});
-        SetCalcAnimLength(nullptr);
-        SetRunTimeErrorHandler(nullptr);
-        platform::SetEndHandler(nullptr);
-        platform::SetNotifyHandler(nullptr);
-        platform::SetDataRoot("");
-        ccErrorPath = "";
+        testkit::ResetGlobals();
     }
 
     static void DropAllEvents() {
@@ -122,7 +106,6 @@ protected:
     platform::TRecordingAudioBackend* audio = nullptr;
     std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
     testsupport::ScopedRenderer rendering{recorder};
-    std::vector<std::string> errors;
     std::vector<std::string> notices;
 };
 

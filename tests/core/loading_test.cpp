@@ -2,11 +2,12 @@
 // pitches, the pictures' bank names, handles and strip sizes, MegaClick, and input made meanwhile.
 #include "core_fixture.h"
 
-#include "core/asset_loading.h"
+#include "core/confirm_input.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
 #include "media/TSoundBank.h"
 #include "platform/image.h"
+#include "program/asset_loading.h"
 #include "screens/TIntroScreen.h"
 #include "screens/TTitleScreen.h"
 
@@ -27,13 +28,6 @@ protected:
         IntroScreen = std::make_shared<TIntroScreen>();
         Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
         Game->CurrentTScreen = IntroScreen;
-    }
-    void TearDown() override {
-        images = nullptr;
-        sounds = nullptr;
-        TitleScreen = nullptr;
-        IntroScreen = nullptr;
-        CoreTest::TearDown();
     }
     static float HandleX(const char* name) { return platform::ImageHandleX(images->FindTImage(name)); }
     static float HandleY(const char* name) { return platform::ImageHandleY(images->FindTImage(name)); }

@@ -3,7 +3,7 @@
 #include "core_fixture.h"
 
 #include "core/graphics_mode.h"
-#include "core/program.h"
+#include "program/program.h"
 
 namespace coretest {
 namespace {

@@ -2,7 +2,7 @@
 // rule, and the checked player's name.
 #include "core_fixture.h"
 
-#include "core/program.h"
+#include "program/program.h"
 
 namespace coretest {
 namespace {

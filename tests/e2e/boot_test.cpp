@@ -2,6 +2,8 @@
 // written and measured, the settings and markers it leaves, and the ways it ends.
 #include "TempDir.h"
 #include "e2e_run.h"
+#include "frames.h"
+#include "script.h"
 
 #include "platform/TPixmap.h"
 
@@ -12,6 +14,9 @@
 #include <sys/wait.h>
 
 namespace {
+
+using namespace e2eframes;
+using namespace e2escript;
 
 struct TRun {
     testsupport::TempDir dir;
@@ -43,26 +48,6 @@ void RunGameWith(TRun& run, const std::string& script, const std::string& frames
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Share of pixels brighter than (16, 16, 16) in any channel.
-double BrightShare(const platform::PixmapRef& frame) {
-    int bright = 0;
-    for (int y = 0; y < frame->height; ++y)
-        for (int x = 0; x < frame->width; ++x) {
-            uint32_t p = platform::ReadPixel(frame, x, y);
-            if (((p >> 16) & 255) > 16 || ((p >> 8) & 255) > 16 || (p & 255) > 16) ++bright;
-        }
-    return double(bright) / double(frame->width * frame->height);
-}
-
-double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b) {
-    int different = 0;
-    for (int y = 0; y < a->height; ++y)
-        for (int x = 0; x < a->width; ++x)
-            if ((platform::ReadPixel(a, x, y) & 0xFFFFFF) != (platform::ReadPixel(b, x, y) & 0xFFFFFF))
-                ++different;
-    return double(different) / double(a->width * a->height);
-}
-
 // Mean brightness outside the pause picture's box around (400, 300).
 double MeanOutsideCentre(const platform::PixmapRef& frame) {
     double sum = 0;
@@ -77,14 +62,12 @@ double MeanOutsideCentre(const platform::PixmapRef& frame) {
     return sum / n;
 }
 
-const char* TITLE_WITH_NAME = "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n"
-                              "38000 char 65\n38050 char 110\n38100 char 110\n38150 char 97\n"
-                              "38300 key_down 13\n38300 char 13\n38350 key_up 13\n";
+const std::string TITLE_WITH_NAME = LoadingButtonAt(36000) + NameAt(38000, "Anna");
 
 TEST(Boot, FirstStartShowsEveryStageAndKeepsTheNameGiven) {
     TRun run;
     // Splash, slide phase 0, a cross-fade, loading part-way, loading done, the prompt, the greeting.
-    RunGameWith(run, std::string(TITLE_WITH_NAME) + "41000 close\n", "150,450,530,2020,2100,2340,2450,2460");
+    RunGameWith(run, TITLE_WITH_NAME + "41000 close\n", "150,450,530,2020,2100,2340,2450,2460");
     EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
     for (int n : {150, 450, 530, 2020, 2100, 2340, 2450, 2460}) {
         platform::PixmapRef frame = run.Frame(n);
@@ -99,10 +82,7 @@ TEST(Boot, FirstStartShowsEveryStageAndKeepsTheNameGiven) {
 
 // Clicks skip the maker's splash and the intro; the click-here button leads to the title.
 std::string SkipToTitle() {
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    return script + "9000 mouse_move 400 530\n9100 mouse_down 1\n9150 mouse_up 1\n";
+    return ClicksUntil(6000) + LoadingButtonAt(9000);
 }
 
 // A run that draws only the frames it keeps (the folder's runs do) keeps the frames of a run that
@@ -124,9 +104,8 @@ TEST(Boot, DrawingOnlyTheFramesKeptKeepsTheFramesOfDrawingEveryFrame) {
 TEST(Boot, PauseAndFocusLossDimTheTitleAndTheirEndsBrightenIt) {
     TRun run;
     RunGameWith(run,
-                SkipToTitle() +
-                    "10000 char 65\n10050 char 110\n10100 char 110\n10150 char 97\n10300 key_down 13\n"
-                    "10300 char 13\n10350 key_up 13\n13000 key_down 80\n13050 key_up 80\n15000 mouse_down 1\n"
+                SkipToTitle() + NameAt(10000, "Anna") +
+                    "13000 key_down 80\n13050 key_up 80\n15000 mouse_down 1\n"
                     "15050 mouse_up 1\n17000 suspend\n19000 resume\n21000 key_down 80\n21050 key_up 80\n"
                     "21500 key_down 164\n21600 key_down 13\n22000 close\n",
                 "775,850,975,1100,1225,1325");

@@ -31,10 +31,6 @@ std::string FixtureSettings(const std::string& name) {
     return text;
 }
 
-uint32_t Pixel(const platform::PixmapRef& frame, int x, int y) {
-    return platform::ReadPixel(frame, x, y) & 0xFFFFFF;
-}
-
 } // namespace
 
 TProfileFields FixtureProfileAtLevel(int level) {
@@ -103,28 +99,10 @@ void ExpectCleanRun(const TGameRun& run, const std::string& prefix, const std::v
     }
 }
 
-std::string Click(int ms, int x, int y) {
-    std::string at = std::to_string(ms);
-    return at + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" + at + " mouse_down 1\n" +
-           std::to_string(ms + 40) + " mouse_up 1\n";
-}
-
-std::string Key(int ms, int vk) {
-    return std::to_string(ms) + " key_down " + std::to_string(vk) + "\n" + std::to_string(ms + 40) +
-           " key_up " + std::to_string(vk) + "\n";
-}
-
-std::string CtrlKey(int ms, int vk) {
-    return std::to_string(ms) + " key_down 162\n" + Key(ms + 20, vk) + std::to_string(ms + 100) +
-           " key_up 162\n";
-}
-
 std::string ToTheLevel() {
-    std::string script = "# the maker's splash and the finished loading screen, skipped by clicks\n";
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    script += "# \"play\" on the title, Enter on the map\n";
-    return script + Click(PLAY_MS, 400, 538) + Key(MAP_ENTER_MS, platform::vk::RETURN);
+    return "# the maker's splash and the finished loading screen, skipped by clicks\n" + ClicksUntil(6000) +
+           "# \"play\" on the title, Enter on the map\n" + QuickClick(PLAY_MS, 400, 538) +
+           QuickKey(MAP_ENTER_MS, platform::vk::RETURN);
 }
 
 TPoint Level1Cell(int x, int y) {
@@ -133,29 +111,6 @@ TPoint Level1Cell(int x, int y) {
 
 TPoint Level2Cell(int x, int y) {
     return {160 + 50 * x, 25 + 50 * y};
-}
-
-double BrightShare(const platform::PixmapRef& frame) {
-    int bright = 0;
-    for (int y = 0; y < frame->height; ++y)
-        for (int x = 0; x < frame->width; ++x) {
-            uint32_t p = Pixel(frame, x, y);
-            if (((p >> 16) & 255) > 16 || ((p >> 8) & 255) > 16 || (p & 255) > 16) ++bright;
-        }
-    return double(bright) / double(frame->width * frame->height);
-}
-
-double DifferentShareIn(const platform::PixmapRef& a, const platform::PixmapRef& b, int x0, int y0, int x1,
-                        int y1) {
-    int different = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (Pixel(a, x, y) != Pixel(b, x, y)) ++different;
-    return double(different) / double((x1 - x0) * (y1 - y0));
-}
-
-double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b) {
-    return DifferentShareIn(a, b, 0, 0, a->width, a->height);
 }
 
 } // namespace gameruns

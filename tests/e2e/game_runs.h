@@ -4,6 +4,8 @@
 #pragma once
 
 #include "TempDir.h"
+#include "frames.h"
+#include "script.h"
 
 #include "platform/TPixmap.h"
 #include "platform/input.h"
@@ -13,6 +15,9 @@
 #include <vector>
 
 namespace gameruns {
+
+using namespace e2eframes;
+using namespace e2escript;
 
 // The milliseconds the fake clock advances at every flip: frame N shows the game at about N x 16 ms.
 constexpr int FRAME_MS = 16;
@@ -62,10 +67,6 @@ void ExpectCleanRun(const TGameRun& run, const std::string& prefix, const std::v
 constexpr int PLAY_MS = 9000;
 constexpr int MAP_ENTER_MS = 11000;
 std::string ToTheLevel();
-std::string Click(int ms, int x, int y);
-std::string Key(int ms, int vk);
-// Ctrl held around the key.
-std::string CtrlKey(int ms, int vk);
 
 // The centre of a board cell: on level 1 (9 x 9) and on level 2 (13 x 12).
 struct TPoint {
@@ -73,13 +74,5 @@ struct TPoint {
 };
 TPoint Level1Cell(int x, int y);
 TPoint Level2Cell(int x, int y);
-
-// Share of pixels brighter than (16, 16, 16) in any channel.
-double BrightShare(const platform::PixmapRef& frame);
-// Share of pixels that differ between two frames of one size.
-double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b);
-// Share of pixels of a rectangle that differ between two frames.
-double DifferentShareIn(const platform::PixmapRef& a, const platform::PixmapRef& b, int x0, int y0, int x1,
-                        int y1);
 
 } // namespace gameruns

@@ -47,7 +47,7 @@ TEST(GameRuns, FromTheTitleIntoLevelOneAndItsKnownSwap) {
     // shapes above fall into a second line.
     const TPoint a = Level1Cell(2, 3), b = Level1Cell(3, 3);
     const int swap = AT_REST + 500;
-    script += Click(swap, a.x, a.y) + Click(swap + 200, b.x, b.y);
+    script += QuickClick(swap, a.x, a.y) + QuickClick(swap + 200, b.x, b.y);
     script += std::to_string(swap + 4000) + " close\n";
     const std::vector<int> frames = {FlipAt(FADING_IN),  FlipAt(INTRO),       FlipAt(INTRO_END - 150),
                                      FlipAt(SWEEP),      FlipAt(AT_REST),     FlipAt(swap + 280),
@@ -67,14 +67,13 @@ TEST(GameRuns, TheInGameMenuPausesVisitsTheOptionsAndSavesOnExit) {
     ASSERT_EQ(stat(run.UserPath("profiles/Anna.dat").c_str(), &before), 0);
     std::string script = ToTheLevel();
     const int t = AT_REST;
-    script += "# Escape opens the menu; Escape closes it\n" + Key(t, platform::vk::ESCAPE) +
-              Key(t + 1000, platform::vk::ESCAPE);
-    script += "# opened again and turned back half-way up\n" + Key(t + 2000, platform::vk::ESCAPE) +
-              Key(t + 2200, platform::vk::ESCAPE);
+    script += "# Escape opens the menu; Escape closes it\n" + QuickKey(t, platform::vk::ESCAPE) + QuickKey(t + 1000, platform::vk::ESCAPE);
+    script +=
+        "# opened again and turned back half-way up\n" + QuickKey(t + 2000, platform::vk::ESCAPE) + QuickKey(t + 2200, platform::vk::ESCAPE);
     script += "# the Menu button opens it; options, and Escape there comes back to the open menu\n";
-    script += Click(t + 3000, 60, 564) + Click(t + 4000, 400, 275) + Key(t + 5500, platform::vk::ESCAPE);
+    script += QuickClick(t + 3000, 60, 564) + QuickClick(t + 4000, 400, 275) + QuickKey(t + 5500, platform::vk::ESCAPE);
     script += "# resume closes the menu; Escape opens it and save-and-exit leaves for the title\n";
-    script += Click(t + 7000, 400, 226) + Key(t + 8000, platform::vk::ESCAPE) + Click(t + 8600, 400, 373);
+    script += QuickClick(t + 7000, 400, 226) + QuickKey(t + 8000, platform::vk::ESCAPE) + QuickClick(t + 8600, 400, 373);
     script += std::to_string(t + 11500) + " close\n";
     const std::vector<int> frames = {FlipAt(t + 200),  FlipAt(t + 600),  FlipAt(t + 2300), FlipAt(t + 3600),
                                      FlipAt(t + 5300), FlipAt(t + 6800), FlipAt(t + 7600), FlipAt(t + 10800)};
@@ -102,7 +101,7 @@ TEST(GameRuns, CrackersFillTheGaugeAndTheNextFiresAtDoublePower) {
     // the next one falling into its place each time, and the glowing shapes' dust fills the gauge.
     const TPoint cracker = Level2Cell(0, 11);
     for (int i = 0; i < GAUGE_CLICKS; ++i)
-        script += Click(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
+        script += QuickClick(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
     const int end = AT_REST + 500 + 1500 * GAUGE_CLICKS + 2000;
     script += std::to_string(end) + " close\n";
     std::vector<int> frames;

@@ -26,7 +26,7 @@ TEST(HintRuns, TwentySecondsWithoutAMoveOfferTheHintThatEnterCloses) {
     const int offered = INTRO_END + 20000;
     const int enter = offered + 1500;
     std::string script = ToTheLevel() + "# no input for twenty seconds of play; Enter closes the hint\n";
-    script += Key(enter, platform::vk::RETURN) + std::to_string(enter + 2000) + " close\n";
+    script += QuickKey(enter, platform::vk::RETURN) + std::to_string(enter + 2000) + " close\n";
     const std::vector<int> frames = {FlipAt(offered - 500), FlipAt(offered + 200), FlipAt(offered + 1000),
                                      FlipAt(enter + 1000)};
     run.Run(script, frames);
@@ -46,11 +46,11 @@ TEST(HintRuns, TheFirstFullGaugeShowsItsHintAndTheCaptionWaitsBehindIt) {
     // the tenth step fills the gauge during the seventh cracker's dust.
     const TPoint cracker = Level2Cell(0, 11);
     for (int i = 0; i < 7; ++i)
-        script += Click(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
+        script += QuickClick(AT_REST + 500 + 1500 * i, cracker.x, cracker.y);
     const int before = AT_REST + 9800; // the gauge nearly full
     const int open = AT_REST + 11200;  // the hint at rest since the tenth step
     const int click = AT_REST + 12000;
-    script += "# the hint closed by a click\n" + Click(click, 120, 80);
+    script += "# the hint closed by a click\n" + QuickClick(click, 120, 80);
     script += std::to_string(click + 3000) + " close\n";
     const std::vector<int> frames = {FlipAt(before), FlipAt(open), FlipAt(click + 500), FlipAt(click + 2500)};
     run.Run(script, frames);

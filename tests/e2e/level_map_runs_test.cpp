@@ -5,6 +5,8 @@
 // after that moment.
 #include "TempDir.h"
 #include "e2e_run.h"
+#include "frames.h"
+#include "script.h"
 
 #include "platform/TPixmap.h"
 #include "platform/files.h"
@@ -18,50 +20,20 @@
 
 namespace {
 
+using namespace e2eframes;
+using namespace e2escript;
+
 constexpr int MS_PER_FLIP = 16;
 const std::string OUTPUT = SLEETWHISTLE_TEST_BIN_DIR "/../test-output/e2e-map/";
 
-double DifferentShare(const platform::PixmapRef& a, const platform::PixmapRef& b) {
-    int different = 0;
-    for (int y = 0; y < a->height; ++y)
-        for (int x = 0; x < a->width; ++x)
-            if ((platform::ReadPixel(a, x, y) & 0xFFFFFF) != (platform::ReadPixel(b, x, y) & 0xFFFFFF))
-                ++different;
-    return double(different) / double(a->width * a->height);
-}
-
-double BrightShare(const platform::PixmapRef& frame) {
-    int bright = 0;
-    for (int y = 0; y < frame->height; ++y)
-        for (int x = 0; x < frame->width; ++x) {
-            uint32_t p = platform::ReadPixel(frame, x, y);
-            if (((p >> 16) & 255) > 16 || ((p >> 8) & 255) > 16 || (p & 255) > 16) ++bright;
-        }
-    return double(bright) / double(frame->width * frame->height);
-}
-
 // Clicks through the maker's splash, then the loading screen's button to the title.
 std::string SkipToTitle() {
-    std::string script;
-    for (int ms = 0; ms <= 1500; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    return script + "3000 mouse_move 400 530\n3100 mouse_down 1\n3150 mouse_up 1\n";
+    return ClicksUntil(1500) + LoadingButtonAt(3000);
 }
 
 // The intro skipped by clicks, the loading screen's button, then the name prompt answered "Anna".
 std::string SkipIntroAndName() {
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    return script + "9000 mouse_move 400 530\n9100 mouse_down 1\n9150 mouse_up 1\n"
-                    "10000 char 65\n10050 char 110\n10100 char 110\n10150 char 97\n"
-                    "10300 key_down 13\n10300 char 13\n10350 key_up 13\n";
-}
-
-// A click on the title's play button at ms.
-std::string PlayAt(int ms) {
-    return std::to_string(ms) + " mouse_move 400 538\n" + std::to_string(ms + 100) + " mouse_down 1\n" +
-           std::to_string(ms + 150) + " mouse_up 1\n";
+    return ClicksUntil(6000) + LoadingButtonAt(9000) + NameAt(10000, "Anna");
 }
 
 class MapRun {

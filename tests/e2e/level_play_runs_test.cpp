@@ -7,6 +7,7 @@
 #include "GLWindow.h"
 #include "TempDir.h"
 #include "e2e_run.h"
+#include "script.h"
 
 #include "platform/TPixmap.h"
 #include "profiles/profile_file.h"
@@ -26,23 +27,19 @@
 
 namespace {
 
+using namespace e2escript;
+
 // The intro skipped by clicks and the loading screen's button.
 std::string IntroSkipped() {
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    return script + "36000 mouse_move 400 530\n36100 mouse_down 1\n36150 mouse_up 1\n";
+    return ClicksUntil(6000) + LoadingButtonAt(36000);
 }
 
 // The intro skipped, the name prompt answered "Tester",
 // the title's play, Enter on the map and a click on the instructions.
 std::string FirstGameScript() {
     std::string script = IntroSkipped();
-    int ms = 38000;
-    for (char c : std::string("Tester"))
-        script += std::to_string(ms += 50) + " char " + std::to_string(int(c)) + "\n";
-    script += "38400 key_down 13\n38400 char 13\n38450 key_up 13\n";
-    script += "40000 mouse_move 400 538\n40100 mouse_down 1\n40150 mouse_up 1\n";
+    script += Type(38050, "Tester") + KeyAt(38400, platform::vk::RETURN, platform::vk::RETURN);
+    script += PlayAt(40000);
     script += "47000 key_down 13\n47050 key_up 13\n";
     script += "53000 mouse_down 1\n53050 mouse_up 1\n";
     return script + "# a safety close: the bot closes the window first\n170000 close\n";
@@ -159,15 +156,7 @@ TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToThe
 // The first run of a new player: the intro skipped, "Tester" named, the window closed.
 std::string NamingScript() {
     std::string script = IntroSkipped();
-    int ms = 38000;
-    for (char c : std::string("Tester"))
-        script += std::to_string(ms += 50) + " char " + std::to_string(int(c)) + "\n";
-    return script + "38400 key_down 13\n38400 char 13\n38450 key_up 13\n40000 close\n";
-}
-
-std::string ClickAt(int ms, int x, int y) {
-    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
-           std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 40) + " mouse_up 1\n";
+    return script + Type(38050, "Tester") + KeyAt(38400, platform::vk::RETURN, platform::vk::RETURN) + "40000 close\n";
 }
 
 // The moments of the last level's run: play on the title, Enter on the map zoomed onto dot 55,
@@ -178,12 +167,11 @@ constexpr int PLAY = 40000, MAP_ENTER = 47000, WIN = 53000, PANEL = WIN + 6000, 
 
 std::string LastLevelScript() {
     std::string script = IntroSkipped();
-    script += ClickAt(PLAY, 400, 538);
-    script += std::to_string(MAP_ENTER) + " key_down 13\n" + std::to_string(MAP_ENTER + 50) + " key_up 13\n";
-    script += std::to_string(WIN) + " key_down 162\n" + std::to_string(WIN + 20) + " key_down 74\n" +
-              std::to_string(WIN + 60) + " key_up 74\n" + std::to_string(WIN + 100) + " key_up 162\n";
-    script += ClickAt(PANEL, 120, 80) + ClickAt(HINT, 120, 80) + ClickAt(ANYWHERE, 120, 80);
-    return script + ClickAt(LEAVE, 120, 80) + std::to_string(END) + " close\n";
+    script += QuickClick(PLAY, 400, 538);
+    script += KeyAt(MAP_ENTER, 13);
+    script += CtrlKey(WIN, 74);
+    script += QuickClick(PANEL, 120, 80) + QuickClick(HINT, 120, 80) + QuickClick(ANYWHERE, 120, 80);
+    return script + QuickClick(LEAVE, 120, 80) + std::to_string(END) + " close\n";
 }
 
 int RunGame(const testsupport::TempDir& dir, const std::string& name, const std::string& script,

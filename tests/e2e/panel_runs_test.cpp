@@ -37,13 +37,13 @@ TEST(PanelRuns, TheFifthLevelAnnouncesItsPictureOnceAndTheMapThenLeadsToTheSixth
         run.PrepareUser(profile);
         std::string script = ToTheLevel() + CtrlKey(WIN, 74);
         script += "# the panel rolled up by a click; the picture hint closed by a click\n";
-        script += Click(PANEL, 120, 80);
+        script += QuickClick(PANEL, 120, 80);
         const int next = seen ? PANEL + 1500 : PANEL + 2500;
-        if (!seen) script += Click(PANEL + 1500, 120, 80);
-        script +=
-            "# Click Anywhere: back to the map, where Enter plays the next level\n" + Click(next, 120, 80);
+        if (!seen) script += QuickClick(PANEL + 1500, 120, 80);
+        script += "# Click Anywhere: back to the map, where Enter plays the next level\n" +
+                  QuickClick(next, 120, 80);
         const int play = next + 3000;
-        script += Key(play, platform::vk::RETURN) + std::to_string(play + 4000) + " close\n";
+        script += QuickKey(play, platform::vk::RETURN) + std::to_string(play + 4000) + " close\n";
         const std::vector<int> frames = {FlipAt(PANEL - 100), FlipAt(PANEL + 1000), FlipAt(next - 100),
                                          FlipAt(play - 100), FlipAt(play + 3500)};
         run.Run(script, frames);
@@ -92,10 +92,11 @@ TEST(PanelRuns, TheLastLevelEndsTheGameThroughTheGameFinishedScreen) {
         TGameRun run;
         run.PrepareUser(FixtureProfileAtLevel(55));
         std::string script = ToTheLevel() + CtrlKey(WIN, 74);
-        script += Click(PANEL, 120, 80) + Click(PANEL + 1500, 120, 80) + Click(PANEL + 2500, 120, 80);
+        script += QuickClick(PANEL, 120, 80) + QuickClick(PANEL + 1500, 120, 80) +
+                  QuickClick(PANEL + 2500, 120, 80);
         const int finished = PANEL + 2500 + 1000; // the game-finished screen begins to fade in
         const int leave = finished + 3000;
-        script += escape ? Key(leave, platform::vk::ESCAPE) : Click(leave, 120, 80);
+        script += escape ? QuickKey(leave, platform::vk::ESCAPE) : QuickClick(leave, 120, 80);
         script += std::to_string(leave + 4000) + " close\n";
         const std::vector<int> frames = {
             FlipAt(PANEL - 100),     FlipAt(PANEL + 1000), FlipAt(PANEL + 2000), FlipAt(finished + 400),

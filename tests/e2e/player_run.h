@@ -5,6 +5,7 @@
 
 #include "GLWindow.h"
 #include "e2e_run.h"
+#include "script.h"
 
 #include "platform/TPixmap.h"
 #include "platform/input.h"
@@ -14,6 +15,8 @@
 #include <sys/stat.h>
 
 namespace e2e {
+
+using namespace e2escript;
 
 class PlayerRun : public ::testing::Test {
 protected:
@@ -64,32 +67,6 @@ protected:
 
     testsupport::TempDir dir;
 };
-
-// Clicks at the pointer's first place from the start until ms: they skip the maker's splash and
-// take the finished loading screen to the title.
-inline std::string ClicksUntil(int ms) {
-    std::string script;
-    for (int t = 0; t <= ms; t += 50)
-        script += std::to_string(t) + " mouse_down 1\n" + std::to_string(t + 20) + " mouse_up 1\n";
-    return script;
-}
-
-// The pointer moved to (x, y) at ms, then a click.
-inline std::string ClickAt(int ms, int x, int y) {
-    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
-           std::to_string(ms + 100) + " mouse_down 1\n" + std::to_string(ms + 150) + " mouse_up 1\n";
-}
-
-// A button held at (x, y) from ms for 150 ms.
-inline std::string HoldAt(int ms, int x, int y) {
-    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
-           std::to_string(ms + 50) + " mouse_down 1\n" + std::to_string(ms + 200) + " mouse_up 1\n";
-}
-
-inline std::string KeyAt(int ms, int vk) {
-    return std::to_string(ms) + " key_down " + std::to_string(vk) + "\n" + std::to_string(ms + 50) +
-           " key_up " + std::to_string(vk) + "\n";
-}
 
 // Share of the pixels in a box of the frame that match a picture of the data folder within 12 per
 // channel; (px, py) is where the box starts in the picture.

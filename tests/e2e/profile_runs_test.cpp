@@ -4,6 +4,7 @@
 // temporary root, and nothing may appear outside the per-user folder.
 #include "GLWindow.h"
 #include "e2e_run.h"
+#include "script.h"
 
 #include "../profiles/profile_bytes.h"
 #include "platform/TPixmap.h"
@@ -16,6 +17,7 @@ namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace e2escript;
 using profilestest::GoldenHighScores;
 using profilestest::GoldenProfile;
 using profilestest::ReadFileBytes;
@@ -89,30 +91,7 @@ public:
 // Clicks at the pointer's first place skip the maker's splash and the intro's fade-in, and take
 // the finished loading screen to the title.
 std::string SkipToTitle() {
-    std::string script;
-    for (int ms = 0; ms <= 6000; ms += 50)
-        script += std::to_string(ms) + " mouse_down 1\n" + std::to_string(ms + 20) + " mouse_up 1\n";
-    return script;
-}
-
-std::string ClickAt(int ms, int x, int y) {
-    return std::to_string(ms) + " mouse_move " + std::to_string(x) + " " + std::to_string(y) + "\n" +
-           std::to_string(ms + 100) + " mouse_down 1\n" + std::to_string(ms + 150) + " mouse_up 1\n";
-}
-
-std::string Key(int ms, int key, int ch = 0) {
-    std::string text = std::to_string(ms) + " key_down " + std::to_string(key) + "\n";
-    if (ch != 0) text += std::to_string(ms) + " char " + std::to_string(ch) + "\n";
-    return text + std::to_string(ms + 50) + " key_up " + std::to_string(key) + "\n";
-}
-
-std::string Type(int ms, const std::string& text) {
-    std::string script;
-    for (char c : text) {
-        script += std::to_string(ms) + " char " + std::to_string(int(c)) + "\n";
-        ms += 50;
-    }
-    return script + Key(ms + 100, platform::vk::RETURN, platform::vk::RETURN);
+    return ClicksUntil(6000);
 }
 
 // The manager's places with the generated pictures: the title's "changeplayer", the manager's
@@ -124,18 +103,17 @@ int RowY(int i) {
 }
 
 TEST_F(ProfileRuns, FirstStartCreatesChoosesAndDeletesPlayers) {
-    const std::string script =
-        SkipToTitle() + ClickAt(9000, 400, 532) + // click here
-        Type(10000, "anna") +                     // the first-run prompt
-        ClickAt(12000, CHANGE_X, CHANGE_Y) + ClickAt(14000, CREATE_X, BUTTONS_Y) +
-        Type(15000, "bob") + // auto-accepted: Bob
-        ClickAt(17000, CHANGE_X, CHANGE_Y) + ClickAt(18500, 400, RowY(0)) +
-        ClickAt(19500, OK_X, BUTTONS_Y) + // Anna again
-        ClickAt(21000, CHANGE_X, CHANGE_Y) + ClickAt(22500, 400, RowY(1)) + Key(23500, platform::vk::DEL) +
-        Key(24500, platform::vk::Y, 'y') +    // Bob deleted
-        ClickAt(26000, DELETE_X, BUTTONS_Y) + // the last one stays
-        Key(27000, platform::vk::RETURN, platform::vk::RETURN) + ClickAt(28000, CANCEL_X, BUTTONS_Y) +
-        Key(30000, platform::vk::ESCAPE, platform::vk::ESCAPE) + "33000 close\n";
+    const std::string script = SkipToTitle() + ClickAt(9000, 400, 532) + // click here
+                               NameAt(10000, "anna") +                   // the first-run prompt
+                               ClickAt(12000, CHANGE_X, CHANGE_Y) + ClickAt(14000, CREATE_X, BUTTONS_Y) +
+                               NameAt(15000, "bob") + // auto-accepted: Bob
+                               ClickAt(17000, CHANGE_X, CHANGE_Y) + ClickAt(18500, 400, RowY(0)) +
+                               ClickAt(19500, OK_X, BUTTONS_Y) + // Anna again
+                               ClickAt(21000, CHANGE_X, CHANGE_Y) + ClickAt(22500, 400, RowY(1)) +
+                               KeyAt(23500, platform::vk::DEL) + KeyAt(24500, platform::vk::Y, 'y') + // Bob deleted
+                               ClickAt(26000, DELETE_X, BUTTONS_Y) +      // the last one stays
+                               KeyAt(27000, platform::vk::RETURN, platform::vk::RETURN) + ClickAt(28000, CANCEL_X, BUTTONS_Y) +
+                               KeyAt(30000, platform::vk::ESCAPE, platform::vk::ESCAPE) + "33000 close\n";
     ASSERT_EQ(Run(script, "950,1125,1500,1670,1850"), 0) << dir.Read("out.txt");
     // The prompt with "Bob", the manager with both players, the question, the box of the last
     // player, the title at the end.

@@ -6,7 +6,6 @@
 
 #include "core_fixture.h"
 
-#include "core/asset_loading.h"
 #include "core/fonts.h"
 #include "game/TGameFinishedScreen.h"
 #include "game/TGameOverScreen.h"
@@ -18,6 +17,7 @@
 #include "profiles/TProfile.h"
 #include "profiles/highscore_file.h"
 #include "profiles/profile_file.h"
+#include "program/asset_loading.h"
 #include "screens/TTitleScreen.h"
 
 #include <string>
@@ -57,11 +57,6 @@ protected:
     }
     void TearDown() override {
         Game->GameFade->Active = 0;
-        TitleScreen = nullptr;
-        GameOverScreen = nullptr;
-        GameFinishedScreen = nullptr;
-        images = nullptr;
-        sounds = nullptr;
         CoreTest::TearDown();
     }
 

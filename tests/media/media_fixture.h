@@ -1,11 +1,13 @@
 // What the media tests share: a game object, the recording renderer and audio, a fake clock,
-// whole ticks, an error handler that records the message and throws, and small picture and
+// whole ticks, the test kit's error recorder (throwing every error), and small picture and
 // sound files written into a temporary folder.
 #pragma once
 
+#include "ErrorRecorder.h"
 #include "Scoped.h"
 #include "TempDir.h"
 #include "audio_fixtures.h"
+#include "game_kit.h"
 
 #include "core/TGame.h"
 #include "framework/cc_errors.h"
@@ -28,10 +30,7 @@
 
 namespace mediatest {
 
-// Thrown by the test error handler in place of ending the program.
-struct TReportedError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using testkit::TReportedError;
 
 // A picture of width x height in one colour (opaque unless argb says otherwise).
 inline std::string WritePicture(const testsupport::TempDir& dir, const std::string& name, int width,
@@ -50,27 +49,17 @@ inline std::string WriteSound(const testsupport::TempDir& dir, const std::string
     return dir.Write(name, audiotest::Wav16(audiotest::Tone(800, 1, 8000), 1, 8000));
 }
 
-class MediaTest : public ::testing::Test {
+class MediaTest : public ::testing::Test, protected testkit::TErrorRecorder {
 protected:
     void SetUp() override {
         audio = &platform::UseRecordingAudio();
         platform::ResetDrawState();
         platform::SeedRnd(1234);
         Delta = 1.0f;
-        SetRunTimeErrorHandler([this](const std::string& message, int endProgram) -> int {
-            errors.push_back(message);
-            endFlags.push_back(endProgram);
-            throw TReportedError(message);
-        });
+        InstallRecorder(ALWAYS);
         Game = std::make_shared<TGame>();
     }
-    void TearDown() override {
-        Game = nullptr;
-        images = nullptr;
-        sounds = nullptr;
-        ShowErrors = 1;
-        SetRunTimeErrorHandler(nullptr);
-    }
+    void TearDown() override { testkit::ResetGlobals(); }
     // Draws of images only, in order.
     std::vector<platform::DrawCall> ImageDraws() const {
         std::vector<platform::DrawCall> draws;
@@ -84,8 +73,6 @@ protected:
     platform::TRecordingAudioBackend* audio = nullptr;
     std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
     testsupport::ScopedRenderer rendering{recorder};
-    std::vector<std::string> errors;
-    std::vector<int> endFlags;
 };
 
 } // namespace mediatest

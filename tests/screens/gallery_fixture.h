@@ -8,7 +8,6 @@
 
 #include "board/TGem.h"
 #include "core/TFixedRateLogic.h"
-#include "core/asset_loading.h"
 #include "core/fonts.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
@@ -16,6 +15,7 @@
 #include "media/TMousePointer.h"
 #include "media/TSoundBank.h"
 #include "profiles/TProfile.h"
+#include "program/asset_loading.h"
 #include "screens/TGalleryScreen.h"
 #include "screens/TPictureScreen.h"
 
@@ -50,13 +50,7 @@ protected:
         recorder->calls.clear();
         audio->Clear();
     }
-    void TearDown() override {
-        GalleryScreen = nullptr;
-        PictureScreen = nullptr;
-        images = nullptr;
-        sounds = nullptr;
-        CoreTest::TearDown();
-    }
+    void TearDown() override { CoreTest::TearDown(); }
 
     // One tick of 5 ms through the main loop.
     void Tick(int n = 1) {

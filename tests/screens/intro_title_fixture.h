@@ -7,12 +7,12 @@
 
 #include "../core/core_fixture.h"
 
-#include "core/asset_loading.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
 #include "media/TLoadingScreen.h"
 #include "media/TParticleList.h"
 #include "media/TSoundBank.h"
+#include "program/asset_loading.h"
 #include "screens/TInstructionsScreen.h"
 #include "screens/TIntroScreen.h"
 #include "screens/TTitleScreen.h"
@@ -36,17 +36,13 @@ protected:
         sounds->SetPath(Game->SoundPath);
         TitleScreen = std::make_shared<TTitleScreen>();
         IntroScreen = std::make_shared<TIntroScreen>();
+        IntroScreen->LoadRest = LoadData2;                            // as MakeScreens() sets it
         InstructionsScreen = std::make_shared<TInstructionsScreen>(); // where key H leads
         Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
         sounds->Load("buttonclick", 1.0f, 1.0f, "", 0);
     }
     void TearDown() override {
         if (TitleScreen) TitleScreen->Kill();
-        images = nullptr;
-        sounds = nullptr;
-        TitleScreen = nullptr;
-        IntroScreen = nullptr;
-        InstructionsScreen = nullptr;
         CoreTest::TearDown();
     }
 

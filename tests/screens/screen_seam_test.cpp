@@ -27,7 +27,7 @@ protected:
     }
     void ReadSeam(const char* value) {
         testsupport::ScopedEnv screen("SLEETWHISTLE_SCREEN", value);
-        ScreenSeamRead();
+        ScreenSeamInstall();
     }
     // The title loaded as the second loading stage does and entered from the loading screen.
     void EnterTitle(bool withPlayer) {

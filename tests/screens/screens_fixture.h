@@ -1,11 +1,10 @@
 // What the screen tests share: the core's fixture (temporary per-user folder, fake clock, recording
-// renderer and audio) with the generated data loaded into the banks, the fonts, the screens of the
-// front end, a current profile "Anna", and the main loop stepped one 16 ms frame at a time.
+// renderer and audio) with the test kit's game loaded from the generated data (banks, fonts, every
+// screen), a current profile "Anna", and the main loop stepped one 16 ms frame at a time.
 #pragma once
 
 #include "../core/core_fixture.h"
 
-#include "core/asset_loading.h"
 #include "core/fonts.h"
 #include "game/TGameScreen.h"
 #include "media/TGameFade.h"
@@ -54,32 +53,8 @@ protected:
         Game->FixedRateLogic->JitterCorrection = 0;
         Game->FixedRateLogic->Init();
         MakeParticleLists();
-        images = std::make_shared<TImageBank>();
-        images->SetPath(Game->ImagePath);
-        sounds = std::make_shared<TSoundBank>();
-        sounds->SetPath(Game->SoundPath);
-        LoadGameFonts(Game->DataPrefix + "Data/fonts/");
-        TitleScreen = std::make_shared<TTitleScreen>();
-        GameScreen = std::make_shared<TGameScreen>();
-        InstructionsScreen = std::make_shared<TInstructionsScreen>();
-        LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
-        IntroScreen = std::make_shared<TIntroScreen>();
-        Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
-        CreateProfile("Anna");
-        LoadData2();
-        Game->CurrentTScreen = TitleScreen;
+        testkit::LoadGame("Anna");
         audio->Clear();
-    }
-
-    void TearDown() override {
-        TitleScreen = nullptr;
-        GameScreen = nullptr;
-        InstructionsScreen = nullptr;
-        LevelSelectScreen = nullptr;
-        IntroScreen = nullptr;
-        images = nullptr;
-        sounds = nullptr;
-        CoreTest::TearDown();
     }
 
     // The player's progress, saved in the profile's file.
@@ -101,10 +76,7 @@ protected:
         Frame();
     }
 
-    int Frame(int ms = FRAME_MS) {
-        platform::AdvanceClock(ms);
-        return Game->MainLogicLoop();
-    }
+    int Frame(int ms = FRAME_MS) { return testkit::Step(ms); }
     void Frames(int n) {
         for (int i = 0; i < n; i++)
             Frame();

@@ -33,10 +33,7 @@ void TWidgetHarness::Open() {
     Game->ProfilePath = dir / "profiles/";
     MainFontSmall = platform::LoadImageFont(DataDir() + "fonts/card.ttf", 25, 6);
     UIFont = platform::LoadImageFont(DataDir() + "fonts/card.ttf", 30, 6);
-    SetRunTimeErrorHandler([this](const std::string& message, int) -> int {
-        errors.push_back(message);
-        throw TReportedError(message);
-    });
+    InstallRecorder(ALWAYS);
     input.Install();
     testsupport::TCoreInputPump::DropAllEvents();
     audio->Clear();
@@ -46,7 +43,7 @@ void TWidgetHarness::Close() {
     testsupport::TCoreInputPump::DropAllEvents();
     testsupport::TCoreInputPump::Uninstall();
     platform::UnloadInputScript();
-    SetRunTimeErrorHandler(nullptr);
+    RemoveRecorder();
     MainFontSmall = nullptr;
     UIFont = nullptr;
     if (Game) Game->ChannelsKill();

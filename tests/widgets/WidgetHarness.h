@@ -2,12 +2,13 @@
 // without the main loop. It installs the game object with a 16-channel pool on the recording
 // audio, the core's key tables and hooks (FlushMouse clearing Game.Mouse, so ccFlushAll clears
 // the pointer's hits), the asset folders of the generated data, a profiles folder in dir,
-// MainFontSmall and UIFont, and an error handler that records and throws. Tick clears the
+// MainFontSmall and UIFont, and the test kit's error recorder. Tick clears the
 // pointer's hits, runs the core's event pump, sets Delta to 1 and runs the step. Input comes from
 // small posting calls or from a script on the fake clock.
 #pragma once
 
 #include "CoreInputPump.h"
+#include "ErrorRecorder.h"
 #include "GLWindow.h"
 #include "TempDir.h"
 
@@ -25,22 +26,18 @@
 
 namespace widgettest {
 
-// Thrown by the test error handler in place of ending the program.
-struct TReportedError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using testkit::TReportedError;
 
 // The generated data folder, ending in "/".
 std::string DataDir();
 
-class TWidgetHarness {
+class TWidgetHarness : public testkit::TErrorRecorder {
 public:
     static constexpr int MS_PER_TICK = 5;
 
     testsupport::TempDir dir;
     testsupport::TCoreInputPump input;
     platform::TRecordingAudioBackend* audio = nullptr;
-    std::vector<std::string> errors;
 
     // Everything above; the fake clock stands still until a tick advances it.
     void Open();

@@ -1,15 +1,17 @@
-// What the board tests share: a headless board start with a throwing error handler, recording
+// What the board tests share: a headless board start with the test kit's error recorder, recording
 // audio with the board's sounds, a board builder from rows of text, a profile that records its
 // loads and saves, a host that records what the board asks of the game screen, and the rule
 // steps of one board tick.
 #pragma once
+
+#include "ErrorRecorder.h"
+#include "game_kit.h"
 
 #include "board/TBoardHost.h"
 #include "board/TCell.h"
 #include "board/TGameGrid.h"
 #include "board/TGem.h"
 #include "board/TGemList.h"
-#include "board/TPlayerProfile.h"
 #include "board/TStandaloneBoardHost.h"
 #include "board/board_grid.h"
 #include "board/board_particles.h"
@@ -24,6 +26,7 @@
 #include "platform/TRecordingAudioBackend.h"
 #include "platform/audio_testing.h"
 #include "platform/random.h"
+#include "profiles/TPlayerProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +37,7 @@
 
 namespace boardtest {
 
-// Thrown by the test error handler in place of ending the program.
-struct TReportedError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using testkit::TReportedError;
 
 // A profile kept in memory that counts its loads and saves.
 class TFixtureProfile : public TPlayerProfile {
@@ -88,37 +88,26 @@ inline const std::vector<std::string>& BoardSoundNames() {
 
 // The headless start of the board with the particles at 80 and a throwing error handler, as a
 // program without a window has it; every global put back afterwards.
-class HeadlessBoardTest : public ::testing::Test {
+class HeadlessBoardTest : public ::testing::Test, protected testkit::TErrorRecorder {
 protected:
     void SetUp() override {
         BoardHeadlessStart(BOARD_TEST_DIR, 80);
         Delta = 1.0f;
-        SetRunTimeErrorHandler([](const std::string& message, int) -> int { throw TReportedError(message); });
+        InstallRecorder(ALWAYS);
     }
-    void TearDown() override {
-        BoardResetGlobals();
-        SetRunTimeErrorHandler(nullptr);
-        images = nullptr;
-        sounds = nullptr;
-        ShowErrors = 1;
-        Game = nullptr;
-    }
+    void TearDown() override { testkit::ResetGlobals(); }
 };
 
-class BoardTest : public ::testing::Test {
+class BoardTest : public ::testing::Test, protected testkit::TErrorRecorder {
 protected:
     platform::TRecordingAudioBackend* audio = nullptr;
-    std::vector<std::string> errors;
     TRecordingHost host;
 
     void SetUp() override {
         BoardHeadlessStart(BOARD_TEST_DIR, 0);
         Delta = 1.0f;
         platform::SeedRnd(1234);
-        SetRunTimeErrorHandler([this](const std::string& message, int) -> int {
-            errors.push_back(message);
-            throw TReportedError(message);
-        });
+        InstallRecorder(ALWAYS);
         audio = &platform::UseRecordingAudio();
         TGameGrid::CreateChannels();
         sounds->SetPath(std::string(SLEETWHISTLE_TEST_DATA_DIR) + "/sound/");
@@ -128,16 +117,7 @@ protected:
         SetBoardHost(&host);
         audio->Clear();
     }
-    void TearDown() override {
-        BoardResetGlobals();
-        SetBoardHost(nullptr);
-        SetRunTimeErrorHandler(nullptr);
-        platform::UseDeviceAudio();
-        images = nullptr;
-        sounds = nullptr;
-        ShowErrors = 1;
-        Game = nullptr;
-    }
+    void TearDown() override { testkit::ResetGlobals(); }
 
     // The images the board reads, loaded from the generated data as the loading step loads them,
     // and the particle slots filled as the game screen fills them.

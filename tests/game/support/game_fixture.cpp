@@ -1,11 +1,8 @@
 #include "game_fixture.h"
-#include "game_setup.h"
+#include "game_kit.h"
 
 #include "board/TGemList.h"
 #include "core/input_state.h"
-#include "core/program.h"
-#include "framework/cc_errors.h"
-#include "headless/board_headless.h"
 #include "media/TImageBank.h"
 #include "media/TSoundBank.h"
 #include "platform/audio_testing.h"
@@ -13,7 +10,6 @@
 #include "platform/files.h"
 #include "platform/input.h"
 #include "profiles/TProfile.h"
-#include "screens/TTitleScreen.h"
 
 #include <algorithm>
 #include <cctype>
@@ -38,21 +34,18 @@ void GameTest::SetUp() {
     Delta = 1.0f;
     ScreenWidth = 800;
     ScreenHeight = 600;
-    SetRunTimeErrorHandler([this](const std::string& message, int endProgram) -> int {
-        errors.push_back(message);
-        if (endProgram != 0) throw TReportedError(message);
-        return 0;
-    });
-    platform::SetEndHandler([](int status) { throw TEnded(status); });
+    InstallRecorder();
+    CatchEnd();
     platform::SetNotifyHandler([](const std::string&, bool) {});
-    gamesetup::MakeGameObject();
+    testkit::MakeGameObject();
     TableFlushKeys();
     while (platform::PollEvent()) {
     }
-    gamesetup::OpenGameData(SLEETWHISTLE_TEST_DATA_DIR);
+    testkit::OpenGameData(SLEETWHISTLE_TEST_DATA_DIR);
     Game->IgnoreFrameworkKeys = 1;
     Game->IgnoreDebugKey = 1;
-    gamesetup::LoadGameWithAnna();
+    testkit::LoadGame();
+    testkit::AddAnna();
     Game->CurrentProfile->Save();
     Game->DataPrefix = GAME_TEST_DIR; // the fixture levels
     Game->FixedRateLogic->Init();
@@ -61,28 +54,7 @@ void GameTest::SetUp() {
 }
 
 void GameTest::TearDown() {
-    BoardResetGlobals();
-    SetBoardHost(nullptr);
-    GameScreen = nullptr;
-    LevelCompleteScreen = nullptr;
-    GameMenu = nullptr;
-    HintScroll = nullptr;
-    TitleScreen = nullptr;
-    images = nullptr;
-    sounds = nullptr;
-    if (Game) Game->CurrentTScreen = nullptr;
-    Game = nullptr;
-    while (platform::PollEvent()) {
-    }
-    SetCoreInputHooks({});
-    SetCalcAnimLength(nullptr);
-    SetRunTimeErrorHandler(nullptr);
-    platform::SetEndHandler(nullptr);
-    platform::SetNotifyHandler(nullptr);
-    platform::SetDataRoot("");
-    platform::IgnoreOsInput(false);
-    platform::UseDeviceAudio();
-    ccErrorPath = "";
+    testkit::ResetGlobals();
 }
 
 void GameTest::EnterLevel(int level) {
@@ -93,8 +65,7 @@ void GameTest::EnterLevel(int level) {
 }
 
 void GameTest::Tick() {
-    platform::AdvanceClock(5);
-    Game->MainLogicLoop();
+    testkit::Step(5);
 }
 
 void GameTest::Ticks(int n) {

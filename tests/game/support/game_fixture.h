@@ -5,6 +5,7 @@
 // start-up makes them with the game screen as the board's host. Levels are read from tests/game/data.
 #pragma once
 
+#include "ErrorRecorder.h"
 #include "Scoped.h"
 #include "TempDir.h"
 
@@ -34,14 +35,8 @@
 
 namespace gametest {
 
-// Thrown by the test handlers in place of ending the program.
-struct TReportedError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-struct TEnded : std::runtime_error {
-    explicit TEnded(int s) : std::runtime_error("ended"), status(s) {}
-    int status;
-};
+using testkit::TEnded;
+using testkit::TReportedError;
 
 // Windows key codes the tests press.
 enum : int {
@@ -63,7 +58,7 @@ struct TGemSnapshot {
 };
 std::vector<TGemSnapshot> BoardSnapshot();
 
-class GameTest : public ::testing::Test {
+class GameTest : public ::testing::Test, protected testkit::TErrorRecorder {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -93,7 +88,6 @@ protected:
     platform::TRecordingAudioBackend* audio = nullptr;
     std::shared_ptr<platform::TRecordingRenderer> recorder = std::make_shared<platform::TRecordingRenderer>();
     testsupport::ScopedRenderer rendering{recorder};
-    std::vector<std::string> errors;
 };
 
 } // namespace gametest

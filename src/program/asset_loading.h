@@ -1,5 +1,5 @@
 // Loading the game's shared images and sounds in two stages around the intro, with the loading
-// screen's bar moved and shown once per asset, and the any-confirming-input test.
+// screen's bar moved and shown once per asset.
 #pragma once
 
 // Prepares the loading screen, loads the intro's click and makes the intro current.
@@ -8,8 +8,6 @@ int LoadData();
 int LoadData2();
 int LoadSounds();
 int LoadImages();
-// 1 for clicked, a mouse hit (all cleared), or a hit of Enter, Space or Escape, in that order.
-int MegaClick(int clicked);
 
 // The number of bar steps LoadData2 makes.
 constexpr int LOADING_STEPS = 92;

@@ -2,15 +2,12 @@
 // and the main loop, and the orderly shutdown with the clean-exit marker.
 #pragma once
 
+#include "core/program_state.h"
+
 #include <exception>
 #include <string>
 
-// The start-up stage of the last step begun; an error report shows it in brackets.
-extern int DebugInt;
-extern std::string VERSION_NO; // "1.06"
-extern std::string VERSION;    // "V1.06"
-extern std::string FULLNAME;   // "Sleetwhistle V1.06": the window and message-box title
-extern std::string FontsPath;  // the fonts folder, DataPrefix + "Data/fonts/"
+extern std::string FontsPath; // the fonts folder, DataPrefix + "Data/fonts/"
 
 // Runs the game; returns the process's exit status: 0 after a quit, 1 after an error caught in
 // the protected region, 255 after an error before it.

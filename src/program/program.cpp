@@ -1,21 +1,13 @@
-#include "core/program.h"
+#include "program/program.h"
 
-#include "board/TBoardHost.h"
 #include "core/TGame.h"
 #include "core/TScreen.h"
-#include "core/asset_loading.h"
 #include "core/fonts.h"
 #include "core/input_state.h"
 #include "framework/cc_errors.h"
 #include "framework/cc_input.h"
 #include "framework/cc_system.h"
 #include "framework/core_services.h"
-#include "game/TGameFinishedScreen.h"
-#include "game/TGameMenu.h"
-#include "game/TGameOverScreen.h"
-#include "game/TGameScreen.h"
-#include "game/THintScroll.h"
-#include "game/TLevelCompleteScreen.h"
 #include "game/autoplay.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
@@ -26,23 +18,12 @@
 #include "platform/program_cache.h"
 #include "platform/random.h"
 #include "platform/system.h"
-#include "screens/TCreditsScreen.h"
-#include "screens/TGalleryScreen.h"
-#include "screens/THighScoresScreen.h"
-#include "screens/TInstructionsScreen.h"
-#include "screens/TIntroScreen.h"
-#include "screens/TLevelSelectScreen.h"
-#include "screens/TOptionsScreen.h"
-#include "screens/TPictureScreen.h"
-#include "screens/TTitleScreen.h"
+#include "program/asset_loading.h"
+#include "program/screens.h"
 #include "screens/screen_seam.h"
 
 #include <cstdio>
 
-int DebugInt = 0;
-std::string VERSION_NO = "1.06";
-std::string VERSION = "V" + VERSION_NO;
-std::string FULLNAME = "Sleetwhistle " + VERSION;
 std::string FontsPath;
 
 std::string GeneralErrorMessage(std::exception_ptr error) {
@@ -142,25 +123,8 @@ void StartUp() {
     platform::TraceMilestone("fonts loaded");
 
     DebugInt = 1010;
-    TitleScreen = std::make_shared<TTitleScreen>();
-    GameScreen = std::make_shared<TGameScreen>();
-    SetBoardHost(&GameScreen->Host);
-    OptionsScreen = std::make_shared<TOptionsScreen>();
-    InstructionsScreen = std::make_shared<TInstructionsScreen>();
-    HighScoresScreen = std::make_shared<THighScoresScreen>();
-    CreditsScreen = std::make_shared<TCreditsScreen>();
-    GameOverScreen = std::make_shared<TGameOverScreen>();
-    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
-    GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
-    LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
-    GalleryScreen = std::make_shared<TGalleryScreen>();
-    PictureScreen = std::make_shared<TPictureScreen>();
-    GameMenu = std::make_shared<TGameMenu>();
-    // The screens that end a run report the game screen's player.
-    GameOverScreen->Player = &GameScreen->Player;
-    IntroScreen = std::make_shared<TIntroScreen>();
-    HintScroll = std::make_shared<THintScroll>();
-    ScreenSeamRead();
+    MakeScreens();
+    ScreenSeamInstall();
     AutoplayInstall();
 }
 

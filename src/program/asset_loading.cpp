@@ -1,4 +1,4 @@
-#include "core/asset_loading.h"
+#include "program/asset_loading.h"
 
 #include "board/TCell.h"
 #include "board/TGameGrid.h"
@@ -176,14 +176,5 @@ int LoadImages() {
     LoadPointerAndBoard();
     LoadGemStrips();
     LoadEffects();
-    return 0;
-}
-
-int MegaClick(int clicked) {
-    if (clicked != 0) return 1;
-    if (Game->Mouse->GetMh(1) != 0) return 1;
-    if (KeyHit(platform::vk::RETURN) != 0) return 1;
-    if (KeyHit(platform::vk::SPACE) != 0) return 1;
-    if (KeyHit(platform::vk::ESCAPE) != 0) return 1;
     return 0;
 }
