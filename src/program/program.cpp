@@ -8,6 +8,7 @@
 #include "framework/cc_input.h"
 #include "framework/cc_system.h"
 #include "framework/core_services.h"
+#include "game/TGameScreen.h"
 #include "game/autoplay.h"
 #include "media/TGameFade.h"
 #include "media/TImageBank.h"
@@ -172,7 +173,7 @@ int RunProgram() {
     try {
         OpenAndBegin();
         MainLoop();
-        GameScreen->SaveWonLevelAtExit();
+        if (GameScreen) GameScreen->SaveWonLevelAtExit();
     } catch (...) {
         HandleGeneralError(std::current_exception());
         Shutdown(false);

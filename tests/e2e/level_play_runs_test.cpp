@@ -10,6 +10,7 @@
 #include "script.h"
 
 #include "platform/TPixmap.h"
+#include "platform/input.h"
 #include "profiles/profile_file.h"
 
 #include <gtest/gtest.h>
