@@ -33,9 +33,11 @@ std::string NewPlayerScript() {
         script += std::to_string(ms += 50) + " char " + std::to_string(int(c)) + "\n";
     script += std::to_string(NAME + 300) + " key_down 13\n" + std::to_string(NAME + 300) + " char 13\n" +
               std::to_string(NAME + 350) + " key_up 13\n";
-    script += QuickClick(PLAY, 400, 538) + QuickKey(MAP_ENTER, platform::vk::RETURN) + QuickClick(INSTRUCTIONS_OK, 400, 528);
+    script += QuickClick(PLAY, 400, 538) + QuickKey(MAP_ENTER, platform::vk::RETURN) +
+              QuickClick(INSTRUCTIONS_OK, 400, 528);
     script += QuickClick(HINT_CLOSED, 120, 80) + CtrlKey(WIN, 74);
-    script += QuickClick(ROLL_UP, 120, 80) + QuickClick(CLICK_ANYWHERE, 120, 80) + QuickKey(NEXT_ENTER, platform::vk::RETURN);
+    script += QuickClick(ROLL_UP, 120, 80) + QuickClick(CLICK_ANYWHERE, 120, 80) +
+              QuickKey(NEXT_ENTER, platform::vk::RETURN);
     return script + std::to_string(END) + " close\n";
 }
 

@@ -67,13 +67,16 @@ TEST(GameRuns, TheInGameMenuPausesVisitsTheOptionsAndSavesOnExit) {
     ASSERT_EQ(stat(run.UserPath("profiles/Anna.dat").c_str(), &before), 0);
     std::string script = ToTheLevel();
     const int t = AT_REST;
-    script += "# Escape opens the menu; Escape closes it\n" + QuickKey(t, platform::vk::ESCAPE) + QuickKey(t + 1000, platform::vk::ESCAPE);
-    script +=
-        "# opened again and turned back half-way up\n" + QuickKey(t + 2000, platform::vk::ESCAPE) + QuickKey(t + 2200, platform::vk::ESCAPE);
+    script += "# Escape opens the menu; Escape closes it\n" + QuickKey(t, platform::vk::ESCAPE) +
+              QuickKey(t + 1000, platform::vk::ESCAPE);
+    script += "# opened again and turned back half-way up\n" + QuickKey(t + 2000, platform::vk::ESCAPE) +
+              QuickKey(t + 2200, platform::vk::ESCAPE);
     script += "# the Menu button opens it; options, and Escape there comes back to the open menu\n";
-    script += QuickClick(t + 3000, 60, 564) + QuickClick(t + 4000, 400, 275) + QuickKey(t + 5500, platform::vk::ESCAPE);
+    script += QuickClick(t + 3000, 60, 564) + QuickClick(t + 4000, 400, 275) +
+              QuickKey(t + 5500, platform::vk::ESCAPE);
     script += "# resume closes the menu; Escape opens it and save-and-exit leaves for the title\n";
-    script += QuickClick(t + 7000, 400, 226) + QuickKey(t + 8000, platform::vk::ESCAPE) + QuickClick(t + 8600, 400, 373);
+    script += QuickClick(t + 7000, 400, 226) + QuickKey(t + 8000, platform::vk::ESCAPE) +
+              QuickClick(t + 8600, 400, 373);
     script += std::to_string(t + 11500) + " close\n";
     const std::vector<int> frames = {FlipAt(t + 200),  FlipAt(t + 600),  FlipAt(t + 2300), FlipAt(t + 3600),
                                      FlipAt(t + 5300), FlipAt(t + 6800), FlipAt(t + 7600), FlipAt(t + 10800)};

@@ -157,7 +157,8 @@ TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToThe
 // The first run of a new player: the intro skipped, "Tester" named, the window closed.
 std::string NamingScript() {
     std::string script = IntroSkipped();
-    return script + Type(38050, "Tester") + KeyAt(38400, platform::vk::RETURN, platform::vk::RETURN) + "40000 close\n";
+    return script + Type(38050, "Tester") + KeyAt(38400, platform::vk::RETURN, platform::vk::RETURN) +
+           "40000 close\n";
 }
 
 // The moments of the last level's run: play on the title, Enter on the map zoomed onto dot 55,

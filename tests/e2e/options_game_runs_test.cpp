@@ -25,9 +25,9 @@ TEST(OptionsGameRuns, OptionsFromTheInGameMenuComeBackToTheSameBoardWithItsMenuO
     run.PrepareUser(FixtureProfileAtLevel(1));
     const int t = AT_REST;
     std::string script = ToTheLevel() + QuickKey(t, platform::vk::ESCAPE) + // the menu
-                         QuickClick(t + 1000, 400, 275) + // options
-                         Hold(t + 2500, 101, 386) +       // detail to 0
-                         QuickClick(t + 3500, 228, 565) + // OK
+                         QuickClick(t + 1000, 400, 275) +                   // options
+                         Hold(t + 2500, 101, 386) +                         // detail to 0
+                         QuickClick(t + 3500, 228, 565) +                   // OK
                          std::to_string(t + 6000) + " close\n";
     const int before = (t + 800) / FRAME_MS, options = (t + 3000) / FRAME_MS, after = (t + 5000) / FRAME_MS;
     run.Run(script, {before, options, after});

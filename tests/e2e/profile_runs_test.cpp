@@ -103,17 +103,18 @@ int RowY(int i) {
 }
 
 TEST_F(ProfileRuns, FirstStartCreatesChoosesAndDeletesPlayers) {
-    const std::string script = SkipToTitle() + ClickAt(9000, 400, 532) + // click here
-                               NameAt(10000, "anna") +                   // the first-run prompt
-                               ClickAt(12000, CHANGE_X, CHANGE_Y) + ClickAt(14000, CREATE_X, BUTTONS_Y) +
-                               NameAt(15000, "bob") + // auto-accepted: Bob
-                               ClickAt(17000, CHANGE_X, CHANGE_Y) + ClickAt(18500, 400, RowY(0)) +
-                               ClickAt(19500, OK_X, BUTTONS_Y) + // Anna again
-                               ClickAt(21000, CHANGE_X, CHANGE_Y) + ClickAt(22500, 400, RowY(1)) +
-                               KeyAt(23500, platform::vk::DEL) + KeyAt(24500, platform::vk::Y, 'y') + // Bob deleted
-                               ClickAt(26000, DELETE_X, BUTTONS_Y) +      // the last one stays
-                               KeyAt(27000, platform::vk::RETURN, platform::vk::RETURN) + ClickAt(28000, CANCEL_X, BUTTONS_Y) +
-                               KeyAt(30000, platform::vk::ESCAPE, platform::vk::ESCAPE) + "33000 close\n";
+    const std::string script =
+        SkipToTitle() + ClickAt(9000, 400, 532) + // click here
+        NameAt(10000, "anna") +                   // the first-run prompt
+        ClickAt(12000, CHANGE_X, CHANGE_Y) + ClickAt(14000, CREATE_X, BUTTONS_Y) +
+        NameAt(15000, "bob") + // auto-accepted: Bob
+        ClickAt(17000, CHANGE_X, CHANGE_Y) + ClickAt(18500, 400, RowY(0)) +
+        ClickAt(19500, OK_X, BUTTONS_Y) + // Anna again
+        ClickAt(21000, CHANGE_X, CHANGE_Y) + ClickAt(22500, 400, RowY(1)) + KeyAt(23500, platform::vk::DEL) +
+        KeyAt(24500, platform::vk::Y, 'y') +  // Bob deleted
+        ClickAt(26000, DELETE_X, BUTTONS_Y) + // the last one stays
+        KeyAt(27000, platform::vk::RETURN, platform::vk::RETURN) + ClickAt(28000, CANCEL_X, BUTTONS_Y) +
+        KeyAt(30000, platform::vk::ESCAPE, platform::vk::ESCAPE) + "33000 close\n";
     ASSERT_EQ(Run(script, "950,1125,1500,1670,1850"), 0) << dir.Read("out.txt");
     // The prompt with "Bob", the manager with both players, the question, the box of the last
     // player, the title at the end.

@@ -11,10 +11,8 @@
 #include "board/board_grid.h"
 #include "board/board_particles.h"
 #include "core/TGame.h"
-#include "program/asset_loading.h"
 #include "core/fonts.h"
 #include "core/input_state.h"
-#include "program/program.h"
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
 #include "game/particle_images.h"
@@ -27,6 +25,8 @@
 #include "platform/image.h"
 #include "platform/random.h"
 #include "platform/system.h"
+#include "program/asset_loading.h"
+#include "program/program.h"
 
 #include <cstdio>
 #include <cstdlib>

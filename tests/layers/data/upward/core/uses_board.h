@@ -1,3 +1,3 @@
 #pragma once
-#include "core/TGame.h"
 #include "board/TGem.h"
+#include "core/TGame.h"
