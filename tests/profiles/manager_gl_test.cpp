@@ -3,6 +3,8 @@
 // and too-few boxes. Each frame is kept in test-output/ for a person to look at.
 #include "manager_fixture.h"
 
+#include "Contrast.h"
+#include "GLScene.h"
 #include "GLWindow.h"
 
 #include "framework/cc_files.h"
@@ -25,11 +27,14 @@ protected:
         TWidgetHarness::Close();
         platform::SetImageFont(nullptr);
     }
-    platform::PixmapRef Frame(const std::string& name) {
+    void DrawOverTitle() {
         platform::SetBlend(platform::BLEND_SOLID);
         platform::DrawImage(title, 0, 0);
         platform::SetBlend(platform::BLEND_ALPHA);
         manager->Draw();
+    }
+    platform::PixmapRef Frame(const std::string& name) {
+        DrawOverTitle();
         platform::PixmapRef frame = Grab();
         testsupport::SaveTestOutput(frame, "profiles-" + name + ".png");
         return frame;
@@ -60,6 +65,22 @@ TEST_F(ManagerScene, SixPlayersFitInsideTheBox) {
         << testsupport::RGBAt(frame, left, RowY(0));
     EXPECT_GT(Blueness(platform::ReadPixel(frame, left, RowY(2))), Blueness(sixth) + 10);
     EXPECT_LE(RowY(5) + manager->ListBox->LineHeight / 2, int(manager->Menu->FindButton("OK")->y));
+}
+
+TEST_F(ManagerScene, EveryNameInTheListReadsAtFourAndAHalfToOne) {
+    const std::vector<std::string> names = {"Anna", "Bob", "Christopher", "Dmitri"};
+    Players(names);
+    CreateProfile("Bob");
+    Open();
+    ASSERT_EQ(manager->ListBox->Value, "Bob") << "one name on the highlight";
+    const std::vector<platform::DrawCall> calls =
+        testsupport::RecordScene(std::make_shared<platform::TRecordingRenderer>(), [this] { DrawOverTitle(); });
+    platform::PixmapRef frame = Frame("manager-names");
+    for (const std::string& name : names) {
+        const std::vector<platform::DrawCall> copies = testsupport::CallsOfText(calls, name);
+        ASSERT_FALSE(copies.empty()) << name;
+        EXPECT_GE(testsupport::ReadingContrast(frame, copies), 4.5) << name;
+    }
 }
 
 TEST_F(ManagerScene, ThePointerOnCreateLightsIt) {
