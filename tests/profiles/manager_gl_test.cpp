@@ -73,8 +73,8 @@ TEST_F(ManagerScene, EveryNameInTheListReadsAtFourAndAHalfToOne) {
     CreateProfile("Bob");
     Open();
     ASSERT_EQ(manager->ListBox->Value, "Bob") << "one name on the highlight";
-    const std::vector<platform::DrawCall> calls =
-        testsupport::RecordScene(std::make_shared<platform::TRecordingRenderer>(), [this] { DrawOverTitle(); });
+    const std::vector<platform::DrawCall> calls = testsupport::RecordScene(
+        std::make_shared<platform::TRecordingRenderer>(), [this] { DrawOverTitle(); });
     platform::PixmapRef frame = Frame("manager-names");
     for (const std::string& name : names) {
         const std::vector<platform::DrawCall> copies = testsupport::CallsOfText(calls, name);
