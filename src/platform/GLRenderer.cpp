@@ -291,10 +291,21 @@ void UploadMipmaps(const TPixmap& base) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, level);
 }
 
-bool Opaque(const TPixmap& frame) {
-    for (size_t i = 3; i < frame.pixels.size(); i += 4)
-        if (frame.pixels[i] != 255) return false;
-    return true;
+TTexture::Rows OpaqueRows(const TPixmap& frame) {
+    TTexture::Rows best, run;
+    for (int y = 0; y < frame.height; ++y) {
+        const uint8_t* row = frame.pixels.data() + size_t(y) * size_t(frame.width) * 4;
+        bool opaque = true;
+        for (int x = 0; x < frame.width && opaque; ++x)
+            opaque = row[x * 4 + 3] == 255;
+        if (!opaque) {
+            run = {y + 1, y + 1};
+            continue;
+        }
+        run.bottom = y + 1;
+        if (run.bottom - run.top > best.bottom - best.top) best = run;
+    }
+    return best;
 }
 
 } // namespace
@@ -324,15 +335,20 @@ TTexture* TGLRenderer::Texture(TImage& image) {
     t.height = rows * (image.height + 2);
     t.versions.assign(count, 0);
     t.opaque.assign(count, false);
+    t.opaqueRows.assign(count, {});
     bool allOpaque = true;
     for (int f = 0; f < count; ++f) {
         const TPixmap& frame = ResidentFrame(image, f);
         t.versions[f] = frame.version;
-        t.opaque[f] = frame.width == image.width && frame.height == image.height && Opaque(frame);
-        allOpaque = allOpaque && t.opaque[f]; // a frame of another size leaves its cell transparent
+        // A frame of another size leaves its cell transparent.
+        if (frame.width == image.width && frame.height == image.height) t.opaqueRows[f] = OpaqueRows(frame);
+        t.opaque[f] = t.opaqueRows[f].top == 0 && t.opaqueRows[f].bottom == image.height;
+        allOpaque = allOpaque && t.opaque[f];
     }
     bool filtered = image.flags & IMAGE_FILTERED;
     bool mipmapped = image.flags & IMAGE_MIPMAPPED;
+    t.filtered = filtered;
+    t.mipmapped = mipmapped;
     // Only what a filter could blend with a transparent neighbour needs the bleed; the padding
     // between cells repeats each frame's edge, so a sheet of opaque frames has no such texel.
     bool bleed = filtered && !allOpaque;
@@ -599,10 +615,48 @@ void TGLRenderer::DrawImage(const DrawCall& call) {
         DrawState solid = s;
         solid.blend = BLEND_SOLID;
         Quad(solid, call.x, call.y, local, uv, texture->id, tw, th);
+    } else if (s.blend == BLEND_ALPHA && AlphaByte(s) == 255 && DrawInSlices(call, *texture, local, uv)) {
     } else {
         Quad(s, call.x, call.y, local, uv, texture->id, tw, th);
     }
     batchTexture = call.image->texture;
+}
+
+bool TGLRenderer::DrawInSlices(const DrawCall& call, const TTexture& texture, const float local[8],
+                               const float uv[8]) {
+    // Slicing costs a batch or two; it pays only where a large area is spared the blend.
+    constexpr float MIN_SOLID_AREA = 65536.0f;
+    // A turned quad's slices would interpolate their texture coordinates a rounding apart from
+    // the whole quad's; mip-mapped pictures mix rows in their smaller levels.
+    if (texture.mipmapped || call.state.rotation != 0.0f || call.srcH <= 0.0f) return false;
+    TTexture::Rows rows = texture.opaqueRows[call.frame];
+    // A filter reads one texel beyond the sample, which must stay opaque; the frame's own edge
+    // is repeated in its border, so only an inner end of the run gives way.
+    const int margin = texture.filtered ? 1 : 0;
+    if (rows.top > 0) rows.top += margin;
+    if (rows.bottom < texture.frameH) rows.bottom -= margin;
+    const float top = std::max(float(rows.top), call.srcY);
+    const float bottom = std::min(float(rows.bottom), call.srcY + call.srcH);
+    if ((bottom - top) * call.srcW < MIN_SOLID_AREA) return false;
+    // Each cut lies at the same place along the quad's left and right edges, in space and texture.
+    const float fy = float(texture.FrameY(call.frame)), th = float(texture.height);
+    auto sliceAt = [&](float from, float to, int blend) {
+        if (to <= from) return;
+        const float h = local[5] - local[1];
+        const float y0 = local[1] + (from - call.srcY) * h / call.srcH;
+        const float y1 = local[1] + (to - call.srcY) * h / call.srcH;
+        const float v0 = from == call.srcY ? uv[1] : (fy + from) / th;
+        const float v1 = to == call.srcY + call.srcH ? uv[5] : (fy + to) / th;
+        const float part[8] = {local[0], y0, local[2], y0, local[4], y1, local[6], y1};
+        const float partUv[8] = {uv[0], v0, uv[2], v0, uv[4], v1, uv[6], v1};
+        DrawState s = call.state;
+        s.blend = blend;
+        Quad(s, call.x, call.y, part, partUv, texture.id, float(texture.width), th);
+    };
+    sliceAt(call.srcY, top, BLEND_ALPHA);
+    sliceAt(top, bottom, BLEND_SOLID);
+    sliceAt(bottom, call.srcY + call.srcH, BLEND_ALPHA);
+    return true;
 }
 
 void TGLRenderer::DrawText(const DrawCall& call) {

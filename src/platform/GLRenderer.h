@@ -20,6 +20,13 @@ public:
     int frameW = 0, frameH = 0, columns = 1;
     std::vector<unsigned> versions; // of each frame's pixmap when uploaded
     std::vector<bool> opaque;       // whether every pixel of the frame has alpha 255
+    // The longest run of rows [top, bottom) of each frame in which every pixel has alpha 255:
+    // a picture that fades out at one edge is drawn there as an opaque one is.
+    struct Rows {
+        int top = 0, bottom = 0;
+    };
+    std::vector<Rows> opaqueRows;
+    bool filtered = false, mipmapped = false;
     // Top-left texel of a frame's pixels.
     int FrameX(int frame) const { return (frame % columns) * (frameW + 2) + 1; }
     int FrameY(int frame) const { return (frame / columns) * (frameH + 2) + 1; }
@@ -85,6 +92,8 @@ private:
     void Quad(const DrawState& s, float x, float y, const float local[8], const float uv[8], unsigned texture,
               float texW = 0, float texH = 0);
     void DrawImage(const DrawCall& call);
+    // Draws the image's quad in horizontal slices, the opaque rows solid and the rest blended.
+    bool DrawInSlices(const DrawCall& call, const TTexture& texture, const float local[8], const float uv[8]);
     void DrawText(const DrawCall& call);
     void DrawLine(const DrawCall& call);
     void DrawOval(const DrawCall& call);
