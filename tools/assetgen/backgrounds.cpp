@@ -727,10 +727,11 @@ void MakeLevelMap() {
     const int W = 860, H = 1000;
     Canvas c(W, H);
     cairo_t* cr = c.cr;
-    // Snowfield, fading out at the top so the far sky shows through.
+    // Snowfield, fading out at the top so the far sky shows through, and opaque below the fade:
+    // nothing behind it would show there, and the game draws opaque rows without blending.
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, H);
     cairo_pattern_add_color_stop_rgba(g, 0, 0.80, 0.88, 1.0, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.08, 0.82, 0.89, 1.0, 0.95);
+    cairo_pattern_add_color_stop_rgba(g, 0.08, 0.82, 0.89, 1.0, 1);
     cairo_pattern_add_color_stop_rgba(g, 1, 0.93, 0.96, 1.0, 1);
     cairo_set_source(cr, g);
     cairo_paint(cr);
