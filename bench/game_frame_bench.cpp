@@ -8,7 +8,8 @@
 // Then the level is won as Ctrl+J wins it, the outro runs on the fake clock until the level-complete
 // panel opens, its 80 snowflakes fall for a second while it unrolls, and 300 more ticks are timed
 // the same way with the panel standing at rest over the fallen board.
-// Run under a display; the same figures follow with a renderer that discards every draw.
+// Run under a display; the same figures follow with a renderer that discards every draw. With the GL
+// renderer each line also gives the draw calls sent to GL per frame.
 #include "game_kit.h"
 
 #include "board/TGameGrid.h"
@@ -19,6 +20,7 @@
 #include "game/TLevelCompleteScreen.h"
 #include "media/TGameFade.h"
 #include "media/TParticleList.h"
+#include "platform/GLRenderer.h"
 #include "platform/Renderer.h"
 #include "platform/audio_testing.h"
 #include "platform/draw.h"
@@ -87,13 +89,20 @@ void DrawFrame() {
 struct TFrameTimes {
     double total = 0, worst = 0; // main-thread CPU, ms
     int frames = 0;
-    int peak = 0; // live particles at most
+    int peak = 0;       // live particles at most
+    double batches = 0; // draw calls the GL renderer sent per frame
 };
+
+long DrawnBatches() {
+    const platform::TGLRenderer* gl = platform::ActiveGLRenderer();
+    return gl ? gl->DrawnBatches() : 0;
+}
 
 // 300 ticks in frames of four (Delta 1, 1, 1 and 0.33): the screen's Logic per tick, then its Draw.
 TFrameTimes TimeFrames() {
     TFrameTimes times;
     static const float deltas[4] = {1.0f, 1.0f, 1.0f, 0.33f};
+    const long batches = DrawnBatches();
     for (int tick = 0; tick < 300; tick += 3) {
         const double start = ThreadCpuMs();
         for (float d : deltas) {
@@ -107,6 +116,7 @@ TFrameTimes TimeFrames() {
         times.peak = std::max(times.peak, LiveParticles());
         ++times.frames;
     }
+    times.batches = double(DrawnBatches() - batches) / times.frames;
     return times;
 }
 
@@ -124,8 +134,9 @@ void Measure(const char* what) {
     GameGrid->ClickCell(6, 6);
     GameGrid->ClickCell(3, 2);
     const TFrameTimes times = TimeFrames();
-    std::printf("%s: %d frames, mean %.3f ms CPU, worst %.3f ms, live particles at most %d\n", what,
-                times.frames, times.total / times.frames, times.worst, times.peak);
+    std::printf("%s: %d frames, mean %.3f ms CPU, worst %.3f ms, live particles at most %d, %.1f GL batches "
+                "per frame\n",
+                what, times.frames, times.total / times.frames, times.worst, times.peak, times.batches);
 }
 
 // The level won and run through its outro until the panel stands at rest; then frames timed.
@@ -144,8 +155,10 @@ void MeasurePanel(const char* what) {
         Game->MainLogicLoop();
     }
     const TFrameTimes times = TimeFrames();
-    std::printf("%s, panel at rest: %d frames, mean %.3f ms CPU, worst %.3f ms, %d snowflakes\n", what,
-                times.frames, times.total / times.frames, times.worst, Particles->Count());
+    std::printf(
+        "%s, panel at rest: %d frames, mean %.3f ms CPU, worst %.3f ms, %d snowflakes, %.1f GL batches "
+        "per frame\n",
+        what, times.frames, times.total / times.frames, times.worst, Particles->Count(), times.batches);
     // The panel put away and the level reset, so the next run plays level 3 again.
     LevelCompleteScreen->Hide();
     GameScreen->Player.Level = 3;
