@@ -8,6 +8,8 @@
 # Usage: bench/screen_cost.sh [path/to/bin/sleetwhistle] [SECONDS]
 # SCREEN=WxH sets the Xvfb desktop (1024x768 by default: the full screen is then scaled; at
 # 800x600 the frame fills the desktop as it is).
+# WINDOWED=1 starts the game in its 800x600 window instead of the default full screen (settings
+# copied from the game's defaults with full screen off).
 # Later screens are measured the same way by giving the game an input script
 # (SLEETWHISTLE_INPUT) that walks to them.
 set -euo pipefail
@@ -71,6 +73,13 @@ void SDL_GL_SwapWindow(void* window) {
 }
 EOF
 cc -O2 -shared -fPIC -o "$WORK/count.so" "$WORK/count.c" -ldl
+
+if [ "${WINDOWED:-0}" != 0 ]; then
+    USER_DIR=$WORK/data/Brindlecove/Sleetwhistle
+    mkdir -p "$USER_DIR"
+    sed 's/^FULL SCREEN=.*\r$/FULL SCREEN=0\r/' "$(dirname "$GAME")/../share/sleetwhistle/Data/Default.ini" \
+        > "$USER_DIR/Sleetwhistle.ini"
+fi
 
 cat > "$WORK/run.sh" <<'EOF'
 set -euo pipefail

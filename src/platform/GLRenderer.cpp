@@ -192,8 +192,11 @@ TGLRenderer::~TGLRenderer() {
     if (masked.id) glDeleteProgram(masked.id);
 }
 
-void TGLRenderer::SetTarget(int width, int height, bool offscreen) {
-    if (ready && width == targetW && height == targetH && offscreen == (fbo != 0)) return;
+void TGLRenderer::SetTarget(int width, int height, bool offscreenFrame, const Placement& where) {
+    bool scaledFrame = !offscreenFrame && !(where == Placement{width, height, 0, 0, width, height});
+    if (ready && width == targetW && height == targetH && offscreenFrame == offscreen &&
+        scaledFrame == scaled && (!scaled || where == placement))
+        return;
     waiting.clear(); // drawn or not, they are gone with the old target
     Flush();
     if (fbo) {
@@ -203,19 +206,11 @@ void TGLRenderer::SetTarget(int width, int height, bool offscreen) {
     }
     targetW = width;
     targetH = height;
+    offscreen = offscreenFrame;
+    scaled = scaledFrame;
+    placement = where;
     ready = true;
-    if (offscreen) {
-        glGenTextures(1, &fboColor);
-        glBindTexture(GL_TEXTURE_2D, fboColor);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glGenFramebuffers(1, &fbo);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, fboColor, 0);
-        if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
-            RuntimeError("Cannot create the off-screen frame buffer");
-    }
+    if (offscreen) MakeLogicalFramebuffer();
     glBindFramebuffer(GL_FRAMEBUFFER, fbo);
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0, 0, 0, 1);
@@ -223,6 +218,23 @@ void TGLRenderer::SetTarget(int width, int height, bool offscreen) {
     clearR = clearG = clearB = 0;
     frameOneColour = true;
     haveBatch = false;
+}
+
+// Made cleared to black, as every target starts.
+void TGLRenderer::MakeLogicalFramebuffer() {
+    glGenTextures(1, &fboColor);
+    glBindTexture(GL_TEXTURE_2D, fboColor);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, targetW, targetH, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glGenFramebuffers(1, &fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, fboColor, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+        RuntimeError("Cannot create the off-screen frame buffer");
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
 }
 
 namespace {
@@ -390,11 +402,26 @@ void TGLRenderer::Begin(const Batch& key) {
 }
 
 void TGLRenderer::ApplyBatchState() {
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-    glViewport(0, 0, targetW, targetH);
+    const bool intoWindow = IntoWindow();
+    glBindFramebuffer(GL_FRAMEBUFFER, intoWindow ? 0 : fbo);
     glEnable(GL_SCISSOR_TEST);
-    glScissor(current.vpX, targetH - (current.vpY + current.vpH), std::max(0, current.vpW),
-              std::max(0, current.vpH));
+    if (intoWindow) {
+        // The logical frame's coordinates map onto the placement through the viewport; the
+        // scissor is the logical one scaled the same way.
+        int bottom = placement.drawableH - (placement.y + placement.h);
+        glViewport(placement.x, bottom, placement.w, placement.h);
+        auto sx = [&](int v) { return placement.x + int(std::lround(double(v) * placement.w / targetW)); };
+        auto sy = [&](int v) {
+            return bottom + int(std::lround(double(targetH - v) * placement.h / targetH));
+        };
+        int x0 = sx(current.vpX), x1 = sx(current.vpX + std::max(0, current.vpW));
+        int y0 = sy(current.vpY + std::max(0, current.vpH)), y1 = sy(current.vpY);
+        glScissor(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+    } else {
+        glViewport(0, 0, targetW, targetH);
+        glScissor(current.vpX, targetH - (current.vpY + current.vpH), std::max(0, current.vpW),
+                  std::max(0, current.vpH));
+    }
     // The mask blend's program is linked at its first use: few screens draw with it, and the
     // first frame comes sooner without it.
     if (current.blend == BLEND_MASK && !masked.id) masked = Link("mask", kMaskFragmentShader);
@@ -421,7 +448,8 @@ void TGLRenderer::ApplyBatchState() {
     }
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, current.texture);
-    glBindSampler(0, batchTexelExact && texelExactSampling ? nearestSampler : 0);
+    // Scaled, no quad lands texel for pixel.
+    glBindSampler(0, !intoWindow && batchTexelExact && texelExactSampling ? nearestSampler : 0);
     glBindVertexArray(vao);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
 }
@@ -440,12 +468,15 @@ void TGLRenderer::Flush() {
 
 // With the vertex array and buffer bound; count is four corners per quad. Each quad's two
 // triangles share two corners through an index buffer: a third fewer vertices to send and shade.
+// Batches are appended behind one another in one vertex buffer, so no write lands on vertices an
+// earlier draw may still read (a driver would copy them, or wait); when the buffer is full it is
+// orphaned: draws still reading the old store keep it until they end. Orphaned at every frame
+// instead, the software renderer would allocate and fault in a fresh store per frame.
 void TGLRenderer::DrawVertices(const Vertex* first, size_t count) {
-    // One buffer kept for the whole run, grown when a batch needs more: a fresh allocation for
-    // every batch costs more than the draw itself on a software renderer.
-    if (count > vboCapacity) {
-        vboCapacity = std::max(count, vboCapacity * 2);
-        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vboCapacity * sizeof(Vertex)), nullptr, GL_DYNAMIC_DRAW);
+    if (vboUsed + count > vboCapacity) {
+        if (count > vboCapacity) vboCapacity = std::max({count, 2 * vboCapacity, kFirstVertexCapacity});
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vboCapacity * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
+        vboUsed = 0;
     }
     size_t quads = count / 4;
     if (quads > quadIndexCapacity) {
@@ -458,8 +489,11 @@ void TGLRenderer::DrawVertices(const Vertex* first, size_t count) {
         glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)), indices.data(),
                      GL_STATIC_DRAW);
     }
-    glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(count * sizeof(Vertex)), first);
-    glDrawElements(GL_TRIANGLES, GLsizei(quads * 6), GL_UNSIGNED_INT, nullptr);
+    glBufferSubData(GL_ARRAY_BUFFER, GLintptr(vboUsed * sizeof(Vertex)), GLsizeiptr(count * sizeof(Vertex)),
+                    first);
+    glDrawElementsBaseVertex(GL_TRIANGLES, GLsizei(quads * 6), GL_UNSIGNED_INT, nullptr, GLint(vboUsed));
+    vboUsed += count;
+    ++drawnBatches;
 }
 
 // The alpha a quad's vertices carry.
@@ -517,10 +551,17 @@ void TGLRenderer::SetDrawOnRead(bool on) {
 }
 
 void TGLRenderer::Realize() {
+    if (waiting.empty()) return;
+    Flush(); // what goes into the window
+    if (!fbo && scaled) MakeLogicalFramebuffer();
     std::vector<DrawCall> calls;
     calls.swap(waiting);
+    realizing = true;
     for (const DrawCall& call : calls)
         DrawNow(call);
+    Flush();
+    realizing = false;
+    haveBatch = false;
 }
 
 bool TGLRenderer::HidesTarget(const DrawCall& call) const {
@@ -545,7 +586,11 @@ bool TGLRenderer::HidesTarget(const DrawCall& call) const {
 
 void TGLRenderer::Draw(const DrawCall& call) {
     if (!ready) return;
-    if (!drawOnRead) return DrawNow(call);
+    if (KeepsDraws()) Keep(call);
+    if (!drawOnRead) DrawNow(call);
+}
+
+void TGLRenderer::Keep(const DrawCall& call) {
     if (HidesTarget(call)) waiting.clear();
     waiting.push_back(call);
     // A screen that never hides its last frame would keep every draw of the run.
@@ -559,8 +604,14 @@ void TGLRenderer::DrawNow(const DrawCall& call) {
     switch (call.kind) {
     case DrawKind::Clear:
         Flush();
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+        glBindFramebuffer(GL_FRAMEBUFFER, IntoWindow() ? 0 : fbo);
         glDisable(GL_SCISSOR_TEST);
+        if (IntoWindow()) {
+            // The placement only; Present keeps the bands black.
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(placement.x, placement.drawableH - (placement.y + placement.h), placement.w,
+                      placement.h);
+        }
         clearR = call.clsR / 255.0f;
         clearG = call.clsG / 255.0f;
         clearB = call.clsB / 255.0f;
@@ -740,9 +791,10 @@ void TGLRenderer::DrawOval(const DrawCall& call) {
 }
 
 void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int h) {
-    Realize();
+    if (drawOnRead) Realize();
     Flush();
-    if (!fbo) return; // the frame is already in the back buffer
+    if (scaled) ClearBands(drawableW, drawableH, x, y, w, h);
+    if (!offscreen) return; // the frame is already in the back buffer
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, drawableW, drawableH);
@@ -787,7 +839,26 @@ void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int
     haveBatch = false;
 }
 
+void TGLRenderer::ClearBands(int drawableW, int drawableH, int x, int y, int w, int h) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glEnable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 1);
+    const int bottom = drawableH - (y + h);
+    // Below, above, left and right of the placement, in GL's bottom-up rows.
+    const int bands[4][4] = {{0, 0, drawableW, bottom},
+                             {0, bottom + h, drawableW, drawableH - (bottom + h)},
+                             {0, bottom, x, h},
+                             {x + w, bottom, drawableW - (x + w), h}};
+    for (const auto& band : bands) {
+        if (band[2] <= 0 || band[3] <= 0) continue;
+        glScissor(band[0], band[1], band[2], band[3]);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glDisable(GL_SCISSOR_TEST);
+}
+
 PixmapRef TGLRenderer::Read(int x, int y, int w, int h) {
+    if (!fbo && scaled) MakeLogicalFramebuffer();
     Realize();
     Flush();
     int x0 = std::max(0, x), y0 = std::max(0, y);

@@ -1,5 +1,5 @@
-// The OpenGL 3.3 renderer: batches textured quads into the window's back buffer, or into an
-// off-screen logical framebuffer that it presents scaled.
+// The OpenGL 3.3 renderer: batches textured quads into the window's back buffer, at its scale, or
+// into an off-screen logical framebuffer that it presents scaled.
 // Internal to the platform layer.
 #pragma once
 
@@ -38,32 +38,44 @@ public:
     TGLRenderer();
     ~TGLRenderer() override;
 
-    // Where frames are drawn: straight into the window's back buffer, which must then be
-    // width x height, or (offscreen) into a logical framebuffer that Present scales into the
-    // window. Either starts cleared to black.
-    void SetTarget(int width, int height, bool offscreen);
-    bool Offscreen() const { return fbo != 0; }
+    // Where the frame lands in the window's drawable (drawableW x drawableH): the rectangle
+    // (x, y, w, h), top-down.
+    struct Placement {
+        int drawableW = 0, drawableH = 0, x = 0, y = 0, w = 0, h = 0;
+        bool operator==(const Placement&) const = default;
+    };
+    // Where frames of width x height are drawn: straight into the window's back buffer, scaled
+    // into the placement's rectangle when it is not the whole drawable of the frame's size, or
+    // (offscreen) into a logical framebuffer that Present scales into the window. Either starts
+    // cleared to black.
+    void SetTarget(int width, int height, bool offscreen, const Placement& place);
+    bool Offscreen() const { return offscreen; }
+    // Frames are drawn straight into the window at its scale.
+    bool Scaled() const { return scaled; }
     int TargetWidth() const { return targetW; }
     int TargetHeight() const { return targetH; }
 
     void Draw(const DrawCall& call) override;
     void Flush() override;
-    // Draws only what is read: draws wait until something reads the frame (Read, or Realize
-    // before a picture changes), and waiting draws that a clear or a solid draw over the whole
-    // target hides are dropped, so the pixels read are those of drawing every frame. For scripted
-    // runs on the fake clock, which keep a few frames of thousands.
+    // Draws only what is read: draws are kept (see Keep) and drawn into the logical frame only
+    // when something reads it (Read, or Realize before a picture changes), so the pixels read are
+    // those of drawing every frame. For scripted runs on the fake clock, which keep a few frames
+    // of thousands.
     void SetDrawOnRead(bool on);
     bool DrawsOnRead() const { return drawOnRead; }
-    // Draws the draws that wait.
+    // Draws the kept draws into the logical frame.
     void Realize();
     // Draws what is pending; an off-screen frame then goes into the window's drawable, scaled
-    // into (x, y, w, h) and letterboxed in black.
+    // into (x, y, w, h) and letterboxed in black (a scaled frame is there already; the bands
+    // around (x, y, w, h) are cleared black).
     void Present(int drawableW, int drawableH, int x, int y, int w, int h);
     // The frame's pixels (alpha 255) from whichever buffer holds it, clipped; null when nothing
     // lies inside.
     PixmapRef Read(int x, int y, int w, int h);
     // The texture of an image, uploaded or refreshed as needed.
     TTexture* Texture(TImage& image);
+    // Draw calls sent to GL since the renderer was made.
+    long DrawnBatches() const { return drawnBatches; }
 
     struct Program {
         unsigned id = 0;
@@ -86,6 +98,17 @@ private:
     void DrawNow(const DrawCall& call);
     // Whether the draw sets every pixel of the target whatever was there.
     bool HidesTarget(const DrawCall& call) const;
+    // Keeps a draw for the logical frame, which what is drawn now does not reach (draws wait for a
+    // read, or go scaled into the window): the logical frame is its framebuffer plus the kept
+    // draws, which Realize draws into it. The draws a clear or a solid draw over the whole frame
+    // hides are dropped.
+    void Keep(const DrawCall& call);
+    bool KeepsDraws() const { return drawOnRead || scaled; }
+    // Draws go scaled into the window now, not into the logical frame.
+    bool IntoWindow() const { return scaled && !realizing; }
+    void MakeLogicalFramebuffer();
+    // The bands of the drawable around (x, y, w, h), cleared black.
+    void ClearBands(int drawableW, int drawableH, int x, int y, int w, int h);
     void Begin(const Batch& key);
     // texW x texH: the texture's size in texels (0 x 0 for one of a single colour, which any
     // filter samples alike).
@@ -97,6 +120,8 @@ private:
     void DrawText(const DrawCall& call);
     void DrawLine(const DrawCall& call);
     void DrawOval(const DrawCall& call);
+    // Binds the pending batch's state for drawing into the window, scaled, or into the logical
+    // frame.
     void ApplyBatchState();
     void DrawVertices(const Vertex* first, size_t count);
 
@@ -105,7 +130,13 @@ private:
     // Sampled nearest: used for a batch whose every quad lands texel for pixel (see Quad).
     unsigned nearestSampler = 0;
     bool batchTexelExact = true;
-    unsigned fbo = 0, fboColor = 0; // 0: frames go straight into the window's back buffer
+    // The logical framebuffer: 0 while frames go straight into the window's back buffer at their
+    // size; made when frames are drawn off screen, or scaled once something reads the frame.
+    unsigned fbo = 0, fboColor = 0;
+    bool offscreen = false; // frames drawn into the logical framebuffer and presented scaled
+    bool scaled = false;    // frames drawn straight into the window at its scale
+    bool realizing = false; // kept draws are being drawn into the logical frame
+    Placement placement;
     int targetW = 0, targetH = 0;
     bool ready = false; // a target is set
     // The frame holds nothing but one colour since its last clear: an off-screen frame like that
@@ -119,8 +150,12 @@ private:
     std::shared_ptr<TTexture> batchTexture;
     std::vector<Vertex> vertices; // four corners per quad, clockwise from top-left
     bool drawOnRead = false;
-    std::vector<DrawCall> waiting; // draws not drawn yet, in order
-    size_t vboCapacity = 0, quadIndexCapacity = 0;
+    std::vector<DrawCall> waiting; // kept draws not in the logical frame yet, in order
+    long drawnBatches = 0;
+    // In vertices: the vertex buffer's size, and how much of it batches have filled since it was
+    // last orphaned.
+    static constexpr size_t kFirstVertexCapacity = 4 * 16384;
+    size_t vboCapacity = 0, vboUsed = 0, quadIndexCapacity = 0;
 };
 
 // The renderer of the open graphics mode, or null.

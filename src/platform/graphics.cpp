@@ -122,25 +122,10 @@ bool OffscreenRequested() {
     return requested || DisplayState().offscreenForced;
 }
 
-// Frames go straight into the window's back buffer when it has the logical frame's size; only a
-// frame that must be scaled or letterboxed is drawn off screen first, which costs a second
-// full-screen pass at every flip.
-void ChooseFrameTarget() {
-    Display& d = DisplayState();
-    if (!d.mode || !d.renderer) return;
-    int lw = d.virtualW > 0 ? int(std::lround(d.virtualW)) : d.mode->width;
-    int lh = d.virtualH > 0 ? int(std::lround(d.virtualH)) : d.mode->height;
-    int dw = 0, dh = 0;
-    SDL_GL_GetDrawableSize(d.window, &dw, &dh);
-    d.renderer->SetTarget(lw, lh, OffscreenRequested() || dw != lw || dh != lh);
-}
-
-// Where the logical frame lands in the window: scaled to fit, centred, aspect kept.
-void Letterbox(int drawW, int drawH, int& x, int& y, int& w, int& h) {
-    Display& d = DisplayState();
-    int lw = d.renderer ? d.renderer->TargetWidth() : drawW,
-        lh = d.renderer ? d.renderer->TargetHeight() : drawH;
-    if (!d.fullScreen || lw <= 0 || lh <= 0) {
+// Where a logical frame of lw x lh lands in a drawable of drawW x drawH: in full screen scaled to
+// fit, centred, aspect kept; in a window over the whole drawable.
+void Letterbox(int lw, int lh, int drawW, int drawH, int& x, int& y, int& w, int& h) {
+    if (!DisplayState().fullScreen || lw <= 0 || lh <= 0) {
         x = y = 0;
         w = drawW;
         h = drawH;
@@ -151,6 +136,27 @@ void Letterbox(int drawW, int drawH, int& x, int& y, int& w, int& h) {
     h = int(std::lround(lh * scale));
     x = (drawW - w) / 2;
     y = (drawH - h) / 2;
+}
+
+// Where the renderer's logical frame lands.
+void Letterbox(int drawW, int drawH, int& x, int& y, int& w, int& h) {
+    Display& d = DisplayState();
+    Letterbox(d.renderer ? d.renderer->TargetWidth() : drawW, d.renderer ? d.renderer->TargetHeight() : drawH,
+              drawW, drawH, x, y, w, h);
+}
+
+// Frames are drawn straight into the window's back buffer, at the window's scale where it
+// differs from the logical frame's size. SLEETWHISTLE_OFFSCREEN_FRAME=1 draws every frame off
+// screen first and then scaled into the window, a second full-screen pass at every flip.
+void ChooseFrameTarget() {
+    Display& d = DisplayState();
+    if (!d.mode || !d.renderer) return;
+    int lw = d.virtualW > 0 ? int(std::lround(d.virtualW)) : d.mode->width;
+    int lh = d.virtualH > 0 ? int(std::lround(d.virtualH)) : d.mode->height;
+    TGLRenderer::Placement place;
+    SDL_GL_GetDrawableSize(d.window, &place.drawableW, &place.drawableH);
+    Letterbox(lw, lh, place.drawableW, place.drawableH, place.x, place.y, place.w, place.h);
+    d.renderer->SetTarget(lw, lh, OffscreenRequested(), place);
 }
 
 void RealDesktop(int& w, int& h, int& rate) {

@@ -275,6 +275,8 @@ TEST_F(GraphicsGL, ImagesDroppedRightAfterTheirDrawStillShowAndTheirTexturesAreF
 // later frame, a solid picture hiding the whole frame and a picture changed after its draw all
 // give the pixels of drawing every frame; until a read, nothing reaches the frame.
 TEST_F(GraphicsGL, DrawingOnlyWhatIsReadGivesThePixelsOfDrawingEveryFrame) {
+    // In a window and in full screen, where frames go scaled into the window and are drawn into
+    // the logical frame from the kept draws when read.
     auto sprite = SolidImage(40, 40, 250, 120, 30, 160, IMAGE_FILTERED);
     auto backdrop = SolidImage(800, 600, 30, 60, 90);
     auto play = [&](bool onRead) {
@@ -315,10 +317,18 @@ TEST_F(GraphicsGL, DrawingOnlyWhatIsReadGivesThePixelsOfDrawingEveryFrame) {
         return frame;
     };
     auto everyFrame = play(false);
-    auto onRead = play(true);
-    ASSERT_TRUE(everyFrame && onRead);
-    EXPECT_TRUE(everyFrame->pixels == onRead->pixels);
-    EXPECT_TRUE(PixelNear(onRead, 670, 120, 0, 255, 0, 0)) << "the changed column";
+    ASSERT_TRUE(everyFrame);
+    EXPECT_TRUE(PixelNear(everyFrame, 670, 120, 0, 255, 0, 0)) << "the changed column";
+    for (int depth : {0, 32}) {
+        ASSERT_TRUE(Graphics(800, 600, depth, 60));
+        for (bool onRead : {false, true}) {
+            auto frame = play(onRead);
+            ASSERT_TRUE(frame);
+            EXPECT_TRUE(everyFrame->pixels == frame->pixels)
+                << (depth ? "full screen" : "window") << (onRead ? ", drawn on read" : ", every frame");
+        }
+    }
+    ASSERT_TRUE(Graphics(800, 600, 0, 60));
 
     // Waiting draws are not in the frame until it is read.
     ActiveGLRenderer()->SetDrawOnRead(true);
@@ -491,31 +501,44 @@ TEST_F(GraphicsGL, ImagesSurviveSwitchesBetweenWindowAndFullScreen) {
     check("back in a window");
 }
 
-TEST_F(GraphicsGL, FramesGoStraightToTheWindowUnlessTheyMustBeScaled) {
+TEST_F(GraphicsGL, FramesGoStraightToTheWindowEvenWhereTheyAreScaled) {
     if (std::getenv("SLEETWHISTLE_OFFSCREEN_FRAME")) GTEST_SKIP() << "every frame is forced off screen";
-    EXPECT_FALSE(FrameOffscreen()) << "a window of the mode's size";
+    TGLRenderer* renderer = ActiveGLRenderer();
+    ASSERT_TRUE(renderer);
+    EXPECT_FALSE(FrameOffscreen() || renderer->Scaled()) << "a window of the mode's size";
     SetVirtualResolution(400, 300);
-    EXPECT_TRUE(FrameOffscreen()) << "a virtual resolution scaled into the window";
+    EXPECT_FALSE(FrameOffscreen()) << "a virtual resolution scaled into the window";
+    EXPECT_TRUE(renderer->Scaled());
     SetVirtualResolution(800, 600);
-    EXPECT_FALSE(FrameOffscreen()) << "a virtual resolution of the window's size";
+    EXPECT_FALSE(renderer->Scaled()) << "a virtual resolution of the window's size";
     int dw, dh;
     DesktopSize(dw, dh);
     ASSERT_TRUE(dw > 800 || dh > 600) << "the display must be larger than 800 x 600";
     ASSERT_TRUE(Graphics(800, 600, 32, 60));
-    EXPECT_TRUE(FrameOffscreen()) << "full screen letterboxed on a larger desktop";
+    EXPECT_FALSE(FrameOffscreen()) << "full screen letterboxed on a larger desktop";
+    EXPECT_TRUE(renderer->Scaled());
+    ForceOffscreenFrame(true);
+    EXPECT_TRUE(FrameOffscreen());
+    EXPECT_FALSE(renderer->Scaled());
+    ForceOffscreenFrame(false);
     ASSERT_TRUE(Graphics(800, 600, 0, 60));
-    EXPECT_FALSE(FrameOffscreen());
+    EXPECT_FALSE(FrameOffscreen() || renderer->Scaled());
+}
+
+// The start of the scenes drawn both ways: a cleared frame, a turned sprite at alpha 0.7.
+void ClearAndDrawTurnedSprite(const ImageRef& sprite) {
+    SetClsColor(20, 40, 60);
+    Cls();
+    SetBlend(BLEND_ALPHA);
+    SetAlpha(0.7f);
+    SetRotation(30);
+    DrawImage(sprite, 100, 100);
 }
 
 TEST_F(GraphicsGL, BothWaysOfPresentingGiveTheSamePixels) {
     auto sprite = SolidImage(40, 40, 250, 120, 30, 160, IMAGE_FILTERED);
     auto draw = [&] {
-        SetClsColor(20, 40, 60);
-        Cls();
-        SetBlend(BLEND_ALPHA);
-        SetAlpha(0.7f);
-        SetRotation(30);
-        DrawImage(sprite, 100, 100);
+        ClearAndDrawTurnedSprite(sprite);
         SetRotation(0);
         SetAlpha(1);
         SetBlend(BLEND_LIGHT);
@@ -540,19 +563,128 @@ TEST_F(GraphicsGL, BothWaysOfPresentingGiveTheSamePixels) {
     testsupport::SaveTestOutput(direct, "both_ways_of_presenting.png");
 }
 
-// The window's back buffer as a pixmap, top row first.
-PixmapRef WindowPixels() {
-    auto pixmap = CreatePixmap(800, 600);
-    std::vector<uint8_t> rows(800 * 600 * 4);
+// The window's back buffer (its first w x h pixels) as a pixmap, top row first.
+PixmapRef WindowPixels(int w = 800, int h = 600) {
+    auto pixmap = CreatePixmap(w, h);
+    std::vector<uint8_t> rows(size_t(w) * h * 4);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) {
-            const uint8_t* p = &rows[(size_t(599 - y) * 800 + x) * 4];
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint8_t* p = &rows[(size_t(h - 1 - y) * w + x) * 4];
             WritePixel(pixmap, x, y, 0xFF000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2]);
         }
     return pixmap;
+}
+
+TEST_F(GraphicsGL, AScaledFrameReadsAsTheFrameDrawnOffScreen) {
+    // Full screen on a larger desktop: the frame is drawn once, at the window's scale. Whatever
+    // reads the logical frame, with the scene half drawn or whole, gets the pixels of the frame
+    // drawn off screen, and the window shows it in its letterbox.
+    if (std::getenv("SLEETWHISTLE_OFFSCREEN_FRAME")) GTEST_SKIP() << "every frame is forced off screen";
+    auto sprite = SolidImage(40, 40, 250, 120, 30, 160, IMAGE_FILTERED);
+    auto opaque = SolidImage(64, 48, 10, 200, 90, 255);
+    auto firstHalf = [&] {
+        ClearAndDrawTurnedSprite(sprite);
+        ResetDrawState();
+        DrawImage(opaque, 0, 0);
+        SetViewport(300, 150, 200, 100);
+        SetBlend(BLEND_LIGHT);
+        SetColor(90, 10, 200);
+        DrawOval(300, 200, 120, 80);
+        SetViewport(0, 0, 800, 600);
+        ResetDrawState();
+    };
+    auto secondHalf = [&] {
+        SetBlend(BLEND_SOLID);
+        DrawLine(10, 590, 790, 400);
+        DrawText("Both ways", 500, 50);
+        ResetDrawState();
+    };
+    std::vector<PixmapRef> grabs[2];
+    for (bool offscreen : {true, false}) {
+        ASSERT_TRUE(Graphics(800, 600, 32, 60));
+        ForceOffscreenFrame(offscreen);
+        EXPECT_EQ(ActiveGLRenderer()->Scaled(), !offscreen);
+        auto& g = grabs[offscreen ? 0 : 1];
+        firstHalf();
+        g.push_back(Grab());
+        secondHalf();
+        g.push_back(Grab());
+        if (!offscreen) {
+            Flip(0);
+            firstHalf(); // this frame read only once it is whole
+            secondHalf();
+            g.push_back(Grab());
+        }
+        Flip(0);
+    }
+    ForceOffscreenFrame(false);
+    ASSERT_EQ(grabs[1].size(), 3u);
+    EXPECT_TRUE(grabs[0][0]->pixels == grabs[1][0]->pixels) << "read with the scene half drawn";
+    EXPECT_TRUE(grabs[0][1]->pixels == grabs[1][1]->pixels) << "the rest drawn after the read";
+    EXPECT_TRUE(grabs[0][1]->pixels == grabs[1][2]->pixels) << "read at the end";
+
+    // The window: the frame scaled into its letterbox, black bands around it (a mode of
+    // another shape than the desktop's).
+    ASSERT_TRUE(Graphics(800, 500, 32, 60));
+    SetClsColor(30, 60, 90);
+    Cls();
+    SetColor(255, 0, 0);
+    DrawRect(0, 0, 100, 100);
+    int dw = 0, dh = 0;
+    SDL_GL_GetDrawableSize(SDL_GL_GetCurrentWindow(), &dw, &dh);
+    TGLRenderer* renderer = ActiveGLRenderer();
+    ASSERT_TRUE(renderer);
+    double scale = std::min(dw / 800.0, dh / 500.0);
+    int w = int(std::lround(800 * scale)), h = int(std::lround(500 * scale));
+    int x = (dw - w) / 2, y = (dh - h) / 2;
+    ASSERT_TRUE(x > 0 || y > 0) << "the desktop must be of another shape than 800 x 500";
+    renderer->Present(dw, dh, x, y, w, h);
+    auto window = WindowPixels(dw, dh);
+    EXPECT_TRUE(PixelNear(window, std::max(0, x - 1), std::max(0, y - 1), 0, 0, 0, 0)) << "band";
+    EXPECT_TRUE(PixelNear(window, std::min(dw - 1, x + w), std::min(dh - 1, y + h), 0, 0, 0, 0)) << "band";
+    EXPECT_TRUE(PixelNear(window, x + 2, y + 2, 255, 0, 0, 0)) << "the square, top left";
+    EXPECT_TRUE(PixelNear(window, x + int(98 * scale), y + int(98 * scale), 255, 0, 0, 0))
+        << "its far corner";
+    EXPECT_TRUE(PixelNear(window, x + int(102 * scale) + 1, y + int(50 * scale), 30, 60, 90, 0))
+        << "beside it";
+    EXPECT_TRUE(PixelNear(window, x + w - 1, y + h - 1, 30, 60, 90, 0)) << "the background, bottom right";
+    testsupport::SaveTestOutput(window, "scaled_frame_in_window.png");
+    Flip(0);
+    ASSERT_TRUE(Graphics(800, 600, 0, 60));
+}
+
+TEST_F(GraphicsGL, BatchesPastAFullVertexBufferAreDrawnRight) {
+    // Batches are appended in one vertex buffer, orphaned when full and grown for a batch larger
+    // than it: every quad of every batch lands with its own colour. One-pixel squares, a batch
+    // of each size, blends alternating so each is a batch of its own.
+    const int sizes[] = {6000, 6000, 6000, 20000, 7, 30000, 3};
+    SetClsColor(0, 0, 0);
+    Cls();
+    int pixel = 0;
+    for (size_t b = 0; b < std::size(sizes); ++b) {
+        SetBlend(b % 2 ? BLEND_SOLID : BLEND_ALPHA);
+        for (int i = 0; i < sizes[b]; ++i, ++pixel) {
+            SetColor(int(b + 1) * 30, i % 256, (i / 256) % 256);
+            DrawRect(float(pixel % 800), float(pixel / 800), 1, 1);
+        }
+    }
+    ResetDrawState();
+    auto frame = Grab();
+    ASSERT_TRUE(frame);
+    int wrong = 0;
+    pixel = 0;
+    for (size_t b = 0; b < std::size(sizes); ++b)
+        for (int i = 0; i < sizes[b]; ++i, ++pixel) {
+            uint32_t want =
+                0xFF000000u | uint32_t((b + 1) * 30) << 16 | uint32_t(i % 256) << 8 | (i / 256) % 256;
+            wrong += ReadPixel(frame, pixel % 800, pixel / 800) != want;
+        }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(ReadPixel(frame, pixel % 800, pixel / 800), 0xFF000000u) << "nothing past the last";
+    Flip(0);
 }
 
 TEST_F(GraphicsGL, AnOffscreenFrameIsPresentedExactlyOrScaledIntoItsLetterbox) {
