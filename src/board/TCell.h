@@ -35,6 +35,10 @@ public:
         CellCornerImage, CellPaneImage;
     // Loaded with the cell images; only a diagonal drag would read it, which this game never allows.
     static platform::PixmapRef DiagonalMask;
+    // Per surface: whether its picture stays inside the cell, one pixel in from its edge; found
+    // by Load from the pixels.
+    enum TSurfaceKind { SURFACE_PANE, SURFACE_ICE, SURFACE_ARMOUR };
+    static bool SurfaceInside[3];
 
     static TCellRef Create(int x, int y);
     static int Load();
@@ -43,4 +47,16 @@ public:
     int DrawBorder();
     // The square: its ice or plain surface (ice lights up in a flash), then its frame pieces.
     int Draw();
+    // The same square in three layers, which the board draws each for every cell before the next
+    // so that a layer's pictures batch: a surface whose picture stays inside its cell (one pixel
+    // in from the edge, where no other cell draws), that surface's flash, then the rest (any
+    // other surface with its flash, then the frame pieces). The pixels are those of drawing each
+    // square whole.
+    enum TLayer { INSIDE_SURFACE, INSIDE_FLASH, REST };
+    void DrawLayer(TLayer layer);
+
+private:
+    TSurfaceKind SurfaceKind() const;
+    void DrawSurface() const;
+    void DrawFlash() const;
 };

@@ -11,20 +11,53 @@ TGameImageRef TCell::BrickImage, TCell::ArmourImage, TCell::CellImage, TCell::Ce
     TCell::CellBottomImage, TCell::CellCornerImage, TCell::CellPaneImage;
 platform::PixmapRef TCell::DiagonalMask;
 
+bool TCell::SurfaceInside[3];
+
 namespace {
+
+// A surface's picture and its offset from the cell's corner.
+struct TSurface {
+    const TGameImageRef& image;
+    float offset;
+    bool flashes; // ice lights up in the cell's flash; the pane does not
+};
+
+TSurface SurfaceOf(TCell::TSurfaceKind kind) {
+    switch (kind) {
+    case TCell::SURFACE_ARMOUR:
+        return {TCell::ArmourImage, 0.0f, true};
+    case TCell::SURFACE_ICE:
+        return {TCell::BrickImage, 0.0f, true};
+    default:
+        return {TCell::CellPaneImage, -1.0f, false};
+    }
+}
 
 void DrawAt(const TGameImageRef& image, float x, float y) {
     if (image) platform::DrawImage(image->image, x, y, 0);
 }
 
-// An ice layer, lit up by the cell's flash while its brightness is above 0.
-void DrawIce(const TGameImageRef& image, float x, float y, float glow) {
-    DrawAt(image, x, y);
-    if (image && glow > 0.0f) ccDrawImageLight(image->image, x, y, glow, 1.0f, 1.0f, 1.0f, 0);
-}
-
 void Rect(float x, float y, float w, float h) {
     platform::DrawRect(x, y, w, h);
+}
+
+// Whether the picture, drawn at offset from a cell's corner, sets no pixel outside the cell's
+// inner square: a neighbour's frame reaches one pixel into the cell, and only a hole's
+// neighbour draws further. Such a surface can be drawn before every other cell's layers to the
+// same pixels.
+bool StaysInside(const TGameImageRef& image, float offset) {
+    const platform::PixmapRef frame = image ? platform::FramePixmap(image->image, 0) : nullptr;
+    if (!frame) return false;
+    const float left = offset - platform::ImageHandleX(image->image);
+    const float top = offset - platform::ImageHandleY(image->image);
+    for (int y = 0; y < frame->height; ++y)
+        for (int x = 0; x < frame->width; ++x) {
+            if (frame->At(x, y)[3] == 0) continue;
+            const float px = left + float(x), py = top + float(y);
+            if (px < 1.0f || py < 1.0f || px > float(CELL_SIZE - 2) || py > float(CELL_SIZE - 2))
+                return false;
+        }
+    return true;
 }
 
 } // namespace
@@ -38,24 +71,50 @@ int TCell::Load() {
     CellCornerImage = BoardImage("CellCorner");
     CellPaneImage = BoardImage("CellPane");
     if (Game) DiagonalMask = platform::LoadPixmap(Game->ImagePath + "diagonalmask.png");
+    for (TSurfaceKind kind : {SURFACE_PANE, SURFACE_ICE, SURFACE_ARMOUR}) {
+        const TSurface s = SurfaceOf(kind);
+        SurfaceInside[kind] = StaysInside(s.image, s.offset);
+    }
     return 0;
 }
 
+TCell::TSurfaceKind TCell::SurfaceKind() const {
+    return armour ? SURFACE_ARMOUR : gold ? SURFACE_ICE : SURFACE_PANE;
+}
+
+void TCell::DrawSurface() const {
+    const TSurface s = SurfaceOf(SurfaceKind());
+    DrawAt(s.image, sx + s.offset, sy + s.offset);
+}
+
+void TCell::DrawFlash() const {
+    const TSurface s = SurfaceOf(SurfaceKind());
+    if (s.flashes && s.image && glow > 0.0f)
+        ccDrawImageLight(s.image->image, sx + s.offset, sy + s.offset, glow, 1.0f, 1.0f, 1.0f, 0);
+}
+
 int TCell::Draw() {
-    if (!active) return 0;
-    if (armour)
-        DrawIce(ArmourImage, sx, sy, glow);
-    else if (gold)
-        DrawIce(BrickImage, sx, sy, glow);
-    else
-        DrawAt(CellPaneImage, sx - 1.0f, sy - 1.0f);
+    for (TLayer layer : {INSIDE_SURFACE, INSIDE_FLASH, REST})
+        DrawLayer(layer);
+    return 0;
+}
+
+void TCell::DrawLayer(TLayer layer) {
+    if (!active) return;
+    const bool inside = SurfaceInside[SurfaceKind()];
+    if (layer == INSIDE_SURFACE && inside) DrawSurface();
+    if (layer == INSIDE_FLASH && inside) DrawFlash();
+    if (layer != REST) return;
+    if (!inside) {
+        DrawSurface();
+        DrawFlash();
+    }
     DrawAt(CellImage, sx - 1.0f, sy - 1.0f);
     const float w = CellImage ? float(CellImage->w) : 0.0f;
     const float h = CellImage ? float(CellImage->h) : 0.0f;
     if (DrawRight) DrawAt(CellRightSideImage, sx - 1.0f + w - 2.0f, sy - 1.0f);
     if (DrawBottom) DrawAt(CellBottomImage, sx - 1.0f, sy - 1.0f + h - 2.0f);
     if (DrawCorner) DrawAt(CellCornerImage, sx - 1.0f + w - 2.0f, sy - 1.0f + h - 2.0f);
-    return 0;
 }
 
 int TCell::DrawBorder() {

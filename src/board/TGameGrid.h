@@ -196,6 +196,8 @@ public:
 private:
     // The hovered cell is highlighted: on a free square while nothing else holds the screen.
     bool HoverHighlightShown() const;
+    // The squares, one layer at a time for the whole board.
+    void DrawCells();
     // The pointer's image from the bank, its handle at (offsetx, offsety), and its second image.
     static void ShowPointer(const std::string& name, int offsetx, const platform::ImageRef& second,
                             int frame);

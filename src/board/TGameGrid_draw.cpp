@@ -15,6 +15,15 @@ bool TGameGrid::HoverHighlightShown() const {
     return cell && cell->active && !(cell->Gem && cell->Gem->locked == 1);
 }
 
+// Each layer of the cells for the whole board before the next, so that a layer's pictures go to
+// the renderer together (see TCell::DrawLayer).
+void TGameGrid::DrawCells() {
+    for (TCell::TLayer layer : {TCell::INSIDE_SURFACE, TCell::INSIDE_FLASH, TCell::REST})
+        for (int x = 0; x < levelwidth; ++x)
+            for (int y = 0; y < levelheight; ++y)
+                if (TCell* cell = CellAt(x, y)) cell->DrawLayer(layer);
+}
+
 int TGameGrid::Draw() {
     for (int x = 0; x < levelwidth; ++x)
         for (int y = 0; y < levelheight; ++y)
@@ -22,9 +31,7 @@ int TGameGrid::Draw() {
 
     platform::SetColor(255, 255, 255);
     platform::SetAlpha(alpha);
-    for (int x = 0; x < levelwidth; ++x)
-        for (int y = 0; y < levelheight; ++y)
-            if (TCell* cell = CellAt(x, y)) cell->Draw();
+    DrawCells();
 
     if (HoverHighlightShown()) {
         platform::SetColor(255, 214, 112);

@@ -3,12 +3,55 @@
 #include "framework/cc_numbers.h"
 #include "framework/core_services.h"
 #include "platform/collide.h"
+#include "platform/draw.h"
+
+#include <algorithm>
+#include <vector>
 
 TParticleListRef BackgroundParticles;
 TParticleListRef Particles;
 TParticleListRef AnimatedParticles;
 TParticleListRef Munchkins;
 TParticleListRef ScoreParticles;
+
+namespace {
+
+// Whether the particle's draws all go through the light blend, which adds to each pixel what the
+// draw brings, clamped at full: such particles drawn in a row give the same pixels in any order.
+// Without a shadow such a particle leaves the default drawing state as it found it.
+bool OnlyAddsLight(const TParticle& p) {
+    return p.DoLightBlend == 1 && p.Shadow == 0;
+}
+
+bool DefaultDrawState() {
+    int r, g, b;
+    float sx, sy;
+    platform::GetColor(r, g, b);
+    platform::GetScale(sx, sy);
+    return r == 255 && g == 255 && b == 255 && platform::GetAlpha() == 1.0f &&
+           platform::GetBlend() == platform::BLEND_ALPHA && sx == 1.0f && sy == 1.0f &&
+           platform::GetRotation() == 0.0f;
+}
+
+// A run of particles that only add light, drawn picture by picture (in the order the pictures
+// first come) so that the renderer batches each picture's particles; in list order when the
+// drawing state is not the default, which a particle might then change for the next.
+void DrawLightRun(const std::vector<TParticle*>& run) {
+    if (run.size() < 2 || !DefaultDrawState()) {
+        for (TParticle* p : run)
+            p->Draw();
+        return;
+    }
+    std::vector<const TGameImage*> pictures;
+    for (const TParticle* p : run)
+        if (std::find(pictures.begin(), pictures.end(), p->DrawnImage().get()) == pictures.end())
+            pictures.push_back(p->DrawnImage().get());
+    for (const TGameImage* picture : pictures)
+        for (TParticle* p : run)
+            if (p->DrawnImage().get() == picture) p->Draw();
+}
+
+} // namespace
 
 void MakeParticleLists() {
     for (TParticleListRef* list :
@@ -40,7 +83,17 @@ void TParticleList::Clear() {
 }
 
 int TParticleList::Draw() {
-    ForEach([](TParticle& p) { p.Draw(); });
+    std::vector<TParticle*> run;
+    ForEach([&run](TParticle& p) {
+        if (OnlyAddsLight(p)) {
+            run.push_back(&p);
+            return;
+        }
+        DrawLightRun(run);
+        run.clear();
+        p.Draw();
+    });
+    DrawLightRun(run);
     return 0;
 }
 

@@ -129,11 +129,12 @@ public:
     int StoreCentreCoords();
     int StoreOriginalCoords();
     float Width() const;
+    // The picture drawn: the alternative image when set.
+    const TGameImageRef& DrawnImage() const { return AlternativeImage ? AlternativeImage : image; }
 
 protected:
     // The frame drawn now: from the clock while it runs above 0, else ImageFrame.
     int DrawFrame() const;
-    const TGameImageRef& DrawnImage() const { return AlternativeImage ? AlternativeImage : image; }
     void ApplyTransform() const;
     void RestoreTransform() const;
     // The drawn image at (px, py), its shadow first.

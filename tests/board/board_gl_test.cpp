@@ -4,6 +4,7 @@
 #include "GLWindow.h"
 #include "board_draw_fixture.h"
 
+#include "board/TCell.h"
 #include "board/board_fill.h"
 #include "framework/TSineCounter.h"
 #include "media/TImageBank.h"
@@ -13,6 +14,9 @@
 #include "platform/random.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace boardtest;
 
@@ -77,6 +81,33 @@ TEST_F(BoardSceneTest, TheShowcaseAtRestWithAHoveredSquareAndASelectedGem) {
         EXPECT_GT(Brightness(frame, CalcSX(6) + 25, CalcSY(4) + dy),
                   Brightness(frame, CalcSX(7) + 25, CalcSY(4) + dy) + 60)
             << dy;
+}
+
+// The board draws its squares a layer at a time (the ice that stays inside its square first) so
+// that their pictures batch: the frame must be the one that drawing each square whole gives, with
+// ice, thick ice, plain squares, holes and flashes of several brightnesses.
+TEST_F(BoardSceneTest, SquaresDrawnLayerByLayerLookAsSquaresDrawnWhole) {
+    ASSERT_EQ(BoardLevelStart(30), 0);
+    ASSERT_TRUE(TCell::SurfaceInside[TCell::SURFACE_ICE]) << "no layer to compare";
+    const TGameGrid& grid = *GameGrid;
+    int kinds[3] = {};
+    for (int x = 0; x < grid.levelwidth; ++x)
+        for (int y = 0; y < grid.levelheight; ++y)
+            if (TCell* cell = CellAt(x, y); cell && cell->active) {
+                cell->glow = float((x + 2 * y) % 4) * 0.3f;
+                ++kinds[cell->armour ? 2 : cell->gold ? 1 : 0];
+            }
+    ASSERT_TRUE(kinds[0] && kinds[1] && kinds[2]) << "every surface shown";
+    DrawScene();
+    const platform::PixmapRef layered = Grab();
+    bool inside[3];
+    std::copy(std::begin(TCell::SurfaceInside), std::end(TCell::SurfaceInside), inside);
+    std::fill(std::begin(TCell::SurfaceInside), std::end(TCell::SurfaceInside), false);
+    DrawScene();
+    const platform::PixmapRef whole = Grab();
+    std::copy(std::begin(inside), std::end(inside), TCell::SurfaceInside);
+    ASSERT_TRUE(layered && whole);
+    EXPECT_TRUE(layered->pixels == whole->pixels);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "platform/image.h"
 
 #include <map>
+#include <string>
+#include <vector>
 
 using namespace mediatest;
 
@@ -191,6 +193,42 @@ TEST_F(ParticleTest, AddFirstDrawsUnderTheOthers) {
     ASSERT_EQ(draws.size(), 2u);
     EXPECT_EQ(draws[0].x, 200.0f);
     EXPECT_EQ(draws[1].x, 100.0f);
+}
+
+// Particles that only add light are drawn picture by picture within each run of them, pictures in
+// the order they first come; any other particle, a shadowed one, or a drawing state other than the
+// default keeps the list's order. Each particle is written kind then picture: L light, N plain,
+// S light with a shadow; a or b.
+TEST_F(ParticleTest, LightParticlesInARowAreDrawnPictureByPicture) {
+    const TGameImageRef other = TGameImage::CreateFromImage(platform::CreateImage(10, 10), "OTHER", 1);
+    struct TCase {
+        const char* what;
+        std::vector<std::string> particles;
+        float alpha;
+        std::vector<int> drawn; // indices in the list
+    } cases[] = {
+        {"one run", {"La", "Lb", "La", "Lb"}, 1.0f, {0, 2, 1, 3}},
+        {"runs around a plain one", {"La", "Lb", "La", "Na", "Lb", "La", "Lb"}, 1.0f, {0, 2, 1, 3, 4, 6, 5}},
+        {"a shadow between", {"La", "Sb", "La"}, 1.0f, {0, 1, 2}},
+        {"half alpha set before", {"La", "Lb", "La"}, 0.5f, {0, 1, 2}},
+    };
+    for (const TCase& c : cases) {
+        list->Clear();
+        for (size_t i = 0; i < c.particles.size(); ++i) {
+            const std::string& kind = c.particles[i];
+            TParticleRef p = list->AddNew(int(100 + 20 * i), 300, kind[1] == 'a' ? dot : other, 0.0f, 0.0f,
+                                          0.0f, 0.0f, kind[0] == 'N' ? 0 : 1, 0, 0.0f, 1.0f, 0.0f, 0, 0);
+            p->Shadow = kind[0] == 'S';
+        }
+        recorder->calls.clear();
+        platform::SetAlpha(c.alpha);
+        list->Draw();
+        platform::SetAlpha(1.0f);
+        std::vector<int> drawn;
+        for (const platform::DrawCall& call : ImageDraws())
+            if (call.state.r != 0) drawn.push_back(int(call.x - 100) / 20); // shadows are black
+        EXPECT_EQ(drawn, c.drawn) << c.what;
+    }
 }
 
 TEST_F(ParticleTest, ManageNeitherMovesNorAnimatesADelayedParticle) {

@@ -6,6 +6,7 @@
 #include "trail_fixture.h"
 
 #include "core/TGame.h"
+#include "framework/TColor.h"
 #include "framework/cc_numbers.h"
 #include "framework/core_services.h"
 #include "media/TImageBank.h"
@@ -158,6 +159,45 @@ TEST_F(MediaSceneTest, SpritesParticlesAndThePointerDrawTogether) {
             ++checked;
         }
     EXPECT_GT(checked, 20);
+}
+
+// Particles that only add light are drawn grouped by picture, so that each picture batches: over a
+// gem, with tints, glows and enough overlap to clamp at full brightness, the frame must be the one
+// the list's own order gives.
+TEST_F(MediaSceneTest, LightParticlesGroupedByPictureGiveThePixelsOfListOrder) {
+    TSpriteRef gem = Gem(300, 300);
+    gem->SetScaleXY(3.0f, 0.0f);
+    TParticleList burst;
+    for (int i = 0; i < 150; ++i) {
+        float angle = float(platform::Rnd(0.0, 360.0)), speed = float(platform::Rnd(0.0, 1.5));
+        TParticleRef p =
+            burst.AddNew(300, 300, images->Find(i % 3 ? "sparkle" : "snowflake"), speed * SinDeg(angle),
+                         -speed * CosDeg(angle), 0.0f, 1000.0f, 1, 1, float(platform::Rnd(1.0, 4.0)),
+                         float(platform::Rnd(0.5, 2.0)), 0.0f, 0, 0);
+        if (i % 5 == 0)
+            p->Color = TColor::Create(platform::Rand(100, 255), 120, platform::Rand(100, 255), 1.0f);
+        if (i % 7 == 0) p->SetGlow(1, 0.5f, 0.0f, 0.0f, 1.0f);
+    }
+    for (int tick = 0; tick < 20; ++tick)
+        burst.Move();
+    auto scene = [&](bool grouped) {
+        platform::SetClsColor(kBgR, kBgG, kBgB);
+        platform::Cls();
+        gem->Draw();
+        if (grouped)
+            burst.Draw();
+        else
+            for (const TParticleRef& p : burst.ToArray())
+                p->Draw();
+        return Grab();
+    };
+    const platform::PixmapRef grouped = scene(true), listOrder = scene(false);
+    int clamped = 0;
+    for (int y = 250; y < 350; ++y)
+        for (int x = 250; x < 350; ++x)
+            clamped += (platform::ReadPixel(grouped, x, y) & 0xFF) == 0xFF;
+    EXPECT_GT(clamped, 0) << "no pixel reaches full brightness";
+    EXPECT_TRUE(grouped->pixels == listOrder->pixels);
 }
 
 } // namespace
