@@ -141,10 +141,11 @@ ImageFontRef LoadFromMemory(const unsigned char* bytes, size_t size, int pixelSi
 ImageFontRef WithRemakableAtlas(ImageFontRef font, std::shared_ptr<const std::string> file) {
     if (!font || !font->atlas) return font;
     int pixelSize = font->pixelSize, style = font->style;
-    font->atlas->remake = [file, pixelSize, style]() -> PixmapRef {
+    font->atlas->remake = [file, pixelSize, style]() -> std::vector<PixmapRef> {
         auto bytes = reinterpret_cast<const unsigned char*>(file->data());
         ImageFontRef again = LoadFromMemory(bytes, file->size(), pixelSize, style);
-        return again && again->atlas ? again->atlas->frames[0] : nullptr;
+        if (!again || !again->atlas) return {};
+        return again->atlas->frames;
     };
     ReleaseFramePixels(*font->atlas);
     return font;

@@ -15,10 +15,11 @@ bool autoMidHandle = false;
 int autoImageFlags = IMAGE_DEFAULT_FLAGS;
 int maskR = 0, maskG = 0, maskB = 0;
 
-// Pictures whose pixels take at least this much, and whose file is at most half that size, keep
-// the file's bytes and let their pixels go while the texture holds them: the intro's slides,
-// backgrounds and title pictures, not sprites that are read often.
-constexpr size_t kReleasablePixelBytes = size_t(256) << 10;
+// Every picture file smaller than its pixels keeps the file's bytes and lets its pixels go once
+// its texture holds them (most are never read again). Those whose pixels take at least this much,
+// with a file at most half that size, let them go as soon as the load has checked them: the
+// intro's slides and the backgrounds are loaded long before they are drawn.
+constexpr size_t kReleasedAtLoadPixelBytes = size_t(256) << 10;
 
 // Draws the draws that wait for a read before a picture's pixels are handed out to be changed:
 // a waiting draw must show the picture as it was when drawn.
@@ -72,45 +73,79 @@ ImageRef LoadImageFromPixmap(const PixmapRef& pixmap, int flags) {
     return image;
 }
 
-ImageRef LoadImage(const std::string& path, int flags) {
+namespace {
+
+// Which frames a picture holds: cells of cellWidth x cellHeight from cell `first` on, left to right
+// and then down; a cell width of 0 means the whole picture as one frame.
+struct TCells {
+    int cellWidth = 0, cellHeight = 0, first = 0, count = 1;
+};
+
+// The cells cut from a picture (the picture itself for a whole-picture frame); empty when the
+// picture holds fewer cells than asked.
+std::vector<PixmapRef> CutCells(PixmapRef picture, const TCells& cells) {
+    if (cells.cellWidth == 0) return {std::move(picture)};
+    int across = picture->width / cells.cellWidth;
+    int down = picture->height / cells.cellHeight;
+    if ((long long)across * down < (long long)cells.first + cells.count) return {};
+    std::vector<PixmapRef> frames;
+    for (int i = cells.first; i < cells.first + cells.count; ++i) {
+        int cx = (i % across) * cells.cellWidth, cy = (i / across) * cells.cellHeight;
+        auto frame = std::make_shared<TPixmap>(cells.cellWidth, cells.cellHeight, picture->hasAlpha);
+        for (int row = 0; row < cells.cellHeight; ++row)
+            std::memcpy(frame->At(0, row), picture->At(cx, cy + row), size_t(cells.cellWidth) * 4);
+        frames.push_back(std::move(frame));
+    }
+    return frames;
+}
+
+// The frames a picture file's bytes make, masked as the image's were; empty when they make none.
+std::vector<PixmapRef> DecodeCells(const std::string& bytes, const TCells& cells, bool masked, int r, int g,
+                                   int b) {
+    PixmapRef picture = LoadPixmapFromMemory(bytes.data(), bytes.size());
+    if (!picture) return {};
+    std::vector<PixmapRef> frames = CutCells(std::move(picture), cells);
+    if (masked)
+        for (PixmapRef& frame : frames)
+            ApplyMask(*frame, r, g, b);
+    return frames;
+}
+
+ImageRef LoadCells(const std::string& path, const TCells& cells, int flags) {
     std::optional<std::string> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
     if (!bytes) return nullptr;
-    PixmapRef pixmap = LoadPixmapFromMemory(bytes->data(), bytes->size());
-    if (!pixmap) return nullptr;
-    auto image = NewImage(pixmap->width, pixmap->height, ResolveFlags(flags));
-    size_t pixelBytes = pixmap->pixels.size();
-    AddFrame(*image, std::move(pixmap));
-    if (pixelBytes >= kReleasablePixelBytes && bytes->size() <= pixelBytes / 2) {
-        auto file = std::make_shared<const std::string>(std::move(*bytes));
-        bool masked = image->flags & IMAGE_MASKED;
-        int r = image->maskR, g = image->maskG, b = image->maskB;
-        image->remake = [file, masked, r, g, b]() {
-            PixmapRef again = LoadPixmapFromMemory(file->data(), file->size());
-            if (again && masked) ApplyMask(*again, r, g, b);
-            return again;
-        };
-        ReleaseFramePixels(*image); // decoded once to know the picture is sound; drawn later
+    PixmapRef picture = LoadPixmapFromMemory(bytes->data(), bytes->size());
+    if (!picture) return nullptr;
+    int width = cells.cellWidth ? cells.cellWidth : picture->width;
+    int height = cells.cellWidth ? cells.cellHeight : picture->height;
+    std::vector<PixmapRef> frames = CutCells(std::move(picture), cells);
+    if (frames.empty()) return nullptr;
+    auto image = NewImage(width, height, ResolveFlags(flags));
+    size_t pixelBytes = 0;
+    for (PixmapRef& frame : frames) {
+        pixelBytes += frame->pixels.size();
+        AddFrame(*image, std::move(frame));
     }
+    if (bytes->size() >= pixelBytes) return image; // the pixels are the smaller copy to keep
+    auto file = std::make_shared<const std::string>(std::move(*bytes));
+    bool masked = image->flags & IMAGE_MASKED;
+    int r = image->maskR, g = image->maskG, b = image->maskB;
+    image->remake = [file, cells, masked, r, g, b]() { return DecodeCells(*file, cells, masked, r, g, b); };
+    // Decoded once to know the picture is sound; drawn later.
+    if (pixelBytes >= kReleasedAtLoadPixelBytes && file->size() <= pixelBytes / 2) ReleaseFramePixels(*image);
     return image;
+}
+
+} // namespace
+
+ImageRef LoadImage(const std::string& path, int flags) {
+    return LoadCells(path, TCells{}, flags);
 }
 
 ImageRef LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
                        int flags) {
     if (cellWidth <= 0 || cellHeight <= 0 || first < 0 || count <= 0) return nullptr;
-    PixmapRef strip = LoadPixmap(path);
-    if (!strip) return nullptr;
-    int across = strip->width / cellWidth;
-    int down = strip->height / cellHeight;
-    if ((long long)across * down < (long long)first + count) return nullptr;
-    auto image = NewImage(cellWidth, cellHeight, ResolveFlags(flags));
-    for (int i = first; i < first + count; ++i) {
-        int cx = (i % across) * cellWidth, cy = (i / across) * cellHeight;
-        auto frame = std::make_shared<TPixmap>(cellWidth, cellHeight, strip->hasAlpha);
-        for (int row = 0; row < cellHeight; ++row)
-            std::memcpy(frame->At(0, row), strip->At(cx, cy + row), size_t(cellWidth) * 4);
-        AddFrame(*image, frame);
-    }
-    return image;
+    return LoadCells(path, TCells{cellWidth, cellHeight, first, count}, flags);
 }
 
 ImageRef CreateImage(int width, int height, int frames, int flags) {
@@ -163,13 +198,19 @@ PixmapRef FramePixmap(const ImageRef& image, int frame) {
 TPixmap& ResidentFrame(TImage& image, int frame) {
     TPixmap& pixmap = *image.frames[size_t(frame)];
     if (!pixmap.pixels.empty() || !image.remake) return pixmap;
-    PixmapRef again = image.remake();
-    // Made from what made them the first time, so this holds; a blank frame is the safe answer
-    // should memory run out halfway.
-    if (again && again->width == pixmap.width && again->height == pixmap.height)
-        pixmap.pixels = std::move(again->pixels);
-    else
-        pixmap.pixels.assign(size_t(pixmap.pitch) * size_t(pixmap.height), 0);
+    // Every frame let go comes back from one decode: whatever reads one frame (a texture) reads
+    // them all.
+    std::vector<PixmapRef> again = image.remake();
+    for (size_t f = 0; f < image.frames.size(); ++f) {
+        TPixmap& p = *image.frames[f];
+        if (!p.pixels.empty()) continue;
+        // Made from what made them the first time, so this holds; a blank frame is the safe
+        // answer should memory run out halfway.
+        if (f < again.size() && again[f] && again[f]->width == p.width && again[f]->height == p.height)
+            p.pixels = std::move(again[f]->pixels);
+        else
+            p.pixels.assign(size_t(p.pitch) * size_t(p.height), 0);
+    }
     return pixmap;
 }
 

@@ -29,10 +29,10 @@ public:
     float handleX = 0, handleY = 0;
     int maskR = 0, maskG = 0, maskB = 0;
     std::vector<PixmapRef> frames;
-    // How a large single-frame image makes its pixels again (from the picture file's bytes, or a
-    // font's atlas from the font file): such pixels are let go while no one but the image holds
-    // them and made again when read. Empty: the frames always hold their pixels.
-    std::function<PixmapRef()> remake;
+    // How an image makes every frame's pixels again (from the picture file's bytes, or a font's
+    // atlas from the font file): such pixels are let go while no one but the image holds them and
+    // made again, all frames at once, when read. Empty: the frames always hold their pixels.
+    std::function<std::vector<PixmapRef>()> remake;
     // One texture holding every frame side by side (null until first drawn or precached), so
     // draws of different frames batch together.
     std::shared_ptr<TTexture> texture;

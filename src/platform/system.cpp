@@ -13,6 +13,7 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <thread>
 #include <unistd.h>
 
@@ -78,6 +79,10 @@ void End(int status) {
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(status);
+}
+
+void ReturnFreedMemory() {
+    malloc_trim(0);
 }
 
 void TraceMilestone(const std::string& name) {

@@ -70,8 +70,7 @@ int TIntroScreen::Start() {
         Game->GameFade->Init(2000.0f, 0, nullptr, 0, 0, nullptr);
     } else {
         Game->MusicPlay(0, 0, 0);
-        Close(0);
-        ChangeToLoadingScreen();
+        Finish(0);
     }
     Game->FixedRateLogic->Init();
     return 0;
@@ -81,8 +80,7 @@ int TIntroScreen::PostFadeIn() {
     if (Game->CurrentTScreen.get() != this) return 0;
     if (Game->GameFade->FadeInAborted != 0) {
         PlayClick();
-        Close(1);
-        ChangeToLoadingScreen();
+        Finish(1);
     } else if (Anim) {
         Anim->Start();
     }
@@ -96,7 +94,13 @@ void TIntroScreen::PlayClick() {
 void TIntroScreen::BeginPhase(int phase) {
     int ms = int(Anim->Length[size_t(phase)] * Game->FixedRateLogic->MS);
     const TPhaseFade& fade = PHASE_FADES[phase];
-    if (fade.from >= 0) crossfade = TCrossFade::Create(Intro[size_t(fade.from)], Intro[size_t(fade.to)], ms);
+    if (fade.from >= 0) {
+        crossfade = TCrossFade::Create(Intro[size_t(fade.from)], Intro[size_t(fade.to)], ms);
+        // The show only moves on: slides before this fade's first are never drawn again, and
+        // with them go their textures.
+        for (int i = 0; i < fade.from; ++i)
+            Intro[size_t(i)] = nullptr;
+    }
     if (phase == 1) {
         platform::StopChannel(TickChannel);
         TickChannel = platform::AllocChannel();
@@ -113,8 +117,7 @@ int TIntroScreen::Logic() {
     TScreen::Logic();
     if (Anim && Anim->Manage() != 0) {
         if (Anim->Active == 0) {
-            Close(0);
-            ChangeToLoadingScreen();
+            Finish(0);
             return 0;
         }
         BeginPhase(Anim->CurrentPhase);
@@ -122,8 +125,7 @@ int TIntroScreen::Logic() {
     if (crossfade) crossfade->Manage();
     if (Game->Mouse->GetMh(1) != 0 || KeyHit(platform::vk::RETURN) != 0 || KeyHit(platform::vk::SPACE) != 0) {
         PlayClick();
-        Close(1);
-        ChangeToLoadingScreen();
+        Finish(1);
     }
     return 0;
 }
@@ -139,6 +141,15 @@ int TIntroScreen::Close(int skipped) {
     if (LoadRest) LoadRest();
     Game->NoFade = 1;
     return 0;
+}
+
+void TIntroScreen::Finish(int skipped) {
+    // Nothing draws the intro again within this tick: its slides go before the second loading
+    // stage loads the rest of the game, so the two never take memory together.
+    crossfade = nullptr;
+    Intro = {};
+    Close(skipped);
+    ChangeToLoadingScreen();
 }
 
 void TIntroScreen::ChangeToLoadingScreen() {

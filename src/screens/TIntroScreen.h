@@ -42,6 +42,8 @@ public:
     int Close(int skipped);
 
 private:
+    // Close, the intro's pictures let go first, and the change to the loading screen.
+    void Finish(int skipped);
     // The change to the loading screen within the same tick, without a fade or a blank frame.
     void ChangeToLoadingScreen();
     void PlayClick();

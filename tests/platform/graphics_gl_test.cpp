@@ -483,6 +483,40 @@ TEST_F(GraphicsGL, LargePicturesDrawTheSameWhileTheTextureAloneHoldsTheirPixels)
     EXPECT_TRUE(FrameResident(fromFile)) << "a changed picture keeps its pixels";
 }
 
+TEST_F(GraphicsGL, StripsDrawTheSameOnceTheirTextureAloneHoldsTheirFrames) {
+    // Three 64 x 64 gradient cells saved as a file: drawn once, the strip lets its frames go; a
+    // change to one frame then remakes the texture from the others decoded again. A copy that
+    // always holds its pixels must draw alike every time.
+    testsupport::TempDir dir;
+    auto pixmap = CreatePixmap(3 * 64, 64);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 3 * 64; ++x)
+            WritePixel(pixmap, x, y,
+                       0xFF000000u | uint32_t(x) << 16 | uint32_t(y * 4) << 8 | uint32_t(x / 64 * 90));
+    ASSERT_TRUE(SavePixmapPNG(pixmap, dir / "strip.png"));
+    auto strip = LoadAnimImage(dir / "strip.png", 64, 64, 0, 3, 0);
+    auto copy = CopyImage(strip);
+    ASSERT_TRUE(strip && copy);
+    auto draw = [&](const ImageRef& image) {
+        Cls();
+        for (int f = 0; f < 3; ++f)
+            DrawImage(image, 100.0f + 70.0f * f, 50.0f, f);
+        auto frame = GrabPixmap(0, 0, 800, 600);
+        Flip(0);
+        return frame;
+    };
+    auto same = [](const PixmapRef& a, const PixmapRef& b) { return a && b && a->pixels == b->pixels; };
+    EXPECT_TRUE(same(draw(strip), draw(copy)));
+    EXPECT_FALSE(FrameResident(strip, 2)) << "the texture holds them";
+    for (const ImageRef& image : {strip, copy}) {
+        WritePixel(LockImage(image, 1), 3, 3, 0xFFFF0000u);
+        UnlockImage(image, 1);
+    }
+    auto changed = draw(strip);
+    EXPECT_TRUE(same(changed, draw(copy)));
+    EXPECT_TRUE(PixelNear(changed, 173, 53, 255, 0, 0, 0)) << "the change reaches the screen";
+}
+
 TEST_F(GraphicsGL, ImagesSurviveSwitchesBetweenWindowAndFullScreen) {
     auto image = SolidImage(30, 30, 250, 200, 0);
     auto check = [&](const char* when) {

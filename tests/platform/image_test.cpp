@@ -167,6 +167,40 @@ TEST(Images, LargePicturesLetTheirPixelsGoAndDecodeThemAgainOnEveryRoadToThem) {
     EXPECT_TRUE(FrameResident(small)) << "small pictures keep their pixels";
 }
 
+TEST(Images, StripsLetTheirFramesGoAndCutThemAllAgainFromOneDecode) {
+    // Five 64 x 64 cells of flat colours without alpha (a small file for large pixels); cell 0 is
+    // black, the mask colour.
+    testsupport::TempDir dir;
+    auto pixmap = CreatePixmap(5 * 64, 64);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 5 * 64; ++x)
+            WritePixel(pixmap, x, y, 0xFF000000u | uint32_t(x / 64 * 40) << 16 | uint32_t(y) << 8);
+    std::string path = dir / "strip.png";
+    ASSERT_TRUE(SavePixmapPNG(pixmap, path));
+    SetMaskColor(0, 0, 0);
+    for (const auto& [first, count] : {std::pair{0, 5}, std::pair{3, 2}}) {
+        SCOPED_TRACE("from cell " + std::to_string(first));
+        auto image = LoadAnimImage(path, 64, 64, first, count, IMAGE_MASKED);
+        ASSERT_TRUE(image);
+        EXPECT_TRUE(FrameResident(image, 0)) << "kept until a texture takes them";
+        std::vector<std::vector<uint8_t>> expected;
+        for (int f = 0; f < count; ++f)
+            expected.push_back(FramePixmap(image, f)->pixels);
+        ReleaseFramePixels(*image);
+        for (int f = 0; f < count; ++f)
+            EXPECT_FALSE(FrameResident(image, f));
+        PixmapRef last = FramePixmap(image, count - 1);
+        for (int f = 0; f < count; ++f) {
+            EXPECT_TRUE(FrameResident(image, f)) << "one read brings every frame back";
+            EXPECT_TRUE(FramePixmap(image, f)->pixels == expected[size_t(f)]) << "frame " << f;
+        }
+        EXPECT_EQ(ReadPixel(last, 5, 7), 0xFF000000u | uint32_t((first + count - 1) * 40) << 16 | 7u << 8);
+    }
+    auto masked = LoadAnimImage(path, 64, 64, 0, 2, IMAGE_MASKED);
+    ReleaseFramePixels(*masked);
+    EXPECT_EQ(ReadPixel(FramePixmap(masked, 0), 0, 0), 0u) << "the mask applies again";
+}
+
 TEST(Images, FramesHeldElsewhereOrChangedKeepTheirPixels) {
     testsupport::TempDir dir;
     auto image = LoadImage(WriteLargePicture(dir), 0);

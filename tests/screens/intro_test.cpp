@@ -74,6 +74,8 @@ TEST_F(IntroTest, EachPhaseStartsItsCrossFadeForItsLengthAndTheLastEndsOnTheLoad
         ASSERT_EQ(IntroScreen->Anim->CurrentPhase, row.phase);
         ASSERT_TRUE(IntroScreen->crossfade);
         if (row.from >= 0) {
+            for (int i = 0; i < row.from; ++i)
+                EXPECT_FALSE(IntroScreen->Intro[size_t(i)]) << "slide " << i << " is never shown again";
             EXPECT_EQ(IntroScreen->crossfade->Image1, IntroScreen->Intro[size_t(row.from)]);
             EXPECT_EQ(IntroScreen->crossfade->Image2, IntroScreen->Intro[size_t(row.to)]);
             EXPECT_NEAR(IntroScreen->crossfade->Anim->Length[0], float(Ticks(row.ms)), 1.0f);
@@ -124,7 +126,18 @@ struct WayOut {
     bool tickGone; // the looping tick stopped
 };
 
+// Whether the intro held any picture when the second loading stage began.
+bool heldSlidesAtLoad = false;
+int (*realLoadRest)() = nullptr;
+
 TEST_F(IntroTest, EveryWayOutReachesTheLoadingScreenInTheSameTick) {
+    realLoadRest = IntroScreen->LoadRest;
+    IntroScreen->LoadRest = [] {
+        heldSlidesAtLoad = IntroScreen->crossfade ||
+                           std::any_of(IntroScreen->Intro.begin(), IntroScreen->Intro.end(),
+                                       [](const platform::ImageRef& image) { return bool(image); });
+        return realLoadRest ? realLoadRest() : 0;
+    };
     const WayOut rows[] = {
         {"a key in the fade-in", When::FadeIn, Input::Key, 1, true, true},
         {"a click in the fade-in", When::FadeIn, Input::Click, 1, true, true},
@@ -176,9 +189,12 @@ TEST_F(IntroTest, EveryWayOutReachesTheLoadingScreenInTheSameTick) {
             EXPECT_EQ(MusicCues(), 0) << "the music playing since phase 1 is not restarted";
         }
         EXPECT_EQ(stoppedBefore || ChannelStopped(tickChannel), row.tickGone);
+        // Escape fades the intro out over its pictures; the other ways leave it at once.
+        EXPECT_EQ(heldSlidesAtLoad, row.input == Input::Escape) << "the rest loads beside the slides";
         IntroScreen->Kill();
         Game->LoadingScreen->Finished = 0;
     }
+    IntroScreen->LoadRest = realLoadRest;
 }
 
 TEST_F(IntroTest, WithoutTheSlideShowNothingIsLoadedAndTheMusicStartsAtOnce) {
@@ -213,6 +229,41 @@ TEST_F(IntroTest, DrawsTheFirstSlideThenTheLastCrossFadesSecondPicture) {
     ASSERT_FALSE(recorder->calls.empty());
     EXPECT_EQ(recorder->calls.back().image, IntroScreen->Intro[1]);
     EXPECT_FLOAT_EQ(recorder->calls.back().state.alpha, 1.0f);
+}
+
+TEST_F(IntroTest, ShownASecondTimeItDrawsTheSameSlidesAgain) {
+    // The slides go as the show moves on and when it ends; the next showing loads them again.
+    struct Drawn {
+        int width, height;
+        float x, y, alpha;
+        std::vector<uint8_t> pixels;
+        bool operator==(const Drawn&) const = default;
+    };
+    auto showing = [this] {
+        StartIntro();
+        FinishFadeIn();
+        std::vector<Drawn> drawn;
+        for (int phase : {0, 1, 5, 13}) {
+            TicksUntil([phase] { return IntroScreen->Anim->CurrentPhase == phase; }, 3000);
+            Ticks(10);
+            recorder->calls.clear();
+            IntroScreen->Draw();
+            for (const platform::DrawCall& call : recorder->calls) {
+                if (call.kind != platform::DrawKind::Image) continue;
+                platform::PixmapRef pixels = platform::FramePixmap(call.image, call.frame);
+                drawn.push_back({call.image->width, call.image->height, call.x, call.y, call.state.alpha,
+                                 pixels ? pixels->pixels : std::vector<uint8_t>()});
+            }
+        }
+        TicksUntil([this] { return OnLoadingScreen(); }, 5000);
+        EXPECT_TRUE(OnLoadingScreen());
+        IntroScreen->Kill();
+        Game->LoadingScreen->Finished = 0;
+        return drawn;
+    };
+    std::vector<Drawn> first = showing();
+    ASSERT_GE(first.size(), 4u);
+    EXPECT_TRUE(first == showing());
 }
 
 } // namespace
