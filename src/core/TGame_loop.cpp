@@ -8,7 +8,6 @@
 #include "framework/cc_input.h"
 #include "media/TGameFade.h"
 #include "media/TMousePointer.h"
-#include "platform/system.h"
 
 #include <cmath>
 
@@ -52,7 +51,6 @@ int TGame::LogicWrapper() {
 int TGame::ScreenChange() {
     if (GameFade->GetDone() != 1 || GameFade->Out != 1) return 0;
     if (CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
-    platform::ReturnFreedMemory(); // what the last screen let go, before the next one loads
     if (!DestinationTScreen) {
         ccRunTimeError("Screen '" + CurrentTScreen->name + "' does not have a destination screen set!", 1);
         return 0;

@@ -13,7 +13,6 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
-#include <malloc.h>
 #include <thread>
 #include <unistd.h>
 
@@ -79,10 +78,6 @@ void End(int status) {
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(status);
-}
-
-void ReturnFreedMemory() {
-    malloc_trim(0);
 }
 
 void TraceMilestone(const std::string& name) {

@@ -75,11 +75,6 @@ private:
 // nothing otherwise. Flip traces "flip N" after the first flip and every 60th.
 void TraceMilestone(const std::string& name);
 
-// Hands the heap's free pages back to the system. The heap keeps what the renderer frees every
-// frame (its trim threshold is high, see main); between two screens that would otherwise stay
-// resident under the next screen's pictures.
-void ReturnFreedMemory();
-
 // Whether message boxes print to stderr instead of waiting for the user.
 bool Headless();
 void SetHeadless(bool on);
