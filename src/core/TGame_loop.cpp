@@ -52,8 +52,8 @@ int TGame::LogicWrapper() {
 int TGame::ScreenChange() {
     if (GameFade->GetDone() != 1 || GameFade->Out != 1) return 0;
     if (CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
-    // What the screen freed goes back now: otherwise every level leaves the heap a little
-    // larger, its free holes never quite fitting the next level's blocks.
+    // What the screen freed goes back now. The heap never shrinks by itself, and the renderer's
+    // busiest frame sets its size: a level's biggest cascade would raise it for the rest of the run.
     platform::ReleaseFreeMemory();
     if (!DestinationTScreen) {
         ccRunTimeError("Screen '" + CurrentTScreen->name + "' does not have a destination screen set!", 1);

@@ -35,8 +35,8 @@ void DebugStop();
 // Bytes the process has allocated (resident size; for the debug overlay only).
 long long GCMemAlloced();
 // Hands the heap's free pages back to the system. The heap keeps what it frees (its trim
-// threshold is set high, see main.cpp), so a screen's pictures and buffers would stay resident
-// after the screen is gone; called between screens, where a moment's work goes unseen.
+// threshold is set high, see main.cpp), so the blocks of a screen that is gone, and of the
+// renderer's busiest frame, would stay resident; called between screens, where it goes unseen.
 void ReleaseFreeMemory();
 
 // Milliseconds since the platform started (or the fake clock's time).
