@@ -4,7 +4,8 @@
 # levels one after another (SLEETWHISTLE_AUTOPLAY_LEVELS) and closes the game. Every 10 s it prints
 # a row: the time, the level being played, resident memory (VmRSS) and its peak (VmHWM), the
 # CPU-seconds per second since the last row, threads and open file descriptors. At the end, the
-# levels won. Runs under Xvfb (Mesa's llvmpipe, OpenAL's null output).
+# levels won and the resident memory as each level started. Runs under Xvfb (Mesa's llvmpipe,
+# OpenAL's null output).
 # Usage: bench/soak.sh [LEVELS (12)] [path/to/bin/sleetwhistle]
 set -euo pipefail
 
@@ -16,7 +17,8 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 # Clicks through the intro, the loading screen's button, the name, play, Enter on the map and a
-# click on the instructions, at the times of the game's clock; a close long after the bot's.
+# click on the instructions, at the times of the game's clock, seconds apart so that a busy
+# machine's slow screen changes do not lose them; a close long after the bot's.
 {
     for ms in $(seq 0 50 6000); do
         echo "$ms mouse_down 1"
@@ -25,21 +27,21 @@ trap 'rm -rf "$WORK"' EXIT
     echo "36000 mouse_move 400 530"
     echo "36100 mouse_down 1"
     echo "36150 mouse_up 1"
-    ms=38000
+    ms=41000
     for c in 83 111 97 107; do
         ms=$((ms + 50))
         echo "$ms char $c"
     done
-    echo "38400 key_down 13"
-    echo "38400 char 13"
-    echo "38450 key_up 13"
-    echo "40000 mouse_move 400 538"
-    echo "40100 mouse_down 1"
-    echo "40150 mouse_up 1"
-    echo "47000 key_down 13"
-    echo "47050 key_up 13"
-    echo "53000 mouse_down 1"
-    echo "53050 mouse_up 1"
+    echo "41400 key_down 13"
+    echo "41400 char 13"
+    echo "41450 key_up 13"
+    echo "44000 mouse_move 400 538"
+    echo "44100 mouse_down 1"
+    echo "44150 mouse_up 1"
+    echo "51000 key_down 13"
+    echo "51050 key_up 13"
+    echo "57000 mouse_down 1"
+    echo "57050 mouse_up 1"
     echo "$((LEVELS * 1800000)) close"
 } > "$WORK/input.txt"
 
@@ -61,14 +63,24 @@ printf "%6s %5s %9s %9s %7s %7s %5s\n" "time_s" "level" "rss_MiB" "hwm_MiB" "cpu
 T0=$(date +%s)
 LAST_T=$T0
 LAST_TICKS=$(ticks)
+SEEN=0
+: > "$WORK/starts.txt"
 while kill -0 $PID 2>/dev/null; do
-    sleep 10
+    sleep 1
     kill -0 $PID 2>/dev/null || break
+    # Resident memory as each level starts (its pictures loaded, play not yet begun), within a
+    # second: the 10 s rows land anywhere in a level, after quiet or busy frames.
+    LEVEL=$(awk '$3 == "level" && $5 == "started" { l = $4 } END { print l + 0 }' "$WORK/log.txt")
+    if [ "$LEVEL" != "$SEEN" ]; then
+        SEEN=$LEVEL
+        RSS=$(field VmRSS)
+        [ -n "$RSS" ] && awk -v l="$LEVEL" -v r="$RSS" 'BEGIN { printf "%d %.1f\n", l, r / 1024 }' >> "$WORK/starts.txt"
+    fi
     NOW=$(date +%s)
+    [ $((NOW - LAST_T)) -ge 10 ] || continue
     TICKS=$(ticks)
     RSS=$(field VmRSS) HWM=$(field VmHWM) THREADS=$(field Threads)
     FDS=$(ls /proc/$PID/fd 2>/dev/null | wc -l)
-    LEVEL=$(awk '$3 == "level" && $5 == "started" { l = $4 } END { print l + 0 }' "$WORK/log.txt")
     [ -n "$RSS" ] || break
     awk -v t=$((NOW - T0)) -v l="$LEVEL" -v r="$RSS" -v h="$HWM" -v dt=$((TICKS - LAST_TICKS)) \
         -v hz="$HZ" -v s=$((NOW - LAST_T)) -v th="$THREADS" -v f="$FDS" \
@@ -78,6 +90,7 @@ while kill -0 $PID 2>/dev/null; do
 done
 wait $PID || echo "the game ended with status $?"
 echo "levels won: $(grep -c ' won after ' "$WORK/log.txt" || true) of $LEVELS"
+echo "resident MiB as each level started: $(awk '{ printf "%s%d: %s", (NR > 1 ? ", " : ""), $1, $2 }' "$WORK/starts.txt")"
 grep -E ' (level [0-9]+ (started|won after)|misclick|close)' "$WORK/log.txt" || true
 EOF
 

@@ -10,7 +10,8 @@ int main() {
     // threshold would put them on the heap after the first one and keep that memory for good.
     // Fixing it also fixes the heap's trim threshold, which then must be as high as the moving
     // one gets: the software renderer takes and frees megabytes of small blocks every frame,
-    // and trimming them away would have every frame grow the heap again, page by page.
+    // and trimming them away would have every frame grow the heap again, page by page. The free
+    // pages go back at each screen switch instead (platform::ReleaseFreeMemory).
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
     platform::End(RunProgram());

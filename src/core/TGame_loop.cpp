@@ -8,6 +8,7 @@
 #include "framework/cc_input.h"
 #include "media/TGameFade.h"
 #include "media/TMousePointer.h"
+#include "platform/system.h"
 
 #include <cmath>
 
@@ -51,6 +52,9 @@ int TGame::LogicWrapper() {
 int TGame::ScreenChange() {
     if (GameFade->GetDone() != 1 || GameFade->Out != 1) return 0;
     if (CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
+    // What the screen freed goes back now. The heap never shrinks by itself, and the renderer's
+    // busiest frame sets its size: a level's biggest cascade would raise it for the rest of the run.
+    platform::ReleaseFreeMemory();
     if (!DestinationTScreen) {
         ccRunTimeError("Screen '" + CurrentTScreen->name + "' does not have a destination screen set!", 1);
         return 0;

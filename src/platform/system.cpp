@@ -13,6 +13,7 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <thread>
 #include <unistd.h>
 
@@ -138,6 +139,10 @@ long long GCMemAlloced() {
     long long pages = 0, resident = 0;
     statm >> pages >> resident;
     return resident * sysconf(_SC_PAGESIZE);
+}
+
+void ReleaseFreeMemory() {
+    malloc_trim(0);
 }
 
 int MilliSecs() {

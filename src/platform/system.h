@@ -34,6 +34,10 @@ void Print(const std::string& text);
 void DebugStop();
 // Bytes the process has allocated (resident size; for the debug overlay only).
 long long GCMemAlloced();
+// Hands the heap's free pages back to the system. The heap keeps what it frees (its trim
+// threshold is set high, see main.cpp), so the blocks of a screen that is gone, and of the
+// renderer's busiest frame, would stay resident; called between screens, where it goes unseen.
+void ReleaseFreeMemory();
 
 // Milliseconds since the platform started (or the fake clock's time).
 int MilliSecs();

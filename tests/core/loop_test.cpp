@@ -6,6 +6,8 @@
 #include "platform/graphics.h"
 #include "platform/image.h"
 
+#include <algorithm>
+
 namespace coretest {
 namespace {
 
@@ -89,6 +91,36 @@ TEST_F(LoopTest, AFinishedFadeOutKillsTheScreenRecordsItAndStartsTheDestination)
         EXPECT_EQ(Game->DestinationTScreen, next); // a switch does not clear the destination
         EXPECT_EQ(Keys[65], 0);                    // input flushed
     }
+}
+
+TEST_F(LoopTest, ASwitchHandsWhatTheLeavingScreenFreedBackToTheSystem) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator keeps freed memory in its own quarantine";
+#endif
+    // The leaving screen's blocks lie between blocks that stay, as a level's lie between what
+    // outlives the level: freeing them leaves holes the heap would keep resident for good.
+    constexpr size_t kBlock = 64 * 1024, kBlocks = 256; // 16 MiB in blocks the heap holds itself
+    struct TFreeing : TRecordingScreen {
+        std::vector<std::unique_ptr<char[]>> blocks;
+        TFreeing() : TRecordingScreen("freeing") {}
+        int Kill() override {
+            blocks.clear();
+            return TRecordingScreen::Kill();
+        }
+    };
+    auto freeing = std::make_shared<TFreeing>();
+    std::vector<std::unique_ptr<char[]>> staying;
+    for (size_t i = 0; i < kBlocks; ++i) {
+        freeing->blocks.emplace_back(new char[kBlock]);
+        std::fill_n(freeing->blocks.back().get(), kBlock, char(i)); // resident, not just reserved
+        staying.emplace_back(new char[kBlock]);
+    }
+    Game->CurrentTScreen = freeing;
+    FinishedFadeOut(next);
+    const long long before = platform::GCMemAlloced();
+    Game->ScreenChange();
+    EXPECT_EQ(Game->CurrentTScreen, next);
+    EXPECT_LT(platform::GCMemAlloced(), before - 12 * 1024 * 1024);
 }
 
 TEST_F(LoopTest, TheExitScreenBecomesCurrentUnstartedAndTheNextTickEnds) {
