@@ -23,25 +23,7 @@ PROFILE_TOOL=${PROFILE_TOOL:-$(dirname "$GAME")/bench_fixture_profile}
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
-# The level tour's script, on the game clock (see bench/game_screen.sh, whose whole level it is).
-{
-    for ms in $(seq 0 50 5000); do echo "$ms mouse_down 1"; echo "$((ms + 20)) mouse_up 1"; done
-    for ms in 6000 7500; do echo "$ms mouse_move 400 538"; echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"; done
-    for ms in 10000 12500; do echo "$ms key_down 13"; echo "$((ms + 40)) key_up 13"; done
-    echo "14000 mouse_move 120 80"; echo "14000 mouse_down 1"; echo "14040 mouse_up 1"
-    ms=17000
-    for cell in "6 6 7 6" "3 4 3 5" "9 8 8 8" "5 2 5 3" "10 5 11 5" "2 9 3 9"; do
-        set -- $cell
-        echo "$ms mouse_move $((160 + 50 * $1)) $((25 + 50 * $2))"; echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"
-        echo "$((ms + 300)) mouse_move $((160 + 50 * $3)) $((25 + 50 * $4))"; echo "$((ms + 300)) mouse_down 1"
-        echo "$((ms + 340)) mouse_up 1"
-        ms=$((ms + 700))
-    done
-    echo "22000 key_down 162"; echo "22300 key_down 74"; echo "22400 key_up 74"; echo "23000 key_up 162"
-    for ms in 37000 38500; do echo "$ms mouse_move 120 80"; echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"; done
-    for ms in 42000 43500; do echo "$ms key_down 13"; echo "$((ms + 40)) key_up 13"; done
-    echo "48000 close"
-} > "$WORK/level.txt"
+bash "$ROOT/bench/whole_level_input.sh" > "$WORK/level.txt"
 echo "28800 close" > "$WORK/first.txt"
 
 settings() { # full-screen-flag intro-flag profile-name > ini
