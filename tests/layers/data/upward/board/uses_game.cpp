@@ -1,0 +1,2 @@
+#include "core/TGame.h"
+#include "game/TGameScreen.h"

@@ -1,0 +1,2 @@
+#include "screens/TTitleScreen.h"
+#include "headless/board_headless.h"

@@ -1,0 +1,2 @@
+#include "program/program.h"
+#include "headless/board_headless.h"
