@@ -22,22 +22,17 @@ struct TCheckRun {
     bool Says(const std::string& line) const { return Output.find(line + "\n") != std::string::npos; }
 };
 
-// levelcheck with the given arguments on a folder holding data/levels/.
+// levelcheck with the given arguments on a folder holding data/levels/; its output and its
+// messages on bad usage go to one text.
 inline TCheckRun RunCheck(const std::string& prefix, std::vector<std::string> args) {
     args.insert(args.begin(), {"levelcheck", "--prefix", prefix});
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());
-    levelcheck::TCheckOptions options;
-    std::string error;
-    TCheckRun run;
-    if (!levelcheck::ParseArguments(int(argv.size()), argv.data(), options, error)) {
-        run.Status = levelcheck::EXIT_USAGE;
-        run.Output = error;
-        return run;
-    }
     std::ostringstream out;
-    run.Status = levelcheck::RunChecker(options, 120, out);
+    TCheckRun run;
+    run.Status =
+        levelcheck::RunCommandLine(int(argv.size()), argv.data(), levelcheck::TCheckOptions{}, 120, out, out);
     run.Output = out.str();
     return run;
 }

@@ -75,6 +75,16 @@ TEST(LevelRules, BadUsageIsRefused) {
         EXPECT_EQ(RunCheck(LEVELS_SOURCE_PREFIX, args).Status, levelcheck::EXIT_USAGE) << args[0];
 }
 
+// --help anywhere prints the usage alone and succeeds, checking nothing.
+TEST(LevelRules, HelpPrintsTheUsageAndSucceeds) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"--seeds", "3", "--help"}}) {
+        TCheckRun run = RunCheck(LEVELS_SOURCE_PREFIX, args);
+        EXPECT_EQ(run.Status, levelcheck::EXIT_CLEAN) << args.back();
+        EXPECT_EQ(run.Output, levelcheck::Usage()) << args.back();
+    }
+}
+
 TEST(LevelRules, TheGamesFiftyFiveLevelsKeepEveryRule) {
     TCheckRun run = RunCheck(LEVELS_SOURCE_PREFIX, {"--no-play"});
     EXPECT_EQ(run.Status, levelcheck::EXIT_CLEAN) << run.Output;

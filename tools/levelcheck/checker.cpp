@@ -128,9 +128,19 @@ void Trace(const TCheckOptions& options, int seconds, std::ostream& out) {
 
 } // namespace
 
+const char* Usage() {
+    return "usage: levelcheck [--prefix DIR] [--count N] [--levels A-B] [--seeds N] [--first-seed S]\n"
+           "                  [--think-ms MS] [--lookahead 0|1] [--jobs N] [--table FILE] [--trace L:S]\n"
+           "                  [--no-play] [--help]\n";
+}
+
 bool ParseArguments(int argc, char** argv, TCheckOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            options.Help = true;
+            return true;
+        }
         bool flag = arg == "--no-play";
         if (flag) {
             options.Play = false;
@@ -167,6 +177,20 @@ bool ParseArguments(int argc, char** argv, TCheckOptions& options, std::string& 
         if (!ok) return error = "bad value for " + arg + ": " + value, false;
     }
     return true;
+}
+
+int RunCommandLine(int argc, char** argv, TCheckOptions options, int panelWidth, std::ostream& out,
+                   std::ostream& err) {
+    std::string error;
+    if (!ParseArguments(argc, argv, options, error)) {
+        err << "levelcheck: " << error << "\n" << Usage();
+        return EXIT_USAGE;
+    }
+    if (options.Help) {
+        out << Usage();
+        return EXIT_CLEAN;
+    }
+    return RunChecker(options, panelWidth, out);
 }
 
 int RunChecker(const TCheckOptions& options, int panelWidth, std::ostream& out) {

@@ -13,15 +13,6 @@ int main(int argc, char** argv) {
     unsetenv("SLEETWHISTLE_SEED");
     levelcheck::TCheckOptions options;
     options.Prefix = LEVELCHECK_SOURCE_PREFIX;
-    std::string error;
-    if (!levelcheck::ParseArguments(argc, argv, options, error)) {
-        std::cerr
-            << "levelcheck: " << error << "\n"
-            << "usage: levelcheck [--prefix DIR] [--count N] [--levels A-B] [--seeds N] [--first-seed S]\n"
-               "                  [--think-ms MS] [--lookahead 0|1] [--jobs N] [--table FILE] [--trace L:S]\n"
-               "                  [--no-play]\n";
-        return levelcheck::EXIT_USAGE;
-    }
     const assetgen::Entry* panel = assetgen::FindEntry("graphics/panel.png");
-    return levelcheck::RunChecker(options, panel ? panel->width : 120, std::cout);
+    return levelcheck::RunCommandLine(argc, argv, options, panel ? panel->width : 120, std::cout, std::cerr);
 }
