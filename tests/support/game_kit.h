@@ -1,8 +1,8 @@
 // The test kit's game, made as the program makes it but without a window: the game object, the
 // generated data's folders and settings, the banks and fonts, every screen made by the program's
 // own MakeScreens(), and the program's second loading step. Also the reset of every global the game
-// sets, and one step of the main loop on the fake clock. No GoogleTest in it, so the benchmarks and
-// the level checker use it too.
+// sets, and one step of the main loop on the fake clock. No GoogleTest in it, so the benchmarks use
+// it too.
 #pragma once
 
 #include <string>
