@@ -12,10 +12,12 @@ lays the ice out in bands:
 Cubes may be given as cells (x, y) of the left half; each is mirrored to the right half.
 Single cells may be set with cells={(x, y): class}. Presets are {(x, y): item}; on thick ice an item gets the code item + 20.
 
-    draft_levels.py [--check]   write the files (or only print the figures)
+    draft_levels.py [--check] [--out DIR]   write the files into data/levels (or DIR), or with
+                                            --check only print the figures against the plan
 """
 import math
 import os
+import re
 import sys
 from collections import deque
 
@@ -144,10 +146,17 @@ def figures(w, h, grid):
     return iced + thick, thick, iced, cubes, entry_cubes
 
 
-# Chapters 3 to 11: Gold, thick share in percent, ice cubes.
-PLANS = [(60, 100, 20, 35, 4, 8), (70, 110, 25, 40, 4, 8), (80, 120, 30, 45, 6, 10), (90, 135, 30, 50, 6, 10),
-         (95, 140, 25, 40, 10, 16), (90, 140, 35, 50, 4, 8), (110, 170, 60, 100, 6, 12),
-         (120, 180, 40, 60, 8, 14), (140, 210, 50, 70, 10, 16)]
+def chapter_plan():
+    """The checker's chapter plan (chapter_plan.h), a row per chapter: Gold, thick share in percent
+    and ice cubes, each a (low, high) pair."""
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "chapter_plan.h")) as source:
+        table = source.read().split("CHAPTER_PLAN[CHAPTERS] = {", 1)[1].split("};", 1)[0]
+    plan = []
+    for line in table.splitlines():
+        numbers = [int(n) for n in re.findall(r"\d+", line.split("//", 1)[0])]
+        if numbers:  # short side, long side, Gold, thick, cubes (pairs), wins, margin (a pair)
+            plan.append(((numbers[4], numbers[5]), (numbers[6], numbers[7]), (numbers[8], numbers[9])))
+    return plan
 
 
 def text(n, d, w, h, grid):
@@ -161,19 +170,21 @@ def main():
     from level_designs import DESIGNS
 
     only_check = "--check" in sys.argv
+    out_dir = sys.argv[sys.argv.index("--out") + 1] if "--out" in sys.argv else os.path.join(ROOT, "data", "levels")
+    plans = chapter_plan()
     for n in sorted(DESIGNS):
         d = DESIGNS[n]
         w, h, grid = build(n, d)
         gold, thick, iced, cubes, entry = figures(w, h, grid)
         share = 100.0 * thick / iced if iced else 0.0
-        plan = PLANS[(n - 1) // 5 - 2]
-        misses = [what for what, bad in (("GOLD", not plan[0] <= gold <= plan[1]),
-                                         ("THICK", not plan[2] <= round(share) <= plan[3]),
-                                         ("CUBES", not plan[4] <= cubes <= plan[5])) if bad]
+        gold_range, thick_range, cube_range = plans[min((n - 1) // 5, len(plans) - 1)]
+        misses = [what for what, value, (low, high) in (("GOLD", gold, gold_range),
+                                                        ("THICK", round(share), thick_range),
+                                                        ("CUBES", cubes, cube_range)) if not low <= value <= high]
         print(f"{n:2} {d['name']:<20} {w}x{h} Gold {gold:3} thick {share:3.0f}% cubes {cubes:2} "
               + " ".join(misses) + (f" CUBES ON ENTRY {entry}" if entry else ""))
         if not only_check:
-            with open(os.path.join(ROOT, "data", "levels", f"{n}.txt"), "w", newline="\n") as out:
+            with open(os.path.join(out_dir, f"{n}.txt"), "w", newline="\n") as out:
                 out.write(text(n, d, w, h, grid))
 
 

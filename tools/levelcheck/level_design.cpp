@@ -1,5 +1,7 @@
 #include "level_design.h"
 
+#include "chapter_plan.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -98,22 +100,12 @@ std::string OutlineKey(const TLevelFile& f) {
     return best;
 }
 
-struct TChapterPlan {
-    int ShortMin, LongMin, ShortMax, LongMax; // the board's sides, in either order
-    int GoldMin, GoldMax;
-    int ThickMin, ThickMax; // percent of the iced cells
-};
-const TChapterPlan PLANS[11] = {
-    {7, 7, 8, 9, 20, 40, 0, 0},          {9, 9, 10, 10, 35, 90, 0, 100},
-    {9, 10, 10, 11, 60, 100, 20, 35},    {10, 10, 11, 11, 70, 110, 25, 40},
-    {10, 12, 11, 12, 80, 120, 30, 45},   {10, 13, 11, 13, 90, 135, 30, 50},
-    {10, 11, 11, 13, 95, 140, 25, 40},   {11, 12, 11, 13, 90, 140, 35, 50},
-    {11, 11, 11, 13, 110, 170, 60, 100}, {11, 12, 11, 13, 120, 180, 40, 60},
-    {11, 13, 11, 13, 140, 210, 50, 70},
-};
+std::string Range(TRange range, const char* unit = "") {
+    return std::to_string(range.Low) + unit + "-" + std::to_string(range.High) + unit;
+}
 
-std::string Range(int low, int high, const char* unit = "") {
-    return std::to_string(low) + unit + "-" + std::to_string(high) + unit;
+bool Within(int value, TRange range) {
+    return value >= range.Low && value <= range.High;
 }
 
 } // namespace
@@ -162,33 +154,32 @@ TProblems CheckPattern(const TLevelSource& source) {
 TProblems CheckChapterPlan(const TLevelSource& source) {
     const TLevelFile& f = source.File;
     if (!source.Parsed || source.Level < 1) return {};
-    int chapter = std::clamp((source.Level - 1) / 5 + 1, 1, 11);
-    const TChapterPlan& plan = PLANS[chapter - 1];
-    std::string file = LevelFileName(source.Level), in = " (chapter " + std::to_string(chapter) + ": ";
+    const TChapterPlan& plan = ChapterPlan(source.Level);
+    std::string file = LevelFileName(source.Level),
+                in = " (chapter " + std::to_string(ChapterOf(source.Level)) + ": ";
     TProblems problems;
     int shortSide = std::min(f.Width, f.Height), longSide = std::max(f.Width, f.Height);
-    if (shortSide < plan.ShortMin || shortSide > plan.ShortMax || longSide < plan.LongMin ||
-        longSide > plan.LongMax)
+    if (!Within(shortSide, plan.ShortSide) || !Within(longSide, plan.LongSide))
         problems.push_back({file, source.RowLine(0) - 2, 0,
                             "the size " + std::to_string(f.Width) + " x " + std::to_string(f.Height) +
-                                " leaves the plan" + in + std::to_string(plan.LongMin) + "x" +
-                                std::to_string(plan.ShortMin) + " to " + std::to_string(plan.LongMax) + "x" +
-                                std::to_string(plan.ShortMax) + ", either way round)"});
+                                " leaves the plan" + in + std::to_string(plan.LongSide.Low) + "x" +
+                                std::to_string(plan.ShortSide.Low) + " to " +
+                                std::to_string(plan.LongSide.High) + "x" +
+                                std::to_string(plan.ShortSide.High) + ", either way round)"});
     int gold = 0, thick = 0, iced = 0;
     for (int x = 0; x < f.Width; ++x)
         for (int y = 0; y < f.Height; ++y) {
             int c = CellClass(f.Codes[x][y]);
             iced += c >= 2, thick += c == 3, gold += c == 3 ? 2 : c == 2 ? 1 : 0;
         }
-    if (gold < plan.GoldMin || gold > plan.GoldMax)
-        problems.push_back({file, 0, 0,
-                            "Gold " + std::to_string(gold) + " leaves the plan" + in +
-                                Range(plan.GoldMin, plan.GoldMax) + ")"});
+    if (!Within(gold, plan.Gold))
+        problems.push_back(
+            {file, 0, 0, "Gold " + std::to_string(gold) + " leaves the plan" + in + Range(plan.Gold) + ")"});
     int share = iced ? int(std::lround(100.0 * thick / iced)) : 0;
-    if (share < plan.ThickMin || share > plan.ThickMax)
+    if (!Within(share, plan.Thick))
         problems.push_back({file, 0, 0,
                             "thick ice on " + std::to_string(share) + "% of the iced cells leaves the plan" +
-                                in + Range(plan.ThickMin, plan.ThickMax, "%") + ")"});
+                                in + Range(plan.Thick, "%") + ")"});
     return problems;
 }
 

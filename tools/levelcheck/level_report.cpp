@@ -1,5 +1,7 @@
 #include "level_report.h"
 
+#include "chapter_plan.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -9,13 +11,6 @@ namespace levelcheck {
 
 namespace {
 
-struct TChapterTarget {
-    int Wins;                  // percent of the seeds won within the time
-    int MarginLow, MarginHigh; // percent
-};
-const TChapterTarget TARGETS[11] = {{95, 50, 70}, {90, 40, 60}, {85, 35, 50}, {85, 30, 45},
-                                    {80, 25, 40}, {80, 20, 35}, {75, 20, 30}, {75, 15, 30},
-                                    {70, 15, 25}, {65, 10, 25}, {60, 10, 20}};
 constexpr int STUCK_MAX_PERCENT = 4;
 
 std::string Fixed(double value, int decimals) {
@@ -54,10 +49,6 @@ double WinShare(const TLevelFigures& level, int thinkMs) {
 }
 
 } // namespace
-
-int ChapterOf(int level) {
-    return std::clamp((level - 1) / 5 + 1, 1, 11);
-}
 
 void TLevelFigures::SetDesign(const TLevelSource& source, const TFillFigures& fill) {
     const TLevelFile& f = source.File;
@@ -155,15 +146,15 @@ std::vector<std::string> TargetWarnings(const std::vector<TLevelFigures>& levels
     for (const TLevelFigures& level : levels) {
         if (level.Runs.empty()) continue;
         chapters[ChapterOf(level.Level)].push_back(&level);
-        const TChapterTarget& target = TARGETS[ChapterOf(level.Level) - 1];
+        const TChapterPlan& target = ChapterPlan(level.Level);
         std::string name = "level " + std::to_string(level.Level) + ": ";
         double wins = WinShare(level, thinkMs), margin = level.Margin(thinkMs);
         if (wins * 100.0 < target.Wins)
             warnings.push_back(name + Percent(wins) + " won within the time (target " +
                                std::to_string(target.Wins) + "%)");
-        if (margin * 100.0 < target.MarginLow || margin * 100.0 > target.MarginHigh)
+        if (margin * 100.0 < target.Margin.Low || margin * 100.0 > target.Margin.High)
             warnings.push_back(name + "margin " + Percent(margin) + " (target " +
-                               std::to_string(target.MarginLow) + "-" + std::to_string(target.MarginHigh) +
+                               std::to_string(target.Margin.Low) + "-" + std::to_string(target.Margin.High) +
                                "%)");
         if (level.Count(TRunResult::STUCK) * 100 > STUCK_MAX_PERCENT * int(level.Runs.size()))
             warnings.push_back(name + std::to_string(level.Count(TRunResult::STUCK)) +
@@ -225,12 +216,12 @@ std::string DifficultyTable(const std::vector<TLevelFigures>& levels, int firstS
             margin += l->Margin(thinkMs);
         }
         double n = double(members.size());
-        const TChapterTarget& t = TARGETS[chapter - 1];
+        const TChapterPlan& t = CHAPTER_PLAN[chapter - 1];
         table += "| " + std::to_string(chapter) + " | " + std::to_string(members.front()->Level) + "-" +
                  std::to_string(members.back()->Level) + " | " + Fixed(gold / n, 0) + " | " +
                  Percent(thick / n) + " | " + Fixed(cubes / n, 1) + " | " + Percent(wins / n) + " | " +
-                 std::to_string(t.Wins) + "% | " + Percent(margin / n) + " | " + std::to_string(t.MarginLow) +
-                 "-" + std::to_string(t.MarginHigh) + "% |\n";
+                 std::to_string(t.Wins) + "% | " + Percent(margin / n) + " | " +
+                 std::to_string(t.Margin.Low) + "-" + std::to_string(t.Margin.High) + "% |\n";
     }
     return table;
 }

@@ -35,8 +35,6 @@ struct TLevelFigures {
     int Refused() const;
 };
 
-int ChapterOf(int level);
-
 // "level 7 "Ring": 9/10 won within 150 s, ..." for standard output.
 std::string SummaryLine(const TLevelFigures& level, int thinkMs);
 // The curve's targets missed: wins, margin, runs without a move, the chapter means.
