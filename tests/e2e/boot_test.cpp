@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -20,6 +21,7 @@ using namespace e2escript;
 
 struct TRun {
     testsupport::TempDir dir;
+    std::string cache; // the cache home, when not the run's own
     int status = -1;
     std::string User(const std::string& name) const {
         return dir.Read("home/Brindlecove/Sleetwhistle/" + name);
@@ -37,15 +39,14 @@ struct TRun {
 void RunGameWith(TRun& run, const std::string& script, const std::string& frames,
                  const std::string& extra = "",
                  const std::string& binary = SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle") {
-    std::string input = run.dir.Write("input.txt", script);
     std::system(("mkdir -p '" + run.dir / "frames" + "'").c_str());
-    std::string command =
-        "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
-        "SLEETWHISTLE_INPUT='" +
-        input + "' SLEETWHISTLE_FRAMES='" + run.dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
-        run.dir / "home" + "' " + extra + " '" + binary + "' >'" + run.dir / "out.txt" + "' 2>&1";
-    int status = std::system(command.c_str());
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    e2e::TGameCommand game(run.dir.Path(), binary);
+    if (!run.cache.empty()) game.CacheHome = run.cache;
+    game.Input = run.dir.Write("input.txt", script);
+    game.Frames = run.dir / "frames" + ":" + frames;
+    game.Extra = extra;
+    game.Log = run.dir / "out.txt";
+    run.status = game.Run();
 }
 
 // Mean brightness outside the pause picture's box around (400, 300).
@@ -209,12 +210,26 @@ TEST(Boot, WithoutASoundDeviceTheGameReachesTheTitleSilently) {
     EXPECT_NE(run.dir.Read("trace.txt").find("title-started"), std::string::npos);
 }
 
+// Every scripted run keeps its drawing programs (and Mesa its own cache) in the run's own cache
+// home: a user who never set XDG_CACHE_HOME finds nothing new in their home folder.
+TEST(Boot, ARunKeepsItsCacheInItsOwnFolderAndLeavesHomeAsItWas) {
+    TRun run;
+    testsupport::TempDir home;
+    const char* inherited = std::getenv("XDG_CACHE_HOME");
+    const std::string saved = inherited ? inherited : "";
+    unsetenv("XDG_CACHE_HOME");
+    RunGameWith(run, "2000 close\n", "", "HOME='" + home.Path() + "'");
+    if (inherited) setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+    EXPECT_EQ(run.status, 0) << run.dir.Read("out.txt");
+    EXPECT_TRUE(std::filesystem::exists(run.dir / "cache/Brindlecove/Sleetwhistle/drawing.glprogram"));
+    EXPECT_TRUE(std::filesystem::is_empty(home.Path())) << "the game wrote below HOME";
+}
+
 // The drawing programs linked by the first start are kept in the cache folder and serve the next
 // starts, which draw the same frames; a damaged file is compiled anew and written again.
 TEST(Boot, ProgramsKeptByOneStartDrawTheNextStartsTheSame) {
     testsupport::TempDir cache;
     std::string kept = cache / "Brindlecove/Sleetwhistle/drawing.glprogram";
-    std::string extra = "XDG_CACHE_HOME='" + cache.Path() + "'";
     std::string script = SkipToTitle() + "12000 close\n";
     auto inode = [](const std::string& path) {
         struct stat st {};
@@ -226,20 +241,21 @@ TEST(Boot, ProgramsKeptByOneStartDrawTheNextStartsTheSame) {
     };
 
     TRun first, second, damaged;
-    RunGameWith(first, script, "150,700", extra);
+    first.cache = second.cache = damaged.cache = cache.Path();
+    RunGameWith(first, script, "150,700");
     ASSERT_EQ(first.status, 0) << first.dir.Read("out.txt");
     ino_t written = inode(kept);
     ASSERT_NE(written, ino_t(0)) << "no program kept";
     std::string bytes = cache.Read("Brindlecove/Sleetwhistle/drawing.glprogram");
 
-    RunGameWith(second, script, "150,700", extra);
+    RunGameWith(second, script, "150,700");
     ASSERT_EQ(second.status, 0) << second.dir.Read("out.txt");
     EXPECT_EQ(inode(kept), written) << "loaded, not compiled and written again";
     for (int n : {150, 700})
         EXPECT_TRUE(same(first, second, n)) << "frame " << n;
 
     cache.Write("Brindlecove/Sleetwhistle/drawing.glprogram", bytes.substr(0, bytes.size() / 2));
-    RunGameWith(damaged, script, "150,700", extra);
+    RunGameWith(damaged, script, "150,700");
     ASSERT_EQ(damaged.status, 0) << damaged.dir.Read("out.txt");
     EXPECT_EQ(cache.Read("Brindlecove/Sleetwhistle/drawing.glprogram"), bytes) << "written anew";
     for (int n : {150, 700})

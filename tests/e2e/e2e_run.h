@@ -1,8 +1,10 @@
 // Runs the installed game under the test seams: headless message boxes, a seeded generator, a
-// fake clock of 16 ms a frame, a temporary per-user folder, and a script that ends with a close.
+// fake clock of 16 ms a frame, a temporary per-user folder and cache, and a script that ends with
+// a close.
 #pragma once
 
 #include "TempDir.h"
+#include "game_command.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +32,16 @@ inline std::string UserFolder(const testsupport::TempDir& dir) {
 inline TRun RunGame(const testsupport::TempDir& dir, const std::string& extra = "",
                     const std::string& shellPrefix = "", const std::string& dataHome = "",
                     const std::string& binary = SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle") {
-    std::string script = dir.Write("input.txt", "# the player closes the window\n2000 close\n");
-    std::string command =
-        shellPrefix + " env SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 " +
-        "SLEETWHISTLE_INPUT=" + script + " XDG_DATA_HOME=" + (dataHome.empty() ? dir / "home" : dataHome) +
-        " " + extra + " " + binary + " 2>" + dir / "stderr.txt";
+    TGameCommand game(dir.Path(), binary);
+    game.Input = dir.Write("input.txt", "# the player closes the window\n2000 close\n");
+    if (!dataHome.empty()) game.DataHome = dataHome;
+    game.SilentSound = false;
+    game.Extra = extra;
+    game.Prefix = shellPrefix;
+    game.Log = dir / "stderr.txt";
+    game.LogOutput = false;
     TRun run;
-    int status = std::system(command.c_str());
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = game.Run();
     run.err = dir.Read("stderr.txt");
     return run;
 }

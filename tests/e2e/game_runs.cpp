@@ -1,6 +1,7 @@
 #include "game_runs.h"
 
 #include "GLWindow.h"
+#include "game_command.h"
 
 #include <gtest/gtest.h>
 
@@ -57,18 +58,18 @@ std::string TGameRun::UserPath(const std::string& name) const {
 }
 
 void TGameRun::Run(const std::string& script, const std::vector<int>& frames) {
-    std::string input = dir.Write("input.txt", script);
     std::string list;
     for (int flip : frames)
         list += (list.empty() ? "" : ",") + std::to_string(flip);
     std::system(("mkdir -p '" + dir / "frames" + "'").c_str());
-    std::string command =
-        "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=" + std::to_string(FRAME_MS) +
-        " ALSOFT_DRIVERS=null SLEETWHISTLE_TRACE='" + dir / "trace.txt" + "' SLEETWHISTLE_INPUT='" + input +
-        "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + list + "' XDG_DATA_HOME='" + dir / "home" + "' " +
-        wrapper + " '" + tree + "/bin/sleetwhistle' >'" + dir / "out.txt" + "' 2>&1";
-    int result = std::system(command.c_str());
-    status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    e2e::TGameCommand game(dir.Path(), tree + "/bin/sleetwhistle");
+    game.ClockMs = FRAME_MS;
+    game.Input = dir.Write("input.txt", script);
+    game.Frames = dir / "frames" + ":" + list;
+    game.Trace = dir / "trace.txt";
+    game.Wrapper = wrapper;
+    game.Log = dir / "out.txt";
+    status = game.Run();
     output = dir.Read("out.txt");
     trace = dir.Read("trace.txt");
 }

@@ -57,18 +57,15 @@ public:
     }
     // Runs the game with the script; the frames are flip numbers.
     void Run(const std::string& script, const std::string& frames) {
-        const std::string input = dir.Write("input.txt", script);
         std::system(
             ("rm -rf '" + dir / "frames" + "' '" + dir / "trace.txt" + "'; mkdir -p '" + dir / "frames" + "'")
                 .c_str());
-        const std::string command =
-            "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
-            "SLEETWHISTLE_INPUT='" +
-            input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' SLEETWHISTLE_TRACE='" +
-            dir / "trace.txt" + "' XDG_DATA_HOME='" + dir / "home" +
-            "' " SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle >'" + dir / "out.txt" + "' 2>&1";
-        const int result = std::system(command.c_str());
-        status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+        e2e::TGameCommand game(dir.Path(), SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle");
+        game.Input = dir.Write("input.txt", script);
+        game.Frames = dir / "frames" + ":" + frames;
+        game.Trace = dir / "trace.txt";
+        game.Log = dir / "out.txt";
+        status = game.Run();
     }
     // The first run: the script up to the map and a close long after; finds when it browses.
     bool FindBrowsing(const std::string& untilMap, int closeAt) {

@@ -119,18 +119,17 @@ void KeepLevelOneFrames(const testsupport::TempDir& dir, const std::string& log)
 
 TEST(LevelPlayRuns, TheBotPlaysLevelOneThroughTheGamesInputFromTheTitleBackToTheMap) {
     testsupport::TempDir dir;
-    const std::string input = dir.Write("input.txt", FirstGameScript());
     std::system(("mkdir -p '" + dir / "frames" + "'").c_str());
-    const std::string frames = dir / "frames" + ":" + std::to_string(TITLE_MS / 16) + "," +
-                               std::to_string(MAP_MS / 16) + "," + std::to_string(INSTRUCTIONS_MS / 16);
-    const std::string command = "SLEETWHISTLE_AUTOPLAY=600 SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 "
-                                "SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null SLEETWHISTLE_FRAMES='" +
-                                frames + "' SLEETWHISTLE_INPUT='" + input + "' XDG_DATA_HOME='" +
-                                dir / "home" + "' " SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle 2>'" +
-                                dir / "err.txt" + "'";
-    const int result = std::system(command.c_str());
+    e2e::TGameCommand game(dir.Path(), SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle");
+    game.Input = dir.Write("input.txt", FirstGameScript());
+    game.Frames = dir / "frames" + ":" + std::to_string(TITLE_MS / 16) + "," + std::to_string(MAP_MS / 16) +
+                  "," + std::to_string(INSTRUCTIONS_MS / 16);
+    game.Extra = "SLEETWHISTLE_AUTOPLAY=600";
+    game.Log = dir / "err.txt";
+    game.LogOutput = false;
+    const int status = game.Run();
     const std::string log = dir.Read("err.txt");
-    EXPECT_EQ(WIFEXITED(result) ? WEXITSTATUS(result) : -1, 0) << log;
+    EXPECT_EQ(status, 0) << log;
     EXPECT_EQ(Count(log, " level 1 started"), 1) << log;
     EXPECT_GT(Count(log, " action "), 3) << log;
     EXPECT_EQ(Count(log, " level 1 won after "), 1) << log;
@@ -178,15 +177,13 @@ std::string LastLevelScript() {
 
 int RunGame(const testsupport::TempDir& dir, const std::string& name, const std::string& script,
             const std::string& frames) {
-    const std::string input = dir.Write(name + ".txt", script);
     std::system(("mkdir -p '" + dir / "frames" + "'").c_str());
-    const std::string command =
-        "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 "
-        "ALSOFT_DRIVERS=null SLEETWHISTLE_INPUT='" +
-        input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
-        dir / "home" + "' " SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle 2>'" + dir / (name + "-err.txt") + "'";
-    const int result = std::system(command.c_str());
-    return WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    e2e::TGameCommand game(dir.Path(), SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle");
+    game.Input = dir.Write(name + ".txt", script);
+    game.Frames = dir / "frames" + ":" + frames;
+    game.Log = dir / (name + "-err.txt");
+    game.LogOutput = false;
+    return game.Run();
 }
 
 TEST(LevelPlayRuns, LevelFiftyFiveWonWithCtrlJEndsTheGameThroughTheGalleryHintBackToTheTitle) {

@@ -28,16 +28,13 @@ protected:
     }
     // Runs the script (times in ms of the game clock) and keeps the frames named.
     int Run(const std::string& script, const std::string& frames, const std::string& extra = "") {
-        std::string input = dir.Write("input.txt", script);
         std::filesystem::create_directories(dir / "frames");
-        std::string command =
-            "SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 ALSOFT_DRIVERS=null "
-            "SLEETWHISTLE_INPUT='" +
-            input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames + "' XDG_DATA_HOME='" +
-            dir / "home" + "' " + extra + " '" + SLEETWHISTLE_E2E_PREFIX + "/bin/sleetwhistle' >'" +
-            dir / "out.txt" + "' 2>&1";
-        int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        TGameCommand game(dir.Path(), SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle");
+        game.Input = dir.Write("input.txt", script);
+        game.Frames = dir / "frames" + ":" + frames;
+        game.Extra = extra;
+        game.Log = dir / "out.txt";
+        return game.Run();
     }
     // Frame n of the run, also kept under the build's test output for a person to look at.
     platform::PixmapRef Frame(int n) const {

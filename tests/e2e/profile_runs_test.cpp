@@ -36,16 +36,15 @@ public:
     // Runs the script (times in ms of the game clock) from the empty working folder and keeps
     // the frames named.
     int Run(const std::string& script, const std::string& frames) {
-        std::string input = dir.Write("input.txt", script);
         fs::create_directories(dir / "frames");
-        std::string command = "cd '" + dir / "cwd" + "' && HOME='" + dir / "home" +
-                              "' SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 "
-                              "ALSOFT_DRIVERS=null SLEETWHISTLE_INPUT='" +
-                              input + "' SLEETWHISTLE_FRAMES='" + dir / "frames" + ":" + frames +
-                              "' XDG_DATA_HOME='" + dir / "home" + "' '" + SLEETWHISTLE_E2E_PREFIX +
-                              "/bin/sleetwhistle' >'" + dir / "out.txt" + "' 2>&1";
-        int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        TGameCommand game(dir.Path(), SLEETWHISTLE_E2E_PREFIX "/bin/sleetwhistle");
+        game.Input = dir.Write("input.txt", script);
+        game.Frames = dir / "frames" + ":" + frames;
+        game.Prefix = "cd " + TGameCommand::Quote(dir / "cwd") + " &&";
+        game.Extra = "HOME=" + TGameCommand::Quote(dir / "home");
+        game.CacheHome = ""; // the game's own choice: HOME/.cache, below the run's HOME
+        game.Log = dir / "out.txt";
+        return game.Run();
     }
     // Frame n of the run, also kept under the build's test output for a person to look at.
     platform::PixmapRef Frame(int n, const std::string& keep) const {
