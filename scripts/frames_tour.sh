@@ -8,6 +8,7 @@
 #           map again and the next level's intro, a frame every 25 flips for 3,000 flips.
 # Each tour runs in three presenting modes: full screen on a 1024x768 desktop (the frame scaled),
 # in a window, and in a window with SLEETWHISTLE_OFFSCREEN_FRAME=1.
+# Every run has data and cache homes of its own in a temporary folder, never the user's.
 # Usage: scripts/frames_tour.sh [path/to/bin/sleetwhistle] OUT
 #   COMPARE=DIR compares OUT with a folder an earlier run wrote and prints the frames that differ.
 set -euo pipefail
@@ -49,7 +50,7 @@ run_tour() { # mode tour
     frames=$(seq -s, "$every" "$every" "$last")
     env LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy \
         SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED=7 SLEETWHISTLE_CLOCK=16 SLEETWHISTLE_INPUT="$WORK/$tour.txt" \
-        SLEETWHISTLE_FRAMES="$OUT/$mode-$tour:$frames" XDG_DATA_HOME="$home" $extra \
+        SLEETWHISTLE_FRAMES="$OUT/$mode-$tour:$frames" XDG_DATA_HOME="$home" XDG_CACHE_HOME="$home-cache" $extra \
         xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" "$GAME" > /dev/null 2> "$WORK/$mode-$tour.err" ||
         { echo "frames_tour.sh: the $tour tour ($mode) failed:" >&2; cat "$WORK/$mode-$tour.err" >&2; return 1; }
     echo "$mode-$tour: $(ls "$OUT/$mode-$tour" | wc -l) frames"

@@ -19,7 +19,8 @@ trap 'rm -rf "$work"' EXIT
 echo "2100 close" >"$work/input.txt"
 for n in $(seq 1 55); do
     env SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_SEED="$n" SLEETWHISTLE_CLOCK=5 SLEETWHISTLE_INPUT="$work/input.txt" \
-        SLEETWHISTLE_FRAMES="$work:400" XDG_DATA_HOME="$work/home" LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe \
+        SLEETWHISTLE_FRAMES="$work:400" XDG_DATA_HOME="$work/home" XDG_CACHE_HOME="$work/cache" \
+        LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe \
         ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy "$build/bin/board_harness" "$source/" "$n" >/dev/null
     mv "$work/frame-400.png" "$out/level-$n.png"
 done
