@@ -1,2 +1,2 @@
-#include "program/program.h"
 #include "headless/board_headless.h"
+#include "program/program.h"

@@ -1,2 +1,2 @@
-#include "screens/TTitleScreen.h"
 #include "headless/board_headless.h"
+#include "screens/TTitleScreen.h"
