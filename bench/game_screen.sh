@@ -23,19 +23,15 @@ PROFILE_TOOL=${PROFILE_TOOL:-$ROOT/build/bin/bench_fixture_profile}
 [ -x "$GAME" ] || { echo "game_screen.sh: no game at $GAME (run the e2e_game_tree test first)" >&2; exit 1; }
 [ -x "$PROFILE_TOOL" ] || { echo "game_screen.sh: build bench_fixture_profile first" >&2; exit 1; }
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec env LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe \
-        xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" "$0" "$TREE"
-fi
-
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$ROOT/bench/common.sh"
+bench_display "$0" "$TREE"
+bench_work
 RUNS=${RUNS:-5}
 
 # Clicks skip the maker's splash and the finished loading screen, "play" is pressed on the title
 # and Enter on the level map; the level starts at about 11 s, and the quiet span begins 2 s later. Ctrl+J comes long after the quiet span.
 {
-    for ms in $(seq 0 50 5000); do echo "$ms mouse_down 1"; echo "$((ms + 20)) mouse_up 1"; done
+    bench_clicks 0 5000
     # A second "play" and a second Enter in case loading ran late; each lands on a fade or a
     # zoom, which ignore it, when the first one was taken.
     for ms in 6000 7500; do echo "$ms mouse_move 400 538"; echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"; done
@@ -67,12 +63,9 @@ now_us() { date +%s%6N; }
 # A per-user folder with the settings (no intro, player Anna, the given particle setting) and a
 # fixture profile at level 3; a fourth argument leaves that hint flag unseen.
 prepare_user() { # home particles [unseen flag]
-    local user=$1/Brindlecove/Sleetwhistle
-    mkdir -p "$user/profiles"
-    sed -e 's/^INTRO=.*\r$/INTRO=0\r/' -e 's/^PROFILE NAME=.*\r$/PROFILE NAME=Anna\r/' \
-        -e "s/^PARTICLES=.*\r\$/PARTICLES=$2\r/" \
-        "$TREE/share/sleetwhistle/Data/Default.ini" > "$user/Sleetwhistle.ini"
-    "$PROFILE_TOOL" "$user/profiles/Anna.dat" 3 ${3:-}
+    bench_home "$1" "$TREE/share/sleetwhistle/Data/Default.ini" INTRO=0 "PROFILE NAME=Anna" "PARTICLES=$2"
+    mkdir -p "$1/Brindlecove/Sleetwhistle/profiles"
+    "$PROFILE_TOOL" "$1/Brindlecove/Sleetwhistle/profiles/Anna.dat" 3 ${3:-}
 }
 # Waits for a trace milestone (40 s at most) and prints its time.
 wait_milestone() { # trace milestone

@@ -17,13 +17,9 @@ PROFILE_TOOL=${PROFILE_TOOL:-$(dirname "$GAME")/bench_fixture_profile}
 [ -x "$GAME" ] || { echo "map_cost.sh: no game at $GAME" >&2; exit 1; }
 [ -x "$PROFILE_TOOL" ] || { echo "map_cost.sh: build bench_fixture_profile first" >&2; exit 1; }
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec env LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe \
-        xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" "$0" "$GAME"
-fi
-
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$ROOT/bench/common.sh"
+bench_display "$0" "$GAME"
+bench_work
 RUNS=${RUNS:-5}
 FULL=${FULL:-1}
 
@@ -31,7 +27,7 @@ FULL=${FULL:-1}
 # title (twice, in case loading ran late). From 12 s the pointer sweeps the map for 24 s: a slow
 # circle through the middle, then each edge in turn, which scrolls the map.
 {
-    for ms in $(seq 0 50 5000); do echo "$ms mouse_down 1"; echo "$((ms + 20)) mouse_up 1"; done
+    bench_clicks 0 5000
     for ms in 6000 7500; do echo "$ms mouse_move 400 538"; echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"; done
     awk 'BEGIN {
         for (ms = 12000; ms < 36000; ms += 50) {
@@ -61,12 +57,9 @@ milestone() { awk -v m="$2" '$2 == m { print $1; exit }' "$1"; }
 now_us() { date +%s%6N; }
 
 prepare_user() { # home
-    local user=$1/Brindlecove/Sleetwhistle
-    mkdir -p "$user/profiles"
-    sed -e 's/^INTRO=.*\r$/INTRO=0\r/' -e 's/^PROFILE NAME=.*\r$/PROFILE NAME=Anna\r/' \
-        -e "s/^FULL SCREEN=.*\r\$/FULL SCREEN=$FULL\r/" \
-        "$ROOT/data/Default.ini" > "$user/Sleetwhistle.ini"
-    "$PROFILE_TOOL" "$user/profiles/Anna.dat" 12
+    bench_home "$1" "$ROOT/data/Default.ini" INTRO=0 "PROFILE NAME=Anna" "FULL SCREEN=$FULL"
+    mkdir -p "$1/Brindlecove/Sleetwhistle/profiles"
+    "$PROFILE_TOOL" "$1/Brindlecove/Sleetwhistle/profiles/Anna.dat" 12
 }
 
 HZ=$(getconf CLK_TCK)

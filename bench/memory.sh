@@ -32,23 +32,18 @@ for g in "${@:-$ROOT/build/bin/sleetwhistle}"; do
 done
 CLOCK=${CLOCK:-17}
 
-if [ -z "${DISPLAY:-}" ]; then
-    export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=${GALLIUM_DRIVER:-llvmpipe}
-    exec xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" "$0" "$RUNS" "${GAMES[@]}"
-fi
+. "$ROOT/bench/common.sh"
+bench_display "$0" "$RUNS" "${GAMES[@]}"
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
-WORK=$(mktemp -d)
-[ -n "${KEEP:-}" ] || trap 'rm -rf "$WORK"' EXIT; echo "work: $WORK" >&2
+bench_work
+[ -z "${KEEP:-}" ] || trap - EXIT; echo "work: $WORK" >&2
 
 # The splashes and the intro's slide show take about 33 s of the game's clock; clicks from 36 s
 # on press the loading screen's button (and land harmlessly on the title), then the name, play,
 # Enter on the map and a click on the instructions, as bench/soak.sh does 33 s later.
 {
-    for ms in $(seq 36000 50 39000); do
-        echo "$ms mouse_down 1"
-        echo "$((ms + 20)) mouse_up 1"
-    done
+    bench_clicks 36000 39000
     echo "69000 mouse_move 400 530"
     echo "69100 mouse_down 1"
     echo "69150 mouse_up 1"
@@ -73,11 +68,8 @@ WORK=$(mktemp -d)
 # One run: prints "<peak KiB> <levels won>".
 run() { # game fullscreen tag
     local home=$WORK/home-$3 log=$WORK/log-$3.txt trace=$WORK/trace-$3.txt
-    local user=$home/Brindlecove/Sleetwhistle
-    mkdir -p "$user"
     : > "$trace"
-    sed -e "s/^FULL SCREEN=.*\r\$/FULL SCREEN=$2\r/" \
-        "$(dirname "$1")/../share/sleetwhistle/Data/Default.ini" > "$user/Sleetwhistle.ini"
+    bench_home "$home" "$(dirname "$1")/../share/sleetwhistle/Data/Default.ini" "FULL SCREEN=$2"
     local clock=()
     [ "$CLOCK" != 0 ] && clock=(SLEETWHISTLE_CLOCK="$CLOCK")
     env "${clock[@]}" SLEETWHISTLE_AUTOPLAY=600 SLEETWHISTLE_HEADLESS=1 XDG_DATA_HOME="$home" \

@@ -19,8 +19,8 @@ SECONDS_TO_RUN=${2:-10}
 GAME=$(realpath "$GAME")
 [ -x "$GAME" ] || { echo "screen_cost.sh: no game at $GAME" >&2; exit 1; }
 
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$(dirname "$0")/common.sh"
+bench_work
 
 # A small preload counts presents and notes when the context and the first frame came, in real
 # time, so nothing in the game has to know it is measured.
@@ -75,10 +75,7 @@ EOF
 cc -O2 -shared -fPIC -o "$WORK/count.so" "$WORK/count.c" -ldl
 
 if [ "${WINDOWED:-0}" != 0 ]; then
-    USER_DIR=$WORK/data/Brindlecove/Sleetwhistle
-    mkdir -p "$USER_DIR"
-    sed 's/^FULL SCREEN=.*\r$/FULL SCREEN=0\r/' "$(dirname "$GAME")/../share/sleetwhistle/Data/Default.ini" \
-        > "$USER_DIR/Sleetwhistle.ini"
+    bench_home "$WORK/data" "$(dirname "$GAME")/../share/sleetwhistle/Data/Default.ini" "FULL SCREEN=0"
 fi
 
 cat > "$WORK/run.sh" <<'EOF'
@@ -136,6 +133,6 @@ awk -v p=$((P1 - P0)) -v ms=$SPAN 'BEGIN { printf "presents per second:       %.
 awk -v k=$HWM 'BEGIN { printf "peak resident (VmHWM):     %.1f MiB\n", k / 1024 }'
 EOF
 
-export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=${GALLIUM_DRIVER:-llvmpipe} ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} XDG_DATA_HOME="$WORK/data" GAME WORK SECONDS_TO_RUN
-xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768}x24 +extension GLX -noreset" bash "$WORK/run.sh"
+bench_xvfb bash "$WORK/run.sh"

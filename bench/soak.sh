@@ -13,17 +13,14 @@ LEVELS=${1:-12}
 GAME=$(realpath "${2:-$(dirname "$0")/../build/bin/sleetwhistle}")
 [ -x "$GAME" ] || { echo "soak.sh: no game at $GAME" >&2; exit 1; }
 
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$(dirname "$0")/common.sh"
+bench_work
 
 # Clicks through the intro, the loading screen's button, the name, play, Enter on the map and a
 # click on the instructions, at the times of the game's clock, seconds apart so that a busy
 # machine's slow screen changes do not lose them; a close long after the bot's.
 {
-    for ms in $(seq 0 50 6000); do
-        echo "$ms mouse_down 1"
-        echo "$((ms + 20)) mouse_up 1"
-    done
+    bench_clicks 0 6000
     echo "36000 mouse_move 400 530"
     echo "36100 mouse_down 1"
     echo "36150 mouse_up 1"
@@ -94,6 +91,6 @@ echo "resident MiB as each level started: $(awk '{ printf "%s%d: %s", (NR > 1 ? 
 grep -E ' (level [0-9]+ (started|won after)|misclick|close)' "$WORK/log.txt" || true
 EOF
 
-export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=${GALLIUM_DRIVER:-llvmpipe} ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} XDG_DATA_HOME="$WORK/data" GAME WORK LEVELS
-xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" bash "$WORK/run.sh"
+bench_xvfb bash "$WORK/run.sh"

@@ -28,22 +28,15 @@ fi
 GAME=$(realpath "$GAME")
 [ -x "$GAME" ] || { echo "startup.sh: no game at $GAME" >&2; exit 1; }
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec env LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe \
-        xvfb-run -a -s "-screen 0 1024x768x24 +extension GLX -noreset" "$0" "$GAME"
-fi
-
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$ROOT/bench/common.sh"
+bench_display "$0" "$GAME"
+bench_work
 
 # Times in ms after the start of the run.
 TITLE_FROM=6000 # the name is accepted by then
 TITLE_TO=16000
 {
-    for ((ms = 0; ms <= 1000; ms += 50)); do
-        echo "$ms mouse_down 1"
-        echo "$((ms + 20)) mouse_up 1"
-    done
+    bench_clicks 0 1000
     # "click here" on the finished loading screen, then the first player's name.
     echo "3500 mouse_move 400 532"
     echo "3600 mouse_down 1"
@@ -69,7 +62,7 @@ firsts=() loads=() cpus=() fpss=() peaks=()
 for i in 1 2 3 4 5; do
     trace=$WORK/trace-$i.txt
     home=$WORK/home-$i
-    mkdir -p "$home"
+    bench_home "$home"
     start=$(now_us)
     ALSOFT_DRIVERS=null SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_TRACE=$trace \
         SLEETWHISTLE_INPUT=$WORK/script.txt \
@@ -147,10 +140,9 @@ cpus=()
 rates=()
 for i in 1 2 3 4 5; do
     trace=$WORK/map-trace-$i.txt
+    bench_home "$WORK/map-home-$i" "$DATA/Default.ini" INTRO=0 "PROFILE NAME=Anna"
     home=$WORK/map-home-$i/Brindlecove/Sleetwhistle
     mkdir -p "$home/profiles"
-    sed -e 's/^INTRO=.*/INTRO=0\r/' -e 's/^PROFILE NAME=.*/PROFILE NAME=Anna\r/' "$DATA/Default.ini" \
-        > "$home/Sleetwhistle.ini"
     profile_bytes > "$home/profiles/Anna.dat"
     launched=$(date +%s%6N)
     ALSOFT_DRIVERS=null SLEETWHISTLE_HEADLESS=1 SLEETWHISTLE_TRACE=$trace SLEETWHISTLE_INPUT=$WORK/map.txt \

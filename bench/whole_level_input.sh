@@ -7,7 +7,8 @@
 # (160, 25)) from 17 s; Ctrl+J at 22 s; the 4.5 s outro opens the panel at about 27 s. After its
 # 5 s at rest a click at 37 s rolls it up, one at 38.5 s leaves "Click Anywhere" for the map, and
 # Enter there at 42 s and 43.5 s plays level 4, whose intro runs until the close.
-for ms in $(seq 0 50 5000); do echo "$ms mouse_down 1"; echo "$((ms + 20)) mouse_up 1"; done
+. "$(dirname "$0")/common.sh"
+bench_clicks 0 5000
 for ms in 6000 7500; do echo "$ms mouse_move 400 538"; echo "$ms mouse_down 1"; echo "$((ms + 40)) mouse_up 1"; done
 for ms in 10000 12500; do echo "$ms key_down 13"; echo "$((ms + 40)) key_up 13"; done
 echo "14000 mouse_move 120 80"; echo "14000 mouse_down 1"; echo "14040 mouse_up 1"
