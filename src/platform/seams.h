@@ -8,7 +8,9 @@
 //   SLEETWHISTLE_INPUT=FILE          scripted input: a file that can be read
 // A value a seam cannot use ends the program: a line naming the variable and the value on
 // standard error, and exit status 2. A value read in silently as something else would change
-// what the run tests (a clock step of 0 never ticks the game at all).
+// what the run tests (a clock step of 0 never ticks the game at all). The ceilings are a second:
+// no player sees a longer frame, and a refill round held back longer keeps the game's close
+// waiting for it.
 #pragma once
 
 #include <optional>

@@ -61,7 +61,7 @@ TEST(Seams, AValueASeamCannotUseIsRefusedAtStartWithStatusTwo) {
         // that went on would end with the no-display error (status 1) instead. A value taken starts
         // the game on the test's display and the script closes it. A run that hangs is killed.
         const std::string prefix =
-            "timeout -s KILL 60" +
+            "timeout -s KILL 30" +
             std::string(c.refused ? " env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11" : "");
         TRun run = RunGame(dir, "ALSOFT_DRIVERS=null " + c.name + "='" + value + "'", prefix);
         if (!c.refused) {
