@@ -1,4 +1,5 @@
 // Sleetwhistle: the program body runs the whole game; the process ends with its exit status.
+#include "platform/seams.h"
 #include "platform/system.h"
 #include "program/program.h"
 
@@ -14,5 +15,7 @@ int main() {
     // pages go back at each screen switch instead (platform::ReleaseFreeMemory).
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    // A test seam set to a value it cannot use ends the run here, before any file or window.
+    platform::Seams();
     platform::End(RunProgram());
 }

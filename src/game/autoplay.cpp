@@ -14,6 +14,7 @@
 #include "game/THintScroll.h"
 #include "game/TLevelCompleteScreen.h"
 #include "platform/graphics.h"
+#include "platform/seams.h"
 #include "platform/system.h"
 #include "platform/testing.h"
 #include "screens/TLevelSelectScreen.h"
@@ -236,12 +237,11 @@ void Tick() {
 } // namespace
 
 void AutoplayInstall() {
-    const char* value = std::getenv("SLEETWHISTLE_AUTOPLAY");
-    if (!value || !*value) return;
+    const platform::TSeams& seams = platform::Seams();
+    if (!seams.autoplayMs) return;
     static TAutoplay state;
-    state.WaitMs = std::atoi(value);
-    if (const char* levels = std::getenv("SLEETWHISTLE_AUTOPLAY_LEVELS"); levels && *levels)
-        state.LevelsToWin = std::max(1, std::atoi(levels));
+    state.WaitMs = *seams.autoplayMs;
+    state.LevelsToWin = seams.autoplayLevels.value_or(1);
     State = &state;
     Game->TickHook = Tick;
 }

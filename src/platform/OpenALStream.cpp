@@ -2,13 +2,13 @@
 #include "platform/OpenALStream.h"
 
 #include "platform/audio_testing.h"
+#include "platform/seams.h"
 
 #include <pthread.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <random>
 
 namespace platform {
@@ -21,9 +21,8 @@ std::atomic<long> ranDry{0};
 
 int DelayUpToMs() {
     if (delayUpToMs < 0) {
-        const char* env = std::getenv("SLEETWHISTLE_AUDIO_DELAY");
         int expected = -1;
-        delayUpToMs.compare_exchange_strong(expected, env ? std::max(0, std::atoi(env)) : 0);
+        delayUpToMs.compare_exchange_strong(expected, Seams().audioDelayMs.value_or(0));
     }
     return delayUpToMs;
 }

@@ -172,13 +172,23 @@ void RealDesktop(int& w, int& h, int& rate) {
     }
 }
 
+// Whether the video drivers asked for (a comma-separated list; none: the system's choice) all
+// draw on a desktop's display server, so that failing to start them means no display is there.
+bool DriversNeedADisplay(const std::string& asked) {
+    std::stringstream list(asked);
+    std::string name;
+    while (std::getline(list, name, ','))
+        if (name != "x11" && name != "wayland") return false;
+    return true;
+}
+
 } // namespace
 
 // ---- modes ---------------------------------------------------------------------------------
 
 bool VideoWithoutDisplay() {
-    if (!StartVideo()) return false;
     const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (!StartVideo()) return DriversNeedADisplay(asked ? asked : "");
     if (asked && *asked) return false;
     const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
     return driver == "offscreen" || driver == "dummy";

@@ -27,8 +27,9 @@ TGraphicsDriver* OpenGL2DDriver();
 void SetGraphicsDriver(TGraphicsDriver* driver, int defaultFlags = GFX_BACKBUFFER);
 
 int CountGraphicsModes();
-// True when the video system found no display and fell back to drawing nowhere (an off-screen or
-// dummy driver) without the user asking for one through SDL_VIDEODRIVER.
+// True when the video system found no display: it fell back to drawing nowhere (an off-screen or
+// dummy driver) without the user asking for one through SDL_VIDEODRIVER, or the desktop driver
+// asked for (x11, wayland) could not start.
 bool VideoWithoutDisplay();
 bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz);
 // Whether a full-screen mode of that size exists (hertz 0: any rate).

@@ -3,6 +3,7 @@
 
 #include "platform/graphics_internal.h"
 #include "platform/keymap.h"
+#include "platform/seams.h"
 #include "platform/system.h"
 #include "platform/testing.h"
 #include "platform/text.h"
@@ -89,8 +90,8 @@ bool LoadScript(const std::string& path, long long startMs, std::string* error);
 void LoadScriptFromEnvironment() {
     if (scriptChecked) return;
     scriptChecked = true;
-    const char* path = std::getenv("SLEETWHISTLE_INPUT");
-    if (!path || !*path) return;
+    const std::string& path = Seams().input;
+    if (path.empty()) return;
     std::string error;
     // The script from the environment counts from the start of the run.
     if (!LoadScript(path, 0, &error)) {

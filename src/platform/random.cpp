@@ -1,8 +1,9 @@
 // PCG32 (XSH RR variant, 64-bit state) and the game's mappings onto it.
 #include "platform/random.h"
 
+#include "platform/seams.h"
+
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 
 namespace platform {
@@ -18,14 +19,9 @@ struct Generator {
     int seed = 0;
 };
 
-// SLEETWHISTLE_SEED, read once: when set it replaces every seed the game passes.
+// SLEETWHISTLE_SEED: when set it replaces every seed the game passes.
 std::optional<int> SeedOverride() {
-    static const std::optional<int> value = []() -> std::optional<int> {
-        const char* env = std::getenv("SLEETWHISTLE_SEED");
-        if (!env || !*env) return std::nullopt;
-        return int(std::strtol(env, nullptr, 10));
-    }();
-    return value;
+    return Seams().seed;
 }
 
 uint32_t Step(Generator& g) {

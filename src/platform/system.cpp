@@ -1,6 +1,7 @@
 // Process-wide services: title, paths, clock (real or fake), dates, message boxes and ending.
 #include "platform/system.h"
 
+#include "platform/seams.h"
 #include "platform/text.h"
 
 #include <SDL.h>
@@ -39,9 +40,9 @@ Clock& TheClock() {
     static Clock clock;
     if (!clock.configured) {
         clock.configured = true;
-        if (const char* env = std::getenv("SLEETWHISTLE_CLOCK"); env && *env) {
+        if (std::optional<int> step = Seams().clockMs) {
             clock.fake = true;
-            clock.msPerFlip = std::max(0, std::atoi(env));
+            clock.msPerFlip = *step;
         }
     }
     return clock;

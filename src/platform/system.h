@@ -1,6 +1,7 @@
 // Process-wide services of the platform layer: the application title and path, the clock,
 // dates, message boxes, run-time errors and ending the program.
-// The clock and message-box test seams (SLEETWHISTLE_CLOCK, SLEETWHISTLE_HEADLESS) live here.
+// The clock and message-box test seams (SLEETWHISTLE_CLOCK, read in seams.h, and
+// SLEETWHISTLE_HEADLESS) live here.
 #pragma once
 
 #include <functional>
