@@ -330,7 +330,7 @@ TEST_F(GraphicsGL, DrawingOnlyWhatIsReadGivesThePixelsOfDrawingEveryFrame) {
     }
     ASSERT_TRUE(Graphics(800, 600, 0, 60));
 
-    // Waiting draws are not in the frame until it is read.
+    // Kept draws are not in the frame until it is read.
     ActiveGLRenderer()->SetDrawOnRead(true);
     SetClsColor(0, 0, 0);
     Cls();
