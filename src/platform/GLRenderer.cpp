@@ -197,7 +197,7 @@ void TGLRenderer::SetTarget(int width, int height, bool offscreenFrame, const Pl
     if (ready && width == targetW && height == targetH && offscreenFrame == offscreen &&
         scaledFrame == scaled && (!scaled || where == placement))
         return;
-    waiting.clear(); // drawn or not, they are gone with the old target
+    kept.clear(); // drawn or not, they are gone with the old target
     Flush();
     if (fbo) {
         glDeleteFramebuffers(1, &fbo);
@@ -215,8 +215,6 @@ void TGLRenderer::SetTarget(int width, int height, bool offscreenFrame, const Pl
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    clearR = clearG = clearB = 0;
-    frameOneColour = true;
     haveBatch = false;
 }
 
@@ -527,7 +525,6 @@ void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8
                        unsigned texture, float texW, float texH) {
     Begin(Batch{texture, s.blend, s.viewportX, s.viewportY, s.viewportW, s.viewportH});
     if (vertices.empty()) batchTexelExact = true;
-    frameOneColour = false;
     float rad = s.rotation * float(M_PI) / 180.0f;
     float c = std::cos(rad), sn = std::sin(rad);
     float px = x + s.originX, py = y + s.originY;
@@ -546,21 +543,21 @@ void TGLRenderer::Quad(const DrawState& s, float x, float y, const float local[8
 }
 
 void TGLRenderer::SetDrawOnRead(bool on) {
-    if (!on) Realize();
+    if (!on) DrawKept();
     drawOnRead = on;
 }
 
-void TGLRenderer::Realize() {
-    if (waiting.empty()) return;
+void TGLRenderer::DrawKept() {
+    if (kept.empty()) return;
     Flush(); // what goes into the window
     if (!fbo && scaled) MakeLogicalFramebuffer();
     std::vector<DrawCall> calls;
-    calls.swap(waiting);
-    realizing = true;
+    calls.swap(kept);
+    drawingKept = true;
     for (const DrawCall& call : calls)
         DrawNow(call);
     Flush();
-    realizing = false;
+    drawingKept = false;
     haveBatch = false;
 }
 
@@ -591,11 +588,11 @@ void TGLRenderer::Draw(const DrawCall& call) {
 }
 
 void TGLRenderer::Keep(const DrawCall& call) {
-    if (HidesTarget(call)) waiting.clear();
-    waiting.push_back(call);
+    if (HidesTarget(call)) kept.clear();
+    kept.push_back(call);
     // A screen that never hides its last frame would keep every draw of the run.
-    constexpr size_t kMostWaiting = 20000;
-    if (waiting.size() >= kMostWaiting) Realize();
+    constexpr size_t kMostKept = 20000;
+    if (kept.size() >= kMostKept) DrawKept();
 }
 
 void TGLRenderer::DrawNow(const DrawCall& call) {
@@ -612,12 +609,8 @@ void TGLRenderer::DrawNow(const DrawCall& call) {
             glScissor(placement.x, placement.drawableH - (placement.y + placement.h), placement.w,
                       placement.h);
         }
-        clearR = call.clsR / 255.0f;
-        clearG = call.clsG / 255.0f;
-        clearB = call.clsB / 255.0f;
-        glClearColor(clearR, clearG, clearB, 1.0f);
+        glClearColor(call.clsR / 255.0f, call.clsG / 255.0f, call.clsB / 255.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
-        frameOneColour = true;
         haveBatch = false;
         break;
     case DrawKind::Rect: {
@@ -791,7 +784,6 @@ void TGLRenderer::DrawOval(const DrawCall& call) {
 }
 
 void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int h) {
-    if (drawOnRead) Realize();
     Flush();
     if (scaled) ClearBands(drawableW, drawableH, x, y, w, h);
     if (!offscreen) return; // the frame is already in the back buffer
@@ -800,19 +792,6 @@ void TGLRenderer::Present(int drawableW, int drawableH, int x, int y, int w, int
     glViewport(0, 0, drawableW, drawableH);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    if (frameOneColour) {
-        // Clears give the same pixels as drawing the frame, and a draw's first use of its
-        // state is compiled by a software renderer at every start, so this path keeps it off
-        // the first frame.
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(x, drawableH - (y + h), w, h);
-        glClearColor(clearR, clearG, clearB, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glDisable(GL_SCISSOR_TEST);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        haveBatch = false;
-        return;
-    }
     // The frame is drawn as one quad through the drawing shader rather than blitted: Mesa's
     // software renderer blits through internal shaders its shader cache never keeps.
     glDisable(GL_BLEND);
@@ -859,7 +838,7 @@ void TGLRenderer::ClearBands(int drawableW, int drawableH, int x, int y, int w, 
 
 PixmapRef TGLRenderer::Read(int x, int y, int w, int h) {
     if (!fbo && scaled) MakeLogicalFramebuffer();
-    Realize();
+    DrawKept();
     Flush();
     int x0 = std::max(0, x), y0 = std::max(0, y);
     int x1 = std::min(targetW, x + w), y1 = std::min(targetH, y + h);

@@ -58,13 +58,13 @@ public:
     void Draw(const DrawCall& call) override;
     void Flush() override;
     // Draws only what is read: draws are kept (see Keep) and drawn into the logical frame only
-    // when something reads it (Read, or Realize before a picture changes), so the pixels read are
-    // those of drawing every frame. For scripted runs on the fake clock, which keep a few frames
-    // of thousands.
+    // when something reads it (Read, or DrawKept before a picture changes), so the pixels read
+    // are those of drawing every frame. For scripted runs on the fake clock, which keep a few
+    // frames of thousands; such a run presents nothing.
     void SetDrawOnRead(bool on);
     bool DrawsOnRead() const { return drawOnRead; }
     // Draws the kept draws into the logical frame.
-    void Realize();
+    void DrawKept();
     // Draws what is pending; an off-screen frame then goes into the window's drawable, scaled
     // into (x, y, w, h) and letterboxed in black (a scaled frame is there already; the bands
     // around (x, y, w, h) are cleared black).
@@ -98,14 +98,14 @@ private:
     void DrawNow(const DrawCall& call);
     // Whether the draw sets every pixel of the target whatever was there.
     bool HidesTarget(const DrawCall& call) const;
-    // Keeps a draw for the logical frame, which what is drawn now does not reach (draws wait for a
-    // read, or go scaled into the window): the logical frame is its framebuffer plus the kept
-    // draws, which Realize draws into it. The draws a clear or a solid draw over the whole frame
-    // hides are dropped.
+    // Keeps a draw for the logical frame, which what is drawn now does not reach (draws are
+    // drawn only on a read, or go scaled into the window): the logical frame is its framebuffer
+    // plus the kept draws, which DrawKept draws into it. The draws a clear or a solid draw over
+    // the whole frame hides are dropped.
     void Keep(const DrawCall& call);
     bool KeepsDraws() const { return drawOnRead || scaled; }
     // Draws go scaled into the window now, not into the logical frame.
-    bool IntoWindow() const { return scaled && !realizing; }
+    bool IntoWindow() const { return scaled && !drawingKept; }
     void MakeLogicalFramebuffer();
     // The bands of the drawable around (x, y, w, h), cleared black.
     void ClearBands(int drawableW, int drawableH, int x, int y, int w, int h);
@@ -133,16 +133,12 @@ private:
     // The logical framebuffer: 0 while frames go straight into the window's back buffer at their
     // size; made when frames are drawn off screen, or scaled once something reads the frame.
     unsigned fbo = 0, fboColor = 0;
-    bool offscreen = false; // frames drawn into the logical framebuffer and presented scaled
-    bool scaled = false;    // frames drawn straight into the window at its scale
-    bool realizing = false; // kept draws are being drawn into the logical frame
+    bool offscreen = false;   // frames drawn into the logical framebuffer and presented scaled
+    bool scaled = false;      // frames drawn straight into the window at its scale
+    bool drawingKept = false; // the kept draws are being drawn into the logical frame
     Placement placement;
     int targetW = 0, targetH = 0;
     bool ready = false; // a target is set
-    // The frame holds nothing but one colour since its last clear: an off-screen frame like that
-    // is presented by clearing, without drawing (the first frame of a run is one).
-    bool frameOneColour = true;
-    float clearR = 0, clearG = 0, clearB = 0;
     Batch current;
     bool haveBatch = false;
     // The texture the pending batch draws with, kept alive until it is drawn: an image may be
@@ -150,7 +146,7 @@ private:
     std::shared_ptr<TTexture> batchTexture;
     std::vector<Vertex> vertices; // four corners per quad, clockwise from top-left
     bool drawOnRead = false;
-    std::vector<DrawCall> waiting; // kept draws not in the logical frame yet, in order
+    std::vector<DrawCall> kept; // kept draws not in the logical frame yet, in order
     long drawnBatches = 0;
     // In vertices: the vertex buffer's size, and how much of it batches have filled since it was
     // last orphaned.

@@ -21,10 +21,10 @@ int maskR = 0, maskG = 0, maskB = 0;
 // intro's slides and the backgrounds are loaded long before they are drawn.
 constexpr size_t kReleasedAtLoadPixelBytes = size_t(256) << 10;
 
-// Draws the draws that wait for a read before a picture's pixels are handed out to be changed:
-// a waiting draw must show the picture as it was when drawn.
+// Draws the kept draws before a picture's pixels are handed out to be changed: a kept draw must
+// show the picture as it was when drawn.
 void SettleDraws() {
-    if (TGLRenderer* renderer = ActiveGLRenderer()) renderer->Realize();
+    if (TGLRenderer* renderer = ActiveGLRenderer()) renderer->DrawKept();
 }
 
 int ResolveFlags(int flags) {

@@ -16,9 +16,9 @@ void CaptureFrames(const std::string& spec);
 // event as it happens. Answers the flip's number, or 0 when no DIR is set.
 long CaptureNextFrame();
 
-// Draws every frame off screen and blits it into the window, as a scaled or letterboxed frame
-// always is, even where the window has the frame's size (SLEETWHISTLE_OFFSCREEN_FRAME=1 does the
-// same for a whole run), so tests can check both ways of presenting.
+// Draws every frame off screen and then scaled into the window, even where the window has the
+// frame's size (SLEETWHISTLE_OFFSCREEN_FRAME=1 does the same for a whole run): the frame that
+// tests hold the other ways of presenting to.
 void ForceOffscreenFrame(bool on);
 // Whether the open mode draws its frames off screen.
 bool FrameOffscreen();

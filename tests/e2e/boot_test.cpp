@@ -86,19 +86,25 @@ std::string SkipToTitle() {
     return ClicksUntil(6000) + LoadingButtonAt(9000);
 }
 
-// A run that draws only the frames it keeps (the folder's runs do) keeps the frames of a run that
-// draws every frame, through the splash, the intro's fades and the title's fade-in.
+// Through the splash, the intro's fades and the title's fade-in, the frames kept are those of
+// drawing every frame off screen: in the full-screen window, where every frame is drawn scaled
+// and the draws are kept for the reads, and in a run that draws only the frames it keeps (the
+// folder's runs do).
 TEST(Boot, DrawingOnlyTheFramesKeptKeepsTheFramesOfDrawingEveryFrame) {
     const std::string script = SkipToTitle() + "12000 close\n";
-    TRun every, onRead;
-    RunGameWith(every, script, "20,150,300,450,530,600,700", "SLEETWHISTLE_DRAW_ON_READ=0");
-    RunGameWith(onRead, script, "20,150,300,450,530,600,700", "SLEETWHISTLE_DRAW_ON_READ=1");
-    ASSERT_EQ(every.status, 0) << every.dir.Read("out.txt");
-    ASSERT_EQ(onRead.status, 0) << onRead.dir.Read("out.txt");
+    const std::string frames = "20,150,300,450,530,600,700";
+    TRun offscreen, every, onRead;
+    RunGameWith(offscreen, script, frames, "SLEETWHISTLE_DRAW_ON_READ=0 SLEETWHISTLE_OFFSCREEN_FRAME=1");
+    RunGameWith(every, script, frames, "SLEETWHISTLE_DRAW_ON_READ=0 SLEETWHISTLE_OFFSCREEN_FRAME=0");
+    RunGameWith(onRead, script, frames, "SLEETWHISTLE_DRAW_ON_READ=1 SLEETWHISTLE_OFFSCREEN_FRAME=0");
+    for (const TRun* run : {&offscreen, &every, &onRead})
+        ASSERT_EQ(run->status, 0) << run->dir.Read("out.txt");
+    ASSERT_NE(every.User("Sleetwhistle.ini").find("FULL SCREEN=1"), std::string::npos);
     for (int n : {20, 150, 300, 450, 530, 600, 700}) {
-        platform::PixmapRef a = every.Frame(n), b = onRead.Frame(n);
-        ASSERT_TRUE(a && b) << n;
-        EXPECT_TRUE(a->pixels == b->pixels) << "frame " << n;
+        platform::PixmapRef oracle = offscreen.Frame(n), a = every.Frame(n), b = onRead.Frame(n);
+        ASSERT_TRUE(oracle && a && b) << n;
+        EXPECT_TRUE(oracle->pixels == a->pixels) << "frame " << n << ", full screen";
+        EXPECT_TRUE(oracle->pixels == b->pixels) << "frame " << n << ", drawn on read";
     }
 }
 

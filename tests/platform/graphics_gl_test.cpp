@@ -330,7 +330,7 @@ TEST_F(GraphicsGL, DrawingOnlyWhatIsReadGivesThePixelsOfDrawingEveryFrame) {
     }
     ASSERT_TRUE(Graphics(800, 600, 0, 60));
 
-    // Waiting draws are not in the frame until it is read.
+    // Kept draws are not in the frame until it is read.
     ActiveGLRenderer()->SetDrawOnRead(true);
     SetClsColor(0, 0, 0);
     Cls();
@@ -371,16 +371,21 @@ TEST_F(GraphicsGL, TextLandsInsideItsBoxBelowAndRightOfThePoint) {
 }
 
 TEST_F(GraphicsGL, ViewportClipsEveryDraw) {
+    // A solid draw over the whole frame, clipped, hides nothing outside its viewport.
+    SetClsColor(0, 0, 90);
+    Cls();
     SetViewport(100, 120, 50, 40);
+    SetBlend(BLEND_SOLID);
     SetColor(0, 255, 0);
     DrawRect(0, 0, 800, 600);
     ResetViewport();
+    ResetDrawState();
     auto frame = Grab();
     EXPECT_TRUE(PixelNear(frame, 100, 120, 0, 255, 0, 0));
     EXPECT_TRUE(PixelNear(frame, 149, 159, 0, 255, 0, 0));
-    EXPECT_TRUE(PixelNear(frame, 99, 130, 0, 0, 0, 0));
-    EXPECT_TRUE(PixelNear(frame, 150, 130, 0, 0, 0, 0));
-    EXPECT_TRUE(PixelNear(frame, 120, 160, 0, 0, 0, 0));
+    EXPECT_TRUE(PixelNear(frame, 99, 130, 0, 0, 90, 0));
+    EXPECT_TRUE(PixelNear(frame, 150, 130, 0, 0, 90, 0));
+    EXPECT_TRUE(PixelNear(frame, 120, 160, 0, 0, 90, 0));
 }
 
 TEST_F(GraphicsGL, LinesCoverTheirPixelsAndMayLeaveOutTheLast) {
@@ -746,10 +751,9 @@ TEST_F(GraphicsGL, AnOffscreenFrameIsPresentedExactlyOrScaledIntoItsLetterbox) {
     ForceOffscreenFrame(false);
 }
 
-TEST_F(GraphicsGL, AnOffscreenFrameOfOneColourIsPresentedAsADrawnFrameWouldBe) {
-    // A frame holding only its clear colour is presented by clearing; the window must show what
-    // the drawn frame would: the colour inside the letterbox, black around it. A frame with
-    // something drawn after its clear goes the drawn way.
+TEST_F(GraphicsGL, AnOffscreenFrameFillsItsLetterboxToThePixel) {
+    // Placed whole, halved and at odd places and sizes: the frame's colour exactly inside the
+    // letterbox, black around it, and a single drawn pixel still shows.
     ForceOffscreenFrame(true);
     TGLRenderer* renderer = ActiveGLRenderer();
     ASSERT_TRUE(renderer);

@@ -1,23 +1,45 @@
 #include "GLWindow.h"
 
+#include "platform/GLRenderer.h"
 #include "platform/Renderer.h"
 #include "platform/draw.h"
 #include "platform/files.h"
 #include "platform/font.h"
 #include "platform/graphics.h"
 
+#include <cstdlib>
+#include <string>
+
 namespace testsupport {
+
+namespace {
+
+// A window of the frame's size, or full screen in the scaled-window pass.
+int SuiteDepth() {
+    return ScaledWindowPass() ? 32 : 0;
+}
+
+} // namespace
+
+bool ScaledWindowPass() {
+    const char* env = std::getenv("SLEETWHISTLE_TEST_SCALED_WINDOW");
+    return env && std::string(env) == "1";
+}
 
 void GLWindowTest::SetUpTestSuite() {
     if (!platform::CurrentGraphics() || platform::CurrentGraphics()->width != 800 ||
-        platform::CurrentGraphics()->depth != 0)
-        platform::Graphics(800, 600, 0, 60);
+        platform::CurrentGraphics()->depth != SuiteDepth())
+        platform::Graphics(800, 600, SuiteDepth(), 60);
 }
 
 void GLWindowTest::SetUp() {
     ASSERT_TRUE(platform::CurrentGraphics()) << "no window: is a display (Xvfb) running?";
     if (platform::LogicalWidth() != 800 || platform::LogicalHeight() != 600)
-        platform::Graphics(800, 600, 0, 60);
+        platform::Graphics(800, 600, SuiteDepth(), 60);
+    if (ScaledWindowPass()) {
+        ASSERT_TRUE(platform::ActiveGLRenderer() && platform::ActiveGLRenderer()->Scaled())
+            << "the scaled-window pass needs a desktop larger than 800 x 600";
+    }
     platform::SetRenderer(nullptr);
     platform::ResetDrawState();
     platform::ResetViewport();

@@ -1,4 +1,4 @@
-// A test fixture with an 800 x 600 window open for the whole test suite, and pixel checks.
+// A test fixture with an 800 x 600 mode open for the whole test suite, and pixel checks.
 #pragma once
 
 #include "platform/TPixmap.h"
@@ -6,6 +6,12 @@
 #include <gtest/gtest.h>
 
 namespace testsupport {
+
+// Whether this is the scaled-window pass (SLEETWHISTLE_TEST_SCALED_WINDOW=1): the suite's mode then
+// opens full screen on the larger desktop, as players run the game, so every frame is drawn scaled
+// into the window and its draws are kept for whatever reads the frame. The checks stay those of
+// the unscaled frame: what the kept draws give must be what drawing off screen gives.
+bool ScaledWindowPass();
 
 class GLWindowTest : public ::testing::Test {
 protected:
