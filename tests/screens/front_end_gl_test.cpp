@@ -88,6 +88,7 @@ TEST_F(FrontEndScene, ArrowsEndAboveTheirCaptionsInk) {
     }
 }
 
+// The number's letters stand at least 8 px after the word's, and their dark outlines stay apart.
 TEST_F(FrontEndScene, LevelNumberKeepsClearOfTheWord) {
     for (int level : {1, 10, 55}) {
         EnterMap(level, 56);
@@ -95,7 +96,11 @@ TEST_F(FrontEndScene, LevelNumberKeepsClearOfTheWord) {
         const TInkBox word = TextInk(calls, "Level");
         const TInkBox number = TextInk(calls, std::to_string(level));
         ASSERT_FALSE(word.Empty() || number.Empty()) << level;
-        EXPECT_LE(word.right + 8, number.left) << level;
+        const TInkBox wordLetters = InkOfDraw(testsupport::CallsOfText(calls, "Level").back());
+        const TInkBox numberLetters =
+            InkOfDraw(testsupport::CallsOfText(calls, std::to_string(level)).back());
+        EXPECT_LE(wordLetters.right + 8, numberLetters.left) << level;
+        EXPECT_LT(word.right, number.left) << level;
         SwitchTo(TitleScreen);
     }
 }
