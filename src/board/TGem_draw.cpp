@@ -32,10 +32,9 @@ void DrawHighlight(const TGameImageRef& image, float x, float y, float brightnes
     ccDrawImageLight(image->image, x, y, brightness, 1.0f, 1.0f, 1.0f, 0);
 }
 
-constexpr int FRAME_WIDTH = 4; // the gold frame around the board's cells
-
 // A shape falling in from above its column's entry lies partly outside the board: it is drawn only
-// below the top edge of the frame over that entry, so it comes out from behind the frame.
+// below the inner edge of the gold frame over that entry, so it comes out from behind the frame
+// instead of painting over it.
 bool ClipTopAbove(const TGem& gem, int& top) {
     const TGameGrid* grid = GameGrid.get();
     if (!grid || grid->NoMore || grid->NoMoreCounter > 0.0f || gem.ExplosionCounter > 0.0f || gem.Swapping)
@@ -46,7 +45,7 @@ bool ClipTopAbove(const TGem& gem, int& top) {
     if (cell && cell->active) return false;
     for (int k = 0; k < TopRowCount[gem.gx] && k < TOP_ROWS; ++k)
         if (TopRowY[gem.gx][k] > row) {
-            top = CalcSY(TopRowY[gem.gx][k]) - FRAME_WIDTH;
+            top = CalcSY(TopRowY[gem.gx][k]);
             return true;
         }
     return false;

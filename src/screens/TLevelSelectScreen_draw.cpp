@@ -19,6 +19,14 @@ constexpr float STRIP_TOP = 466.0f;
 constexpr float CAPTION_Y = 525.0f;
 // The level number stands at least this far after the word "Level", so the two never touch.
 constexpr int NUMBER_GAP = 8;
+// A dark outline this wide under each caption keeps it readable on the light strip, also where the
+// road's stars pass under it.
+constexpr int OUTLINE_WIDTH = 2;
+
+void OutlineCaption(const std::string& text, float x) {
+    platform::SetColor(8, 16, 40);
+    ccOutlineText(x, CAPTION_Y, text, 0, OUTLINE_WIDTH);
+}
 
 void DrawPicture(const TGameImageRef& image, float x, float y) {
     if (image) platform::DrawImage(image->image, x, y);
@@ -92,6 +100,8 @@ void TLevelSelectScreen::DrawCaptions() {
     const float lx = float(ScreenWidth / 2 - platform::TextWidth("Lev"));
     const float nx =
         float(std::max(ScreenWidth / 2 + 36, int(lx) + platform::TextWidth("Level") + NUMBER_GAP));
+    OutlineCaption("Level", lx);
+    OutlineCaption(number, nx);
     platform::SetColor(180, 180, 180);
     ccDrawText("Level", lx - 0.5f, CAPTION_Y - 0.5f, 0, 0);
     ccDrawText(number, nx - 0.5f, CAPTION_Y - 0.5f, 0, 0);
@@ -99,6 +109,7 @@ void TLevelSelectScreen::DrawCaptions() {
     ccDrawText("Level", lx, CAPTION_Y, 1, 0);
     ccDrawText(number, nx, CAPTION_Y, 1, 0);
     for (auto [button, text, x] : {std::tuple{"back", "Menu", 42.0f}, std::tuple{"start", "Play", 666.0f}}) {
+        OutlineCaption(text, x);
         const int c = Menu->MouseOver(button) != 0 ? 255 : 225;
         platform::SetColor(c, c, c);
         ccDrawText(text, x, CAPTION_Y, 1, 0);

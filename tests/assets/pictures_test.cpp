@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <utility>
+#include <vector>
 
 using namespace assets_test;
 using assetgen::Kind;
@@ -227,6 +229,50 @@ TEST(Pictures, TheMapRoadStopsUnderEveryLevelDot) {
             if (p[0] - p[2] > 30 && p[3] > 200) ++rim;
         }
         EXPECT_GE(rim, 10) << "level " << level << ": no road stop under the dot";
+    }
+}
+
+namespace {
+
+// Where the moon stands on a slide: the centre of the moon-sized square of sky that holds the
+// most moonlit pixels (pale yellow-white), below the line of text.
+std::pair<int, int> MoonOf(const platform::TPixmap& slide) {
+    constexpr int SIDE = 40, TOP = 64, BOTTOM = 320;
+    auto lit = [&](int x, int y) {
+        const uint8_t* p = slide.At(x, y);
+        return p[0] > 235 && p[1] > 225 && p[2] > 180 ? 1 : 0;
+    };
+    // Sums of the lit pixels above and left of each point, so any square's count is four reads.
+    const int w = slide.width, h = BOTTOM - TOP;
+    std::vector<int> sum(size_t((w + 1) * (h + 1)), 0);
+    auto at = [&](int x, int y) -> int& { return sum[size_t(y * (w + 1) + x)]; };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            at(x + 1, y + 1) = lit(x, TOP + y) + at(x, y + 1) + at(x + 1, y) - at(x, y);
+    int best = -1, bx = 0, by = 0;
+    for (int y = 0; y + SIDE <= h; ++y)
+        for (int x = 0; x + SIDE <= w; ++x) {
+            const int n = at(x + SIDE, y + SIDE) - at(x, y + SIDE) - at(x + SIDE, y) + at(x, y);
+            if (n > best) best = n, bx = x + SIDE / 2, by = TOP + y + SIDE / 2;
+        }
+    return {bx, by};
+}
+
+} // namespace
+
+// Slides 5 to 7 cross-fade straight into one another: each shows its moon where the others do, so
+// a single moon stays in the sky while the pictures change. The sleigh crossing slide 6's moon
+// hides a little of it, which moves the brightest square a few pixels.
+TEST(Pictures, TheCrossFadingSlidesShareOneMoon) {
+    std::vector<std::pair<int, int>> moons;
+    for (int n : {5, 6, 7}) {
+        platform::PixmapRef slide = Picture("graphics/intro" + std::to_string(n) + ".jpg");
+        ASSERT_TRUE(slide) << n;
+        moons.push_back(MoonOf(*slide));
+    }
+    for (size_t i = 1; i < moons.size(); ++i) {
+        EXPECT_NEAR(moons[i].first, moons[0].first, 12) << "slide " << i + 5;
+        EXPECT_NEAR(moons[i].second, moons[0].second, 12) << "slide " << i + 5;
     }
 }
 

@@ -110,4 +110,27 @@ TEST_F(BoardSceneTest, SquaresDrawnLayerByLayerLookAsSquaresDrawnWhole) {
     EXPECT_TRUE(layered->pixels == whole->pixels);
 }
 
+// A shape falling in from above an entry comes out from behind the gold frame: the frame's rows
+// over that entry stay as they are with the shape at rest, while the shape shows in the square.
+TEST_F(BoardSceneTest, AShapeFallingInLeavesTheFrameAboveItsEntryUntouched) {
+    ASSERT_EQ(BoardLevelStart(30), 0);
+    ASSERT_EQ(TopRowY[1][0], 0);
+    TGem& gem = *Grid[1][0]->Gem;
+    const int left = CalcSX(1), top = CalcSY(0);
+    DrawScene();
+    const platform::PixmapRef rest = Grab();
+    gem.y = float(top - 30);
+    DrawScene();
+    const platform::PixmapRef falling = Grab();
+    testsupport::SaveTestOutput(falling, "board-shape-falling-in.png");
+    ASSERT_TRUE(rest && falling);
+    for (int y = top - 4; y < top; ++y)
+        for (int x = left; x < left + CELL_SIZE; ++x)
+            ASSERT_EQ(platform::ReadPixel(falling, x, y), platform::ReadPixel(rest, x, y)) << x << "," << y;
+    int moved = 0;
+    for (int x = left; x < left + CELL_SIZE; ++x)
+        moved += platform::ReadPixel(falling, x, top + 10) != platform::ReadPixel(rest, x, top + 10);
+    EXPECT_GT(moved, CELL_SIZE / 4) << "the shape shows below the frame";
+}
+
 } // namespace

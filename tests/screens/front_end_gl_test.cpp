@@ -1,6 +1,8 @@
 // The level map and the instructions on the real GL side: frames kept for a person to look at
 // (the map at both ends of its zooms and browsing, the instructions in phases 1 and 2), and the
-// overlap checks of the captions against the arrows, the level number and the help page's panels.
+// overlap checks of the captions against the arrows, the level number and the help page's panels,
+// and how well the map's captions read on their strip.
+#include "Contrast.h"
 #include "GLScene.h"
 #include "GLWindow.h"
 #include "InkBox.h"
@@ -86,6 +88,7 @@ TEST_F(FrontEndScene, ArrowsEndAboveTheirCaptionsInk) {
     }
 }
 
+// The number's letters stand at least 8 px after the word's, and their dark outlines stay apart.
 TEST_F(FrontEndScene, LevelNumberKeepsClearOfTheWord) {
     for (int level : {1, 10, 55}) {
         EnterMap(level, 56);
@@ -93,7 +96,28 @@ TEST_F(FrontEndScene, LevelNumberKeepsClearOfTheWord) {
         const TInkBox word = TextInk(calls, "Level");
         const TInkBox number = TextInk(calls, std::to_string(level));
         ASSERT_FALSE(word.Empty() || number.Empty()) << level;
-        EXPECT_LE(word.right + 8, number.left) << level;
+        const TInkBox wordLetters = InkOfDraw(testsupport::CallsOfText(calls, "Level").back());
+        const TInkBox numberLetters =
+            InkOfDraw(testsupport::CallsOfText(calls, std::to_string(level)).back());
+        EXPECT_LE(wordLetters.right + 8, numberLetters.left) << level;
+        EXPECT_LT(word.right, number.left) << level;
+        SwitchTo(TitleScreen);
+    }
+}
+
+// The map's captions stand out from what lies right around them by at least 4.5 to 1, also where
+// the road's stars pass under the strip (level 37) and with the pointer on no arrow.
+TEST_F(FrontEndScene, MapCaptionsReadAtFourAndAHalfToOne) {
+    for (int level : {3, 37}) {
+        EnterMap(level, 56);
+        const platform::PixmapRef frame = Scene();
+        const std::vector<platform::DrawCall> calls = Recorded();
+        for (const std::string& caption :
+             {std::string("Level"), std::to_string(level), std::string("Menu"), std::string("Play")}) {
+            const std::vector<platform::DrawCall> copies = testsupport::CallsOfText(calls, caption);
+            ASSERT_FALSE(copies.empty()) << caption;
+            EXPECT_GE(testsupport::ReadingContrast(frame, {copies.back()}), 4.5) << level << ": " << caption;
+        }
         SwitchTo(TitleScreen);
     }
 }

@@ -77,10 +77,8 @@ Scene IntroScene(int n) {
         s.mountains = 1;
         s.snowfall = 80;
         break; // dusk in the forest
-    case 6:
+    case 6:    // the moon stays where slides 5 and 7 have it: the three cross-fade into one another
         s.sleigh = true;
-        s.moonX = 0.62;
-        s.moonY = 0.2;
         s.houses = 3;
         break; // the sleigh flies
     case 7:
