@@ -3,6 +3,7 @@
 
 #include "core/TGame.h"
 #include "framework/cc_strings.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 namespace {
@@ -109,7 +110,7 @@ bool ReadRows(TReader& in, TLevelFile& out) {
 
 std::string TLevelFile::TError::Message(const std::string& path) const {
     std::string where = Line > 0 ? ", line " + std::to_string(Line) : "";
-    return "Error loading file " + path + where + ": " + Reason;
+    return "Error loading file " + platform::ShownPath(path) + where + ": " + Reason;
 }
 
 std::vector<std::string> TLevelFile::SplitLines(const std::string& text) {

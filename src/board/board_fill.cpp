@@ -11,6 +11,7 @@
 #include "board/board_random.h"
 #include "board/gem_codes.h"
 #include "framework/cc_errors.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ int BoardLevelStart(int level) {
     GameGrid->Load(level);
     BoardHost().Player().Target = GameGrid->Gold;
     if (FillGridWithMove(MAX_FILLS) == 0) {
-        ccRunTimeError("Error loading file " + LevelFilePath(level) +
+        ccRunTimeError("Error loading file " + platform::ShownPath(LevelFilePath(level)) +
                            ": no fill of this level has a possible move (" + std::to_string(MAX_FILLS) +
                            " tries)",
                        1);

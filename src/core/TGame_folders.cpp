@@ -11,7 +11,10 @@
 int TGame::SetDefaultPaths() {
     if (DataInAppBundle == 1) {
         // The build tree and the installed tree share this shape: bin/ beside share/sleetwhistle/.
-        DataPrefix = platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/";
+        // The executable's path has every link resolved, so dropping "bin/.." keeps the folder,
+        // and the paths in messages read as the player finds them.
+        DataPrefix =
+            platform::NormalPath(platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/");
         // "Data/" and "data/", "Default.ini" and "default.ini" reach the same files below it.
         platform::SetDataRoot(DataPrefix);
     }

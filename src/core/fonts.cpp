@@ -1,6 +1,7 @@
 #include "core/fonts.h"
 
 #include "framework/cc_errors.h"
+#include "platform/files.h"
 
 platform::ImageFontRef MainFont;
 platform::ImageFontRef UIFont;
@@ -14,7 +15,7 @@ namespace {
 platform::ImageFontRef LoadGameFont(const std::string& file, int pixelSize) {
     constexpr int kStyle = 6; // smooth (filtered, mip-mapped) glyphs
     platform::ImageFontRef font = platform::LoadImageFont(file, pixelSize, kStyle);
-    if (!font) ccRunTimeError("Error loading file " + file, 1);
+    if (!font) ccRunTimeError("Error loading file " + platform::ShownPath(file), 1);
     return font;
 }
 

@@ -6,9 +6,10 @@
 
 namespace {
 
-// Reports a loader's failure and ends the program with a failure status; never returns.
+// Reports a loader's failure, with the path as the player finds it on disk, and ends the program with a
+// failure status; never returns.
 [[noreturn]] void LoaderFailed(const std::string& message, const std::string& path) {
-    ccRunTimeError(message + path, 1);
+    ccRunTimeError(message + platform::ShownPath(path), 1);
     platform::End(1); // only reached should the report ever return
 }
 

@@ -68,13 +68,40 @@ std::string FindCaseVariant(const std::string& folder, const std::string& name) 
     return best;
 }
 
-// Length of the data-root prefix of path, or 0 when path is not below the data root.
-size_t DataRootPrefix(const std::string& path) {
-    if (dataRoot.empty()) return 0;
-    std::string root = WithoutTrailingSlashes(dataRoot);
+// Length of the prefix root of path, or 0 when path is not below root.
+size_t RootPrefix(const std::string& path, const std::string& folder) {
+    if (folder.empty()) return 0;
+    std::string root = WithoutTrailingSlashes(folder);
     if (path.compare(0, root.size(), root) != 0) return 0;
     if (root.back() == '/' || (path.size() > root.size() && path[root.size()] == '/')) return root.size();
     return 0;
+}
+
+// Length of the data-root prefix of path, or 0 when path is not below the data root.
+size_t DataRootPrefix(const std::string& path) {
+    return RootPrefix(path, dataRoot);
+}
+
+// Spells the components of path from i on as they exist on disk, a case-insensitive match where
+// the spelling given does not exist. Stops at the first component that exists in no spelling,
+// leaving i there.
+std::string SpellAsOnDisk(const std::string& path, size_t& i) {
+    std::string result = path.substr(0, i);
+    while (i < path.size()) {
+        if (path[i] == '/') {
+            result += path[i++];
+            continue;
+        }
+        size_t end = std::min(path.find('/', i), path.size());
+        std::string component = path.substr(i, end - i);
+        std::string match = component == "." || component == ".." || Exists(result + component)
+                                ? component
+                                : FindCaseVariant(result, component);
+        if (match.empty()) break;
+        result += match;
+        i = end;
+    }
+    return result;
 }
 
 mode_t CurrentUmask() {
@@ -128,24 +155,20 @@ std::string ResolvePath(const std::string& path) {
     if (path.empty() || Exists(path)) return path;
     size_t i = DataRootPrefix(path);
     if (i == 0) return path;
-    std::string result = path.substr(0, i);
-    while (i < path.size()) {
-        if (path[i] == '/') {
-            result += path[i++];
-            continue;
-        }
-        size_t end = std::min(path.find('/', i), path.size());
-        std::string component = path.substr(i, end - i);
-        i = end;
-        if (component == "." || component == ".." || Exists(result + component)) {
-            result += component;
-            continue;
-        }
-        std::string match = FindCaseVariant(result, component);
-        if (match.empty()) return path;
-        result += match;
-    }
-    return result;
+    std::string result = SpellAsOnDisk(path, i);
+    return i < path.size() ? path : result;
+}
+
+std::string NormalPath(const std::string& path) {
+    return std::filesystem::path(path).lexically_normal().string();
+}
+
+std::string ShownPath(const std::string& path) {
+    std::string normal = NormalPath(path);
+    size_t i = RootPrefix(normal, NormalPath(dataRoot));
+    if (i == 0) return normal;
+    std::string spelled = SpellAsOnDisk(normal, i);
+    return spelled + normal.substr(i);
 }
 
 std::string WritePath(const std::string& path) {

@@ -18,6 +18,11 @@ void SetDataRoot(const std::string& folder);
 // The path as it exists on disk: the exact spelling when it exists, else the case-insensitive
 // match below the data root, else the path unchanged.
 std::string ResolvePath(const std::string& path);
+// The path without "." steps and without ".." steps that follow a folder name.
+std::string NormalPath(const std::string& path);
+// The path a message shows, as the player finds it on disk: NormalPath, and below the data root
+// each component in the spelling ResolvePath finds, up to the first one that exists in none.
+std::string ShownPath(const std::string& path);
 // The path to create or overwrite: the path as spelled when its folder exists, else an existing
 // case-variant of the file below the data root, else the name inside the case-insensitive match
 // of its folder.

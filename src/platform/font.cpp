@@ -22,6 +22,7 @@ namespace platform {
 namespace {
 
 constexpr int BUILTIN_FONT_SIZE = 14;
+constexpr int kLastPrintable = 126; // '~'
 
 ImageFontRef currentFont;
 
@@ -65,6 +66,18 @@ void PackGlyphs(TImageFont& font, int& atlasW, int& atlasH) {
     atlasH = penY + rowH + pad;
 }
 
+// Every text the game draws is plain printable ASCII, so a font must render each of those
+// characters: its own glyph, and ink for all but the blank. A cut or damaged file still loads,
+// but its glyphs then fail or come out empty, and every text would be blank.
+// Called with the character's glyph loaded into the face's slot.
+bool HasPrintableGlyph(FT_Face face, int c) {
+    if (FT_Get_Char_Index(face, FT_ULong(c)) == 0) return false;
+    const FT_GlyphSlot slot = face->glyph;
+    if (c == ' ') return true;
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) return slot->outline.n_points > 0;
+    return slot->bitmap.width > 0 && slot->bitmap.rows > 0;
+}
+
 // Rasterises characters 32..255 (Latin-1 equals the first 256 code points) into one atlas.
 ImageFontRef Rasterise(FT_Face face, int pixelSize, int style) {
     if (FT_Set_Pixel_Sizes(face, 0, pixelSize) != 0) return nullptr;
@@ -81,11 +94,17 @@ ImageFontRef Rasterise(FT_Face face, int pixelSize, int style) {
     };
     std::array<Bitmap, 256> bitmaps;
     for (int c = 32; c < 256; ++c) {
-        if (FT_Load_Char(face, FT_ULong(c), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) continue;
+        const bool required = c <= kLastPrintable;
+        const bool loaded = FT_Load_Char(face, FT_ULong(c), FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) == 0;
+        if (required && !(loaded && HasPrintableGlyph(face, c))) return nullptr;
+        if (!loaded) continue;
         FT_GlyphSlot slot = face->glyph;
         if ((style & FONT_BOLD) && slot->format == FT_GLYPH_FORMAT_OUTLINE)
             FT_Outline_Embolden(&slot->outline, std::max<FT_Pos>(64, pixelSize * 3));
-        if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) {
+            if (required) return nullptr;
+            continue;
+        }
         TGlyph& g = font->glyphs[c];
         g.present = true;
         g.advance = RoundPixels(slot->advance.x);

@@ -17,8 +17,9 @@ using ImageFontRef = std::shared_ptr<TImageFont>;
 
 // The largest font file LoadImageFont reads.
 constexpr size_t kMaxFontFileBytes = size_t(64) << 20;
-// Null when the file cannot be loaded: missing, not a regular file, larger than kMaxFontFileBytes
-// or not a font (text then falls back to the built-in font).
+// Null when the file cannot be loaded: missing, not a regular file, larger than kMaxFontFileBytes,
+// not a font, or a font that cannot render every printable ASCII character (32..126), as a cut
+// or damaged file does (text then falls back to the built-in font).
 ImageFontRef LoadImageFont(const std::string& path, int pixelSize, int style = FONT_SMOOTH);
 // Null selects the built-in font.
 void SetImageFont(const ImageFontRef& font);

@@ -53,7 +53,9 @@ TEST_F(FoldersTest, WithoutTheBundleTheDataPathsStayRelative) {
     EXPECT_EQ(Game->ImagePath, "Data/graphics/");
     Game->DataInAppBundle = 1;
     Game->SetDefaultPaths();
-    EXPECT_EQ(Game->DataPrefix, platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/");
+    // bin/ beside share/sleetwhistle/, with no ".." step in between.
+    const std::string bin = platform::ExtractDir(platform::AppFile());
+    EXPECT_EQ(Game->DataPrefix, platform::ExtractDir(bin) + "/share/sleetwhistle/");
 }
 
 TEST_F(FoldersTest, TheFirstStartOpensOnlyTheLevelsItCreated) {

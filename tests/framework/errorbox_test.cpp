@@ -118,6 +118,60 @@ TEST_F(ErrorBoxTest, PolledInputStaysOnWhenItWasOnAndLongLinesWrapInsideTheBox) 
     EXPECT_GT(bodyLines, 1);
 }
 
+// A path of exactly 200 characters ending in the given file name, its folders named by `folder`.
+std::string LongPath(const std::string& folder, const std::string& file) {
+    std::string path = "/";
+    while (path.size() + folder.size() + 1 + file.size() <= 200)
+        path += folder + "/";
+    path += std::string(200 - path.size() - file.size() - 1, 'x') + "/" + file;
+    return path;
+}
+
+TEST_F(ErrorBoxTest, ALongPathIsBrokenInsideTheBoxWithItsFileNameWhole) {
+    const std::string file = "card.ttf";
+    const std::string paths[] = {
+        LongPath("share", file), LongPath(std::string(150, 'd'), file), // one folder name wider than the box
+    };
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(path.size(), 200u);
+        recorder->calls.clear();
+        ccRunTimeError("Error loading file " + path, 0);
+        platform::SetImageFont(nullptr); // measured with the box's own font
+        const float line = float(platform::TextHeight(""));
+        std::vector<platform::DrawCall> rects, body;
+        float prompt = 0;
+        for (const auto& c : recorder->calls) { // the first frame of the box
+            if (c.kind == platform::DrawKind::Rect && c.state.r == 150) rects.push_back(c);
+            if (c.kind == platform::DrawKind::Text && c.state.b == 220) body.push_back(c);
+            if (c.kind == platform::DrawKind::Text && c.state.g == 220 && c.state.b == 0) {
+                prompt = c.y;
+                break;
+            }
+        }
+        ASSERT_FALSE(rects.empty());
+        const platform::DrawCall box = rects.back();
+        std::string joined;
+        bool fileWhole = false;
+        for (size_t i = 0; i < body.size(); ++i) {
+            const auto& t = body[i];
+            EXPECT_LE(platform::TextWidth(t.text), box.w - 2 * 10) << t.text;
+            EXPECT_GE(t.x, box.x + 10) << t.text;
+            EXPECT_GE(t.y, box.y) << t.text;
+            EXPECT_LE(t.y + line, prompt) << t.text << ": over the prompt";
+            if (i > 0) joined += t.text;
+            fileWhole = fileWhole || t.text.find(file) != std::string::npos;
+        }
+        EXPECT_LE(prompt + line, box.y + box.h) << "the prompt inside the box";
+        ASSERT_FALSE(body.empty());
+        EXPECT_EQ(body[0].text, "Error loading file");
+        EXPECT_EQ(joined, path) << "the whole path, in order";
+        EXPECT_TRUE(fileWhole);
+        EXPECT_NE(dir.Read("ErrorLog.txt").find("\r\nError loading file " + path + "\r\n"), std::string::npos)
+            << "the log keeps the whole path on one line";
+    }
+}
+
 TEST_F(ErrorBoxTest, ACloseOrTerminateRequestDismissesTheBoxWhoseEntryIsAlreadyLogged) {
     recorder->logPath = dir / "ErrorLog.txt";
     for (int id : {platform::EVENT_WINDOW_CLOSE, platform::EVENT_APP_TERMINATE}) {

@@ -123,6 +123,29 @@ TEST_F(DataRootTest, LookupsOutsideTheDataRootStayExact) {
     EXPECT_EQ(ResolvePath(root / "data/default.ini"), root / "data/default.ini");
 }
 
+TEST_F(DataRootTest, ShownPathsHaveNoDotStepsAndTheSpellingOnDisk) {
+    const std::string r = root.Path();
+    TempDir outside;
+    outside.Write("Data/Default.ini", "x");
+    struct Case {
+        std::string asked, shown;
+    } cases[] = {
+        {r + "data/sounds/buttonclick.wav", r + "Data/Sounds/buttonClick.wav"},
+        {r + "bin/../data/./default.ini", r + "Data/Default.ini"},
+        // Where nothing exists, the spelling asked for from there on.
+        {r + "data/sounds/missing/Click.WAV", r + "Data/Sounds/missing/Click.WAV"},
+        {r + "data/fonts/card.ttf", r + "Data/fonts/card.ttf"},
+        // Outside the data root only the dot steps go, as a lookup there ignores no case.
+        {outside / "bin/../data/default.ini", outside / "data/default.ini"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ShownPath(c.asked), c.shown) << c.asked;
+
+    // A data root given with ".." steps still covers the paths below it.
+    SetDataRoot(r + "Data/../");
+    EXPECT_EQ(ShownPath(r + "data/default.ini"), r + "Data/Default.ini");
+}
+
 TEST(Files, CreateCopyRenameAndDelete) {
     TempDir dir;
     ScopedUmask mask(022);
