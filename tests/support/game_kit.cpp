@@ -25,6 +25,21 @@
 
 namespace testkit {
 
+namespace {
+
+// Every screen, the loading screen and the second loading step; a player named is created first,
+// as a returning player's run finds the profile.
+void LoadScreens(const std::string& player) {
+    MakeScreens();
+    if (!player.empty()) CreateProfile(player);
+    Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
+    Game->CurrentTScreen = TitleScreen;
+    sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the program's first loading step does
+    LoadData2();
+}
+
+} // namespace
+
 void MakeGameObject() {
     MakeParticleLists();
     CreateGameObject();
@@ -37,29 +52,15 @@ void OpenGameData(const std::string& dataDir) {
     SetGameRules();
 }
 
-void LoadGame(const std::string& player) {
-    MakeBanks();
-    LoadFonts();
-    MakeScreens();
-    if (!player.empty()) CreateProfile(player);
-    Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
-    Game->CurrentTScreen = TitleScreen;
-    sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // as the program's first loading step does
-    LoadData2();
-}
-
 void MakeGame(const TGameOptions& options) {
     MakeGameObject();
     TableFlushKeys();
     while (platform::PollEvent()) {
     }
     OpenGameData(options.dataDir);
-    if (options.screens) {
-        LoadGame(options.player);
-    } else {
-        MakeBanks();
-        LoadFonts();
-    }
+    MakeBanks();
+    LoadFonts();
+    if (options.screens) LoadScreens(options.player);
     Game->FixedRateLogic->Init();
 }
 

@@ -18,10 +18,11 @@ namespace testkit {
 struct TGameOptions {
     // The "Data" folder's path; empty: the data the program itself finds beside the executable.
     std::string dataDir;
-    // A player created before the screens, as a returning player's run finds the profile.
+    // A player created before the screens (with them only), as a returning player's run finds
+    // the profile.
     std::string player;
-    // Off, the game stops after the banks and fonts: for a program that opens its window first
-    // and loads what it needs itself.
+    // Off, the game stops after the banks and fonts: for a harness that opens its window first, or
+    // a fixture that loads and makes only what it tests.
     bool screens = true;
 };
 
@@ -31,10 +32,8 @@ void MakeGameObject();
 // The program's stages for the folders (the data below dataDir, the per-user folder under
 // XDG_DATA_HOME), the settings and the game's rules.
 void OpenGameData(const std::string& dataDir);
-// The program's banks and fonts, then every screen, the loading screen and the second loading
-// step; a player named is created first, as a returning player's run finds the profile.
-void LoadGame(const std::string& player = "");
-// The steps above, in order, with no input pending; then the fixed-rate logic started.
+// The steps above with no input pending, the program's banks and fonts, then (as options ask)
+// every screen, the loading screen and the second loading step; then the fixed-rate logic started.
 void MakeGame(const TGameOptions& options = {});
 // Anna created as the current player (not saved) who has seen every hint that would stop a level.
 void AddAnna();
