@@ -58,7 +58,9 @@ void MakeGame() {
     if (!mkdtemp(home)) std::exit(1);
     setenv("XDG_DATA_HOME", home, 1);
     platform::UseRecordingAudio();
-    testkit::MakeGame(SLEETWHISTLE_BENCH_DATA_DIR);
+    testkit::TGameOptions game;
+    game.dataDir = SLEETWHISTLE_BENCH_DATA_DIR;
+    testkit::MakeGame(game);
     testkit::AddAnna();
     Game->DataPrefix = GAME_BENCH_DIR; // the fixture levels
     Game->Particles = 100;

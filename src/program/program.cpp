@@ -2,8 +2,6 @@
 
 #include "core/TGame.h"
 #include "core/TScreen.h"
-#include "core/fonts.h"
-#include "core/input_state.h"
 #include "framework/cc_errors.h"
 #include "framework/cc_input.h"
 #include "framework/cc_system.h"
@@ -11,9 +9,7 @@
 #include "game/TGameScreen.h"
 #include "game/autoplay.h"
 #include "media/TGameFade.h"
-#include "media/TImageBank.h"
 #include "media/TParticleList.h"
-#include "media/TSoundBank.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/program_cache.h"
@@ -21,6 +17,7 @@
 #include "platform/system.h"
 #include "program/asset_loading.h"
 #include "program/screens.h"
+#include "program/start_up.h"
 #include "screens/screen_seam.h"
 
 #include <cstdio>
@@ -79,48 +76,17 @@ void StartUp() {
 
     DebugInt = 1002;
     platform::SetAppTitle(FULLNAME);
-    ScreenWidth = 800;
-    ScreenHeight = 600;
     ccGraphicalErrors = 0;
-    Game = std::make_shared<TGame>();
-    InstallInputHooks();
-
-    DebugInt = 1003;
-    Game->DataInAppBundle = 1;
-    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
+    CreateGameObject();
+    SetGameFolders();
     // Drawing programs linked on an earlier run are kept in the user's cache folder.
     platform::SetProgramCacheFolder(platform::UserCacheHome() + "/Brindlecove/Sleetwhistle/");
-
-    DebugInt = 1004;
-    Game->CheckGoodExit();
-
-    DebugInt = 10041;
-    Game->Init(0, 1);
+    ReadSettings();
     platform::TraceMilestone("settings read");
-
-    DebugInt = 1005;
-    ForceIniSettings();
-    Game->FixedRateLogic->JitterCorrection = 0;
-    Game->ChannelsCreate(16);
-    Game->DebugDisplayX = 5;
-    Game->DebugDisplayY = 95;
-
-    DebugInt = 1006;
-    Game->SetEscapeSound("buttonclick");
-    Game->MaxLevels = 55;
-    Game->IgnoreFrameworkKeys = 1;
-    Game->IgnoreDebugKey = 1;
-
-    DebugInt = 1007;
-    DebugInt = 1008;
-    images = std::make_shared<TImageBank>();
-    images->SetPath(Game->ImagePath);
-    sounds = std::make_shared<TSoundBank>();
-    sounds->SetPath(Game->SoundPath);
-
-    DebugInt = 1009;
-    FontsPath = Game->DataPrefix + "Data/fonts/";
-    LoadGameFonts(FontsPath);
+    FixSettings();
+    SetGameRules();
+    MakeBanks();
+    LoadFonts();
     platform::TraceMilestone("fonts loaded");
 
     DebugInt = 1010;

@@ -1,9 +1,13 @@
-// The program body's error report, the graphics mode's size choice, and the debug counters with
-// the overlay's panel.
+// The program body's error report, the graphics mode's size choice, the data folder the start-up
+// reads, and the debug counters with the overlay's panel.
 #include "core_fixture.h"
 
 #include "core/graphics_mode.h"
 #include "program/program.h"
+
+#include "platform/system.h"
+
+#include <unistd.h>
 
 namespace coretest {
 namespace {
@@ -46,6 +50,29 @@ TEST(ModeSize, TheSizeIsChosenFromTheAvailableHeightAlone) {
     }
     EXPECT_EQ(NoSuitableResolutionMessage(640, 480),
               "Cannot find a suitable resolution. Desktop Resolution= 640x480");
+}
+
+using StartUpTest = CoreTest;
+
+// A test's or a tool's own data folder is the one read, not the data installed beside the
+// executable; with none given, the installed data is.
+TEST_F(StartUpTest, TheKitsGameReadsTheDataFolderItIsGiven) {
+    const std::string installed = platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/";
+    // The generated data again, reached through a folder of the test's own.
+    const std::string own = dir / "own/";
+    platform::CreateDir(own, true);
+    ASSERT_EQ(symlink(SLEETWHISTLE_TEST_DATA_DIR, (own + "Data").c_str()), 0);
+    struct TCase {
+        std::string dataDir, prefix;
+    } cases[] = {{own + "Data", own + "Data/../"}, {"", installed}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.dataDir.empty() ? "none given" : c.dataDir);
+        testkit::MakeGameObject();
+        testkit::OpenGameData(c.dataDir);
+        EXPECT_EQ(Game->DataPrefix, c.prefix);
+        EXPECT_EQ(Game->ImagePath, c.prefix + "Data/graphics/");
+        EXPECT_EQ(Game->LevelsPath, c.prefix + "Data/levels/");
+    }
 }
 
 using CountersTest = CoreTest;

@@ -88,7 +88,7 @@ TEST_F(GameSceneTest, TheInGameMenuOpenOverTheDimmedBoard) {
     RunIntro();
     Ticks(400); // the sweep is over
     const platform::PixmapRef before = Scene();
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(81);
     ASSERT_EQ(GameMenu->Active, 1);
     const platform::PixmapRef frame = Scene();

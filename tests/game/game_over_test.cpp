@@ -13,8 +13,6 @@ class GameOverTest : public PanelsTest {
 protected:
     void SetUp() override {
         PanelsTest::SetUp();
-        GameScreen = std::make_shared<TGameScreen>();
-        GameOverScreen->Player = &GameScreen->Player;
         Player().Score = 1000;
         Player().Level = 12;
         Player().TotalKills = 345;
@@ -27,10 +25,6 @@ protected:
         for (int i = 0; i < n; ++i)
             table.Add("row" + std::to_string(i), 10000 - 1000 * i, 1);
         table.Save();
-    }
-    void TearDown() override {
-        GameScreen = nullptr;
-        PanelsTest::TearDown();
     }
     // The run ends through the board's host, as the last death ends it: a 1500 ms fade with the
     // music, then the screen's own fade-in.

@@ -17,10 +17,6 @@ namespace {
 
 class GameScenesTest : public testsupport::GLScene<GameTest> {
 protected:
-    void SetUp() override {
-        GLScene::SetUp();
-        Game->MaxLevels = 55;
-    }
     static platform::PixmapRef Scene() {
         return testsupport::DrawScene([] { GameScreen->Draw(); });
     }
@@ -39,11 +35,11 @@ protected:
         EXPECT_EQ(differing, 0) << "text pixels inside the OK button";
     }
     void CtrlJ() {
-        Post(platform::EVENT_KEY_DOWN, VK_LCONTROL);
-        Post(platform::EVENT_KEY_DOWN, VK_J);
+        Post(platform::EVENT_KEY_DOWN, vk::LCONTROL);
+        Post(platform::EVENT_KEY_DOWN, vk::J);
         Tick();
-        Post(platform::EVENT_KEY_UP, VK_J);
-        Post(platform::EVENT_KEY_UP, VK_LCONTROL);
+        Post(platform::EVENT_KEY_UP, vk::J);
+        Post(platform::EVENT_KEY_UP, vk::LCONTROL);
     }
 };
 
@@ -73,7 +69,7 @@ TEST_F(GameScenesTest, TheLastLevelsPanelThePictureHintAndClickAnywhere) {
     Ticks(100);
     testsupport::SaveTestOutput(Scene(), "game-panel.png");
 
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     for (int i = 0; i < 200 && HintScroll->Active == 0; ++i)
         Tick();
     ASSERT_EQ(HintScroll->Active, 1);
@@ -83,7 +79,7 @@ TEST_F(GameScenesTest, TheLastLevelsPanelThePictureHintAndClickAnywhere) {
     EXPECT_EQ(HintScroll->Icon->name, "THUMB11");
     ExpectNoTextOverOK(hint);
 
-    PressKey(VK_RETURN);
+    PressKey(vk::RETURN);
     for (int i = 0; i < 200 && HintScroll->Active != 0; ++i)
         Tick();
     Ticks(60);

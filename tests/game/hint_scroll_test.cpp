@@ -14,7 +14,6 @@ class HintScrollTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        Game->MaxLevels = 55;
         EnterLevel(10); // no item hint from level 10 on
         RunIntro();
         audio->Clear();
@@ -128,7 +127,7 @@ TEST_F(HintScrollTest, OKEnterAndAClickAnywhereEachRollItUpWithOneClick) {
              Post(platform::EVENT_MOUSE_UP, 2, 700, 40);
          }},
         {"OK", [this] { ClickAt(OK()->x + float(OK()->w / 2), OK()->y + float(OK()->h / 2)); }},
-        {"Enter", [] { PressKey(VK_RETURN); }},
+        {"Enter", [] { PressKey(vk::RETURN); }},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);

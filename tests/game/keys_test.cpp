@@ -18,10 +18,10 @@ class KeysTest : public GameTest {
 protected:
     // A key hit in one tick, Ctrl held through it when asked.
     void Hit(int key, bool control) {
-        if (control) Post(platform::EVENT_KEY_DOWN, VK_LCONTROL);
+        if (control) Post(platform::EVENT_KEY_DOWN, vk::LCONTROL);
         PressKey(key);
         Tick();
-        if (control) Post(platform::EVENT_KEY_UP, VK_LCONTROL);
+        if (control) Post(platform::EVENT_KEY_UP, vk::LCONTROL);
     }
 };
 
@@ -39,22 +39,22 @@ TEST_F(KeysTest, CtrlKeysActOnlyInPlayAndEveryHitIsTakenEvenWithoutCtrl) {
         bool control;
         TResult result;
     } cases[] = {
-        {PLAY, VK_Q, true, {true, true, false, false}},
-        {PLAY, VK_Q, false, {}},
-        {PLAY, VK_R, true, {false, false, true, false}},
-        {PLAY, VK_R, false, {}},
-        {PLAY, VK_J, true, {false, false, false, true}},
-        {PLAY, VK_J, false, {}},
-        {MENU, VK_Q, true, {}},
-        {MENU, VK_R, true, {}},
-        {MENU, VK_J, true, {}},
-        {SEQUENCE, VK_Q, true, {false, true, false, false}},
-        {SEQUENCE, VK_R, true, {}},
-        {SEQUENCE, VK_J, true, {}},
-        {FADE, VK_Q, true, {false, true, false, false}},
-        {FADE, VK_Q, false, {}},
-        {FADE, VK_R, true, {}},
-        {FADE, VK_J, true, {}},
+        {PLAY, vk::Q, true, {true, true, false, false}},
+        {PLAY, vk::Q, false, {}},
+        {PLAY, vk::R, true, {false, false, true, false}},
+        {PLAY, vk::R, false, {}},
+        {PLAY, vk::J, true, {false, false, false, true}},
+        {PLAY, vk::J, false, {}},
+        {MENU, vk::Q, true, {}},
+        {MENU, vk::R, true, {}},
+        {MENU, vk::J, true, {}},
+        {SEQUENCE, vk::Q, true, {false, true, false, false}},
+        {SEQUENCE, vk::R, true, {}},
+        {SEQUENCE, vk::J, true, {}},
+        {FADE, vk::Q, true, {false, true, false, false}},
+        {FADE, vk::Q, false, {}},
+        {FADE, vk::R, true, {}},
+        {FADE, vk::J, true, {}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::string(stateNames[c.state]) + (c.control ? " Ctrl+" : " ") + char(c.key));
@@ -103,7 +103,7 @@ TEST_F(KeysTest, GivingUpPlaysTheSequenceThenRestartsTheLevelOnceWithTheScoreKep
     GameScreen->Player.Score = 120;
     GameGrid->DynamicDebug = 1; // marks the board given up
     audio->Clear();
-    Hit(VK_Q, true);
+    Hit(vk::Q, true);
     EXPECT_EQ(GameScreen->Player.Alive, 0);
     EXPECT_EQ(GameGrid->NoMore, 1);
     Ticks(798); // 4000 ms after the give-up, less one tick

@@ -23,15 +23,7 @@ class LevelCompleteTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        Game->MaxLevels = 55;
-        GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
-        LevelSelectScreen = std::make_shared<TLevelSelectScreen>();
         FillParticleImages(); // as the game screen's loading fills them
-    }
-    void TearDown() override {
-        GameFinishedScreen = nullptr;
-        LevelSelectScreen = nullptr;
-        GameTest::TearDown();
     }
     void Profile(int level, int locked, std::initializer_list<int> flags = {}) {
         TProfile& p = *Game->CurrentProfile;
@@ -44,17 +36,17 @@ protected:
     }
     // Ctrl held over a tick in which the key is hit.
     void CtrlKey(int key) {
-        Post(platform::EVENT_KEY_DOWN, VK_LCONTROL);
+        Post(platform::EVENT_KEY_DOWN, vk::LCONTROL);
         Post(platform::EVENT_KEY_DOWN, key);
         Tick();
         Post(platform::EVENT_KEY_UP, key);
-        Post(platform::EVENT_KEY_UP, VK_LCONTROL);
+        Post(platform::EVENT_KEY_UP, vk::LCONTROL);
     }
     // The level is played from the profile, won at once with Ctrl+J, and its outro runs out.
     void WinLevel(int level) {
         EnterLevel(level);
         RunIntro();
-        CtrlKey(VK_J);
+        CtrlKey(vk::J);
         for (int i = 0; i < 3000 && LevelCompleteScreen->Active == 0; ++i)
             Tick();
         ASSERT_EQ(LevelCompleteScreen->Active, 1) << "the panel opens at the end of the outro";
@@ -65,7 +57,7 @@ protected:
         ASSERT_EQ(OK()->Active, 1);
     }
     void RollUp() {
-        PressKey(VK_ESCAPE);
+        PressKey(vk::ESCAPE);
         for (int i = 0; i < 200 && LevelCompleteScreen->Active == 1; ++i)
             Tick();
         ASSERT_EQ(LevelCompleteScreen->Active, 2);
@@ -133,7 +125,7 @@ TEST_F(LevelCompleteTest, AWinAdvancesAndSavesTheProfileAndChoosesWhereThePanelL
             EXPECT_EQ(File().HintsShown[size_t(88 + c.level / 5)], 1);
             for (int i = 0; i < 80; ++i)
                 Tick();
-            PressKey(VK_RETURN);
+            PressKey(vk::RETURN);
             for (int i = 0; i < 100 && HintScroll->Active; ++i)
                 Tick();
         }
@@ -166,7 +158,7 @@ TEST_F(LevelCompleteTest, ThePanelReadsNoInputWhileSlidingAndAnyConfirmationRoll
         int clicks; // of OK's click sound
     };
     const TCase cases[] = {
-        {"Escape", [] { PressKey(VK_ESCAPE); }, 1},
+        {"Escape", [] { PressKey(vk::ESCAPE); }, 1},
         {"left click anywhere", [] { ClickAt(60, 60); }, 1},
         {"right click anywhere",
          [] {
@@ -175,8 +167,8 @@ TEST_F(LevelCompleteTest, ThePanelReadsNoInputWhileSlidingAndAnyConfirmationRoll
          },
          1},
         {"OK", [this] { ClickAt(OK()->x + float(OK()->w / 2), OK()->y + float(OK()->h / 2)); }, 1},
-        {"Enter", [] { PressKey(VK_RETURN); }, 1},
-        {"Space", [] { PressKey(VK_SPACE); }, 1},
+        {"Enter", [] { PressKey(vk::RETURN); }, 1},
+        {"Space", [] { PressKey(vk::SPACE); }, 1},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -234,7 +226,7 @@ TEST_F(LevelCompleteTest, ClickAnywhereContinuesOnceWithAnyButtonThroughAFadeWit
     // Once the map has zoomed in, Enter plays that level.
     for (int i = 0; i < 400 && LevelSelectScreen->Menu->FindButton("start")->Active == 0; ++i)
         Tick();
-    PressKey(VK_RETURN);
+    PressKey(vk::RETURN);
     const auto playing = [] {
         return Game->CurrentTScreen == GameScreen && GameScreen->IntroAnim && GameScreen->IntroAnim->Active;
     };
@@ -269,7 +261,7 @@ TEST_F(LevelCompleteTest, CtrlQRAndJChangeNothingUnderThePanel) {
     WinLevel(2);
     OpenPanel();
     const std::vector<TGemSnapshot> board = BoardSnapshot();
-    for (int key : {VK_Q, VK_R, VK_J}) {
+    for (int key : {vk::Q, vk::R, vk::J}) {
         CtrlKey(key);
         Tick();
     }

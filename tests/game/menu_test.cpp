@@ -101,14 +101,14 @@ TEST_F(GameMenuTest, AnswersTickByTickThroughOpeningAndClosing) {
         int active;
     };
     const TStep steps[] = {
-        {"Escape opens", VK_ESCAPE, nullptr, 1, {2}, 460, 1},
+        {"Escape opens", vk::ESCAPE, nullptr, 1, {2}, 460, 1},
         {"half-way up", 0, nullptr, 40, Repeat(1, 40), 230, 1},
         {"in place", 0, nullptr, 40, Repeat(1, 40), 0, 1},
         {"open", 0, nullptr, 20, Repeat(1, 20), 0, 1},
-        {"Escape closes", VK_ESCAPE, nullptr, 1, {3}, 0, 1},
+        {"Escape closes", vk::ESCAPE, nullptr, 1, {3}, 0, 1},
         {"the closing slide to its last tick", 0, nullptr, 80, Repeat(0, 80), 0, 0},
         {"closed", 0, nullptr, 3, Repeat(1, 3), 0, 0},
-        {"Escape opens again", VK_ESCAPE, nullptr, 81,
+        {"Escape opens again", vk::ESCAPE, nullptr, 81,
          [] {
              std::vector<int> a = Repeat(1, 81);
              a[0] = 2;
@@ -130,7 +130,7 @@ TEST_F(GameMenuTest, AnswersTickByTickThroughOpeningAndClosing) {
 }
 
 TEST_F(GameMenuTest, TheButtonsSitInTheirColumnOnceTheScrollIsUp) {
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(81);
     const float tops[] = {204, 253, 302, 351};
     const char* rows[] = {"resume", "options", "help", "saveandexit"};
@@ -143,11 +143,11 @@ TEST_F(GameMenuTest, TheButtonsSitInTheirColumnOnceTheScrollIsUp) {
 }
 
 TEST_F(GameMenuTest, TurningBackHalfWaySlidesFromTheHeightReachedAndDimsAtMostHalf) {
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     std::vector<float> heights, dims;
     std::vector<int> actives;
     for (int tick = 0; tick < 160; ++tick) {
-        if (tick == 41) PressKey(VK_ESCAPE);
+        if (tick == 41) PressKey(vk::ESCAPE);
         Tick();
         heights.push_back(GameMenu->GetTopY());
         actives.push_back(GameMenu->Active);
@@ -163,18 +163,18 @@ TEST_F(GameMenuTest, TurningBackHalfWaySlidesFromTheHeightReachedAndDimsAtMostHa
         most = std::max(most, dim);
     EXPECT_GT(most, 0.3f);
     EXPECT_LE(most, 0.5f);
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(81);
     EXPECT_FLOAT_EQ(DrawnDim(), 0.5f);
 }
 
 TEST_F(GameMenuTest, AnEscapeDuringTheClosingSlideOpensTheMenuRightAfterIt) {
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(81);
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(1);
     Ticks(20);
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     EXPECT_EQ(Answers(60), Repeat(0, 60)) << "not read while the menu slides closed";
     EXPECT_EQ(GameMenu->Active, 0);
     EXPECT_EQ(Answers(1), std::vector<int>{2});
@@ -182,9 +182,9 @@ TEST_F(GameMenuTest, AnEscapeDuringTheClosingSlideOpensTheMenuRightAfterIt) {
 }
 
 TEST_F(GameMenuTest, EnterAndSpacePressResumeOnlyOnceTheOpeningSlideHasEnded) {
-    for (int key : {VK_RETURN, VK_SPACE}) {
+    for (int key : {vk::RETURN, vk::SPACE}) {
         SCOPED_TRACE(key);
-        PressKey(VK_ESCAPE);
+        PressKey(vk::ESCAPE);
         Ticks(10); // the tick that opens the menu, then 9 of the 80-tick slide
         PressKey(key);
         EXPECT_EQ(Answers(70), Repeat(1, 70));
@@ -192,7 +192,7 @@ TEST_F(GameMenuTest, EnterAndSpacePressResumeOnlyOnceTheOpeningSlideHasEnded) {
         EXPECT_EQ(Answers(1), std::vector<int>{3});
         Ticks(81);
         ASSERT_EQ(GameMenu->Active, 0);
-        PressKey(VK_ESCAPE);
+        PressKey(vk::ESCAPE);
         Ticks(81);
         PressKey(key);
         EXPECT_EQ(Answers(1), std::vector<int>{3}) << "open: the key presses resume at once";
@@ -205,13 +205,13 @@ TEST_F(GameMenuTest, AnArmedStarIsThePlainPointerWhileOpenAndArmedAgainAfter) {
     Ticks(7);
     const float counter = GameGrid->PointerAnimCounter;
     ASSERT_GT(counter, 0.0f);
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(1);
     EXPECT_EQ(GameGrid->PointerGemType, 0);
     EXPECT_FALSE(Game->Mouse->Image2);
     Ticks(100);
     EXPECT_EQ(GameGrid->PointerGemType, 0);
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(1);
     EXPECT_EQ(GameGrid->PointerGemType, 11);
     EXPECT_TRUE(Game->Mouse->Image2);
@@ -220,10 +220,10 @@ TEST_F(GameMenuTest, AnArmedStarIsThePlainPointerWhileOpenAndArmedAgainAfter) {
 
 TEST_F(GameMenuTest, APointerSwitchedOffBeforeOpeningIsOffAfterClosing) {
     Game->Mouse->Off();
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(81);
     Game->Mouse->On(); // as the options or instructions screen does before the menu is closed
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(81);
     EXPECT_EQ(GameMenu->Active, 0);
     EXPECT_EQ(Game->Mouse->Active, 0);
@@ -233,7 +233,7 @@ TEST_F(GameMenuTest, SaveAndExitWritesTheProfileOnTheClickThenFadesWithTheMusicT
     const std::string file = Game->ProfilePath + "Anna.dat";
     struct stat before {};
     ASSERT_EQ(stat(file.c_str(), &before), 0);
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Ticks(81);
     ClickRow("saveandexit");
     Tick();
@@ -256,7 +256,7 @@ TEST_F(GameMenuTest, LeavingForAScreenThatComesBackKeepsTheLevelAsItWas) {
         SCOPED_TRACE(particles);
         Game->Particles = particles;
         auto visited = std::make_shared<TVisitedScreen>();
-        PressKey(VK_ESCAPE);
+        PressKey(vk::ESCAPE);
         Ticks(81);
         const TGameGrid* grid = GameGrid.get();
         const std::vector<TGemSnapshot> board = BoardSnapshot();
@@ -295,7 +295,7 @@ TEST_F(GameMenuTest, LeavingForAScreenThatComesBackKeepsTheLevelAsItWas) {
         for (const TGemRef& gem : *GemList)
             EXPECT_EQ(gem->Shadow, particles >= 50 ? 1 : 0);
         RunFadeIn();
-        PressKey(VK_ESCAPE);
+        PressKey(vk::ESCAPE);
         Ticks(81);
         ASSERT_EQ(GameMenu->Active, 0);
     }
@@ -308,7 +308,7 @@ TEST_F(GameMenuTest, OptionsAndHelpLeaveTheGameLoadedForScreensThatComeBack) {
     } rows[] = {{"options", OptionsScreen}, {"help", InstructionsScreen}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.row);
-        PressKey(VK_ESCAPE);
+        PressKey(vk::ESCAPE);
         Ticks(81);
         ClickRow(r.row);
         Tick();
@@ -324,7 +324,7 @@ TEST_F(GameMenuTest, OptionsAndHelpLeaveTheGameLoadedForScreensThatComeBack) {
         Game->GameFade->Active = 0;
         Game->DestinationTScreen = nullptr;
         GameScreen->ResetStops();
-        PressKey(VK_ESCAPE);
+        PressKey(vk::ESCAPE);
         Ticks(81);
         ASSERT_EQ(GameMenu->Active, 0);
     }

@@ -34,18 +34,18 @@ protected:
     // Open (80 ticks), then closed by Enter (80 ticks more).
     void CloseScroll() {
         Ticks(80);
-        PressKey(VK_RETURN);
+        PressKey(vk::RETURN);
         for (int i = 0; i < 200 && HintScroll->Active; ++i)
             Tick();
         ASSERT_EQ(HintScroll->Active, 0);
     }
     // Ctrl held over a tick in which the key is hit.
     void CtrlKey(int key) {
-        Post(platform::EVENT_KEY_DOWN, VK_LCONTROL);
+        Post(platform::EVENT_KEY_DOWN, vk::LCONTROL);
         Post(platform::EVENT_KEY_DOWN, key);
         Tick();
         Post(platform::EVENT_KEY_UP, key);
-        Post(platform::EVENT_KEY_UP, VK_LCONTROL);
+        Post(platform::EVENT_KEY_UP, vk::LCONTROL);
     }
 };
 
@@ -60,7 +60,7 @@ TEST_F(OneShotHintsTest, EachOfTheFirstNineLevelsShowsItsItemHintOncePerProfile)
         RunFadeIn();
         CloseScroll();
         RunIntro();
-        CtrlKey(VK_R);
+        CtrlKey(vk::R);
         Tick();
         EXPECT_EQ(HintScroll->Active, 0) << "a restart shows none";
         GameScreen->Kill();
@@ -88,7 +88,7 @@ TEST_F(OneShotHintsTest, TheItemHintHoldsTheIntroAndItsSoundUntilItCloses) {
     GameScreen->Draw();
     for (const platform::DrawCall& call : recorder->calls)
         EXPECT_NE(call.image, GameScreen->Go->image->image) << "no \"go\" under the scroll";
-    PressKey(VK_RETURN);
+    PressKey(vk::RETURN);
     int tick = 0;
     while (HintScroll->Active && tick < 200) {
         EXPECT_EQ(CountCues("levelstart"), 0) << "tick " << tick;

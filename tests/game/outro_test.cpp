@@ -35,10 +35,10 @@ TEST_F(IntroTest, TheIntroHoldsPlayForItsSecondThenStartsTheColumnSweep) {
     Ticks(2);
     ClickAt(260, 300); // a cell of the board
     Ticks(2);
-    Post(platform::EVENT_KEY_DOWN, VK_LCONTROL);
-    PressKey(VK_J);
+    Post(platform::EVENT_KEY_DOWN, vk::LCONTROL);
+    PressKey(vk::J);
     Ticks(2);
-    Post(platform::EVENT_KEY_UP, VK_LCONTROL);
+    Post(platform::EVENT_KEY_UP, vk::LCONTROL);
     EXPECT_TRUE(Cues().empty());
     EXPECT_EQ(GameMenu->Active, 0);
     EXPECT_EQ(GameGrid->Mode, 0);
@@ -56,7 +56,7 @@ TEST_F(IntroTest, TheIntroHoldsPlayForItsSecondThenStartsTheColumnSweep) {
 TEST_F(IntroTest, EscapeDuringTheIntroOpensTheMenuWhichHoldsTheIntro) {
     EnterLevel(1);
     RunFadeIn();
-    PressKey(VK_ESCAPE);
+    PressKey(vk::ESCAPE);
     Tick();
     EXPECT_EQ(GameMenu->Active, 1);
     const float left = GameScreen->IntroAnim->Counter;

@@ -1,12 +1,12 @@
-// What the tests of the screens that end a run share: the core test base with the game's folders,
-// the sound bank, the fonts, the effect channels, the high-score table and a current profile in the
-// temporary per-user folder, the screens of the end of a run, and ticks through the main loop on
-// the fake clock (5 ms a tick, each followed by a drawn frame on the recording renderer).
+// What the tests of the screens that end a run share: the core test base with the test kit's game
+// (every screen, the banks, the fonts and the high-score table, as start-up makes them) and a
+// current profile in the temporary per-user folder, a stand-in for the screen a run is played on,
+// and ticks through the main loop on the fake clock (5 ms a tick, each followed by a drawn frame on
+// the recording renderer).
 #pragma once
 
 #include "core_fixture.h"
 
-#include "core/fonts.h"
 #include "game/TGameFinishedScreen.h"
 #include "game/TGameOverScreen.h"
 #include "media/TGameFade.h"
@@ -17,7 +17,6 @@
 #include "profiles/TProfile.h"
 #include "profiles/highscore_file.h"
 #include "profiles/profile_file.h"
-#include "program/asset_loading.h"
 #include "screens/TTitleScreen.h"
 
 #include <string>
@@ -35,25 +34,11 @@ class PanelsTest : public coretest::CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        InitGame();
-        MakeParticleLists();
-        Game->FixedRateLogic->Create();
-        Game->FixedRateLogic->JitterCorrection = 0;
-        Game->ChannelsCreate(16);
-        Game->MaxLevels = 55;
-        images = std::make_shared<TImageBank>();
-        images->SetPath(Game->ImagePath);
-        sounds = std::make_shared<TSoundBank>();
-        sounds->SetPath(Game->SoundPath);
-        LoadSounds();
-        LoadGameFonts(Game->DataPrefix + "Data/fonts/");
-        Game->HighScores->Create(Game->SubPath + "sw", 10);
-        CreateProfile("Anna");
-        TitleScreen = std::make_shared<TTitleScreen>();
-        GameOverScreen = std::make_shared<TGameOverScreen>();
-        GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
+        testkit::TGameOptions game;
+        game.dataDir = SLEETWHISTLE_TEST_DATA_DIR;
+        game.player = "Anna";
+        testkit::MakeGame(game);
         Game->CurrentTScreen = play;
-        Game->FixedRateLogic->Init();
     }
     void TearDown() override {
         Game->GameFade->Active = 0;

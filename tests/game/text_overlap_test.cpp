@@ -34,10 +34,6 @@ std::string TextMeeting(const std::vector<textink::Text>& texts, const Box& box)
 
 class TextOverlapTest : public GameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Game->MaxLevels = 55;
-    }
     std::vector<textink::Text> Drawn(const std::function<void()>& draw) {
         recorder->calls.clear();
         draw();
@@ -52,11 +48,11 @@ protected:
     }
     static Box ButtonBox(const TButton& b) { return {b.x, b.y, b.x + float(b.w), b.y + float(b.h)}; }
     void CtrlJ() {
-        Post(platform::EVENT_KEY_DOWN, VK_LCONTROL);
-        Post(platform::EVENT_KEY_DOWN, VK_J);
+        Post(platform::EVENT_KEY_DOWN, vk::LCONTROL);
+        Post(platform::EVENT_KEY_DOWN, vk::J);
         Tick();
-        Post(platform::EVENT_KEY_UP, VK_J);
-        Post(platform::EVENT_KEY_UP, VK_LCONTROL);
+        Post(platform::EVENT_KEY_UP, vk::J);
+        Post(platform::EVENT_KEY_UP, vk::LCONTROL);
     }
 };
 

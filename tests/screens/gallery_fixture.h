@@ -1,6 +1,6 @@
 // What the gallery, picture-view and outro tests share: the core test base (temporary per-user
-// folder, fake clock, recording renderer and audio), the generated data with the shared sounds,
-// pictures and fonts loaded, a test profile, and the main loop stepped tick by tick with posted
+// folder, fake clock, recording renderer and audio), the test kit's game without its screens, the
+// shared sounds and pictures loaded, a test profile, and the main loop stepped tick by tick with posted
 // input.
 #pragma once
 
@@ -27,16 +27,10 @@ class FrontEndTest : public coretest::CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        InitGame();
-        LoadGameFonts(Game->DataPrefix + "Data/fonts/");
-        Game->FixedRateLogic->Create();
-        Game->ChannelsCreate(16);
-        Game->SetEscapeSound("buttonclick");
-        Game->FixedRateLogic->JitterCorrection = 0;
-        images = std::make_shared<TImageBank>();
-        images->SetPath(Game->ImagePath);
-        sounds = std::make_shared<TSoundBank>();
-        sounds->SetPath(Game->SoundPath);
+        testkit::TGameOptions game;
+        game.dataDir = SLEETWHISTLE_TEST_DATA_DIR;
+        game.screens = false;
+        testkit::MakeGame(game);
         Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
         sounds->Load("buttonclick", 1.0f, 1.0f, "", 0); // the first loading stage's
         LoadSounds();

@@ -153,7 +153,7 @@ TEST_F(GalleryTest, OkAndEscapeLeaveForTheDestinationAndKillTheGallery) {
         const char* way;
         int key;
     };
-    for (TRow row : {TRow{"OK", 13}, TRow{"Escape", 27}}) {
+    for (TRow row : {TRow{"OK", platform::vk::RETURN}, TRow{"Escape", platform::vk::ESCAPE}}) {
         SetPictureFlag(1, 1);
         GalleryScreen->Destination = start;
         Enter(GalleryScreen);

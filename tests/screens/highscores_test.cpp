@@ -149,8 +149,8 @@ TEST_F(HighScoresTest, HeadingsAndRowsAreScaledToTheirSlotsAndEndAtTheirColumns)
 TEST_F(HighScoresTest, NoKeepsTheTableAndYesWritesTenEmptyRowsAndMovesClearUnderThem) {
     struct {
         bool emptyFirst;
-        int key; // 'N' or 'Y'
-    } cases[] = {{false, 'N'}, {false, 'Y'}, {true, 'Y'}};
+        int key; // N or Y
+    } cases[] = {{false, platform::vk::N}, {false, platform::vk::Y}, {true, platform::vk::Y}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << char(c.key) << (c.emptyFirst ? " from an empty table" : ""));
         Game->HighScores->Zero(0);
@@ -190,7 +190,7 @@ TEST_F(HighScoresTest, WhileTheQuestionIsOpenNeitherTheButtonsNorTheRowsMove) {
     Tick(100);
     EXPECT_FLOAT_EQ(Row(0)->GetX(), x);
     EXPECT_EQ(Game->GameFade->Active, 0) << "OK does not answer";
-    Press('N');
+    Press(platform::vk::N);
     Tick(5);
     EXPECT_GT(Row(0)->GetX(), x) << "the rows go on once it is answered";
 }

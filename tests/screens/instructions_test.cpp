@@ -120,8 +120,8 @@ TEST_F(InstructionsTest, EveryWayOutReturnsToTheCaller) {
             EXPECT_EQ(Game->DestinationTScreen, destination);
             EXPECT_EQ(Cues("BUTTONCLICK"), 1); // the OK button's, or the core's for Escape
             EXPECT_EQ(Game->GameFade->Channel, from == TFrom::Map ? Game->MusicChannel : nullptr);
-            KeyUp(13);
-            KeyUp(27);
+            KeyUp(platform::vk::RETURN);
+            KeyUp(platform::vk::ESCAPE);
             Post(platform::EVENT_MOUSE_UP, 1);
             while (Game->GameFade->Active != 0)
                 Frame();

@@ -162,19 +162,19 @@ TEST_F(IntroTest, EveryWayOutReachesTheLoadingScreenInTheSameTick) {
         audio->Clear();
         switch (row.input) {
         case Input::Key:
-            KeyTap(65, 'a');
+            KeyTap(platform::vk::A, 'a');
             break;
         case Input::Click:
             ClickAt(400, 300);
             break;
         case Input::Enter:
-            KeyTap(13, 13);
+            KeyTap(platform::vk::RETURN, '\r');
             break;
         case Input::Space:
-            KeyTap(32, 32);
+            KeyTap(platform::vk::SPACE, ' ');
             break;
         case Input::Escape:
-            KeyTap(27, 27);
+            KeyTap(platform::vk::ESCAPE, '\x1b');
             break;
         }
         Tick();

@@ -1,8 +1,8 @@
 // What the intro and title tests share: the core's test fixture (temporary per-user folder, the
-// generated data folder, fake clock, recording renderer and audio) with the shared banks, the
-// loading screen and the two screens made as start-up makes them, and ticks run through the
-// core's logic wrapper so that the game-wide keys, the screen fade and screen changes act as in
-// the game.
+// generated data folder, fake clock, recording renderer and audio) with the test kit's game without
+// its screens, the loading screen and the two screens made as start-up makes them, and ticks run
+// through the core's logic wrapper so that the game-wide keys, the screen fade and screen changes
+// act as in the game.
 #pragma once
 
 #include "../core/core_fixture.h"
@@ -23,17 +23,10 @@ class IntroTitleTest : public coretest::CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        InitGame();
-        Game->FixedRateLogic->Init();
-        // As start-up leaves them.
-        Game->IgnoreFrameworkKeys = 1;
-        Game->ChannelsCreate(16);
-        Game->SetEscapeSound("buttonclick");
-        MakeParticleLists();
-        images = std::make_shared<TImageBank>();
-        images->SetPath(Game->ImagePath);
-        sounds = std::make_shared<TSoundBank>();
-        sounds->SetPath(Game->SoundPath);
+        testkit::TGameOptions game;
+        game.dataDir = SLEETWHISTLE_TEST_DATA_DIR;
+        game.screens = false;
+        testkit::MakeGame(game);
         TitleScreen = std::make_shared<TTitleScreen>();
         IntroScreen = std::make_shared<TIntroScreen>();
         IntroScreen->LoadRest = LoadData2;                            // as MakeScreens() sets it

@@ -156,8 +156,8 @@ TEST_F(LevelMapTest, EveryWayOfChoosingSavesAtOnceWithOneClickSound) {
         EXPECT_EQ(SavedProfile()->CurrentLevel, 4);
         EXPECT_EQ(LevelSelectScreen->Menu->FindButton("start")->Active, 0);
         EXPECT_EQ(LevelSelectScreen->Menu->FindButton("back")->Active, 0);
-        KeyUp(32);
-        KeyUp(13);
+        KeyUp(platform::vk::SPACE);
+        KeyUp(platform::vk::RETURN);
         Post(platform::EVENT_MOUSE_UP, 1);
         SwitchTo(TitleScreen);
     }
@@ -184,7 +184,7 @@ TEST_F(LevelMapTest, TheFirstChoiceOfLevelOneShowsTheInstructions) {
             Game->Fade = fades;
             Key(platform::vk::RETURN);
             Frame();
-            KeyUp(13);
+            KeyUp(platform::vk::RETURN);
             for (int i = 0;
                  i < 40 && Game->CurrentTScreen == LevelSelectScreen && Game->GameFade->Active == 0; i++)
                 Frame();
@@ -220,7 +220,7 @@ TEST_F(LevelMapTest, EscapeAndTheLeftArrowReturnToTheTitleWithTheMusicPlaying) {
         EXPECT_EQ(Game->DestinationTScreen, TitleScreen);
         EXPECT_EQ(Game->GameFade->Active, 1);
         EXPECT_EQ(Game->GameFade->Channel, nullptr);
-        KeyUp(27);
+        KeyUp(platform::vk::ESCAPE);
         Post(platform::EVENT_MOUSE_UP, 1);
         SwitchTo(TitleScreen);
     }
@@ -231,7 +231,7 @@ TEST_F(LevelMapTest, EscapeDuringTheZoomAfterAChoiceKeepsTheChosenLevel) {
     EnterMap();
     Key(platform::vk::RETURN);
     Frame();
-    KeyUp(13);
+    KeyUp(platform::vk::RETURN);
     Key(platform::vk::ESCAPE);
     Frame();
     EXPECT_EQ(Game->DestinationTScreen, TitleScreen);

@@ -62,7 +62,8 @@ TEST_F(OutroTest, AClickEnterOrSpaceLeavesTheProgramWithOneClickAndTheMusicFadin
         const char* way;
         int key; // 0: a click of the right button
     };
-    for (TRow row : {TRow{"click", 0}, TRow{"Enter", 13}, TRow{"Space", 32}}) {
+    for (TRow row :
+         {TRow{"click", 0}, TRow{"Enter", platform::vk::RETURN}, TRow{"Space", platform::vk::SPACE}}) {
         Game->GameFade->Finish();
         Game->GameFade->GetDone();
         Game->DestinationTScreen = nullptr;

@@ -53,8 +53,8 @@ TEST_F(PictureTest, EachWayBackReachesTheGalleryWithItsOwnSounds) {
     };
     const TRow rows[] = {
         {"a click anywhere", 0, 1, false},
-        {"the OK key", 13, 1, false},
-        {"Escape", 27, 1, false},
+        {"the OK key", platform::vk::RETURN, 1, false},
+        {"Escape", platform::vk::ESCAPE, 1, false},
     };
     for (const TRow& row : rows) {
         OpenPictureThree();

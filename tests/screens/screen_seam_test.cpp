@@ -76,7 +76,7 @@ TEST_F(ScreenSeamTest, TheNamePromptIsAnsweredFirst) {
         Post(platform::EVENT_KEY_CHAR, c);
         Tick();
     }
-    KeyTap(13, 13);
+    KeyTap(platform::vk::RETURN, '\r');
     ASSERT_TRUE(UntilLeaving(10));
     EXPECT_EQ(Game->DestinationTScreen, HighScoresScreen);
     EXPECT_FALSE(TitleScreen->EnterName);

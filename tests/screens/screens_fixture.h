@@ -46,14 +46,10 @@ protected:
 
     void SetUp() override {
         CoreTest::SetUp();
-        InitGame();
-        Game->MaxLevels = 55;
-        Game->ChannelsCreate(16);
-        Game->SetEscapeSound("buttonclick");
-        Game->FixedRateLogic->JitterCorrection = 0;
-        Game->FixedRateLogic->Init();
-        MakeParticleLists();
-        testkit::LoadGame("Anna");
+        testkit::TGameOptions game;
+        game.dataDir = SLEETWHISTLE_TEST_DATA_DIR;
+        game.player = "Anna";
+        testkit::MakeGame(game);
         audio->Clear();
     }
 

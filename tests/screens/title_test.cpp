@@ -66,7 +66,7 @@ protected:
             Post(platform::EVENT_KEY_CHAR, c);
             Tick();
         }
-        KeyTap(13, 13);
+        KeyTap(platform::vk::RETURN, '\r');
         Tick();
     }
 };
@@ -143,7 +143,7 @@ TEST_F(TitleTest, AnUnreadableProfilesFolderEndsTheRunNamingIt) {
 TEST_F(TitleTest, TheNameGivenBecomesThePlayerAndIsGreetedInTheSameTick) {
     EnterTitle();
     ASSERT_TRUE(TitleScreen->EnterName);
-    KeyTap(27, 27); // the first-run prompt has no way back
+    KeyTap(platform::vk::ESCAPE, '\x1b'); // the first-run prompt has no way back
     Tick();
     EXPECT_EQ(Game->GameFade->Active, 0);
     EXPECT_TRUE(TitleScreen->EnterName);
@@ -151,7 +151,7 @@ TEST_F(TitleTest, TheNameGivenBecomesThePlayerAndIsGreetedInTheSameTick) {
         Post(platform::EVENT_KEY_CHAR, c);
         Tick();
     }
-    KeyTap(13, 13);
+    KeyTap(platform::vk::RETURN, '\r');
     Tick();
     EXPECT_FALSE(TitleScreen->EnterName);
     EXPECT_EQ(Greeting(), "Season's Greetings, Anna");
@@ -171,7 +171,7 @@ TEST_F(TitleTest, ExitAndEscapeFadeOutWithTheMusicToTheExitScreen) {
         TitleScreen = std::make_shared<TTitleScreen>();
         EnterTitle();
         if (escape) {
-            KeyTap(27, 27);
+            KeyTap(platform::vk::ESCAPE, '\x1b');
             Tick();
         } else {
             ClickButton("exit");
@@ -309,7 +309,7 @@ TEST_F(TitleTest, ThePlayerManagerOwnsTheTitleWhileOpenAndTheGreetingFollowsItsC
     EXPECT_EQ(TitleScreen->FireCounter->Counter, fire);
     // A key the title knows (H: the instructions), pressed while the manager is open, does
     // nothing once it closes.
-    KeyTap(72, 'h');
+    KeyTap(platform::vk::H, 'h');
     Tick();
     // Bob chosen with a click on his row and OK: the greeting follows.
     const TListBox& list = *TitleScreen->PlayerManager->ListBox;
@@ -325,13 +325,13 @@ TEST_F(TitleTest, ThePlayerManagerOwnsTheTitleWhileOpenAndTheGreetingFollowsItsC
     // Cancel after Anna's row was chosen keeps Bob, and the greeting is built again.
     ClickButton("changeplayer");
     ASSERT_TRUE(TitleScreen->PlayerManager);
-    KeyTap(27, 27);
+    KeyTap(platform::vk::ESCAPE, '\x1b');
     Ticks(2);
     EXPECT_FALSE(TitleScreen->PlayerManager);
     EXPECT_EQ(Greeting(), "Season's Greetings, Bob");
     EXPECT_EQ(Game->GameFade->Active, 0) << "Escape closed the manager only";
     // Escape quits again once the manager is closed.
-    KeyTap(27, 27);
+    KeyTap(platform::vk::ESCAPE, '\x1b');
     Tick();
     EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen);
 }

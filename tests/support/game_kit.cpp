@@ -1,7 +1,6 @@
 #include "game_kit.h"
 
 #include "core/TGame.h"
-#include "core/fonts.h"
 #include "core/input_state.h"
 #include "framework/cc_errors.h"
 #include "framework/core_services.h"
@@ -10,6 +9,7 @@
 #include "media/TLoadingScreen.h"
 #include "media/TParticleList.h"
 #include "media/TSoundBank.h"
+#include "platform/TRecordingAudioBackend.h"
 #include "platform/audio_testing.h"
 #include "platform/files.h"
 #include "platform/input.h"
@@ -17,34 +17,19 @@
 #include "profiles/TProfile.h"
 #include "program/asset_loading.h"
 #include "program/screens.h"
+#include "program/start_up.h"
 #include "screens/TTitleScreen.h"
 
+#include <cctype>
 #include <memory>
 
 namespace testkit {
 
-void MakeGameObject() {
-    MakeParticleLists();
-    Game = std::make_shared<TGame>();
-    InstallInputHooks();
-}
+namespace {
 
-void OpenGameData(const std::string& dataDir) {
-    Game->DataPrefix = dataDir + "/../";
-    platform::SetDataRoot(Game->DataPrefix);
-    Game->DataInAppBundle = 1;
-    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
-    Game->Init(0, 1);
-    Game->FixedRateLogic->JitterCorrection = 0;
-    Game->ChannelsCreate(16);
-}
-
-void LoadGame(const std::string& player) {
-    images = std::make_shared<TImageBank>();
-    images->SetPath(Game->ImagePath);
-    sounds = std::make_shared<TSoundBank>();
-    sounds->SetPath(Game->SoundPath);
-    LoadGameFonts(Game->DataPrefix + "Data/fonts/");
+// Every screen, the loading screen and the second loading step; a player named is created first,
+// as a returning player's run finds the profile.
+void LoadScreens(const std::string& player) {
     MakeScreens();
     if (!player.empty()) CreateProfile(player);
     Game->LoadingScreen->SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "loading.png");
@@ -53,10 +38,30 @@ void LoadGame(const std::string& player) {
     LoadData2();
 }
 
-void MakeGame(const std::string& dataDir, const std::string& player) {
+} // namespace
+
+void MakeGameObject() {
+    MakeParticleLists();
+    CreateGameObject();
+}
+
+void OpenGameData(const std::string& dataDir) {
+    SetGameFolders(dataDir.empty() ? "" : dataDir + "/../");
+    ReadSettings();
+    FixSettings();
+    SetGameRules();
+}
+
+void MakeGame(const TGameOptions& options) {
     MakeGameObject();
-    OpenGameData(dataDir);
-    LoadGame(player);
+    TableFlushKeys();
+    while (platform::PollEvent()) {
+    }
+    OpenGameData(options.dataDir);
+    MakeBanks();
+    LoadFonts();
+    if (options.screens) LoadScreens(options.player);
+    Game->FixedRateLogic->Init();
 }
 
 void AddAnna() {
@@ -91,6 +96,22 @@ void ResetGlobals() {
 int Step(int ms) {
     platform::AdvanceClock(ms);
     return Game->MainLogicLoop();
+}
+
+std::vector<std::string> CuedSounds(const platform::TRecordingAudioBackend& audio) {
+    std::vector<std::string> names;
+    for (const platform::TAudioEvent& e : audio.Events())
+        if (e.what == "cue") {
+            std::string name = e.sound;
+            const size_t slash = name.find_last_of('/');
+            if (slash != std::string::npos) name = name.substr(slash + 1);
+            const size_t dot = name.find_last_of('.');
+            if (dot != std::string::npos) name = name.substr(0, dot);
+            for (char& c : name)
+                c = char(std::tolower(static_cast<unsigned char>(c)));
+            names.push_back(name);
+        }
+    return names;
 }
 
 } // namespace testkit

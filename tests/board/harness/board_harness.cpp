@@ -3,6 +3,7 @@
 // scripted input (SLEETWHISTLE_INPUT) drives it and frames (SLEETWHISTLE_FRAMES) can be kept. On
 // its way out it prints the board as text, then the score, the ice layers and the ice cubes left.
 #include "TBoardTestScreen.h"
+#include "game_kit.h"
 
 #include "board/TCell.h"
 #include "board/TGameGrid.h"
@@ -11,8 +12,6 @@
 #include "board/board_grid.h"
 #include "board/board_particles.h"
 #include "core/TGame.h"
-#include "core/fonts.h"
-#include "core/input_state.h"
 #include "framework/cc_input.h"
 #include "framework/core_services.h"
 #include "game/particle_images.h"
@@ -34,25 +33,12 @@
 
 namespace {
 
-// The game's start-up up to its window, with the settings in the user's data folder.
+// The game's start-up up to its window, with the settings in the user's data folder: the test
+// kit's game without its screens, then the window.
 void StartCore() {
-    ScreenWidth = 800;
-    ScreenHeight = 600;
-    Game = std::make_shared<TGame>();
-    InstallInputHooks();
-    Game->DataInAppBundle = 1;
-    Game->SetSubPathWrapper("Brindlecove/Sleetwhistle", 1);
-    Game->Init(0, 1);
-    ForceIniSettings();
-    Game->FixedRateLogic->JitterCorrection = 0;
-    Game->ChannelsCreate(16);
-    Game->IgnoreFrameworkKeys = 1;
-    Game->IgnoreDebugKey = 1;
-    images = std::make_shared<TImageBank>();
-    images->SetPath(Game->ImagePath);
-    sounds = std::make_shared<TSoundBank>();
-    sounds->SetPath(Game->SoundPath);
-    LoadGameFonts(Game->DataPrefix + "Data/fonts/");
+    testkit::TGameOptions game;
+    game.screens = false;
+    testkit::MakeGame(game);
     Game->GraphicsCreate(0);
     platform::SeedRnd(platform::MilliSecs());
 }
@@ -90,7 +76,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: board_harness <folder holding data/levels/> <level>\n");
         return 2;
     }
-    MakeParticleLists();
     try {
         StartCore();
         LoadAssets();

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include <cctype>
-
 namespace boardtest {
 
 int TRecordingHost::OfferHint(int index) {
@@ -75,19 +73,7 @@ void LoadBoardBankImages() {
 }
 
 std::vector<std::string> BoardTest::Cues() const {
-    std::vector<std::string> names;
-    for (const auto& e : audio->Events())
-        if (e.what == "cue") {
-            std::string name = e.sound;
-            size_t slash = name.find_last_of('/');
-            if (slash != std::string::npos) name = name.substr(slash + 1);
-            size_t dot = name.find_last_of('.');
-            if (dot != std::string::npos) name = name.substr(0, dot);
-            for (char& c : name)
-                c = char(std::tolower(static_cast<unsigned char>(c)));
-            names.push_back(name);
-        }
-    return names;
+    return testkit::CuedSounds(*audio);
 }
 
 std::vector<float> BoardTest::CueRates() const {

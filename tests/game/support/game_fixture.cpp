@@ -2,7 +2,6 @@
 #include "game_kit.h"
 
 #include "board/TGemList.h"
-#include "core/input_state.h"
 #include "media/TImageBank.h"
 #include "media/TSoundBank.h"
 #include "platform/audio_testing.h"
@@ -12,7 +11,6 @@
 #include "profiles/TProfile.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace gametest {
 
@@ -32,23 +30,15 @@ void GameTest::SetUp() {
     platform::ResetDrawState();
     platform::IgnoreOsInput(true);
     Delta = 1.0f;
-    ScreenWidth = 800;
-    ScreenHeight = 600;
     InstallRecorder();
     CatchEnd();
     platform::SetNotifyHandler([](const std::string&, bool) {});
-    testkit::MakeGameObject();
-    TableFlushKeys();
-    while (platform::PollEvent()) {
-    }
-    testkit::OpenGameData(SLEETWHISTLE_TEST_DATA_DIR);
-    Game->IgnoreFrameworkKeys = 1;
-    Game->IgnoreDebugKey = 1;
-    testkit::LoadGame();
+    testkit::TGameOptions game;
+    game.dataDir = SLEETWHISTLE_TEST_DATA_DIR;
+    testkit::MakeGame(game);
     testkit::AddAnna();
     Game->CurrentProfile->Save();
     Game->DataPrefix = GAME_TEST_DIR; // the fixture levels
-    Game->FixedRateLogic->Init();
     audio->Clear();
     recorder->calls.clear();
 }
@@ -100,19 +90,7 @@ void GameTest::ClickAt(float x, float y) {
 }
 
 std::vector<std::string> GameTest::Cues() const {
-    std::vector<std::string> names;
-    for (const auto& e : audio->Events())
-        if (e.what == "cue") {
-            std::string name = e.sound;
-            size_t slash = name.find_last_of('/');
-            if (slash != std::string::npos) name = name.substr(slash + 1);
-            size_t dot = name.find_last_of('.');
-            if (dot != std::string::npos) name = name.substr(0, dot);
-            for (char& c : name)
-                c = char(std::tolower(static_cast<unsigned char>(c)));
-            names.push_back(name);
-        }
-    return names;
+    return testkit::CuedSounds(*audio);
 }
 
 int GameTest::CountCues(const std::string& name) const {

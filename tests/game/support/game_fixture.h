@@ -24,6 +24,7 @@
 #include "media/TParticleList.h"
 #include "platform/Renderer.h"
 #include "platform/TRecordingAudioBackend.h"
+#include "platform/input.h"
 #include "platform/system.h"
 
 #include <gtest/gtest.h>
@@ -38,16 +39,7 @@ namespace gametest {
 using testkit::TEnded;
 using testkit::TReportedError;
 
-// Windows key codes the tests press.
-enum : int {
-    VK_RETURN = 13,
-    VK_ESCAPE = 27,
-    VK_SPACE = 32,
-    VK_J = 74,
-    VK_Q = 81,
-    VK_R = 82,
-    VK_LCONTROL = 162
-};
+namespace vk = platform::vk;
 
 // Every cell's gem as the tests compare boards: the gem object, its type and its place.
 struct TGemSnapshot {
