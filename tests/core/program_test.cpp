@@ -5,6 +5,7 @@
 #include "core/graphics_mode.h"
 #include "program/program.h"
 
+#include "platform/files.h"
 #include "platform/system.h"
 
 #include <unistd.h>
@@ -57,7 +58,8 @@ using StartUpTest = CoreTest;
 // A test's or a tool's own data folder is the one read, not the data installed beside the
 // executable; with none given, the installed data is.
 TEST_F(StartUpTest, TheKitsGameReadsTheDataFolderItIsGiven) {
-    const std::string installed = platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/";
+    const std::string installed =
+        platform::NormalPath(platform::ExtractDir(platform::AppFile()) + "/../share/sleetwhistle/");
     // The generated data again, reached through a folder of the test's own.
     const std::string own = dir / "own/";
     platform::CreateDir(own, true);
